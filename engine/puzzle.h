@@ -1,0 +1,35 @@
+// The puzzle in play: its settings, its board, its start, its solution and
+// the moves made so far.
+#pragma once
+
+#include "move_list.h"
+#include "puzzle_settings.h"
+#include "row_set.h"
+
+class PuzzleView;
+
+class Puzzle {
+public:
+    // Generates a first puzzle with the default settings; SeedRandom must
+    // have run.
+    Puzzle();
+    virtual ~Puzzle() = default;
+
+    // selection: distinct block entries that obey the rule of a move, named
+    // by their positions on the board before the move. Trusted, not checked.
+    void ApplyMove(const MoveList& selection);
+    // Takes back the last move; false (and no change) when there is none.
+    bool Undo();
+    // Back to the start of the puzzle; history emptied.
+    void Retry();
+    // A new puzzle for the current settings.
+    void NewGame();
+
+    PuzzleView* boardView = nullptr;
+    PuzzleSettings settings;
+    RowSet rows;
+    RowSet previousRows;
+    RowSet initialRows;
+    MoveList solution;
+    MoveList history;
+};

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Kolumo needs to build, run and test.
+# Idempotent: packages already present are skipped, and apt is not touched at all
+# when nothing is missing.
+set -euo pipefail
+
+packages=(
+  # build
+  cmake ninja-build make g++ pkg-config
+  # libraries
+  qt6-base-dev libsdl2-dev libsdl2-mixer-dev
+  # General MIDI soundfont for the music player
+  timgm6mb-soundfont
+  # fonts the board draws its symbols and numbers with
+  fonts-dejavu-core fonts-liberation2
+  # tests and benchmarks
+  libgtest-dev libbenchmark-dev
+  # fuzzing the saved state loader
+  clang libclang-rt-dev
+  # running the game headless and looking at it
+  xvfb xauth
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+echo "Installing: ${missing[*]}"
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
