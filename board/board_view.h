@@ -1,0 +1,167 @@
+// The playable board: geometry, painting, glyphs, mouse, animation and sound.
+#pragma once
+
+#include "board/colour.h"
+#include "board/dib_surface.h"
+#include "board/effect_player.h"
+#include "board/rect.h"
+#include "engine/move_list.h"
+#include "engine/puzzle_view.h"
+
+#include <QFont>
+#include <QImage>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class Puzzle;
+
+// HitTest's answer for a point on no block: (NO_BLOCK, NO_BLOCK).
+inline constexpr int32_t NO_BLOCK = -9999;
+// The phase machine's clock.
+inline constexpr int BOARD_TIMER_INTERVAL_MS = 40;
+// Solve waits this many ticks between two entries of the solution.
+inline constexpr int REPLAY_DELAY = 4;
+
+// The phases of the board (values as stored in `phase`).
+inline constexpr int32_t PHASE_REFRESH = 1;       // redraw from scratch on the next tick
+inline constexpr int32_t PHASE_IDLE = 2;          // waiting for the player; Solve steps here
+inline constexpr int32_t PHASE_REMOVE_START = 3;  // a move was just applied
+inline constexpr int32_t PHASE_REMOVING = 4;      // removed blocks shrink
+inline constexpr int32_t PHASE_SLIDE_START = 5;   // shrinking done
+inline constexpr int32_t PHASE_SLIDING = 6;       // rows close up
+
+// Sound effects (WAVE resources).
+inline constexpr int SOUND_SELECT = 131;
+inline constexpr int SOUND_SLIDE = 132;
+inline constexpr int SOUND_REFUSE = 133;
+inline constexpr int SOUND_WIN = 134;
+inline constexpr int SOUND_REMOVE = 135;
+inline constexpr int SOUND_SLIDE_QUIET = 165;
+inline constexpr int SOUND_REMOVE_QUIET = 166;
+inline constexpr int SOUND_WIN_QUIET = 167;
+
+// The smallest client the board can be laid out in.
+inline constexpr int MIN_CLIENT_WIDTH = 64;
+inline constexpr int MIN_CLIENT_HEIGHT = 32;
+
+class BoardView : public QWidget, public PuzzleView {
+    Q_OBJECT
+
+public:
+    explicit BoardView(QWidget* parent = nullptr);
+    ~BoardView() override;
+
+    // --- Geometry and painting -------------------------------------------
+    // Geometry for the current client size and the puzzle's rowWidth and
+    // rowCount, the background, fonts and block cache anew, then Redraw.
+    void Layout();
+    // In Refresh or Idle: the whole picture onto composeSurface, counters
+    // included, and the whole window repainted.
+    void Redraw();
+    // Block `index` of row `row` when that row holds `length` blocks.
+    Rect BlockRect(int32_t index, int32_t row, int32_t length) const;
+    // The block under a client point: {index, row}, or {NO_BLOCK, NO_BLOCK}.
+    BlockRef HitTest(int x, int y) const;
+    // One block of colour `code` into `cell` of destination (see board_painting.cpp).
+    void DrawBlock(const Rect& cell, int32_t code, DibSurface& destination, bool selected,
+                   double scale, bool noGlyph, bool forceRender);
+    // All rows: t >= 1 settled with the selection shown, t < 1 one slide frame.
+    // Returns the board rectangle.
+    Rect DrawBoard(DibSurface& destination, double t);
+    // The per-colour counters above the board; plays the win sound when the
+    // board is cleared. Returns the counter row's rectangle.
+    Rect DrawColourCounters(DibSurface& destination);
+    // W x S wide, R x S high: where a full board stands.
+    Rect BoardRect() const;
+
+    // --- Glyphs -----------------------------------------------------------
+    // Ten distinct symbols from SYMBOL_ALPHABET drawn from the shared Random.
+    void ShuffleSymbols() override;
+    // The ten unselected blocks, rendered once (anti-aliasing on only).
+    void BuildBlockCache();
+
+    // --- Play -------------------------------------------------------------
+    // The player's move (right button, Space): applied when the selection's
+    // size is within minRemove..maxRemove, in Idle, outside Solve.
+    void CommitSelection();
+    // Takes back the last move, ending any animation at once; refused during
+    // Solve or with nothing to undo.
+    void UndoMove();
+    // Starts the Solve replay from the start of the puzzle, or stops it.
+    void SetSolving(bool on);
+    // The board changed wholesale: selection dropped, full redraw next tick.
+    void ResetBoard() override;
+    // One sound effect, respecting soundEffects and the quieter variants
+    // while the main window's music is on.
+    void PlayEffect(int id);
+
+    // One 40 ms step of the phase machine (the timer calls it).
+    void Tick();
+    // A left-button release at a client point: the selection rules.
+    void LeftButtonUp(int x, int y);
+    // The client is now width x height: new surfaces, then Layout.
+    void SizeChanged(int width, int height);
+
+    // --- State (the main window, the preferences and the tests read these) -
+    Puzzle* puzzle = nullptr;                 // not owned; null draws nothing
+    int32_t phase = PHASE_REFRESH;
+    MoveList selection;
+    bool soundEffects = true;
+    bool solving = false;
+    MoveList::const_iterator solveCursor;     // meaningful only while solving
+    std::array<ColourValue, 10> blockColours{};
+    QImage boardTexture;                      // 85 x 64; null when missing
+    QImage backdropTexture;                   // 201 x 79; null when missing
+    bool antiAliasing = true;
+    DibSurface composeSurface;
+    DibSurface backgroundSurface;
+    DibSurface blockCache;
+    DibSurface scratchSurface;
+    Rect baseCell;
+    std::unique_ptr<QFont> numberFont;
+    std::unique_ptr<QFont> symbolFont;
+    std::string symbols;                      // symbols[k]: character of SYMBOL_ALPHABET for code k
+
+    // The main window's music switch (not owned); null means off.
+    const bool* music = nullptr;
+
+    // Animation state of the phase machine.
+    double removeScale = 0.0;
+    double slideFraction = 0.0;
+    int32_t replayCountdown = 0;
+
+    // The client size the surfaces were last made for.
+    int clientWidth = 0;
+    int clientHeight = 0;
+    // Block size S of the last successful layout (0 before any).
+    int blockSize = 0;
+
+    EffectPlayer effectPlayer;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void PaintBackground();
+    void MakeFonts();
+    void DrawSymbol(const Rect& cell, const Rect& shrunk, int32_t code, DibSurface& destination,
+                    ColourValue c, ColourValue light, bool selected, double scale, bool forceRender);
+    void DrawBlockAt(int32_t index, int32_t row, bool selected);
+    void SolveStep();
+    void RemovingStep();
+    void SlidingStep();
+    bool Usable() const;
+    int32_t RowLength(int32_t row) const;
+    int32_t CodeAt(int32_t index, int32_t row) const;
+    void Invalidate(const Rect& rect);
+
+    int boardTimerId = 0;
+};
