@@ -1,0 +1,12 @@
+// The colours every dialog of the game wears: pale yellow with dark red text.
+#pragma once
+
+#include <QColor>
+
+class QWidget;
+
+inline const QColor DIALOG_BACKGROUND(255, 255, 128);
+inline const QColor DIALOG_TEXT(128, 0, 0);
+
+// Gives one dialog (or message box, colour chooser...) the game's colours.
+void ApplyDialogColours(QWidget* dialog);

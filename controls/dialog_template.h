@@ -1,0 +1,58 @@
+// Builds a dialog's controls from a table in dialog units, like a resource template.
+#pragma once
+
+#include <QFont>
+#include <QRect>
+
+#include <functional>
+#include <span>
+
+class QDialog;
+class QWidget;
+
+enum class ControlKind {
+    OWNER_DRAW_BUTTON, // becomes a BitmapButton; the text names its faces
+    CHECK_BOX,
+    STATIC_LEFT,
+    STATIC_CENTRED,
+    GROUP_BOX,
+    ICON,              // the text is the icon's resource path
+};
+
+// One control; position and size in dialog units. Id -1: no id.
+struct ControlTemplate {
+    int id;
+    ControlKind kind;
+    const char* text;
+    int x;
+    int y;
+    int width;
+    int height;
+};
+
+struct DialogTemplate {
+    const char* title;
+    int width;
+    int height;
+    std::span<const ControlTemplate> controls;
+};
+
+// Dialog units to pixels: x and width * 1.5, y and height * 1.625, each
+// truncated on its own.
+QRect DialogUnitsToPixels(int x, int y, int width, int height);
+
+// The dialog font: a sans face, the largest size up to the classic 8 point
+// cell at which every caption fits its control.
+QFont DialogFont(const DialogTemplate& dialogTemplate);
+
+// Titles the dialog, fixes its client size, applies the dialog colours and
+// font and creates the controls in table (tab) order. Every push button's
+// click calls onCommand with the button's id.
+void BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate,
+                 const std::function<void(int)>& onCommand);
+
+// The dialog's control with that id (nullptr if none).
+QWidget* FindControl(const QWidget* dialog, int id);
+// The control id a built control carries (-1 if none).
+int ControlId(const QWidget* control);
+void SetControlId(QWidget* control, int id);
