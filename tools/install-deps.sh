@@ -19,6 +19,8 @@ packages=(
   clang libclang-rt-dev
   # running the game headless and looking at it
   xvfb xauth
+  # validating the desktop entry and metainfo, building the Debian package
+  desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()
