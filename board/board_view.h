@@ -153,11 +153,14 @@ private:
     void PaintBackground();
     void MakeFonts();
     void DrawSymbol(const Rect& cell, const Rect& shrunk, int32_t code, DibSurface& destination,
-                    ColourValue c, ColourValue light, bool selected, double scale, bool forceRender);
+                    ColourValue c, ColourValue light, ColourValue dark, bool selected, double scale, bool forceRender);
     void DrawBlockAt(int32_t index, int32_t row, bool selected);
     void SolveStep();
     void RemovingStep();
     void SlidingStep();
+    // The block size the current client and settings give; 0 when the board
+    // cannot be laid out (no puzzle, client under 64 x 32, S below 2).
+    int LayoutBlockSize() const;
     bool Usable() const;
     int32_t RowLength(int32_t row) const;
     int32_t CodeAt(int32_t index, int32_t row) const;
