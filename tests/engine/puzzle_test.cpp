@@ -1,0 +1,188 @@
+// Moves, undo, retry and new games on the puzzle in play.
+#include "engine/puzzle.h"
+#include "engine/random.h"
+
+#include "engine_test_support.h"
+
+#include <gtest/gtest.h>
+
+using engine_test::Blocks;
+using engine_test::CountingView;
+using engine_test::TotalBlocks;
+
+namespace {
+
+// A puzzle with a hand-made board: rows of the given codes, nothing else.
+Puzzle PuzzleWithRows(const PuzzleSettings& settings, std::initializer_list<BlockRow> rows)
+{
+    SeedRandom(1);
+    Puzzle puzzle;
+    puzzle.settings = settings;
+    ClearRows(puzzle.rows);
+    int r = 0;
+    for (const BlockRow& row : rows) {
+        puzzle.rows[r++] = row;
+    }
+    CopyRows(puzzle.initialRows, puzzle.rows);
+    return puzzle;
+}
+
+}  // namespace
+
+TEST(Puzzle, NewPuzzleHoldsASolvableDefaultPuzzle)
+{
+    SeedRandom(5);
+    Puzzle puzzle;
+    EXPECT_EQ(puzzle.settings, (PuzzleSettings{12, 3, 5, 3, 3}));
+    EXPECT_EQ(puzzle.rows, puzzle.initialRows);
+    EXPECT_TRUE(puzzle.history.empty());
+    EXPECT_EQ(puzzle.boardView, nullptr);
+    EXPECT_GT(TotalBlocks(puzzle.rows), 0);
+    for (const auto& group : engine_test::GroupsOf(puzzle.solution)) {
+        ASSERT_TRUE(engine_test::ObeysRule(puzzle.rows, puzzle.settings, group));
+        puzzle.ApplyMove(group.blocks);
+    }
+    EXPECT_EQ(TotalBlocks(puzzle.rows), 0);
+}
+
+TEST(Puzzle, MoveRecordsMarkerBlocksInSelectionOrderAndColour)
+{
+    Puzzle puzzle = PuzzleWithRows({6, 2, 5, 1, 3}, {{2, 1, 1, 2}, {4, 2}});
+    puzzle.ApplyMove(Blocks({{3, 0}, {1, 1}, {0, 0}}));
+    EXPECT_EQ(puzzle.rows[0], (BlockRow{1, 1}));
+    EXPECT_EQ(puzzle.rows[1], (BlockRow{4}));
+    EXPECT_EQ(puzzle.history,
+              (MoveList{MoveMarker(), {3, 0}, {1, 1}, {0, 0}, ColourEntry(2)}));
+}
+
+TEST(Puzzle, TakingBothBlocksOfATwoBlockRowEmptiesItAndUndoPutsBothBack)
+{
+    Puzzle puzzle = PuzzleWithRows({6, 2, 5, 2, 2}, {{3, 3}, {1}});
+    puzzle.ApplyMove(Blocks({{0, 0}, {1, 0}}));
+    EXPECT_TRUE(puzzle.rows[0].empty());
+    ASSERT_TRUE(puzzle.Undo());
+    EXPECT_EQ(puzzle.rows[0], (BlockRow{3, 3}));
+    EXPECT_EQ(puzzle.rows[1], (BlockRow{1}));
+    EXPECT_TRUE(puzzle.history.empty());
+}
+
+TEST(Puzzle, TheOnlyBlockOfARowIsRecordedAtPositionZeroAndComesBack)
+{
+    Puzzle puzzle = PuzzleWithRows({6, 2, 5, 1, 1}, {{4}, {1, 4}});
+    puzzle.ApplyMove(Blocks({{0, 0}}));
+    EXPECT_TRUE(puzzle.rows[0].empty());
+    EXPECT_EQ(*std::next(puzzle.history.begin()), (BlockRef{0, 0}));
+    ASSERT_TRUE(puzzle.Undo());
+    EXPECT_EQ(puzzle.rows[0], (BlockRow{4}));
+}
+
+TEST(Puzzle, BothEndsOfOneRowInEitherOrderGiveTheSameBoardAndUndo)
+{
+    const BlockRow start{2, 0, 1, 0, 1, 2};
+    Puzzle rightFirst = PuzzleWithRows({6, 1, 3, 2, 2}, {start});
+    Puzzle leftFirst = PuzzleWithRows({6, 1, 3, 2, 2}, {start});
+    rightFirst.ApplyMove(Blocks({{5, 0}, {0, 0}}));
+    leftFirst.ApplyMove(Blocks({{0, 0}, {5, 0}}));
+    EXPECT_EQ(rightFirst.rows[0], (BlockRow{0, 1, 0, 1}));
+    EXPECT_EQ(leftFirst.rows, rightFirst.rows);
+    ASSERT_TRUE(rightFirst.Undo());
+    ASSERT_TRUE(leftFirst.Undo());
+    EXPECT_EQ(rightFirst.rows[0], start);
+    EXPECT_EQ(leftFirst.rows[0], start);
+}
+
+TEST(Puzzle, PreviousRowsHoldTheBoardBeforeTheLastMove)
+{
+    Puzzle puzzle = PuzzleWithRows({6, 2, 5, 1, 2}, {{1, 2, 1}, {3, 1}});
+    puzzle.rows[5] = {7, 7};  // beyond rowCount: not part of the game
+    const RowSet before = puzzle.rows;
+    puzzle.ApplyMove(Blocks({{2, 0}, {1, 1}}));
+    EXPECT_EQ(puzzle.previousRows, before);
+    EXPECT_EQ(puzzle.rows[5], (BlockRow{7, 7}));
+    const RowSet beforeSecond = puzzle.rows;
+    puzzle.ApplyMove(Blocks({{0, 0}}));
+    EXPECT_EQ(puzzle.previousRows, beforeSecond);
+    ASSERT_TRUE(puzzle.Undo());
+    EXPECT_EQ(puzzle.previousRows, beforeSecond);
+}
+
+TEST(Puzzle, UndoTakesBackMovesOneByOneThenRefuses)
+{
+    Puzzle puzzle = PuzzleWithRows({8, 2, 5, 1, 2}, {{1, 2, 3, 1}, {2, 4, 2}});
+    puzzle.ApplyMove(Blocks({{0, 0}, {3, 0}}));
+    const RowSet afterFirst = puzzle.rows;
+    puzzle.ApplyMove(Blocks({{2, 1}, {0, 1}}));
+    ASSERT_TRUE(puzzle.Undo());
+    EXPECT_EQ(puzzle.rows, afterFirst);
+    ASSERT_TRUE(puzzle.Undo());
+    EXPECT_EQ(puzzle.rows, puzzle.initialRows);
+    const RowSet start = puzzle.rows;
+    EXPECT_FALSE(puzzle.Undo());
+    EXPECT_EQ(puzzle.rows, start);
+}
+
+TEST(Puzzle, RetryGoesBackToTheStartAndLeavesNothingToUndo)
+{
+    SeedRandom(8);
+    Puzzle puzzle;
+    CountingView view;
+    puzzle.boardView = &view;
+    auto groups = engine_test::GroupsOf(puzzle.solution);
+    puzzle.ApplyMove(groups[0].blocks);
+    puzzle.ApplyMove(groups[1].blocks);
+    const RowSet previous = puzzle.previousRows;
+    puzzle.Retry();
+    EXPECT_EQ(puzzle.rows, puzzle.initialRows);
+    EXPECT_EQ(puzzle.previousRows, previous);
+    EXPECT_FALSE(puzzle.Undo());
+    EXPECT_EQ(view.calls, (std::vector<char>{'R'}));
+}
+
+TEST(Puzzle, NewGameGeneratesForTheCurrentSettingsThenResetsAndShuffles)
+{
+    SeedRandom(8);
+    Puzzle puzzle;
+    CountingView view;
+    puzzle.boardView = &view;
+    puzzle.ApplyMove(engine_test::GroupsOf(puzzle.solution)[0].blocks);
+    puzzle.settings = {20, 6, 9, 2, 6};
+    puzzle.NewGame();
+    EXPECT_EQ(view.calls, (std::vector<char>{'R', 'S'}));
+    EXPECT_EQ(puzzle.rows, puzzle.initialRows);
+    EXPECT_FALSE(puzzle.Undo());
+    ColourCounters counters;
+    EXPECT_GT(CountBlocks(puzzle.rows, 6, counters), 60);
+    for (int r = 6; r < MAX_ROWS; ++r) {
+        EXPECT_TRUE(puzzle.rows[r].empty());
+    }
+}
+
+TEST(Puzzle, RetryAndNewGameWithoutAViewStillWork)
+{
+    SeedRandom(8);
+    Puzzle puzzle;
+    puzzle.NewGame();
+    puzzle.Retry();
+    EXPECT_EQ(puzzle.rows, puzzle.initialRows);
+}
+
+// Solve discards the moves made so far, plays the stored solution from the
+// start, and its moves can be undone like the player's own.
+TEST(Puzzle, SolvingAfterSomeMovesClearsTheBoardAndUndoesStepByStep)
+{
+    SeedRandom(77);
+    Puzzle puzzle;
+    const auto groups = engine_test::GroupsOf(puzzle.solution);
+    puzzle.ApplyMove(groups[0].blocks);
+    puzzle.Retry();
+    for (const auto& group : groups) {
+        puzzle.ApplyMove(group.blocks);
+    }
+    EXPECT_EQ(TotalBlocks(puzzle.rows), 0);
+    std::size_t undone = 0;
+    while (puzzle.Undo()) {
+        ++undone;
+    }
+    EXPECT_EQ(undone, groups.size());
+    EXPECT_EQ(puzzle.rows, puzzle.initialRows);
+}
