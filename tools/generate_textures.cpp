@@ -1,0 +1,142 @@
+// Makes the board texture (172) and the wood backdrop (173) as PNG files.
+#include "seeded_random.h"
+#include "tile_noise.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <numbers>
+
+namespace {
+
+constexpr double TWO_PI = 2.0 * std::numbers::pi;
+
+struct Rgb {
+    double r, g, b;
+};
+
+Rgb Mix(Rgb a, Rgb b, double t)
+{
+    t = std::clamp(t, 0.0, 1.0);
+    return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
+}
+
+QRgb ToPixel(Rgb c)
+{
+    auto channel = [](double v) { return std::clamp(static_cast<int>(std::lround(v)), 0, 255); };
+    return qRgb(channel(c.r), channel(c.g), channel(c.b));
+}
+
+double SmoothStep(double edge0, double edge1, double x)
+{
+    const double t = std::clamp((x - edge0) / (edge1 - edge0), 0.0, 1.0);
+    return t * t * (3.0 - 2.0 * t);
+}
+
+// Wood seen along the plank: growth rings run lengthways and wander a little.
+// The ring count across the tile is a whole number and every noise wraps, so
+// tiles laid edge to edge continue each other's grain.
+QImage MakeWood()
+{
+    constexpr int W = 201;
+    constexpr int H = 79;
+    constexpr int RINGS = 6;
+    SeededRandom random(0x57006D);
+    const TileNoise warp(3, 2, W, H, random);
+    const TileNoise warpFine(11, 4, W, H, random);
+    const TileNoise fibres(12, H, W, H, random);
+    const TileNoise pores(67, H, W, H, random);
+    const TileNoise blotches(5, 3, W, H, random);
+    double ringStrength[RINGS];
+    for (double& s : ringStrength)
+        s = 0.45 + 0.55 * random.Unit();
+
+    const Rgb earlywood{206, 152, 94};
+    const Rgb midwood{170, 114, 62};
+    const Rgb latewood{112, 62, 28};
+    const Rgb pore{92, 50, 22};
+
+    QImage image(W, H, QImage::Format_RGB32);
+    for (int y = 0; y < H; ++y) {
+        for (int x = 0; x < W; ++x) {
+            const double u = static_cast<double>(x) / W;
+            const double shift = 9.0 * (warp.At(x, y) - 0.5) + 2.5 * (warpFine.At(x, y) - 0.5)
+                                 + 2.0 * std::sin(TWO_PI * (u + 0.2));
+            const double phase = RINGS * (y + shift) / H;
+            const double ringIndex = std::floor(phase);
+            const double ring = phase - ringIndex;
+            const int wrapped = ((static_cast<int>(ringIndex) % RINGS) + RINGS) % RINGS;
+            // Earlywood darkens slowly towards a thin band of latewood, then the
+            // next year starts light again.
+            const double dark = SmoothStep(0.45, 0.9, ring) * (1.0 - SmoothStep(0.9, 0.99, ring));
+            const double fibre = fibres.At(x, y);
+            Rgb c = Mix(earlywood, midwood, 0.2 + 0.6 * fibre + 0.4 * (blotches.At(x, y) - 0.5));
+            c = Mix(c, latewood, dark * ringStrength[wrapped]);
+            const double speck = SmoothStep(0.75, 0.95, pores.At(x, y));
+            c = Mix(c, pore, 0.3 * speck);
+            image.setPixel(x, y, ToPixel(c));
+        }
+    }
+    return image;
+}
+
+// Dark purple marble with black veins: quiet enough that coloured blocks stand
+// out on it. Integer sine frequencies and wrapping noise make it tile.
+QImage MakeBoard()
+{
+    constexpr int W = 85;
+    constexpr int H = 64;
+    SeededRandom random(0xB0A4D);
+    const TileNoise coarse(4, 3, W, H, random);
+    const TileNoise medium(9, 7, W, H, random);
+    const TileNoise fine(21, 16, W, H, random);
+
+    const Rgb black{6, 2, 10};
+    const Rgb purple{74, 24, 98};
+    const Rgb highlight{112, 48, 140};
+
+    QImage image(W, H, QImage::Format_RGB32);
+    for (int y = 0; y < H; ++y) {
+        for (int x = 0; x < W; ++x) {
+            const double u = static_cast<double>(x) / W;
+            const double v = static_cast<double>(y) / H;
+            const double turbulence = 0.55 * coarse.At(x, y) + 0.3 * medium.At(x, y) + 0.15 * fine.At(x, y);
+            const double wave = std::sin(TWO_PI * (2.0 * u + 1.0 * v) + 7.0 * turbulence);
+            const double body = std::pow(0.5 + 0.5 * wave, 1.6);
+            const double vein = std::pow(std::abs(std::sin(TWO_PI * (1.0 * u - 2.0 * v) + 9.0 * turbulence)), 0.35);
+            Rgb c = Mix(black, purple, body * vein);
+            c = Mix(c, highlight, 0.6 * SmoothStep(0.78, 1.0, fine.At(x, y)) * body);
+            image.setPixel(x, y, ToPixel(c));
+        }
+    }
+    return image;
+}
+
+bool Save(const QImage& image, const QString& path)
+{
+    if (image.save(path, "PNG"))
+        return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    if (!out.mkpath("bitmaps"))
+        return 1;
+    const bool ok = Save(MakeBoard(), out.filePath("bitmaps/172.png"))
+                    && Save(MakeWood(), out.filePath("bitmaps/173.png"));
+    return ok ? 0 : 1;
+}
