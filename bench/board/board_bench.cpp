@@ -1,0 +1,156 @@
+// Board timings at three client sizes, anti-aliasing on and off: Layout, a
+// full redraw, a removal tick, a slide tick and a symbol shuffle. Every tick
+// is timed together with the copy of what it invalidated to a window-sized
+// picture, as the window's repaint would do.
+#include "board/board_view.h"
+#include "engine/puzzle.h"
+#include "engine/random.h"
+
+#include <QApplication>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+struct Bench {
+    Puzzle puzzle;
+    BoardView view;
+    QImage window;
+
+    Bench(int width, int height, bool antiAliasing)
+    {
+        view.puzzle = &puzzle;
+        puzzle.boardView = &view;
+        view.soundEffects = false;
+        view.antiAliasing = antiAliasing;
+        view.SizeChanged(width, height);
+        view.Tick();
+        window = QImage(width, height, QImage::Format_RGB32);
+    }
+
+    // What paintEvent does for a dirty rectangle.
+    void CopyToWindow(const Rect& r)
+    {
+        QPainter painter(&window);
+        painter.drawImage(QPoint(r.left, r.top), view.composeSurface.Image(),
+                          QRect(r.left, r.top, r.Width(), r.Height()));
+    }
+
+    // Selects one end block of each of the first rows (same colour not
+    // needed for drawing) and applies the move, as a commit would.
+    void StartMove()
+    {
+        view.selection.clear();
+        for (int row = 0; row < 3; ++row)
+            view.selection.push_back({static_cast<int32_t>(puzzle.rows[static_cast<size_t>(row)].size()) - 1, row});
+        puzzle.ApplyMove(view.selection);
+    }
+};
+
+constexpr int SIZES[3][2] = {{480, 290}, {1920, 1050}, {3840, 2130}};
+
+void SetLabel(benchmark::State& state)
+{
+    const auto size = SIZES[state.range(0)];
+    state.SetLabel(std::to_string(size[0]) + "x" + std::to_string(size[1]) + (state.range(1) ? " aa" : " plain"));
+}
+
+std::unique_ptr<Bench> Make(benchmark::State& state)
+{
+    const auto size = SIZES[state.range(0)];
+    return std::make_unique<Bench>(size[0], size[1], state.range(1) != 0);
+}
+
+void BM_Layout(benchmark::State& state)
+{
+    auto b = Make(state);
+    for (auto _ : state)
+        b->view.Layout();
+    SetLabel(state);
+}
+
+void BM_RedrawTick(benchmark::State& state)
+{
+    // The Refresh tick: the whole picture, counters included, and the whole copy.
+    auto b = Make(state);
+    const Rect all{0, 0, b->window.width(), b->window.height()};
+    for (auto _ : state) {
+        b->view.phase = PHASE_REFRESH;
+        b->view.Tick();
+        b->CopyToWindow(all);
+    }
+    SetLabel(state);
+}
+
+void BM_RemovalTick(benchmark::State& state)
+{
+    auto b = Make(state);
+    b->StartMove();
+    int frame = 0;
+    for (auto _ : state) {
+        if (frame % 6 == 0) {
+            b->view.phase = PHASE_REMOVE_START;
+        }
+        b->view.Tick();
+        for (const BlockRef& e : b->view.selection)
+            b->CopyToWindow(b->view.BlockRect(e.index, e.row,
+                                              static_cast<int32_t>(b->puzzle.previousRows[static_cast<size_t>(e.row)].size())));
+        ++frame;
+    }
+    SetLabel(state);
+}
+
+void BM_SlideTick(benchmark::State& state)
+{
+    auto b = Make(state);
+    b->StartMove();
+    int frame = 0;
+    for (auto _ : state) {
+        if (frame % 7 == 0) {
+            b->view.phase = PHASE_SLIDE_START;
+        }
+        b->view.Tick();
+        b->CopyToWindow(b->view.BoardRect());
+        ++frame;
+    }
+    SetLabel(state);
+}
+
+void BM_ShuffleSymbols(benchmark::State& state)
+{
+    auto b = Make(state);
+    for (auto _ : state)
+        b->view.ShuffleSymbols();
+    SetLabel(state);
+}
+
+void Arguments(benchmark::internal::Benchmark* bench)
+{
+    for (int size = 0; size < 3; ++size)
+        for (int aa = 0; aa < 2; ++aa)
+            bench->Args({size, aa});
+    bench->Unit(benchmark::kMillisecond);
+}
+
+BENCHMARK(BM_Layout)->Apply(Arguments);
+BENCHMARK(BM_RedrawTick)->Apply(Arguments);
+BENCHMARK(BM_RemovalTick)->Apply(Arguments);
+BENCHMARK(BM_SlideTick)->Apply(Arguments);
+BENCHMARK(BM_ShuffleSymbols)->Apply(Arguments);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    SeedRandom(20240101);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

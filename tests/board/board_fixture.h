@@ -1,0 +1,88 @@
+// A board view on a hand-made puzzle, laid out at 700 x 400 off screen.
+#pragma once
+
+#include "board/board_view.h"
+#include "engine/puzzle.h"
+#include "engine/random.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <vector>
+
+inline void EnsureApplication()
+{
+    static int argc = 1;
+    static char name[] = "board_tests";
+    static char* argv[] = {name, nullptr};
+    if (!QApplication::instance())
+        new QApplication(argc, argv);
+}
+
+class BoardFixture : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { EnsureApplication(); }
+
+    void SetUp() override
+    {
+        SeedRandom(12345);
+        puzzle = std::make_unique<Puzzle>();
+        view = std::make_unique<BoardView>();
+        view->puzzle = puzzle.get();
+        puzzle->boardView = view.get();
+    }
+
+    void TearDown() override
+    {
+        puzzle->boardView = nullptr;
+        view.reset();
+        puzzle.reset();
+    }
+
+    // Rows as given (the rest empty), with the settings to match, then a full
+    // layout at width x height and one Refresh tick.
+    void UseBoard(std::initializer_list<std::vector<int32_t>> rows, int rowWidth, int colours, int minRemove,
+                  int maxRemove, bool antiAliasing = false, int width = 700, int height = 400)
+    {
+        PuzzleSettings& s = puzzle->settings;
+        s.rowWidth = rowWidth;
+        s.rowCount = static_cast<int32_t>(rows.size());
+        s.colourCount = colours;
+        s.minRemove = minRemove;
+        s.maxRemove = maxRemove;
+        for (auto& row : puzzle->rows)
+            row.clear();
+        size_t r = 0;
+        for (const auto& row : rows)
+            puzzle->rows[r++] = row;
+        puzzle->initialRows = puzzle->rows;
+        puzzle->history.clear();
+        view->antiAliasing = antiAliasing;
+        view->SizeChanged(width, height);
+        view->phase = PHASE_REFRESH;
+        view->Tick();
+        view->effectPlayer.ClearRequested();
+    }
+
+    // Three full rows of 12 in the default settings' shape.
+    void UseFullBoard(bool antiAliasing = false)
+    {
+        std::vector<int32_t> row(12);
+        for (int i = 0; i < 12; ++i)
+            row[static_cast<size_t>(i)] = i % 5;
+        UseBoard({row, row, row}, 12, 5, 3, 3, antiAliasing);
+    }
+
+    void Click(int32_t index, int32_t row)
+    {
+        const Rect cell = view->BlockRect(index, row, static_cast<int32_t>(puzzle->rows[static_cast<size_t>(row)].size()));
+        view->LeftButtonUp((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
+    }
+
+    std::vector<int> Sounds() const { return view->effectPlayer.Requested(); }
+
+    std::unique_ptr<Puzzle> puzzle;
+    std::unique_ptr<BoardView> view;
+};

@@ -1,0 +1,157 @@
+// Where everything stands: block size, cells, board, frame, counters, hits.
+#include "board_fixture.h"
+
+#include "board/colour.h"
+
+namespace {
+
+constexpr ColourValue FRAME_LIGHT = 0x003660;
+constexpr ColourValue FRAME_DARK = 0x0060A0;
+
+class Geometry : public BoardFixture {};
+
+TEST_F(Geometry, WorkedExampleAt700By400)
+{
+    UseFullBoard();
+    EXPECT_EQ(view->blockSize, 50);
+    EXPECT_EQ(view->baseCell, (Rect{325, 200, 375, 250}));
+    EXPECT_EQ(view->BlockRect(0, 0, 12), (Rect{50, 200, 100, 250}));
+    EXPECT_EQ(view->BlockRect(11, 2, 12), (Rect{600, 300, 650, 350}));
+    EXPECT_EQ(view->BoardRect(), (Rect{50, 200, 650, 350}));
+    // A one-block row sits in baseCell's column; two blocks half a block either side.
+    EXPECT_EQ(view->BlockRect(0, 1, 1), (Rect{325, 250, 375, 300}));
+    EXPECT_EQ(view->BlockRect(0, 0, 2), (Rect{300, 200, 350, 250}));
+    EXPECT_EQ(view->BlockRect(1, 0, 2), (Rect{350, 200, 400, 250}));
+}
+
+TEST_F(Geometry, WorkedExampleFrameHasFourOutlinesAroundTheBoardArea)
+{
+    UseFullBoard();
+    const DibSurface& bg = view->backgroundSurface;
+    // Board area (33, 183)-(667, 367), then three more outlines outwards.
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_EQ(bg.Pixel(33 - k, 183 - k), FRAME_LIGHT) << k;
+        EXPECT_EQ(bg.Pixel(400, 183 - k), FRAME_LIGHT) << k;
+        EXPECT_EQ(bg.Pixel(33 - k, 300), FRAME_LIGHT) << k;
+        EXPECT_EQ(bg.Pixel(666 + k, 183 - k), FRAME_DARK) << k;
+        EXPECT_EQ(bg.Pixel(666 + k, 300), FRAME_DARK) << k;
+        EXPECT_EQ(bg.Pixel(400, 366 + k), FRAME_DARK) << k;
+    }
+    EXPECT_NE(bg.Pixel(29, 300), FRAME_LIGHT);
+    EXPECT_NE(bg.Pixel(34, 300), FRAME_LIGHT);
+}
+
+TEST_F(Geometry, WorkedExampleCountersAre112By83FromX70ToX630)
+{
+    UseFullBoard();
+    EXPECT_EQ(view->DrawColourCounters(view->composeSurface), (Rect{70, 50, 630, 133}));
+    const DibSurface& s = view->composeSurface;
+    // Outer bevel: light at the top-left corner, dark at the bottom-right.
+    EXPECT_EQ(s.Pixel(70, 50), ShadeLight(view->blockColours[0]));
+    EXPECT_EQ(s.Pixel(181, 132), ShadeDark(view->blockColours[0]));
+    EXPECT_EQ(s.Pixel(182, 50), ShadeLight(view->blockColours[1]));
+    EXPECT_EQ(s.Pixel(629, 132), ShadeDark(view->blockColours[4]));
+    EXPECT_NE(s.Pixel(630, 100), ShadeDark(view->blockColours[4]));
+    EXPECT_NE(s.Pixel(69, 100), ShadeLight(view->blockColours[0]));
+}
+
+TEST_F(Geometry, WorkedExampleBlocksArePaintedInTheirCells)
+{
+    UseFullBoard();
+    const DibSurface& s = view->composeSurface;
+    EXPECT_EQ(s.Pixel(50, 200), ShadeLight(view->blockColours[0]));
+    EXPECT_EQ(s.Pixel(99, 249), ShadeDark(view->blockColours[0]));
+    EXPECT_EQ(s.Pixel(100, 200), ShadeLight(view->blockColours[1]));
+    EXPECT_EQ(s.Pixel(49, 200), view->backgroundSurface.Pixel(49, 200));
+}
+
+TEST_F(Geometry, HitTestOfTheWorkedExample)
+{
+    UseFullBoard();
+    EXPECT_EQ(view->HitTest(60, 210), (BlockRef{0, 0}));
+    EXPECT_EQ(view->HitTest(40, 210), (BlockRef{NO_BLOCK, NO_BLOCK}));
+    EXPECT_EQ(view->HitTest(640, 345), (BlockRef{11, 2}));
+    EXPECT_EQ(view->HitTest(360, 199), (BlockRef{NO_BLOCK, NO_BLOCK}));
+    EXPECT_EQ(view->HitTest(360, 350), (BlockRef{NO_BLOCK, NO_BLOCK}));
+    puzzle->rows[2].resize(10);
+    EXPECT_EQ(view->HitTest(640, 345), (BlockRef{NO_BLOCK, NO_BLOCK}));
+    // Left of a short row's first block and right of its last: no block.
+    EXPECT_EQ(view->HitTest(95, 345), (BlockRef{NO_BLOCK, NO_BLOCK}));
+    EXPECT_EQ(view->HitTest(100, 345), (BlockRef{0, 2}));
+    EXPECT_EQ(view->HitTest(599, 345), (BlockRef{9, 2}));
+    EXPECT_EQ(view->HitTest(600, 345), (BlockRef{NO_BLOCK, NO_BLOCK}));
+    puzzle->rows[1].clear();
+    EXPECT_EQ(view->HitTest(350, 275), (BlockRef{NO_BLOCK, NO_BLOCK}));
+}
+
+TEST_F(Geometry, BlockSizeIsTheSmallerQuotientMadeEven)
+{
+    UseFullBoard();
+    view->SizeChanged(701, 401);
+    EXPECT_EQ(view->blockSize, 50);
+    view->SizeChanged(652, 400);
+    EXPECT_EQ(view->blockSize, 46);
+    view->SizeChanged(714, 1000);  // 714 / 14 = 51
+    EXPECT_EQ(view->blockSize, 50);
+}
+
+TEST_F(Geometry, FrameOutlinesFollowTheBlockSize)
+{
+    // min(S / 8, 4): 2 at S = 16, 4 at S = 32.
+    UseFullBoard();
+    view->SizeChanged(16 * 14, 400);
+    ASSERT_EQ(view->blockSize, 16);
+    const Rect area = view->BoardRect().Grown(6, 6);
+    const int y = (area.top + area.bottom) / 2;
+    EXPECT_EQ(view->backgroundSurface.Pixel(area.left, y), FRAME_LIGHT);
+    EXPECT_EQ(view->backgroundSurface.Pixel(area.left - 1, y), FRAME_LIGHT);
+    EXPECT_NE(view->backgroundSurface.Pixel(area.left - 2, y), FRAME_LIGHT);
+    view->SizeChanged(6 * 14, 400);
+    ASSERT_EQ(view->blockSize, 6);
+    const Rect small = view->BoardRect().Grown(2, 2);
+    EXPECT_NE(view->backgroundSurface.Pixel(small.left, (small.top + small.bottom) / 2), FRAME_LIGHT);
+}
+
+TEST_F(Geometry, ClientsUnder64By32KeepTheLayoutButShowBlackAndHitNothing)
+{
+    UseFullBoard();
+    const Rect before = view->baseCell;
+    for (auto [w, h] : {std::pair{63, 500}, std::pair{500, 31}}) {
+        view->SizeChanged(w, h);
+        EXPECT_EQ(view->composeSurface.Width(), w);
+        EXPECT_EQ(view->scratchSurface.Width(), 3 * w / 4);
+        EXPECT_EQ(view->scratchSurface.Height(), 3 * h / 4);
+        EXPECT_EQ(view->baseCell, before);
+        view->Tick();
+        for (int y = 0; y < h; y += 7)
+            for (int x = 0; x < w; x += 7)
+                ASSERT_EQ(view->composeSurface.Pixel(x, y), 0u);
+        EXPECT_EQ(view->HitTest(5, 5), (BlockRef{NO_BLOCK, NO_BLOCK}));
+        EXPECT_EQ(view->DrawColourCounters(view->composeSurface), Rect{});
+    }
+}
+
+TEST_F(Geometry, ABlockSizeUnderTwoIsTreatedLikeATooSmallClient)
+{
+    std::vector<int32_t> row(40, 1);
+    UseBoard({row, row}, 40, 2, 2, 2, false, 64, 400);  // 64 / 42 = 1
+    EXPECT_EQ(view->blockSize, 0);
+    EXPECT_EQ(view->baseCell, Rect{});
+    for (int x = 0; x < 64; ++x)
+        EXPECT_EQ(view->HitTest(x, 200), (BlockRef{NO_BLOCK, NO_BLOCK}));
+}
+
+TEST_F(Geometry, WithoutAPuzzleNothingIsDrawnAndNothingBreaks)
+{
+    view->puzzle = nullptr;
+    view->SizeChanged(700, 400);
+    view->Tick();
+    view->LeftButtonUp(100, 220);
+    view->CommitSelection();
+    view->SetSolving(true);
+    EXPECT_FALSE(view->solving);
+    EXPECT_EQ(view->HitTest(100, 220), (BlockRef{NO_BLOCK, NO_BLOCK}));
+    EXPECT_EQ(view->composeSurface.Pixel(100, 220), 0u);
+}
+
+}  // namespace

@@ -1,0 +1,390 @@
+// Playing the board: selection rules and sounds, the 14 ticks of a move, the
+// shrinking and sliding frames, Undo, Solve and the sound switches.
+#include "board_fixture.h"
+
+#include "board/colour.h"
+
+namespace {
+
+class Play : public BoardFixture {
+protected:
+    // Row 0 ends in colour 0 on the right, row 1 starts with colour 0 on the
+    // left; taking both is a two-block move.
+    void UseTwoEndsBoard(bool antiAliasing = false)
+    {
+        UseBoard({{1, 2, 2, 2, 2, 0}, {0, 2, 2, 2, 2, 1}, {3, 3, 3, 3, 3, 3}}, 12, 4, 2, 2, antiAliasing);
+    }
+
+    // First x in row y, within the board rectangle, where the picture is not the background.
+    int FirstDrawnX(int y) const
+    {
+        const Rect board = view->BoardRect();
+        for (int x = board.left; x < board.right; ++x)
+            if (view->composeSurface.Pixel(x, y) != view->backgroundSurface.Pixel(x, y))
+                return x;
+        return -1;
+    }
+
+    // Width of what is drawn in a cell along its middle row.
+    int DrawnWidth(const Rect& cell) const
+    {
+        const int y = (cell.top + cell.bottom) / 2;
+        int first = -1;
+        int last = -1;
+        for (int x = cell.left; x < cell.right; ++x) {
+            if (view->composeSurface.Pixel(x, y) != view->backgroundSurface.Pixel(x, y)) {
+                if (first < 0)
+                    first = x;
+                last = x;
+            }
+        }
+        return first < 0 ? 0 : last - first + 1;
+    }
+
+    // Ticks until the board is back in Idle.
+    int TicksToIdle()
+    {
+        int ticks = 0;
+        while (view->phase != PHASE_IDLE && ticks < 100) {
+            view->Tick();
+            ++ticks;
+        }
+        return ticks;
+    }
+};
+
+TEST_F(Play, ThreeSelectedBlocksWaitForTheCommitAndAFourthIsRefused)
+{
+    UseBoard({{0, 1, 1, 0}, {0, 1, 1, 0}, {1, 1, 1, 1}}, 12, 2, 3, 3);
+    Click(0, 0);
+    Click(3, 0);
+    Click(0, 1);
+    EXPECT_EQ(Sounds(), (std::vector<int>{131, 131, 131}));
+    EXPECT_EQ(view->selection.size(), 3u);
+    for (int i = 0; i < 5; ++i)
+        view->Tick();
+    EXPECT_EQ(view->phase, PHASE_IDLE);
+    EXPECT_EQ(puzzle->rows[0].size(), 4u);
+    Click(3, 1);
+    EXPECT_EQ(view->effectPlayer.LastRequested(), 133);
+    EXPECT_EQ(view->selection.size(), 3u);
+    Click(3, 0);  // deselects
+    EXPECT_EQ(view->effectPlayer.LastRequested(), 131);
+    EXPECT_EQ(view->selection, (MoveList{{0, 0}, {0, 1}}));
+}
+
+TEST_F(Play, OnlyRowEndsOfTheFirstBlocksColourMayBeChosen)
+{
+    UseBoard({{0, 0, 0, 0, 0}, {1, 0}, {0}}, 12, 2, 2, 3);
+    Click(1, 0);  // second block of five
+    EXPECT_EQ(Sounds(), (std::vector<int>{133}));
+    EXPECT_TRUE(view->selection.empty());
+    Click(0, 2);  // the only block of a row is at both ends
+    Click(1, 1);  // both blocks of a two-block row are ends
+    EXPECT_EQ(view->selection.size(), 2u);
+    Click(0, 1);  // another colour than the head's
+    EXPECT_EQ(Sounds(), (std::vector<int>{133, 131, 131, 133}));
+    EXPECT_EQ(view->selection.size(), 2u);
+    // A click beside the blocks does nothing, silently.
+    view->LeftButtonUp(5, 5);
+    EXPECT_EQ(Sounds().size(), 4u);
+}
+
+TEST_F(Play, TheSelectedBlockIsDrawnSelectedAndOnlyItsCellChanges)
+{
+    UseFullBoard();
+    const QImage before = view->composeSurface.Image().copy();
+    Click(0, 0);
+    const Rect cell = view->BlockRect(0, 0, 12);
+    EXPECT_EQ(view->composeSurface.Pixel(cell.left + 2, cell.top + 2),
+              ShadeLight(SelectedTint(view->blockColours[0])));
+    int changedOutside = 0;
+    for (int y = 0; y < 400; ++y)
+        for (int x = 0; x < 700; ++x)
+            if (!cell.Contains(x, y) && view->composeSurface.Image().pixel(x, y) != before.pixel(x, y))
+                ++changedOutside;
+    EXPECT_EQ(changedOutside, 0);
+}
+
+TEST_F(Play, CommitNeedsASelectionWithinMinimumAndMaximum)
+{
+    UseBoard({{0, 1, 1, 0}, {0, 1, 1, 0}, {1, 1, 1, 1}}, 12, 2, 3, 3);
+    Click(0, 0);
+    Click(3, 0);
+    view->CommitSelection();
+    EXPECT_EQ(view->phase, PHASE_IDLE);
+    EXPECT_EQ(Sounds(), (std::vector<int>{131, 131}));
+    Click(0, 1);
+    view->CommitSelection();
+    EXPECT_EQ(view->phase, PHASE_REMOVE_START);
+    EXPECT_EQ(puzzle->rows[0], (BlockRow{1, 1}));
+    EXPECT_EQ(puzzle->rows[1], (BlockRow{1, 1, 0}));
+}
+
+TEST_F(Play, AMoveLivesFourteenTicksWithItsTwoSounds)
+{
+    UseTwoEndsBoard();
+    Click(5, 0);
+    Click(0, 1);
+    view->effectPlayer.ClearRequested();
+    view->CommitSelection();
+    std::vector<int32_t> phases;
+    for (int tick = 1; tick <= 14; ++tick) {
+        view->Tick();
+        phases.push_back(view->phase);
+        if (tick == 1) {
+            EXPECT_EQ(Sounds(), (std::vector<int>{135}));
+        }
+        if (tick == 7) {
+            EXPECT_EQ(Sounds(), (std::vector<int>{135, 132}));
+        }
+    }
+    EXPECT_EQ(phases, (std::vector<int32_t>{4, 4, 4, 4, 4, 5, 6, 6, 6, 6, 6, 6, 1, 2}));
+    EXPECT_TRUE(view->selection.empty());
+}
+
+TEST_F(Play, RemovedBlocksShrinkTo46_38_30_22_16_8)
+{
+    UseTwoEndsBoard();
+    Click(5, 0);
+    Click(0, 1);
+    view->CommitSelection();
+    const Rect cell = view->BlockRect(5, 0, 6);
+    std::vector<int> widths;
+    for (int tick = 0; tick < 6; ++tick) {
+        view->Tick();
+        widths.push_back(DrawnWidth(cell));
+    }
+    EXPECT_EQ(widths, (std::vector<int>{46, 38, 30, 22, 16, 8}));
+}
+
+TEST_F(Play, WithAntiAliasingTheFirstShrinkFramesShowTheCachedBlock)
+{
+    UseTwoEndsBoard(true);
+    Click(5, 0);
+    Click(0, 1);
+    view->CommitSelection();
+    const Rect cell = view->BlockRect(5, 0, 6);
+    std::vector<int> widths;
+    for (int tick = 0; tick < 6; ++tick) {
+        view->Tick();
+        widths.push_back(DrawnWidth(cell));
+    }
+    EXPECT_EQ(widths, (std::vector<int>{50, 50, 30, 22, 16, 8}));
+}
+
+TEST_F(Play, RowsCloseUpTowardsTheMiddleOverSevenTicks)
+{
+    UseTwoEndsBoard();
+    Click(5, 0);  // row 0 loses its right end
+    Click(0, 1);  // row 1 loses its left end
+    view->CommitSelection();
+    for (int tick = 0; tick < 6; ++tick)
+        view->Tick();
+    const int beforeMove = view->BlockRect(0, 0, 6).left;
+    const int finalPlace = view->BlockRect(0, 1, 5).left;
+    const int y0 = view->BlockRect(0, 0, 5).top + 25;
+    const int y1 = view->BlockRect(0, 1, 5).top + 25;
+    std::vector<int> rightEnd;
+    std::vector<int> leftEnd;
+    for (int tick = 0; tick < 7; ++tick) {
+        view->Tick();
+        rightEnd.push_back(FirstDrawnX(y0) - beforeMove);
+        leftEnd.push_back(FirstDrawnX(y1) - finalPlace);
+    }
+    EXPECT_EQ(rightEnd, (std::vector<int>{5, 9, 13, 16, 20, 24, 25}));
+    EXPECT_EQ(leftEnd, (std::vector<int>{20, 16, 13, 9, 5, 1, 0}));
+    EXPECT_EQ(view->phase, PHASE_REFRESH);
+}
+
+TEST_F(Play, ClicksAndCommitsDuringTheAnimationDoNothing)
+{
+    UseTwoEndsBoard();
+    Click(5, 0);
+    Click(0, 1);
+    view->CommitSelection();
+    view->Tick();
+    view->effectPlayer.ClearRequested();
+    Click(0, 2);
+    view->CommitSelection();
+    EXPECT_TRUE(Sounds().empty());
+    EXPECT_EQ(view->selection.size(), 2u);
+    EXPECT_EQ(view->phase, PHASE_REMOVING);
+}
+
+TEST_F(Play, UndoDuringTheAnimationTakesTheMoveBackAtOnce)
+{
+    for (int ticks : {2, 9}) {
+        UseTwoEndsBoard();
+        Click(5, 0);
+        Click(0, 1);
+        view->CommitSelection();
+        for (int i = 0; i < ticks; ++i)
+            view->Tick();
+        view->effectPlayer.ClearRequested();
+        view->UndoMove();
+        EXPECT_EQ(Sounds(), (std::vector<int>{131}));
+        EXPECT_EQ(view->phase, PHASE_IDLE);
+        EXPECT_TRUE(view->selection.empty());
+        EXPECT_EQ(puzzle->rows, puzzle->initialRows);
+        // The restored board is on screen: block 5 of row 0 is back, unselected.
+        const Rect cell = view->BlockRect(5, 0, 6);
+        EXPECT_EQ(view->composeSurface.Pixel(cell.left, cell.top), ShadeLight(view->blockColours[0]));
+        view->Tick();
+        EXPECT_EQ(view->phase, PHASE_IDLE);
+    }
+}
+
+TEST_F(Play, UndoWithNothingToUndoOrDuringSolveIsRefused)
+{
+    UseTwoEndsBoard();
+    view->UndoMove();
+    EXPECT_EQ(Sounds(), (std::vector<int>{133}));
+    Click(5, 0);
+    Click(0, 1);
+    view->CommitSelection();
+    TicksToIdle();
+    view->solving = true;
+    view->effectPlayer.ClearRequested();
+    view->UndoMove();
+    EXPECT_EQ(Sounds(), (std::vector<int>{133}));
+    EXPECT_EQ(puzzle->rows[0].size(), 5u);
+}
+
+TEST_F(Play, SolveSelectsOneEntryEveryFifthTickAndClearsTheBoard)
+{
+    // The engine's own puzzle, with its generated solution.
+    view->SizeChanged(700, 400);
+    ASSERT_GT(puzzle->solution.size(), 2u);
+    Click(0, 0);
+    view->SetSolving(true);
+    EXPECT_TRUE(view->solving);
+    EXPECT_EQ(view->phase, PHASE_REFRESH);
+    EXPECT_TRUE(view->selection.empty());
+    view->replayCountdown = 0;
+    view->Tick();  // Refresh
+    std::vector<int> growthTicks;
+    size_t last = 0;
+    for (int tick = 1; tick <= 40 && view->phase == PHASE_IDLE; ++tick) {
+        view->Tick();
+        if (view->selection.size() != last) {
+            growthTicks.push_back(tick);
+            last = view->selection.size();
+        }
+    }
+    // Tick 1 reads the colour entry, then a block every fifth tick.
+    ASSERT_GE(growthTicks.size(), 2u);
+    EXPECT_EQ(growthTicks[0], 6);
+    EXPECT_EQ(growthTicks[1], 11);
+    int guard = 0;
+    while (view->solving && guard++ < 5000)
+        view->Tick();
+    EXPECT_FALSE(view->solving);
+    ColourCounters counts{};
+    EXPECT_EQ(CountBlocks(puzzle->rows, puzzle->settings.rowCount, counts), 0);
+    // Solve's moves stand in the history like the player's own.
+    view->UndoMove();
+    EXPECT_EQ(view->effectPlayer.LastRequested(), 131);
+}
+
+TEST_F(Play, SolvePressedAgainStopsAndLeavesTheSelection)
+{
+    view->SizeChanged(700, 400);
+    view->SetSolving(true);
+    view->replayCountdown = 0;
+    while (view->selection.empty())
+        view->Tick();
+    const MoveList chosen = view->selection;
+    view->SetSolving(false);
+    for (int i = 0; i < 30; ++i)
+        view->Tick();
+    EXPECT_FALSE(view->solving);
+    EXPECT_EQ(view->selection, chosen);
+    EXPECT_EQ(view->phase, PHASE_IDLE);
+    // Clicks and commits work again.
+    view->effectPlayer.ClearRequested();
+    const BlockRef head = view->selection.front();
+    Click(head.index, head.row);
+    EXPECT_EQ(view->effectPlayer.LastRequested(), 131);
+}
+
+TEST_F(Play, WhileSolvingClicksAreIgnoredSilently)
+{
+    view->SizeChanged(700, 400);
+    view->SetSolving(true);
+    view->Tick();
+    view->effectPlayer.ClearRequested();
+    Click(0, 0);
+    view->CommitSelection();
+    EXPECT_TRUE(Sounds().empty());
+    EXPECT_TRUE(view->selection.empty());
+}
+
+TEST_F(Play, ClearingTheBoardPlaysTheWinSoundWheneverCountersAreDrawn)
+{
+    UseBoard({{0}, {0}}, 12, 2, 2, 2);
+    Click(0, 0);
+    Click(0, 1);
+    view->CommitSelection();
+    TicksToIdle();
+    EXPECT_EQ(view->effectPlayer.LastRequested(), 134);
+    view->effectPlayer.ClearRequested();
+    view->Redraw();
+    EXPECT_EQ(Sounds(), (std::vector<int>{134}));
+}
+
+TEST_F(Play, MusicSwapsInTheQuieterEffectsAndTheSwitchSilencesAll)
+{
+    bool music = true;
+    view->music = &music;
+    UseBoard({{0}, {0}}, 12, 2, 2, 2);
+    Click(0, 0);
+    Click(0, 1);
+    view->CommitSelection();
+    TicksToIdle();
+    EXPECT_EQ(Sounds(), (std::vector<int>{131, 131, 166, 165, 167}));
+    view->effectPlayer.ClearRequested();
+    view->soundEffects = false;
+    view->UndoMove();
+    view->UndoMove();
+    view->Redraw();
+    EXPECT_TRUE(Sounds().empty());
+}
+
+TEST_F(Play, ASizeChangeDuringTheAnimationEndsItInAFullRedraw)
+{
+    UseTwoEndsBoard();
+    Click(5, 0);
+    Click(0, 1);
+    view->CommitSelection();
+    view->Tick();
+    view->SizeChanged(800, 500);
+    EXPECT_EQ(view->phase, PHASE_REFRESH);
+    view->Tick();
+    EXPECT_EQ(view->phase, PHASE_IDLE);
+    EXPECT_TRUE(view->selection.empty());
+    // The whole new picture is drawn: a block of row 2, and the board's frame.
+    const Rect cell = view->BlockRect(0, 2, 6);
+    EXPECT_EQ(view->composeSurface.Pixel(cell.left, cell.top), ShadeLight(view->blockColours[3]));
+    EXPECT_EQ(view->composeSurface.Image(), [&] {
+        DibSurface full;
+        full.Create(800, 500);
+        full.CopySame(view->backgroundSurface, full.Bounds());
+        view->DrawBoard(full, 2.0);
+        view->DrawColourCounters(full);
+        return full.Image();
+    }());
+}
+
+TEST_F(Play, ResetBoardDropsTheSelectionAndRefreshesNextTick)
+{
+    UseTwoEndsBoard();
+    Click(5, 0);
+    puzzle->Retry();
+    EXPECT_EQ(view->phase, PHASE_REFRESH);
+    EXPECT_TRUE(view->selection.empty());
+    view->Tick();
+    EXPECT_EQ(view->phase, PHASE_IDLE);
+}
+
+}  // namespace
