@@ -90,7 +90,7 @@ TEST(StateFile, EmptyMusicFolderIsStoredAsLengthZero)
 TEST(StateFile, ReadingBackGivesTheSameRecordsSettingsSolutionAndBoard)
 {
     const auto all = AllPlayOptions();
-    for (uint32_t seed = 0; seed < 2000; ++seed) {
+    for (uint32_t seed = 0; seed < 2000 / SEED_SHARE; ++seed) {
         const PuzzleSettings settings = all[(seed * 104729u) % all.size()];
         const Puzzle saved = GeneratedPuzzle(settings, seed);
         const auto back = Read(SerializeStateFile(SampleMainRecord(), SampleMusicRecord(), saved),
