@@ -7,7 +7,8 @@
 
 // Owner-drawn push button. The caption names the faces: a button captioned
 // "IDB_OK" wears ":/faces/IDB_OKU.png" normally and ":/faces/IDB_OKD.png"
-// while held down; a numeric name such as "169" is ":/bitmaps/169.png".
+// while held down; a numeric name such as "169" is ":/bitmaps/169.png" and a
+// name with a folder in it, "/some/where/IDB_OKU", is that file plus ".png".
 // The caption itself is never drawn. With no normal face the button draws
 // nothing, yet clicks and keyboard activation still work.
 class BitmapButton : public QPushButton {

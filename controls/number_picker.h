@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 
+class QPainter;
 class QPixmap;
 
 // The owner reads the value with GetValue whenever it likes and changes it
@@ -59,6 +60,7 @@ protected:
 
 private:
     QRect DrawNumber(QPainter& painter) const;
+    void LayOutArrows();
 
     BitmapButton decrementButton;
     BitmapButton incrementButton;

@@ -1,0 +1,61 @@
+// Shows each dialog of the game and saves a picture of it, for a look by eye.
+#include "app/about_dialog.h"
+#include "app/help_window.h"
+#include "board/colour.h"
+#include "controls/play_options_dialog.h"
+#include "controls/preferences_dialog.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QTimer>
+
+namespace {
+
+void Save(QWidget& widget, const QString& folder, const QString& name)
+{
+    widget.show();
+    QApplication::processEvents();
+    widget.grab().save(QDir(folder).filePath(name));
+}
+
+} // namespace
+
+// Usage: kolumo_dialog_preview FOLDER [live]. With "live" the dialogs stay
+// on screen for a few seconds each, for a screenshot of the whole display.
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    const bool live = argc > 2;
+
+    PreferencesDialog preferences;
+    preferences.soundEffects = true;
+    preferences.antiAliasing = true;
+    SetDefaultColours(preferences.colours.data(), 10);
+    Save(preferences, folder, QStringLiteral("preferences.png"));
+
+    PlayOptionsDialog playOptions;
+    Save(playOptions, folder, QStringLiteral("play_options.png"));
+
+    AboutDialog about;
+    Save(about, folder, QStringLiteral("about.png"));
+
+    HelpWindow* help = HelpWindow::ShowHelp(nullptr);
+    Save(*help, folder, QStringLiteral("help.png"));
+
+    if (live) {
+        for (QWidget* widget : std::initializer_list<QWidget*>{&preferences, &playOptions, &about, help})
+            widget->hide();
+        const int seconds = QString::fromLocal8Bit(argv[2]).toInt();
+        for (QWidget* widget : std::initializer_list<QWidget*>{&preferences, &playOptions, &about, help}) {
+            widget->move(0, 0);
+            widget->show();
+            QTimer::singleShot(seconds * 1000, &app, &QApplication::quit);
+            app.exec();
+            widget->hide();
+        }
+    }
+    help->close();
+    return 0;
+}

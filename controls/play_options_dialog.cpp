@@ -1,0 +1,184 @@
+// The "Kolumo Rez Options" dialog: the five puzzle parameters on number pickers.
+#include "controls/play_options_dialog.h"
+
+#include "controls/bitmap_button.h"
+#include "controls/button_layout.h"
+#include "controls/dialog_template.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace {
+
+// The game's web page, opened by the Visit Website button.
+const char* const WEBSITE_ADDRESS = "https://kolumo.net/";
+
+constexpr ControlTemplate PLAY_OPTIONS_CONTROLS[] = {
+    {1, ControlKind::OWNER_DRAW_BUTTON, "IDB_OK", 15, 174, 50, 20},
+    {2, ControlKind::OWNER_DRAW_BUTTON, "IDB_CANCEL", 217, 150, 50, 20},
+    {1004, ControlKind::OWNER_DRAW_BUTTON, "IDB_WEBSITE", 69, 157, 111, 21},
+    {-1, ControlKind::STATIC_CENTRED, "No. of Colours", 20, 22, 77, 11},
+    {1006, ControlKind::STATIC_LEFT, "", 112, 41, 77, 18},
+    {-1, ControlKind::STATIC_CENTRED, "No. of Rows", 112, 22, 77, 11},
+    {1007, ControlKind::STATIC_LEFT, "", 204, 41, 77, 18},
+    {-1, ControlKind::STATIC_CENTRED, "Row Width", 204, 22, 77, 11},
+    {1008, ControlKind::STATIC_LEFT, "", 20, 121, 77, 18},
+    {-1, ControlKind::STATIC_CENTRED, "Minimum", 20, 102, 77, 11},
+    {-1, ControlKind::GROUP_BOX, "Choose board size and number of colours: ", 7, 7, 287, 66},
+    {1009, ControlKind::STATIC_LEFT, "", 112, 121, 77, 18},
+    {-1, ControlKind::STATIC_CENTRED, "Maximum", 112, 102, 77, 11},
+    {-1, ControlKind::GROUP_BOX, "Choose minimum and maximum to remove each turn: ", 7, 84, 200, 69},
+    {1003, ControlKind::OWNER_DRAW_BUTTON, "IDB_DEFAULT", 220, 88, 65, 27},
+    {1010, ControlKind::STATIC_LEFT, "", 20, 41, 77, 18},
+};
+
+constexpr DialogTemplate PLAY_OPTIONS_TEMPLATE = {"Kolumo Rez Options", 301, 201, PLAY_OPTIONS_CONTROLS};
+
+struct PickerPlace {
+    int placeholderId;
+    int32_t low;
+    int32_t high;
+    int32_t step;
+};
+
+// Colours, rows, row width, minimum, maximum: the order of the pickers.
+constexpr PickerPlace PICKER_PLACES[] = {
+    {1010, 2, 10, 1}, {1006, 2, 10, 1}, {1007, 6, 30, 2}, {1008, 2, 15, 1}, {1009, 2, 18, 1},
+};
+
+constexpr int BUTTON_IDS[] = {1, 2, PlayOptionsDialog::DEFAULT_ID, PlayOptionsDialog::WEBSITE_ID};
+constexpr int BOTTOM_ROW_IDS[] = {1, PlayOptionsDialog::WEBSITE_ID, 2};
+
+} // namespace
+
+PlayOptionsDialog::PlayOptionsDialog(QWidget* parent)
+    : QDialog(parent)
+{
+    BuildDialog(*this, PLAY_OPTIONS_TEMPLATE, [this](int id) { OnCommand(id); });
+    constraintTimer.setInterval(CONSTRAINT_PERIOD_MS);
+    connect(&constraintTimer, &QTimer::timeout, this, &PlayOptionsDialog::ConstraintStep);
+}
+
+PlayOptionsDialog::~PlayOptionsDialog()
+{
+    if (initialised && !readBack)
+        ReadBack();
+}
+
+void PlayOptionsDialog::SetSettings(const PuzzleSettings& settings)
+{
+    colourCount = settings.colourCount;
+    rowCount = settings.rowCount;
+    rowWidth = settings.rowWidth;
+    minRemove = settings.minRemove;
+    maxRemove = settings.maxRemove;
+}
+
+PuzzleSettings PlayOptionsDialog::Settings() const
+{
+    PuzzleSettings settings;
+    settings.rowWidth = rowWidth;
+    settings.rowCount = rowCount;
+    settings.colourCount = colourCount;
+    settings.minRemove = minRemove;
+    settings.maxRemove = maxRemove;
+    return settings;
+}
+
+BitmapButton* PlayOptionsDialog::Button(int id) const
+{
+    return qobject_cast<BitmapButton*>(FindControl(this, id));
+}
+
+void PlayOptionsDialog::showEvent(QShowEvent* event)
+{
+    if (!initialised) {
+        Initialise();
+    } else {
+        // Shown again after closing: the pickers still hold their values.
+        readBack = false;
+        constraintTimer.start();
+    }
+    QDialog::showEvent(event);
+}
+
+void PlayOptionsDialog::Initialise()
+{
+    initialised = true;
+    const int32_t fields[] = {colourCount, rowCount, rowWidth, minRemove, maxRemove};
+    for (size_t k = 0; k < pickers.size(); ++k) {
+        const PickerPlace& place = PICKER_PLACES[k];
+        const QRect rect = FindControl(this, place.placeholderId)->geometry();
+        pickers[k].Create(rect, this, place.placeholderId, place.low, place.high, place.step);
+        pickers[k].SetValue(fields[k]);
+    }
+    for (int id : BUTTON_IDS)
+        Button(id)->AutoLoad(id, this);
+    SpreadButtonRow(this, BOTTOM_ROW_IDS);
+    AlignRightEdge(this, DEFAULT_ID, 2);
+    constraintTimer.start();
+    Button(1)->setFocus(Qt::OtherFocusReason);
+}
+
+void PlayOptionsDialog::ConstraintStep()
+{
+    const int32_t limit = 2 * RowsPicker().GetValue() - 2;
+    if (MaximumPicker().GetValue() > limit)
+        MaximumPicker().SetValue(limit);
+    if (MinimumPicker().GetValue() > MaximumPicker().GetValue())
+        MinimumPicker().SetValue(MaximumPicker().GetValue());
+}
+
+void PlayOptionsDialog::OnDefault()
+{
+    const PuzzleSettings defaults;
+    ColoursPicker().SetValue(defaults.colourCount);
+    RowsPicker().SetValue(defaults.rowCount);
+    RowWidthPicker().SetValue(defaults.rowWidth);
+    MinimumPicker().SetValue(defaults.minRemove);
+    MaximumPicker().SetValue(defaults.maxRemove);
+}
+
+void PlayOptionsDialog::OnWebsite()
+{
+    QDesktopServices::openUrl(QUrl(QString::fromLatin1(WEBSITE_ADDRESS)));
+}
+
+void PlayOptionsDialog::OnCommand(int id)
+{
+    switch (id) {
+    case 1:
+        accept();
+        break;
+    case 2:
+        reject();
+        break;
+    case DEFAULT_ID:
+        OnDefault();
+        break;
+    case WEBSITE_ID:
+        OnWebsite();
+        break;
+    default:
+        break;
+    }
+}
+
+void PlayOptionsDialog::ReadBack()
+{
+    readBack = true;
+    constraintTimer.stop();
+    ConstraintStep();
+    colourCount = ColoursPicker().GetValue();
+    rowCount = RowsPicker().GetValue();
+    rowWidth = RowWidthPicker().GetValue();
+    minRemove = MinimumPicker().GetValue();
+    maxRemove = MaximumPicker().GetValue();
+}
+
+void PlayOptionsDialog::done(int result)
+{
+    if (initialised)
+        ReadBack();
+    QDialog::done(result);
+}

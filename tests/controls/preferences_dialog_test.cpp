@@ -1,0 +1,153 @@
+// The preferences dialog: its template, filling it, Default, OK and Cancel.
+#include "controls/bitmap_button.h"
+#include "controls/colour_panel.h"
+#include "controls/dialog_template.h"
+#include "controls/preferences_dialog.h"
+
+#include <QCheckBox>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::array<ColourValue, 10> DefaultColours()
+{
+    std::array<ColourValue, 10> colours{};
+    SetDefaultColours(colours.data(), 10);
+    return colours;
+}
+
+class PreferencesDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dialog.soundEffects = false;
+        dialog.ironman = true;
+        dialog.antiAliasing = false;
+        dialog.music = false;
+        for (size_t k = 0; k < 10; ++k)
+            dialog.colours[k] = MakeColour(10 * static_cast<int>(k), 1, 2);
+        original = dialog.colours;
+        dialog.show();
+    }
+
+    void ExpectUnchanged()
+    {
+        EXPECT_FALSE(dialog.soundEffects);
+        EXPECT_TRUE(dialog.ironman);
+        EXPECT_FALSE(dialog.antiAliasing);
+        EXPECT_FALSE(dialog.music);
+        EXPECT_EQ(dialog.colours, original);
+    }
+
+    PreferencesDialog dialog;
+    std::array<ColourValue, 10> original{};
+};
+
+TEST_F(PreferencesDialogTest, TheTemplateGivesTitleSizeCaptionsAndPanelPlace)
+{
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Kolumo - Preferences"));
+    EXPECT_EQ(dialog.size(), QSize(382, 346));
+    EXPECT_EQ(dialog.CheckBox(1001)->text(), QStringLiteral("Sound effects?"));
+    EXPECT_EQ(dialog.CheckBox(1004)->text(),
+              QStringLiteral("Ironman (starting with next game, will not auto-solve) ?"));
+    EXPECT_EQ(dialog.CheckBox(1014)->text(), QStringLiteral("Music?"));
+    EXPECT_EQ(dialog.CheckBox(1005)->text(), QStringLiteral("Anti-aliasing (smoother numbers and symbols) ?"));
+    EXPECT_EQ(dialog.Panel().geometry(), QRect(10, 126, 361, 113));
+    EXPECT_EQ(ControlId(&dialog.Panel()), ColourPanel::PANEL_ID);
+    EXPECT_EQ(dialog.Button(1016)->text(), QStringLiteral("IDB_SETMUSIC"));
+}
+
+TEST_F(PreferencesDialogTest, TabOrderFollowsTheTemplate)
+{
+    const int expected[] = {1, 2, 1001, 1003, 1004, 1014, 1016, 1005};
+    QWidget* widget = dialog.Button(1);
+    for (int id : expected) {
+        EXPECT_EQ(ControlId(widget), id);
+        do {
+            widget = widget->nextInFocusChain();
+        } while (!(widget->focusPolicy() & Qt::TabFocus));
+    }
+}
+
+TEST_F(PreferencesDialogTest, OpeningShowsTheFlagsAndColoursAsFilledIn)
+{
+    EXPECT_FALSE(dialog.CheckBox(1001)->isChecked());
+    EXPECT_TRUE(dialog.CheckBox(1004)->isChecked());
+    EXPECT_FALSE(dialog.CheckBox(1005)->isChecked());
+    EXPECT_FALSE(dialog.CheckBox(1014)->isChecked());
+    for (size_t k = 0; k < 10; ++k)
+        EXPECT_EQ(dialog.Panel().swatches[k].face, original[k]);
+}
+
+TEST_F(PreferencesDialogTest, DefaultThenCancelChangesNothing)
+{
+    dialog.OnDefault();
+    EXPECT_TRUE(dialog.CheckBox(1001)->isChecked());
+    EXPECT_EQ(dialog.Panel().swatches[0].face, DefaultColours()[0]);
+    dialog.Button(2)->click();
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    ExpectUnchanged();
+}
+
+TEST_F(PreferencesDialogTest, DefaultThenOkRestoresTheDefaults)
+{
+    dialog.Button(PreferencesDialog::DEFAULT_ID)->click();
+    dialog.Button(1)->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_TRUE(dialog.soundEffects);
+    EXPECT_FALSE(dialog.ironman);
+    EXPECT_TRUE(dialog.antiAliasing);
+    EXPECT_TRUE(dialog.music);
+    EXPECT_EQ(dialog.colours, DefaultColours());
+}
+
+TEST_F(PreferencesDialogTest, OkReadsTheBoxesAndTheSwatches)
+{
+    dialog.CheckBox(1014)->click();
+    dialog.Panel().swatches[4].face = MakeColour(1, 2, 3);
+    dialog.accept();
+    EXPECT_TRUE(dialog.music);
+    EXPECT_FALSE(dialog.soundEffects);
+    EXPECT_EQ(dialog.colours[4], MakeColour(1, 2, 3));
+}
+
+TEST_F(PreferencesDialogTest, EscapeIsCancel)
+{
+    dialog.CheckBox(1001)->click();
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    ExpectUnchanged();
+}
+
+TEST_F(PreferencesDialogTest, TheMusicFolderIsChosenAtOnceEvenBeforeCancel)
+{
+    int chosen = 0;
+    dialog.chooseMusicFolder = [&chosen] { ++chosen; };
+    dialog.Button(PreferencesDialog::MUSIC_FOLDER_ID)->click();
+    EXPECT_EQ(chosen, 1);
+    EXPECT_TRUE(dialog.isVisible());
+    dialog.reject();
+    EXPECT_EQ(chosen, 1);
+}
+
+TEST_F(PreferencesDialogTest, WithoutAMusicPlayerTheFolderButtonDoesNothing)
+{
+    dialog.Button(PreferencesDialog::MUSIC_FOLDER_ID)->click();
+    EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST(PreferencesDialogFacesTest, ButtonsTakeTheSizeOfTheirFacesAndKeepTheirCorners)
+{
+    if (QPixmap(BitmapButton::FacePath(QStringLiteral("IDB_OKU"))).isNull())
+        GTEST_SKIP() << "the game's button faces are not built in";
+    PreferencesDialog dialog;
+    dialog.show();
+    EXPECT_EQ(dialog.Button(1)->geometry(), QRect(10, 312, 80, 30));
+    EXPECT_EQ(dialog.Button(2)->geometry(), QRect(297, 312, 80, 30));
+    EXPECT_EQ(dialog.Button(1003)->geometry(), QRect(138, 310, 100, 30));
+    EXPECT_EQ(dialog.Button(1016)->geometry(), QRect(181, 258, 140, 30));
+}
+
+} // namespace
