@@ -1,0 +1,62 @@
+// Feeds arbitrary bytes to the saved state file reader: it must never crash,
+// and whatever it takes must be a whole, playable puzzle that saves and reads
+// back unchanged.
+#include "engine/puzzle.h"
+#include "engine/random.h"
+#include "engine/solution_check.h"
+#include "engine/state_file.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+// Start-up's puzzle, generated once: copying it is far cheaper than
+// generating it again for every input.
+const Puzzle& StartUpPuzzle()
+{
+    static const Puzzle puzzle = [] {
+        SeedRandom(1);
+        return Puzzle();
+    }();
+    return puzzle;
+}
+
+bool IsWholePlayablePuzzle(const Puzzle& puzzle)
+{
+    RowSet rebuilt;
+    return puzzle.settings.WithinEngineLimits() && puzzle.history.empty()
+        && puzzle.rows == puzzle.initialRows
+        && RebuildCheckedBoard(puzzle.solution, puzzle.settings, rebuilt)
+        && rebuilt == puzzle.rows;
+}
+
+bool ReadsBackUnchanged(const MainWindowRecord& main, const MusicRecord& music,
+                        const Puzzle& puzzle)
+{
+    MainWindowRecord mainBack;
+    MusicRecord musicBack;
+    Puzzle puzzleBack = StartUpPuzzle();
+    ParseStateFile(SerializeStateFile(main, music, puzzle), mainBack, musicBack, puzzleBack);
+    return puzzleBack.settings == puzzle.settings && puzzleBack.solution == puzzle.solution
+        && puzzleBack.rows == puzzle.rows && musicBack == music
+        && mainBack.windowRect == main.windowRect;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
+{
+    const std::vector<uint8_t> bytes(data, data + size);
+    SeedRandom(1);
+    MainWindowRecord main;
+    MusicRecord music;
+    Puzzle puzzle = StartUpPuzzle();
+    ParseStateFile(bytes, main, music, puzzle);
+    if (!IsWholePlayablePuzzle(puzzle) || music.musicFolder.find('\0') != std::string::npos
+        || !ReadsBackUnchanged(main, music, puzzle)) {
+        __builtin_trap();
+    }
+    return 0;
+}
