@@ -28,7 +28,11 @@ enum class StateReadResult {
 //     it. Otherwise the generated puzzle stays -- unless the settings in
 //     force differ from those it was generated for, in which case a fresh
 //     puzzle is generated for them.
-// After a puzzle is taken: rows == initialRows == previousRows, history empty.
+// The board in play is taken to have been made for puzzle.settings as they
+// stand at the call (start-up: the generated default puzzle).
+// After a puzzle is taken: rows == initialRows == previousRows, history empty,
+// and boardView (if set) is told to ResetBoard. main.settings ends equal to
+// the puzzle's settings in force. Bytes after the puzzle record are ignored.
 StateReadResult ParseStateFile(const std::vector<uint8_t>& bytes,
                                MainWindowRecord& main, MusicRecord& music,
                                Puzzle& puzzle);
@@ -39,8 +43,9 @@ std::vector<uint8_t> SerializeStateFile(const MainWindowRecord& main,
                                         const MusicRecord& music,
                                         const Puzzle& puzzle);
 
-// Reads the file at path (a file larger than any valid one is damaged and
-// not read) and parses it.
+// Reads the file at path and parses it. A file that cannot be opened, is not
+// a regular file, or is larger than any the game could write (1 MiB) is not
+// read: NotOpened, every default stays.
 StateReadResult LoadStateFile(const std::string& path, MainWindowRecord& main,
                               MusicRecord& music, Puzzle& puzzle);
 

@@ -23,6 +23,12 @@ namespace engine_test {
 // and the plain build covers them all.
 #if defined(__SANITIZE_ADDRESS__)
 inline constexpr uint32_t SEED_SHARE = 4;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+inline constexpr uint32_t SEED_SHARE = 4;
+#else
+inline constexpr uint32_t SEED_SHARE = 1;
+#endif
 #else
 inline constexpr uint32_t SEED_SHARE = 1;
 #endif
