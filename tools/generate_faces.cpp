@@ -52,7 +52,7 @@ void FillRing(QImage& image, int inset, const QColor& topLeft, const QColor& bot
     image.setPixelColor(right, inset, bottomRight);
 }
 
-QFont CaptionFont()
+QFont CaptionFont(int scale)
 {
     // Liberation Sans has Arial's shapes and metrics; fall back to whatever
     // sans face fontconfig offers if it is missing.
@@ -63,28 +63,32 @@ QFont CaptionFont()
         family = QFontDatabase::applicationFontFamilies(id).first();
     QFont font(family);
     font.setBold(true);
-    font.setPixelSize(15);
+    font.setPixelSize(15 * scale);
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }
 
-QImage MakeFace(const FaceSpec& spec, bool pressed, const QFont& font)
+// At scale 2 every ring of the bevel is two pixels wide and the caption is
+// drawn from the font at twice the size, for screens with twice the density.
+QImage MakeFace(const FaceSpec& spec, bool pressed, const QFont& font, int scale)
 {
-    QImage image(spec.width, spec.height, QImage::Format_RGB32);
+    QImage image(spec.width * scale, spec.height * scale, QImage::Format_RGB32);
     image.fill(PEACH);
-    if (pressed) {
-        FillRing(image, 0, DARK_OUTER, LIGHT_OUTER);
-        FillRing(image, 1, DARK_INNER, LIGHT_INNER);
-    } else {
-        FillRing(image, 0, LIGHT_OUTER, DARK_OUTER);
-        FillRing(image, 1, LIGHT_INNER, DARK_INNER);
+    for (int k = 0; k < scale; ++k) {
+        if (pressed) {
+            FillRing(image, k, DARK_OUTER, LIGHT_OUTER);
+            FillRing(image, scale + k, DARK_INNER, LIGHT_INNER);
+        } else {
+            FillRing(image, k, LIGHT_OUTER, DARK_OUTER);
+            FillRing(image, scale + k, LIGHT_INNER, DARK_INNER);
+        }
     }
     QPainter painter(&image);
     painter.setFont(font);
     painter.setPen(LETTERING);
     // A pushed button's caption sinks one pixel down and right with the face.
-    const int offset = pressed ? 1 : 0;
-    const QRect textArea(2 + offset, 2 + offset, spec.width - 4, spec.height - 4);
+    const int offset = pressed ? scale : 0;
+    const QRect textArea(2 * scale + offset, 2 * scale + offset, (spec.width - 4) * scale, (spec.height - 4) * scale);
     painter.drawText(textArea, Qt::AlignCenter, QString::fromLatin1(spec.caption));
     return image;
 }
@@ -101,13 +105,17 @@ int main(int argc, char** argv)
     const QDir out(QString::fromLocal8Bit(argv[1]));
     if (!out.mkpath("faces"))
         return 1;
-    const QFont font = CaptionFont();
-    for (const FaceSpec& spec : FACES) {
-        const QString base = out.filePath(QString("faces/%1").arg(spec.name));
-        if (!MakeFace(spec, false, font).save(base + "U.png", "PNG")
-            || !MakeFace(spec, true, font).save(base + "D.png", "PNG")) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(base));
-            return 1;
+    // The @2x faces serve screens with a device pixel ratio of 2.
+    for (int scale : {1, 2}) {
+        const QFont font = CaptionFont(scale);
+        const QString suffix = scale == 1 ? QString(".png") : QString("@%1x.png").arg(scale);
+        for (const FaceSpec& spec : FACES) {
+            const QString base = out.filePath(QString("faces/%1").arg(spec.name));
+            if (!MakeFace(spec, false, font, scale).save(base + "U" + suffix, "PNG")
+                || !MakeFace(spec, true, font, scale).save(base + "D" + suffix, "PNG")) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(base));
+                return 1;
+            }
         }
     }
     return 0;

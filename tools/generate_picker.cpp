@@ -3,8 +3,10 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <QPolygon>
+#include <QPen>
+#include <QPolygonF>
 
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -46,56 +48,65 @@ constexpr int TOP_Y = 2;
 constexpr int MIDDLE_Y = 11;
 constexpr int BOTTOM_Y = 20;
 
-void Put(QImage& image, int x, int y, const QColor& c)
+// One segment as a long hexagon in cell coordinates (pixel centres on whole
+// numbers at the 16 x 24 size): three pixels thick, pointed at both ends.
+// Testing each device pixel's centre against it draws the same pixels at
+// scale 1 and a finer shape, not a blown-up one, at scale 2.
+struct SegmentShape {
+    bool horizontal;
+    int across;      // the centre row (horizontal) or column (vertical)
+    int from, to;    // first and last pixel along the segment
+};
+
+enum class Coverage { None, Rim, Core };
+
+Coverage Cover(const SegmentShape& seg, double u, double v)
 {
-    image.setPixelColor(x, y, c);
+    const double along = seg.horizontal ? u : v;
+    const double off = std::abs((seg.horizontal ? v : u) - seg.across);
+    if (off > 1.5 || along - seg.from < off - 0.5 || seg.to - along < off - 0.5)
+        return Coverage::None;
+    return off < 0.5 ? Coverage::Core : Coverage::Rim;
 }
 
-// A horizontal segment centred on row y from x0 to x1: the centre row runs the
-// full length, the rows above and below stop one pixel short at each end.
-void Horizontal(QImage& image, int ox, int oy, int y, int x0, int x1, bool lit)
+void DrawDigitCell(QImage& image, int column, int row, int segments, int scale)
 {
-    for (int x = x0; x <= x1; ++x)
-        Put(image, ox + x, oy + y, lit ? LIT : UNLIT_CORE);
-    for (int x = x0 + 1; x <= x1 - 1; ++x) {
-        Put(image, ox + x, oy + y - 1, lit ? LIT : UNLIT_RIM);
-        Put(image, ox + x, oy + y + 1, lit ? LIT : UNLIT_RIM);
+    const SegmentShape shapes[7] = {
+        {true, TOP_Y, LEFT_X + 1, RIGHT_X - 1},       // a
+        {false, RIGHT_X, TOP_Y + 1, MIDDLE_Y - 1},    // b
+        {false, RIGHT_X, MIDDLE_Y + 1, BOTTOM_Y - 1}, // c
+        {true, BOTTOM_Y, LEFT_X + 1, RIGHT_X - 1},    // d
+        {false, LEFT_X, MIDDLE_Y + 1, BOTTOM_Y - 1},  // e
+        {false, LEFT_X, TOP_Y + 1, MIDDLE_Y - 1},     // f
+        {true, MIDDLE_Y, LEFT_X + 1, RIGHT_X - 1},    // g
+    };
+    const int ox = column * CELL_W * scale;
+    const int oy = row * CELL_H * scale;
+    for (int py = 0; py < CELL_H * scale; ++py) {
+        for (int px = 0; px < CELL_W * scale; ++px) {
+            const double u = (px + 0.5) / scale - 0.5;
+            const double v = (py + 0.5) / scale - 0.5;
+            for (int s = 0; s < 7; ++s) {
+                const Coverage c = Cover(shapes[s], u, v);
+                if (c == Coverage::None)
+                    continue;
+                const bool lit = segments & (1 << s);
+                image.setPixelColor(ox + px, oy + py, lit ? LIT : (c == Coverage::Core ? UNLIT_CORE : UNLIT_RIM));
+            }
+        }
     }
-}
-
-void Vertical(QImage& image, int ox, int oy, int x, int y0, int y1, bool lit)
-{
-    for (int y = y0; y <= y1; ++y)
-        Put(image, ox + x, oy + y, lit ? LIT : UNLIT_CORE);
-    for (int y = y0 + 1; y <= y1 - 1; ++y) {
-        Put(image, ox + x - 1, oy + y, lit ? LIT : UNLIT_RIM);
-        Put(image, ox + x + 1, oy + y, lit ? LIT : UNLIT_RIM);
-    }
-}
-
-void DrawDigitCell(QImage& image, int column, int row, int segments)
-{
-    const int ox = column * CELL_W;
-    const int oy = row * CELL_H;
-    Horizontal(image, ox, oy, TOP_Y, LEFT_X + 1, RIGHT_X - 1, segments & A);
-    Vertical(image, ox, oy, RIGHT_X, TOP_Y + 1, MIDDLE_Y - 1, segments & B);
-    Vertical(image, ox, oy, RIGHT_X, MIDDLE_Y + 1, BOTTOM_Y - 1, segments & C);
-    Horizontal(image, ox, oy, BOTTOM_Y, LEFT_X + 1, RIGHT_X - 1, segments & D);
-    Vertical(image, ox, oy, LEFT_X, MIDDLE_Y + 1, BOTTOM_Y - 1, segments & E);
-    Vertical(image, ox, oy, LEFT_X, TOP_Y + 1, MIDDLE_Y - 1, segments & F);
-    Horizontal(image, ox, oy, MIDDLE_Y, LEFT_X + 1, RIGHT_X - 1, segments & G);
 }
 
 // Row 0: the digits 0 to 9. Row 1: a blank position (every segment unlit),
 // then a minus sign; the rest of row 1 is plain ground.
-QImage MakeDigitStrip()
+QImage MakeDigitStrip(int scale)
 {
-    QImage image(STRIP_W, STRIP_H, QImage::Format_RGB32);
+    QImage image(STRIP_W * scale, STRIP_H * scale, QImage::Format_RGB32);
     image.fill(GROUND);
     for (int d = 0; d < 10; ++d)
-        DrawDigitCell(image, d, 0, DIGIT_SEGMENTS[d]);
-    DrawDigitCell(image, 0, 1, 0);
-    DrawDigitCell(image, 1, 1, G);
+        DrawDigitCell(image, d, 0, DIGIT_SEGMENTS[d], scale);
+    DrawDigitCell(image, 0, 1, 0, scale);
+    DrawDigitCell(image, 1, 1, G, scale);
     return image;
 }
 
@@ -121,32 +132,43 @@ void FillRing(QImage& image, int inset, const QColor& topLeft, const QColor& bot
     image.setPixelColor(right, inset, bottomRight);
 }
 
-QImage MakeArrowFace(bool pointsRight, bool pressed)
+// Each ring of the bevel is one pixel wide at scale 1 and scale pixels wide
+// at larger scales.
+void FillBevel(QImage& image, int scale, bool pressed)
+{
+    for (int k = 0; k < scale; ++k) {
+        if (pressed) {
+            FillRing(image, k, BEVEL_DARK, BEVEL_WHITE);
+            FillRing(image, scale + k, BEVEL_GREY, BEVEL_PALE);
+        } else {
+            FillRing(image, k, BEVEL_WHITE, BEVEL_DARK);
+            FillRing(image, scale + k, BEVEL_PALE, BEVEL_GREY);
+        }
+    }
+}
+
+QImage MakeArrowFace(bool pointsRight, bool pressed, int scale)
 {
     constexpr int W = 32;
     constexpr int H = 24;
-    QImage image(W, H, QImage::Format_RGB32);
+    QImage image(W * scale, H * scale, QImage::Format_RGB32);
     image.fill(LAVENDER);
-    if (pressed) {
-        FillRing(image, 0, BEVEL_DARK, BEVEL_WHITE);
-        FillRing(image, 1, BEVEL_GREY, BEVEL_PALE);
-    } else {
-        FillRing(image, 0, BEVEL_WHITE, BEVEL_DARK);
-        FillRing(image, 1, BEVEL_PALE, BEVEL_GREY);
-    }
-    // A solid triangle, drawn without smoothing so its edges stay crisp at
-    // this small size; it sinks with the face when pressed.
+    FillBevel(image, scale, pressed);
+    // A solid triangle; the pixel-exact small face is drawn without smoothing
+    // so its edges stay crisp, the larger one smoothed. It sinks with the face
+    // when pressed.
     const int shift = pressed ? 1 : 0;
     const int cx = W / 2 + shift;
     const int cy = H / 2 + shift;
     const int reach = 6;   // half the triangle's height and its depth
     const int dir = pointsRight ? 1 : -1;
-    QPolygon triangle;
-    triangle << QPoint(cx + dir * reach, cy) << QPoint(cx - dir * reach, cy - reach - 1)
-             << QPoint(cx - dir * reach, cy + reach - 1 + 1);
+    QPolygonF triangle;
+    triangle << QPointF(cx + dir * reach, cy) << QPointF(cx - dir * reach, cy - reach - 1)
+             << QPointF(cx - dir * reach, cy + reach);
     QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(Qt::black);
+    painter.setRenderHint(QPainter::Antialiasing, scale > 1);
+    painter.scale(scale, scale);
+    painter.setPen(scale > 1 ? QPen(Qt::black, 0.5) : QPen(Qt::black));
     painter.setBrush(Qt::black);
     painter.drawPolygon(triangle);
     return image;
@@ -172,10 +194,15 @@ int main(int argc, char** argv)
     const QDir out(QString::fromLocal8Bit(argv[1]));
     if (!out.mkpath("bitmaps"))
         return 1;
-    const bool ok = Save(MakeDigitStrip(), out, "bitmaps/167.png")
-                    && Save(MakeArrowFace(false, true), out, "bitmaps/168.png")
-                    && Save(MakeArrowFace(false, false), out, "bitmaps/169.png")
-                    && Save(MakeArrowFace(true, true), out, "bitmaps/170.png")
-                    && Save(MakeArrowFace(true, false), out, "bitmaps/171.png");
+    // The @2x pictures serve screens with a device pixel ratio of 2.
+    bool ok = true;
+    for (int scale : {1, 2}) {
+        const QString suffix = scale == 1 ? QString(".png") : QString("@%1x.png").arg(scale);
+        ok = ok && Save(MakeDigitStrip(scale), out, "bitmaps/167" + suffix)
+             && Save(MakeArrowFace(false, true, scale), out, "bitmaps/168" + suffix)
+             && Save(MakeArrowFace(false, false, scale), out, "bitmaps/169" + suffix)
+             && Save(MakeArrowFace(true, true, scale), out, "bitmaps/170" + suffix)
+             && Save(MakeArrowFace(true, false, scale), out, "bitmaps/171" + suffix);
+    }
     return ok ? 0 : 1;
 }

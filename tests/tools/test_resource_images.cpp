@@ -276,3 +276,48 @@ TEST(Icons, WindowIconsAndTheLargeOne)
         for (int x = 0; x < 32; ++x)
             EXPECT_EQ(large.pixel(8 * x + 4, 8 * y + 4), small.pixel(x, y)) << x << ", " << y;
 }
+
+TEST(HighDensity, EveryControlPictureHasATwiceAsLargeTwin)
+{
+    const char* names[] = {":/bitmaps/167", ":/bitmaps/168", ":/bitmaps/169", ":/bitmaps/170", ":/bitmaps/171",
+                           ":/faces/IDB_OKU", ":/faces/IDB_OKD", ":/faces/IDB_CANCELU", ":/faces/IDB_CANCELD",
+                           ":/faces/IDB_DEFAULTU", ":/faces/IDB_DEFAULTD", ":/faces/IDB_SETMUSICU",
+                           ":/faces/IDB_SETMUSICD", ":/faces/IDB_WEBSITEU", ":/faces/IDB_WEBSITED"};
+    for (const char* name : names) {
+        const QImage normal(QString("%1.png").arg(name));
+        const QImage dense(QString("%1@2x.png").arg(name));
+        ASSERT_FALSE(normal.isNull() || dense.isNull()) << name;
+        EXPECT_EQ(dense.size(), normal.size() * 2) << name;
+        // Flat areas keep their colour: the peach face, the lavender arrow
+        // face, the maroon ground of the digits.
+        EXPECT_EQ(dense.pixel(2 * 4 + 1, 2 * 4 + 1), normal.pixel(4, 4)) << name;
+    }
+}
+
+TEST(HighDensity, DenseDigitStripShowsTheSameSegments)
+{
+    const QImage dense = Load(":/bitmaps/167@2x.png");
+    const QImage normal = Load(":/bitmaps/167.png");
+    for (int row = 0; row < 2; ++row)
+        for (int column = 0; column < 10; ++column)
+            for (const QPoint& centre : SEGMENT_CENTRES) {
+                const int x = column * CELL_W + centre.x();
+                const int y = row * CELL_H + centre.y();
+                EXPECT_EQ(dense.pixel(2 * x, 2 * y), normal.pixel(x, y)) << column << ", " << row;
+                EXPECT_EQ(dense.pixel(2 * x + 1, 2 * y + 1), normal.pixel(x, y)) << column << ", " << row;
+            }
+}
+
+TEST(HighDensity, DenseFacesKeepABevelTwoRingsDeep)
+{
+    const QImage up = Load(":/faces/IDB_OKU@2x.png");
+    const QImage down = Load(":/faces/IDB_OKD@2x.png");
+    for (int k = 0; k < 2; ++k) {
+        EXPECT_TRUE(HasColour(up, 80, k, QColor(255, 255, 255)));
+        EXPECT_TRUE(HasColour(up, 80, 2 + k, QColor(255, 230, 200)));
+        EXPECT_TRUE(HasColour(up, 80, 59 - k, QColor(122, 72, 22)));
+        EXPECT_TRUE(HasColour(down, k, 30, QColor(122, 72, 22)));
+        EXPECT_TRUE(HasColour(down, 159 - k, 30, QColor(255, 255, 255)));
+    }
+    EXPECT_TRUE(HasColour(up, 4, 30, QColor(255, 199, 139)));
+}
