@@ -115,6 +115,8 @@ void BoardView::Layout()
     if (s < 2)
         return;
     blockSize = s;
+    plainBlocks.Clear();
+    counterCells.Clear();
     const int rows = puzzle->settings.rowCount;
     baseCell.left = clientWidth / 2 - s / 2;
     baseCell.right = clientWidth / 2 + s / 2;
@@ -147,7 +149,7 @@ void BoardView::Redraw()
         return;
     if (Usable()) {
         composeSurface.CopySame(backgroundSurface, backgroundSurface.Bounds());
-        DrawBoard(composeSurface, 2.0);
+        DrawBoardRows(composeSurface, 2.0);
         DrawColourCounters(composeSurface);
     }
     update();

@@ -4,6 +4,7 @@
 #include "board/colour.h"
 #include "board/dib_surface.h"
 #include "board/effect_player.h"
+#include "board/picture_cache.h"
 #include "board/rect.h"
 #include "engine/move_list.h"
 #include "engine/puzzle_view.h"
@@ -155,6 +156,11 @@ private:
     void DrawSymbol(const Rect& cell, const Rect& shrunk, int32_t code, DibSurface& destination,
                     ColourValue c, ColourValue light, ColourValue dark, bool selected, double scale, bool forceRender);
     void DrawBlockAt(int32_t index, int32_t row, bool selected);
+    // DrawBoard without its first step, for a destination that already shows
+    // the background there.
+    void DrawBoardRows(DibSurface& destination, double t);
+    // Everything besides a cell's own stamp that cached pictures depend on.
+    std::string CacheKey() const;
     void SolveStep();
     void RemovingStep();
     void SlidingStep();
@@ -167,4 +173,8 @@ private:
     void Invalidate(const Rect& rect);
 
     int boardTimerId = 0;
+    // Plain (not anti-aliased) unselected blocks, and finished counter cells
+    // stamped with their counts: a repaint of the same pixels is one copy.
+    PictureCache plainBlocks;
+    PictureCache counterCells;
 };

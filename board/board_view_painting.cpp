@@ -30,6 +30,22 @@ void BoardView::DrawBlock(const Rect& cell, int32_t code, DibSurface& destinatio
         return;
     if (selected)
         scale = 0.9;
+    // With anti-aliasing a settled or barely shrunk unselected block ends up
+    // as the cached block over its whole cell, whatever was drawn first.
+    if (antiAliasing && !selected && !forceRender && !noGlyph && scale >= 0.7 && symbolFont
+        && static_cast<size_t>(code) < symbols.size()) {
+        const int w = cell.Width();
+        destination.Copy(blockCache, {code * w, 0, (code + 1) * w, cell.Height()}, cell.left, cell.top);
+        return;
+    }
+    // A plain settled block is the same picture every time: draw it once.
+    const bool cacheable = !antiAliasing && !selected && !forceRender && !noGlyph && scale >= 0.999999
+        && cell.Width() == blockSize && cell.Height() == blockSize;
+    if (cacheable) {
+        plainBlocks.Prepare(blockSize, blockSize, static_cast<int>(blockColours.size()), CacheKey());
+        if (plainBlocks.Fetch(code, 0, destination, cell.left, cell.top))
+            return;
+    }
     Rect r = cell;
     if (scale < 0.999999) {
         destination.CopySame(backgroundSurface, cell);
@@ -61,6 +77,17 @@ void BoardView::DrawBlock(const Rect& cell, int32_t code, DibSurface& destinatio
     destination.FillRect(r, c);
     if (!noGlyph)
         DrawSymbol(cell, shrunk, code, destination, c, light, dark, selected, scale, forceRender);
+    if (cacheable)
+        plainBlocks.Store(code, 0, destination, cell);
+}
+
+std::string BoardView::CacheKey() const
+{
+    std::string key = std::to_string(blockSize);
+    key.append(antiAliasing ? "a" : "p").append(symbols);
+    for (ColourValue c : blockColours)
+        key.append(1, ',').append(std::to_string(c));
+    return key;
 }
 
 void BoardView::DrawSymbol(const Rect& cell, const Rect& shrunk, int32_t code, DibSurface& destination,
@@ -104,6 +131,14 @@ Rect BoardView::DrawBoard(DibSurface& destination, double t)
     if (!Usable())
         return board;
     destination.CopySame(backgroundSurface, board);
+    DrawBoardRows(destination, t);
+    return board;
+}
+
+void BoardView::DrawBoardRows(DibSurface& destination, double t)
+{
+    if (!Usable())
+        return;
     const int s = baseCell.Width();
     const int rowCount = puzzle->settings.rowCount;
     for (int row = 0; row < rowCount; ++row) {
@@ -140,7 +175,6 @@ Rect BoardView::DrawBoard(DibSurface& destination, double t)
                           true, 1.0, false, false);
         }
     }
-    return board;
 }
 
 Rect BoardView::DrawColourCounters(DibSurface& destination)
@@ -159,10 +193,14 @@ Rect BoardView::DrawColourCounters(DibSurface& destination)
     const int top = baseCell.top - 3 * s;
     const DibSurface::TextState saved = destination.text;
     destination.text.font = numberFont.get();
+    counterCells.Prepare(cellWidth, cellHeight, colours, CacheKey());
     for (int i = 0; i < colours; ++i) {
         const Rect cell{left + i * cellWidth, top, left + (i + 1) * cellWidth, top + cellHeight};
+        const int32_t count = counts[static_cast<size_t>(i)];
+        if (counterCells.Fetch(i, count, destination, cell.left, cell.top))
+            continue;
         DrawBlock(cell, i, destination, false, 1.0, true, false);
-        const QString number = QString::number(counts[static_cast<size_t>(i)]);
+        const QString number = QString::number(count);
         destination.text.colour = ContrastTextColour(blockColours[static_cast<size_t>(i)]);
         if (antiAliasing) {
             DrawTextSmooth(cell, number, destination, scratchSurface);
@@ -171,6 +209,7 @@ Rect BoardView::DrawColourCounters(DibSurface& destination)
             destination.text.background = blockColours[static_cast<size_t>(i)];
             DrawTextCentered(cell, number, destination);
         }
+        counterCells.Store(i, count, destination, cell);
     }
     destination.text = saved;
     return {left, top, left + colours * cellWidth, top + cellHeight};

@@ -31,13 +31,15 @@ bool ClipCopy(Rect& sourceRect, int& x, int& y, int w, int h, int dw, int dh)
     return true;
 }
 
-void CopyRows(const QImage& source, const Rect& sourceRect, QImage& destination, int x, int y)
+void CopyRows(const QImage& source, const Rect& sourceRect, uint32_t* destination, ptrdiff_t destinationStride, int x, int y)
 {
     const size_t bytes = static_cast<size_t>(sourceRect.Width()) * 4;
+    const uchar* sourceBits = source.constBits();
+    const ptrdiff_t sourceStride = source.bytesPerLine();
     for (int row = 0; row < sourceRect.Height(); ++row) {
-        const auto* from = reinterpret_cast<const uint32_t*>(source.constScanLine(sourceRect.top + row))
+        const auto* from = reinterpret_cast<const uint32_t*>(sourceBits + (sourceRect.top + row) * sourceStride)
             + sourceRect.left;
-        auto* to = reinterpret_cast<uint32_t*>(destination.scanLine(y + row)) + x;
+        auto* to = destination + static_cast<ptrdiff_t>(y + row) * destinationStride + x;
         std::memmove(to, from, bytes);
     }
 }
@@ -46,19 +48,30 @@ void CopyRows(const QImage& source, const Rect& sourceRect, QImage& destination,
 
 bool DibSurface::Create(int width, int height)
 {
-    image = QImage();
+    Release();
     if (width < 1 || height < 1)
         return false;
     image = QImage(width, height, QImage::Format_RGB32);
     if (image.isNull())
         return false;
     image.fill(ToPixel(0));
+    pixels = reinterpret_cast<uint32_t*>(image.bits());
+    stride = image.bytesPerLine() / 4;
     return true;
 }
 
 void DibSurface::Release()
 {
     image = QImage();
+    pixels = nullptr;
+    stride = 0;
+}
+
+QImage& DibSurface::Image()
+{
+    if (!image.isNull())
+        pixels = reinterpret_cast<uint32_t*>(image.bits());
+    return image;
 }
 
 ColourValue DibSurface::Pixel(int x, int y) const
@@ -104,7 +117,7 @@ void DibSurface::Copy(const QImage& source, const Rect& sourceRect, int x, int y
     Rect from = sourceRect;
     if (!ClipCopy(from, x, y, source.width(), source.height(), Width(), Height()))
         return;
-    CopyRows(source, from, image, x, y);
+    CopyRows(source, from, pixels, stride, x, y);
 }
 
 void DibSurface::Copy(const DibSurface& source, const Rect& sourceRect, int x, int y)

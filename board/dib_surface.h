@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QImage>
 
+#include <cstddef>
 #include <cstdint>
 
 // Pixels are Qt's 0xFFRRGGBB words; the game's colour values (red in the low
@@ -34,8 +35,8 @@ public:
     Rect Bounds() const { return {0, 0, Width(), Height()}; }
 
     // Row y's pixel words (0xFFRRGGBB); the caller stays inside the surface.
-    uint32_t* Row(int y) { return reinterpret_cast<uint32_t*>(image.scanLine(y)); }
-    const uint32_t* Row(int y) const { return reinterpret_cast<const uint32_t*>(image.constScanLine(y)); }
+    uint32_t* Row(int y) { return pixels + static_cast<ptrdiff_t>(y) * stride; }
+    const uint32_t* Row(int y) const { return pixels + static_cast<ptrdiff_t>(y) * stride; }
     // The colour value at (x, y); 0 outside the surface.
     ColourValue Pixel(int x, int y) const;
     void SetPixel(int x, int y, ColourValue colour);
@@ -55,11 +56,17 @@ public:
     // tiles are cut at the area's edges.
     void Tile(const QImage& tile, const Rect& area);
 
-    QImage& Image() { return image; }
+    // Painting through the image is fine; keeping a shallow copy of it while
+    // drawing on the surface is not (the pixels are written in place).
+    QImage& Image();
     const QImage& Image() const { return image; }
 
     TextState text;
 
 private:
     QImage image;
+    // The image's pixels, taken once: QImage::scanLine checks for sharing on
+    // every call, which the per-row loops cannot afford.
+    uint32_t* pixels = nullptr;
+    ptrdiff_t stride = 0;
 };

@@ -85,6 +85,29 @@ void BM_RedrawTick(benchmark::State& state)
     SetLabel(state);
 }
 
+void BM_RefreshAfterMoveTick(benchmark::State& state)
+{
+    // As after a move: one counter shows a new number and is drawn afresh.
+    auto b = Make(state);
+    const Rect all{0, 0, b->window.width(), b->window.height()};
+    BlockRow& row = b->puzzle.rows[2];
+    const int32_t last = row.back();
+    bool removed = false;
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (removed)
+            row.push_back(last);
+        else
+            row.pop_back();
+        removed = !removed;
+        state.ResumeTiming();
+        b->view.phase = PHASE_REFRESH;
+        b->view.Tick();
+        b->CopyToWindow(all);
+    }
+    SetLabel(state);
+}
+
 void BM_RemovalTick(benchmark::State& state)
 {
     auto b = Make(state);
@@ -137,6 +160,7 @@ void Arguments(benchmark::internal::Benchmark* bench)
 
 BENCHMARK(BM_Layout)->Apply(Arguments);
 BENCHMARK(BM_RedrawTick)->Apply(Arguments);
+BENCHMARK(BM_RefreshAfterMoveTick)->Apply(Arguments);
 BENCHMARK(BM_RemovalTick)->Apply(Arguments);
 BENCHMARK(BM_SlideTick)->Apply(Arguments);
 BENCHMARK(BM_ShuffleSymbols)->Apply(Arguments);
@@ -154,3 +178,39 @@ int main(int argc, char** argv)
     benchmark::Shutdown();
     return 0;
 }
+
+namespace {
+void BM_PartBackgroundCopy(benchmark::State& state)
+{
+    auto b = Make(state);
+    for (auto _ : state)
+        b->view.composeSurface.CopySame(b->view.backgroundSurface, b->view.backgroundSurface.Bounds());
+    SetLabel(state);
+}
+void BM_PartBoard(benchmark::State& state)
+{
+    auto b = Make(state);
+    for (auto _ : state)
+        b->view.DrawBoard(b->view.composeSurface, 2.0);
+    SetLabel(state);
+}
+void BM_PartCounters(benchmark::State& state)
+{
+    auto b = Make(state);
+    for (auto _ : state)
+        b->view.DrawColourCounters(b->view.composeSurface);
+    SetLabel(state);
+}
+void BM_PartWindowCopy(benchmark::State& state)
+{
+    auto b = Make(state);
+    const Rect all{0, 0, b->window.width(), b->window.height()};
+    for (auto _ : state)
+        b->CopyToWindow(all);
+    SetLabel(state);
+}
+BENCHMARK(BM_PartBackgroundCopy)->Apply(Arguments);
+BENCHMARK(BM_PartBoard)->Apply(Arguments);
+BENCHMARK(BM_PartCounters)->Apply(Arguments);
+BENCHMARK(BM_PartWindowCopy)->Apply(Arguments);
+}  // namespace

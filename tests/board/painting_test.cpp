@@ -153,4 +153,24 @@ TEST_F(Painting, ShuffledSymbolsChangeTheCacheAndTheBoard)
     EXPECT_NE(view->blockCache.Image(), cacheBefore);
 }
 
+TEST_F(Painting, RepaintsFromKeptPicturesMatchPaintingAfresh)
+{
+    for (bool antiAliasing : {false, true}) {
+        UseFullBoard(antiAliasing);
+        view->Redraw();
+        const QImage before = view->composeSurface.Image().copy();
+        puzzle->rows[2].pop_back();  // one counter changes
+        if (!antiAliasing)
+            view->blockColours[1] = 0x336699;  // plain blocks follow at once
+        view->Redraw();
+        const QImage kept = view->composeSurface.Image().copy();
+        EXPECT_NE(kept, before);
+        if (!antiAliasing) {
+            EXPECT_EQ(view->composeSurface.Pixel(100, 200), ShadeLight(0x336699));
+        }
+        view->Layout();  // forgets every kept picture
+        EXPECT_EQ(view->composeSurface.Image(), kept) << antiAliasing;
+    }
+}
+
 }  // namespace
