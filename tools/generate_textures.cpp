@@ -84,32 +84,38 @@ QImage MakeWood()
     return image;
 }
 
-// Dark purple marble with black veins: quiet enough that coloured blocks stand
-// out on it. Integer sine frequencies and wrapping noise make it tile.
+// Dark purple marble clouded with black and crossed by faint light veins:
+// busy enough to read as stone, calm enough that coloured blocks stand out on
+// it. Only fine features vary strongly, so the repeat of the small tile does
+// not show as a lattice; integer frequencies and wrapping noise make it tile.
 QImage MakeBoard()
 {
     constexpr int W = 85;
     constexpr int H = 64;
     SeededRandom random(0xB0A4D);
-    const TileNoise coarse(4, 3, W, H, random);
-    const TileNoise medium(9, 7, W, H, random);
+    const TileNoise coarse(5, 4, W, H, random);
+    const TileNoise medium(10, 8, W, H, random);
     const TileNoise fine(21, 16, W, H, random);
+    const TileNoise finest(42, 32, W, H, random);
 
-    const Rgb black{6, 2, 10};
-    const Rgb purple{74, 24, 98};
-    const Rgb highlight{112, 48, 140};
+    const Rgb black{5, 2, 9};
+    const Rgb purple{66, 22, 88};
+    const Rgb vein{124, 62, 150};
 
     QImage image(W, H, QImage::Format_RGB32);
     for (int y = 0; y < H; ++y) {
         for (int x = 0; x < W; ++x) {
             const double u = static_cast<double>(x) / W;
             const double v = static_cast<double>(y) / H;
-            const double turbulence = 0.55 * coarse.At(x, y) + 0.3 * medium.At(x, y) + 0.15 * fine.At(x, y);
-            const double wave = std::sin(TWO_PI * (2.0 * u + 1.0 * v) + 7.0 * turbulence);
-            const double body = std::pow(0.5 + 0.5 * wave, 1.6);
-            const double vein = std::pow(std::abs(std::sin(TWO_PI * (1.0 * u - 2.0 * v) + 9.0 * turbulence)), 0.35);
-            Rgb c = Mix(black, purple, body * vein);
-            c = Mix(c, highlight, 0.6 * SmoothStep(0.78, 1.0, fine.At(x, y)) * body);
+            const double cloud = 0.4 * coarse.At(x, y) + 0.3 * medium.At(x, y) + 0.2 * fine.At(x, y)
+                                 + 0.1 * finest.At(x, y);
+            const double body = SmoothStep(0.3, 0.72, cloud);
+            // A vein is where a wavy sheet crosses zero.
+            const double sheet = std::sin(TWO_PI * (u + v) + 6.0 * (medium.At(x, y) + 0.5 * fine.At(x, y)));
+            const double veinAmount = std::pow(1.0 - std::min(1.0, std::abs(sheet) * 2.5), 2.0);
+            Rgb c = Mix(black, purple, body);
+            c = Mix(c, vein, 0.6 * veinAmount * (0.4 + body));
+            c = Mix(c, black, 0.25 * (1.0 - finest.At(x, y)));
             image.setPixel(x, y, ToPixel(c));
         }
     }
