@@ -44,6 +44,7 @@ HelpWindow::HelpWindow(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser);
     browser->setOpenExternalLinks(true);
+    browser->document()->setDocumentMargin(14);
     browser->setSource(QUrl(QString::fromLatin1(HELP_DOCUMENT)));
     resize(620, 640);
 }

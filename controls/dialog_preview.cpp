@@ -56,6 +56,6 @@ int main(int argc, char** argv)
             widget->hide();
         }
     }
-    help->close();
+    delete help;
     return 0;
 }

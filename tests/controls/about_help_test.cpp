@@ -58,7 +58,8 @@ TEST(HelpWindowTest, TheManualIsBuiltInAndOpensFromAnyFolder)
                               "music folder", "PREFS.SAV"})
         EXPECT_TRUE(text.contains(QString::fromLatin1(topic))) << topic;
     EXPECT_EQ(HelpWindow::ShowHelp(nullptr), help);
-    help->close();
+    delete help;
+    EXPECT_EQ(HelpWindow::Instance(), nullptr);
 }
 
 } // namespace
