@@ -26,7 +26,7 @@ int main(int argc, char** argv)
     view.setWindowTitle(QStringLiteral("Kolumo board"));
     view.resize(width, height);
     view.show();
-    if (argc > 4) {
+    if (argc > 4 && argv[4][0] != 0) {
         // Select the first legal block of each row end so the shot shows a
         // selection, then save the window's picture and quit.
         const QString path = QString::fromLocal8Bit(argv[4]);

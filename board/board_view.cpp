@@ -84,6 +84,7 @@ void BoardView::SizeChanged(int width, int height)
     composeSurface.Create(width, height);
     backgroundSurface.Create(width, height);
     scratchSurface.Create(3 * width / 4, 3 * height / 4);
+    composeHoldsBackground = false;
     // An animation half drawn on the old surfaces cannot go on on the new,
     // black ones: finish it as a full redraw on the next tick.
     if (phase >= PHASE_REMOVE_START && phase <= PHASE_SLIDING)
@@ -123,6 +124,7 @@ void BoardView::Layout()
     baseCell.top = clientHeight / 2 - (s * rows) / 2 + (3 * s) / 2;
     baseCell.bottom = baseCell.top + s;
     PaintBackground();
+    composeHoldsBackground = false;
     MakeFonts();
     blockCache.Create(10 * s, s);
     BuildBlockCache();
@@ -147,12 +149,28 @@ void BoardView::Redraw()
 {
     if (phase != PHASE_REFRESH && phase != PHASE_IDLE)
         return;
-    if (Usable()) {
-        composeSurface.CopySame(backgroundSurface, backgroundSurface.Bounds());
-        DrawBoardRows(composeSurface, 2.0);
-        DrawColourCounters(composeSurface);
+    if (!Usable()) {
+        update();
+        return;
     }
-    update();
+    const Rect board = BoardRect();
+    if (composeHoldsBackground) {
+        composeSurface.CopySame(backgroundSurface, board);
+        composeSurface.CopySame(backgroundSurface, counterRect);
+    } else {
+        composeSurface.CopySame(backgroundSurface, backgroundSurface.Bounds());
+    }
+    DrawBoardRows(composeSurface, 2.0);
+    const Rect counters = DrawColourCounters(composeSurface);
+    if (composeHoldsBackground && counters == counterRect) {
+        // The window already shows the rest of the picture.
+        Invalidate(board);
+        Invalidate(counters);
+    } else {
+        update();
+    }
+    counterRect = counters;
+    composeHoldsBackground = true;
 }
 
 Rect BoardView::BlockRect(int32_t index, int32_t row, int32_t length) const

@@ -177,4 +177,9 @@ private:
     // stamped with their counts: a repaint of the same pixels is one copy.
     PictureCache plainBlocks;
     PictureCache counterCells;
+    // Outside the board and the counter row nothing but the background is
+    // ever drawn on composeSurface: once it has been copied in whole after a
+    // layout, a redraw need only renew those two rectangles.
+    bool composeHoldsBackground = false;
+    Rect counterRect;
 };
