@@ -139,7 +139,7 @@ SongPlan EveningWaltz()
     song.seed = 0x5EED04;
     song.sections = {
         {"intro", "F | Dm | Gm | C", "r:6 | r:6 | r:6 | r:6"},
-        {"verse", "F | Dm | Gm | C | F | Am | Bb C | F",
+        {"verse", "F | Dm | Gm | C7 | F | Am | Bb C | F",
          "c5:2 f5:2 a5:2 | a5:3 g5:1 f5:2 | g5:2 bb5:2 d6:2 | c6:4 bb5:2 |"
          "a5:2 c6:2 a5:2 | e5:3 f5:1 e5:2 | d5:3 e5:3 | f5:6"},
         {"bridge", "Bb | C | Am | Dm | Gm | C | F Dm | Gm C",
