@@ -10,14 +10,14 @@
 
 namespace {
 
-struct FaceSpec {
+struct FaceDesign {
     const char* name;   // resource name without the U / D suffix
     const char* caption;
     int width;
     int height;
 };
 
-const FaceSpec FACES[] = {
+const FaceDesign FACES[] = {
     {"IDB_OK", "OK", 80, 30},
     {"IDB_CANCEL", "Cancel", 80, 30},
     {"IDB_DEFAULT", "Default", 100, 30},
@@ -70,9 +70,9 @@ QFont CaptionFont(int scale)
 
 // At scale 2 every ring of the bevel is two pixels wide and the caption is
 // drawn from the font at twice the size, for screens with twice the density.
-QImage MakeFace(const FaceSpec& spec, bool pressed, const QFont& font, int scale)
+QImage MakeFace(const FaceDesign& face, bool pressed, const QFont& font, int scale)
 {
-    QImage image(spec.width * scale, spec.height * scale, QImage::Format_RGB32);
+    QImage image(face.width * scale, face.height * scale, QImage::Format_RGB32);
     image.fill(PEACH);
     for (int k = 0; k < scale; ++k) {
         if (pressed) {
@@ -88,8 +88,8 @@ QImage MakeFace(const FaceSpec& spec, bool pressed, const QFont& font, int scale
     painter.setPen(LETTERING);
     // A pushed button's caption sinks one pixel down and right with the face.
     const int offset = pressed ? scale : 0;
-    const QRect textArea(2 * scale + offset, 2 * scale + offset, (spec.width - 4) * scale, (spec.height - 4) * scale);
-    painter.drawText(textArea, Qt::AlignCenter, QString::fromLatin1(spec.caption));
+    const QRect textArea(2 * scale + offset, 2 * scale + offset, (face.width - 4) * scale, (face.height - 4) * scale);
+    painter.drawText(textArea, Qt::AlignCenter, QString::fromLatin1(face.caption));
     return image;
 }
 
@@ -109,10 +109,10 @@ int main(int argc, char** argv)
     for (int scale : {1, 2}) {
         const QFont font = CaptionFont(scale);
         const QString suffix = scale == 1 ? QString(".png") : QString("@%1x.png").arg(scale);
-        for (const FaceSpec& spec : FACES) {
-            const QString base = out.filePath(QString("faces/%1").arg(spec.name));
-            if (!MakeFace(spec, false, font, scale).save(base + "U" + suffix, "PNG")
-                || !MakeFace(spec, true, font, scale).save(base + "D" + suffix, "PNG")) {
+        for (const FaceDesign& face : FACES) {
+            const QString base = out.filePath(QString("faces/%1").arg(face.name));
+            if (!MakeFace(face, false, font, scale).save(base + "U" + suffix, "PNG")
+                || !MakeFace(face, true, font, scale).save(base + "D" + suffix, "PNG")) {
                 std::fprintf(stderr, "cannot write %s\n", qPrintable(base));
                 return 1;
             }
