@@ -68,7 +68,9 @@ public:
     Rect BlockRect(int32_t index, int32_t row, int32_t length) const;
     // The block under a client point: {index, row}, or {NO_BLOCK, NO_BLOCK}.
     BlockRef HitTest(int x, int y) const;
-    // One block of colour `code` into `cell` of destination (see board_painting.cpp).
+    // One block of colour `code` into `cell` of destination: bevels, face and
+    // symbol; selected blocks at 0.9 in their tint; scale below 1 first erases
+    // the cell to the background; forceRender bypasses blockCache.
     void DrawBlock(const Rect& cell, int32_t code, DibSurface& destination, bool selected,
                    double scale, bool noGlyph, bool forceRender);
     // All rows: t >= 1 settled with the selection shown, t < 1 one slide frame.

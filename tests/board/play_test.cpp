@@ -388,3 +388,20 @@ TEST_F(Play, ResetBoardDropsTheSelectionAndRefreshesNextTick)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(EffectPlayer, AMissingSoundPlaysNothingButIsStillRecorded)
+{
+    EnsureApplication();
+    EffectPlayer player;
+    player.Play(999);
+    player.Play(131);
+    player.Play(131);
+    EXPECT_EQ(player.Requested(), (std::vector<int>{999, 131, 131}));
+    EXPECT_EQ(player.LastRequested(), 131);
+    player.ClearRequested();
+    EXPECT_EQ(player.LastRequested(), 0);
+}
+
+}  // namespace
