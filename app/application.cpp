@@ -1,0 +1,45 @@
+// Start-up: colours, seed, main window.
+#include "application.h"
+
+#include "app/game_main_window.h"
+#include "controls/dialog_colours.h"
+#include "engine/random.h"
+
+#include <QMessageBox>
+#include <QPalette>
+
+#include <ctime>
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("Kolumo"));
+    setApplicationVersion(QStringLiteral("1.1"));
+}
+
+Application::~Application()
+{
+    // The window writes the saved state if nothing closed it.
+    mainWindow.reset();
+}
+
+void Application::SetDialogColours()
+{
+    QPalette palette = QApplication::palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Window, DIALOG_BACKGROUND);
+        palette.setColor(group, QPalette::WindowText, DIALOG_TEXT);
+    }
+    QApplication::setPalette(palette, "QDialog");
+    QApplication::setPalette(palette, "QMessageBox");
+}
+
+bool Application::Start()
+{
+    // Linux needs no sockets layer set up, and Qt's controls already have
+    // their three-dimensional look: start-up begins with the colours.
+    SetDialogColours();
+    SeedRandom(static_cast<uint32_t>(std::time(nullptr)));
+    mainWindow = std::make_unique<GameMainWindow>();
+    mainWindow->ShowAtStart();
+    return true;
+}

@@ -1,0 +1,338 @@
+// The main window: construction, the saved state, layout, sizing and closing.
+#include "game_main_window.h"
+
+#include "app/space_accelerator.h"
+#include "board/audio_device.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMenu>
+#include <QScreen>
+#include <QTimer>
+
+#include <vector>
+
+namespace {
+
+struct BarButtonSpec {
+    const char* caption;
+    int id;
+};
+
+// The bar from left to right.
+constexpr std::array<BarButtonSpec, BAR_BUTTON_COUNT> BAR_BUTTONS{{
+    {"New", ID_NEW},
+    {"Retry", ID_RETRY},
+    {"Prefs", ID_PREFS},
+    {"Options", ID_OPTIONS},
+    {"Solve", ID_SOLVE},
+    {"Undo", ID_UNDO},
+    {"Help", ID_HELP},
+    {"About", ID_ABOUT},
+    {"Quit", ID_QUIT},
+}};
+
+// If no paint has come by then (a window started minimised), the music and
+// the audio device start anyway.
+constexpr int BACKGROUND_WORK_LATEST_MS = 1500;
+// Time the window manager gets to maximise the window before the window
+// takes the screen itself.
+constexpr int MAXIMISE_GRACE_MS = 400;
+
+WindowRect RectOf(const QRect& rect)
+{
+    return {rect.x(), rect.y(), rect.x() + rect.width(), rect.y() + rect.height()};
+}
+
+std::vector<ScreenArea> ScreenAreas()
+{
+    std::vector<ScreenArea> areas;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect g = screen->geometry();
+        areas.push_back({g.x(), g.y(), g.width(), g.height()});
+    }
+    return areas;
+}
+
+} // namespace
+
+GameMainWindow::GameMainWindow()
+    : menuBar(this), client(this), boardView(&client), focusButton(&client),
+      newButton(&client), retryButton(&client), prefsButton(&client), optionsButton(&client),
+      solveButton(&client), undoButton(&client), helpButton(&client), aboutButton(&client),
+      quitButton(&client)
+{
+    ReadState();
+    CheckWindowRectAtStart();
+    gameIronman = ironman;
+    CreateWindowParts();
+    ApplyWindowRect();
+}
+
+GameMainWindow::~GameMainWindow()
+{
+    if (!stateSaved)
+        SaveState();
+    qApp->removeEventFilter(spaceAccelerator);
+    puzzle.boardView = nullptr;
+}
+
+void GameMainWindow::ReadState()
+{
+    MainWindowRecord mainRecord;
+    mainRecord.windowRect = windowRect;
+    mainRecord.soundEffects = boardView.soundEffects;
+    mainRecord.blockColours = boardView.blockColours;
+    mainRecord.ironman = ironman;
+    mainRecord.antiAliasing = boardView.antiAliasing;
+    mainRecord.settings = puzzle.settings;
+    MusicRecord musicRecord;
+    musicPlayer.SerializeTo(musicRecord);
+
+    stateReadResult = LoadStateFile(stateFileName, mainRecord, musicRecord, puzzle);
+
+    windowRect = mainRecord.windowRect;
+    boardView.soundEffects = mainRecord.soundEffects;
+    boardView.blockColours = mainRecord.blockColours;
+    ironman = mainRecord.ironman;
+    boardView.antiAliasing = mainRecord.antiAliasing;
+    musicPlayer.SerializeFrom(musicRecord);
+    music = musicPlayer.music;
+}
+
+void GameMainWindow::CheckWindowRectAtStart()
+{
+    // Checked whatever the file held, even a damaged one: the default passes
+    // every check, so this only ever mends.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize screenSize = screen != nullptr ? screen->size() : QSize(1 << 30, 1 << 30);
+    const CheckedWindowRect checked = CheckWindowRect(
+        windowRect, defaultRect, screenSize.width(), screenSize.height(), ScreenAreas());
+    windowRect = checked.rect;
+    startMaximized = checked.startMaximized;
+}
+
+void GameMainWindow::CreateWindowParts()
+{
+    setWindowTitle(QStringLiteral("Kolumo"));
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/128.png"));
+    icon.addFile(QStringLiteral(":/icons/160.png"));
+    icon.addFile(QStringLiteral(":/icons/kolumo-256.png"));
+    setWindowIcon(icon);
+
+    CreateMenu();
+    CreateButtons();
+
+    puzzle.boardView = &boardView;
+    boardView.puzzle = &puzzle;
+    boardView.music = &music;
+    boardView.setGeometry(0, 0, 16, 16);
+    boardView.hide();
+
+    gameIronman = ironman;
+    SetSolveCaption();
+    boardView.SetSolving(false);
+
+    spaceAccelerator = new SpaceAccelerator(this, [this] { OnCommand(ID_COMMIT); });
+    qApp->installEventFilter(spaceAccelerator);
+    // The first paint of the board lets the background work begin.
+    boardView.installEventFilter(this);
+    QTimer::singleShot(BACKGROUND_WORK_LATEST_MS, this, &GameMainWindow::StartBackgroundWork);
+}
+
+void GameMainWindow::CreateButtons()
+{
+    barButtons = {&newButton, &retryButton, &prefsButton, &optionsButton, &solveButton,
+                  &undoButton, &helpButton, &aboutButton, &quitButton};
+    for (int k = 0; k < BAR_BUTTON_COUNT; ++k) {
+        QPushButton* button = barButtons[k];
+        const int id = BAR_BUTTONS[k].id;
+        button->setText(QString::fromLatin1(BAR_BUTTONS[k].caption));
+        button->setProperty("commandId", id);
+        button->setGeometry(0, 0, 16, 16);
+        button->hide();
+        connect(button, &QPushButton::clicked, this, [this, id] { OnCommand(id); });
+    }
+    // Invisible but able to hold the focus: Qt gives no focus to a hidden
+    // widget, so it is shown at no size at all, under the board view.
+    focusButton.setProperty("commandId", int(ID_NEW));
+    focusButton.setGeometry(0, 0, 0, 0);
+    focusButton.setFocusPolicy(Qt::StrongFocus);
+    focusButton.show();
+}
+
+void GameMainWindow::CreateMenu()
+{
+    menuBar.setObjectName(QStringLiteral("MainMenu"));
+    menuBar.setNativeMenuBar(false);
+    struct Item {
+        const char* caption;
+        int id;
+    };
+    const auto addMenu = [this](const char* title, std::initializer_list<Item> items) {
+        QMenu* menu = menuBar.addMenu(QString::fromLatin1(title));
+        for (const Item& item : items) {
+            QAction* action = menu->addAction(QString::fromLatin1(item.caption));
+            const int id = item.id;
+            action->setData(id);
+            connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+        }
+    };
+    // The eight trailing spaces widen the menu bar's entries.
+    addMenu("File        ", {{"New Game", ID_MENU_NEW_GAME}, {"Retry", ID_MENU_RETRY},
+                             {"Exit", ID_MENU_EXIT}});
+    addMenu("Prefs        ", {{"Graphics / Sound", ID_MENU_GRAPHICS_SOUND},
+                              {"Play Options", ID_MENU_PLAY_OPTIONS}});
+    addMenu("Help        ", {{"About Kolumo", ID_MENU_ABOUT},
+                             {"Online Manual", ID_MENU_ONLINE_MANUAL}});
+}
+
+QAction* GameMainWindow::MenuAction(int id) const
+{
+    for (QAction* top : menuBar.actions()) {
+        if (top->menu() == nullptr)
+            continue;
+        for (QAction* action : top->menu()->actions()) {
+            if (action->data().toInt() == id)
+                return action;
+        }
+    }
+    return nullptr;
+}
+
+QPushButton& GameMainWindow::BarButton(int position)
+{
+    return *barButtons.at(static_cast<size_t>(position));
+}
+
+void GameMainWindow::ApplyWindowRect()
+{
+    // The frame is not known before the window is shown: the rectangle is
+    // taken as the outer one here and the size corrected once the frame is
+    // known (FitOuterSize).
+    setMinimumSize(minWidth, minHeight);
+    move(windowRect.left, windowRect.top);
+    resize(windowRect.right - windowRect.left, windowRect.bottom - windowRect.top);
+}
+
+void GameMainWindow::ShowAtStart()
+{
+    show();
+    if (!startMaximized)
+        return;
+    showMaximized();
+    QTimer::singleShot(MAXIMISE_GRACE_MS, this, &GameMainWindow::FallBackToScreenIfNotMaximised);
+}
+
+void GameMainWindow::FallBackToScreenIfNotMaximised()
+{
+    // Without a window manager nobody maximises the window: it takes the
+    // screen's available area itself, which is saved as larger than the
+    // screen and so opens maximised again next time.
+    const QScreen* screen = this->screen();
+    if (screen == nullptr)
+        return;
+    const QRect available = screen->availableGeometry();
+    if (frameGeometry().width() >= available.width() - 4
+        && frameGeometry().height() >= available.height() - 4)
+        return;
+    setGeometry(available);
+}
+
+void GameMainWindow::FitOuterSize()
+{
+    // Once the frame is known: the outer size is the saved one and the outer
+    // minimum is 480 x 320. Done once; later sizes are the player's.
+    if (outerSizeFitted)
+        return;
+    const QSize frameExtra = frameGeometry().size() - geometry().size();
+    if (frameExtra.width() <= 0 && frameExtra.height() <= 0)
+        return;
+    outerSizeFitted = true;
+    setMinimumSize(std::max(minWidth - frameExtra.width(), 1),
+                   std::max(minHeight - frameExtra.height(), 1));
+    if (windowState() == Qt::WindowNoState)
+        resize(geometry().size() - frameExtra);
+}
+
+void GameMainWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    FitOuterSize();
+}
+
+void GameMainWindow::StartBackgroundWork()
+{
+    if (backgroundWorkStarted)
+        return;
+    backgroundWorkStarted = true;
+    boardView.removeEventFilter(this);
+    FitOuterSize();
+    AudioDevice::Instance().Open();
+    musicPlayer.CreatePlayerWindow(std::string());
+}
+
+bool GameMainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == &boardView && event->type() == QEvent::Paint && !backgroundWorkStarted)
+        QTimer::singleShot(0, this, &GameMainWindow::StartBackgroundWork);
+    return QWidget::eventFilter(watched, event);
+}
+
+void GameMainWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const int menuHeight = menuBar.heightForWidth(width());
+    menuBar.setGeometry(0, 0, width(), menuHeight);
+    client.setGeometry(0, menuHeight, width(), std::max(height() - menuHeight, 0));
+    LayoutChildren();
+}
+
+void GameMainWindow::LayoutChildren()
+{
+    const ChildPlacement placement = PlaceChildren(client.width(), client.height());
+    const auto place = [](QWidget& widget, const PixelRect& rect) {
+        widget.setGeometry(rect.x, rect.y, rect.width, rect.height);
+        widget.show();
+    };
+    place(boardView, placement.boardView);
+    boardView.raise();
+    for (int k = 0; k < BAR_BUTTON_COUNT; ++k)
+        place(*barButtons[k], placement.buttons[k]);
+}
+
+void GameMainWindow::RestoreFocus()
+{
+    focusButton.setFocus(Qt::OtherFocusReason);
+}
+
+WindowRect GameMainWindow::OuterRect() const
+{
+    return RectOf(frameGeometry());
+}
+
+bool GameMainWindow::SaveState()
+{
+    MainWindowRecord mainRecord;
+    mainRecord.windowRect = OuterRect();
+    mainRecord.soundEffects = boardView.soundEffects;
+    mainRecord.blockColours = boardView.blockColours;
+    mainRecord.ironman = ironman;
+    mainRecord.antiAliasing = boardView.antiAliasing;
+    mainRecord.settings = puzzle.settings;
+    MusicRecord musicRecord;
+    musicPlayer.SerializeTo(musicRecord);
+    stateSaved = true;
+    return SaveStateFile(stateFileName, mainRecord, musicRecord, puzzle);
+}
+
+void GameMainWindow::closeEvent(QCloseEvent* event)
+{
+    // Closing never asks: the state is written and the window goes.
+    SaveState();
+    event->accept();
+}

@@ -1,0 +1,154 @@
+// The one top-level window: the board above a bar of nine command buttons, a
+// small menu, the Space key, the music, and the saved state read at start and
+// written at close.
+#pragma once
+
+#include "app/music_player.h"
+#include "app/window_geometry.h"
+#include "board/board_view.h"
+#include "engine/puzzle.h"
+#include "engine/state_file.h"
+#include "engine/state_records.h"
+
+#include <QMenuBar>
+#include <QPushButton>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+class QAction;
+class SpaceAccelerator;
+
+// Command ids of the buttons, the menu and the Space key.
+enum CommandId : int {
+    ID_NEW = 101,
+    ID_RETRY = 102,
+    ID_PREFS = 103,
+    ID_OPTIONS = 104,
+    ID_HELP = 105,
+    ID_SOLVE = 106,
+    ID_UNDO = 107,
+    ID_QUIT = 108,
+    ID_ABOUT = 109,
+    ID_MENU_NEW_GAME = 32771,
+    ID_MENU_RETRY = 32772,
+    ID_MENU_EXIT = 32773,
+    ID_MENU_GRAPHICS_SOUND = 32774,
+    ID_MENU_PLAY_OPTIONS = 32775,
+    ID_MENU_ABOUT = 32776,
+    ID_MENU_ONLINE_MANUAL = 32777,
+    ID_COMMIT = 32782,
+};
+
+class GameMainWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // Generates a first puzzle, reads "PREFS.SAV" from the current directory
+    // and builds the window; it is not shown yet. SeedRandom must have run.
+    GameMainWindow();
+    // Writes the saved state if no close has written it yet.
+    ~GameMainWindow() override;
+
+    // Shows the window, maximised when the saved state asks for it.
+    void ShowAtStart();
+
+    // --- Commands ---------------------------------------------------------
+    void OnCommand(int id);
+    void OnNewGame();
+    void OnRetry();
+    void OnUndo();
+    void OnSolve();
+    void OnCommit();
+    void OnQuit();
+    void OnPreferences();
+    void OnPlayOptions();
+    void OnHelp();
+    void OnAbout();
+
+    // Gives the keyboard focus to the invisible focusButton, so that no
+    // visible button holds it after a command.
+    void RestoreFocus();
+    // Places the board view and the bar for the current client area.
+    void LayoutChildren();
+    // The outer rectangle at this moment (the maximised one when maximised).
+    WindowRect OuterRect() const;
+    // Writes all three records to stateFileName; false when it could not.
+    bool SaveState();
+    // What must not hold up the first frame: the audio device and the music.
+    // Runs once, soon after the first paint; later calls do nothing.
+    void StartBackgroundWork();
+
+    // The bar's nine buttons, left to right.
+    QPushButton& BarButton(int position);
+    QMenuBar& MainMenu() { return menuBar; }
+    QWidget& ClientArea() { return client; }
+    // The menu item with the given command id, or null.
+    QAction* MenuAction(int id) const;
+
+    bool startMaximized = false;
+    bool ironman = false;
+    bool gameIronman = false;
+    // The board view reads this to choose its quieter effects.
+    bool music = true;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The client below the menu bar; the board view and the buttons live in it.
+    QMenuBar menuBar;
+    QWidget client;
+
+public:
+    Puzzle puzzle;
+    BoardView boardView;
+
+    const WindowRect defaultRect = DEFAULT_WINDOW_RECT;
+    const int32_t minWidth = MIN_WINDOW_WIDTH;
+    const int32_t minHeight = MIN_WINDOW_HEIGHT;
+
+    QPushButton focusButton;
+    QPushButton newButton;
+    QPushButton retryButton;
+    QPushButton prefsButton;
+    QPushButton optionsButton;
+    QPushButton solveButton;
+    QPushButton undoButton;
+    QPushButton helpButton;
+    QPushButton aboutButton;
+    QPushButton quitButton;
+
+    MusicPlayer musicPlayer;
+
+    const std::string stateFileName = "PREFS.SAV";
+    WindowRect windowRect = DEFAULT_WINDOW_RECT;
+
+    // How the saved state was found at start-up.
+    StateReadResult stateReadResult = StateReadResult::NotOpened;
+
+private:
+    void ReadState();
+    void CheckWindowRectAtStart();
+    void CreateWindowParts();
+    void CreateButtons();
+    void CreateMenu();
+    void ApplyWindowRect();
+    void FitOuterSize();
+    void FallBackToScreenIfNotMaximised();
+    // Steps 1 to 4 of a new game (the play options need them without the
+    // focus change).
+    void StartNewGame();
+    void SetSolveCaption();
+
+    std::array<QPushButton*, BAR_BUTTON_COUNT> barButtons{};
+    SpaceAccelerator* spaceAccelerator = nullptr;
+    bool stateSaved = false;
+    bool outerSizeFitted = false;
+    bool backgroundWorkStarted = false;
+};

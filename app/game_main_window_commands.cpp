@@ -1,0 +1,171 @@
+// The main window's command handlers: the game commands with the Ironman rule,
+// and the settings, help and about commands.
+#include "game_main_window.h"
+
+#include "app/about_dialog.h"
+#include "app/help_window.h"
+#include "controls/play_options_dialog.h"
+#include "controls/preferences_dialog.h"
+
+#include <QApplication>
+#include <QMetaObject>
+
+void GameMainWindow::OnCommand(int id)
+{
+    switch (id) {
+    case ID_NEW:
+    case ID_MENU_NEW_GAME:
+        OnNewGame();
+        break;
+    case ID_RETRY:
+    case ID_MENU_RETRY:
+        OnRetry();
+        break;
+    case ID_PREFS:
+    case ID_MENU_GRAPHICS_SOUND:
+        OnPreferences();
+        break;
+    case ID_OPTIONS:
+    case ID_MENU_PLAY_OPTIONS:
+        OnPlayOptions();
+        break;
+    case ID_SOLVE:
+        OnSolve();
+        break;
+    case ID_UNDO:
+        OnUndo();
+        break;
+    case ID_QUIT:
+    case ID_MENU_EXIT:
+        OnQuit();
+        break;
+    case ID_COMMIT:
+        OnCommit();
+        break;
+    case ID_HELP:
+    case ID_MENU_ONLINE_MANUAL:
+        OnHelp();
+        break;
+    case ID_ABOUT:
+    case ID_MENU_ABOUT:
+        OnAbout();
+        break;
+    default:
+        break;
+    }
+}
+
+void GameMainWindow::SetSolveCaption()
+{
+    solveButton.setText(gameIronman ? QStringLiteral("---") : QStringLiteral("Solve"));
+}
+
+void GameMainWindow::StartNewGame()
+{
+    // The Ironman preference only ever takes effect here, with a new game.
+    gameIronman = ironman;
+    SetSolveCaption();
+    boardView.SetSolving(false);
+    puzzle.NewGame();
+}
+
+void GameMainWindow::OnNewGame()
+{
+    StartNewGame();
+    RestoreFocus();
+}
+
+void GameMainWindow::OnRetry()
+{
+    boardView.SetSolving(false);
+    puzzle.Retry();
+    RestoreFocus();
+}
+
+void GameMainWindow::OnUndo()
+{
+    boardView.UndoMove();
+    RestoreFocus();
+}
+
+void GameMainWindow::OnSolve()
+{
+    if (gameIronman) {
+        boardView.PlayEffect(SOUND_REFUSE);
+        return;
+    }
+    boardView.SetSolving(!boardView.solving);
+    RestoreFocus();
+}
+
+void GameMainWindow::OnCommit()
+{
+    boardView.CommitSelection();
+}
+
+void GameMainWindow::OnQuit()
+{
+    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    RestoreFocus();
+}
+
+void GameMainWindow::OnPreferences()
+{
+    PreferencesDialog dialog(this);
+    dialog.soundEffects = boardView.soundEffects;
+    dialog.ironman = ironman;
+    dialog.antiAliasing = boardView.antiAliasing;
+    dialog.music = music;
+    dialog.colours = boardView.blockColours;
+    // The folder changes at once, whatever the dialog's result.
+    dialog.chooseMusicFolder = [this, &dialog] { musicPlayer.ChooseFolder(&dialog); };
+    if (dialog.exec() == QDialog::Accepted) {
+        boardView.soundEffects = dialog.soundEffects;
+        ironman = dialog.ironman;
+        boardView.antiAliasing = dialog.antiAliasing;
+        boardView.blockColours = dialog.colours;
+        music = dialog.music;
+        musicPlayer.SetMusic(music);
+        boardView.Layout();
+        boardView.Redraw();
+    }
+    RestoreFocus();
+}
+
+void GameMainWindow::OnPlayOptions()
+{
+    bool changed = false;
+    {
+        PlayOptionsDialog dialog(this);
+        dialog.SetSettings(puzzle.settings);
+        if (dialog.exec() == QDialog::Accepted) {
+            const PuzzleSettings chosen = dialog.Settings();
+            changed = !(chosen == puzzle.settings);
+            // Only settings the engine can generate for are ever taken.
+            if (chosen.WithinEngineLimits())
+                puzzle.settings = chosen;
+            else
+                changed = false;
+        }
+    }
+    if (changed) {
+        StartNewGame();
+        boardView.Layout();
+    }
+    RestoreFocus();
+}
+
+void GameMainWindow::OnHelp()
+{
+    HelpWindow::ShowHelp(this);
+    RestoreFocus();
+}
+
+void GameMainWindow::OnAbout()
+{
+    {
+        AboutDialog dialog(this);
+        dialog.exec();
+    }
+    RestoreFocus();
+}

@@ -1,0 +1,71 @@
+// The main window's geometry rules as pure functions: the saved rectangle's
+// checks, the outer size kept while the player drags a border, and where the
+// board view and the button bar go in the client area.
+#pragma once
+
+#include "engine/state_records.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+inline constexpr int32_t MIN_WINDOW_WIDTH = 480;
+inline constexpr int32_t MIN_WINDOW_HEIGHT = 320;
+inline constexpr int BUTTON_BAR_HEIGHT = 30;
+inline constexpr int BAR_BUTTON_COUNT = 9;
+
+// Width and height of a rectangle, computed without overflow.
+int64_t WidthOf(const WindowRect& rect);
+int64_t HeightOf(const WindowRect& rect);
+
+// True when the rectangle is wider than screenWidth - 4 or higher than
+// screenHeight - 4.
+bool IsLargerThanScreen(const WindowRect& rect, int screenWidth, int screenHeight);
+
+// Adjusts, in place, an outer rectangle proposed while the player drags a
+// border: at least minWidth x minHeight, the height between 60 % and 6/7 of
+// the width. Only the right and bottom edges move.
+void ConstrainSizing(WindowRect& rect, int32_t minWidth = MIN_WINDOW_WIDTH,
+                     int32_t minHeight = MIN_WINDOW_HEIGHT);
+
+// What the start-up checks make of the rectangle in force.
+struct CheckedWindowRect {
+    WindowRect rect;
+    bool startMaximized = false;
+};
+
+// A screen's rectangle, for the "is it on any screen" check.
+struct ScreenArea {
+    int32_t x = 0;
+    int32_t y = 0;
+    int32_t width = 0;
+    int32_t height = 0;
+};
+
+// The checks of the rectangle read from the saved state, in order: larger
+// than the (primary) screen -> open maximised with defaultRect; narrower or
+// lower than the minimum (a negative size included) -> defaultRect; wholly
+// off every screen -> same size at defaultRect's corner.
+CheckedWindowRect CheckWindowRect(const WindowRect& rect, const WindowRect& defaultRect,
+                                  int screenWidth, int screenHeight,
+                                  const std::vector<ScreenArea>& screens);
+
+struct PixelRect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+
+    bool operator==(const PixelRect&) const = default;
+};
+
+struct ChildPlacement {
+    PixelRect boardView;
+    // New, Retry, Prefs, Options, Solve, Undo, Help, About, Quit.
+    std::array<PixelRect, BAR_BUTTON_COUNT> buttons;
+};
+
+// Where the children go in a client area of the given size: the board view
+// above a 30-pixel bar of nine buttons, each W / 9 rounded to an even number
+// wide, Quit taking what is left. Negative sizes count as 0.
+ChildPlacement PlaceChildren(int clientWidth, int clientHeight);

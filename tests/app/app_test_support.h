@@ -1,0 +1,45 @@
+// Helpers shared by the main window tests: saved state files, idle boards,
+// the first move of a puzzle's solution.
+#pragma once
+
+#include "app/game_main_window.h"
+#include "engine/state_records.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <vector>
+
+class Puzzle;
+
+// A fresh, empty current directory for one test, so tests that run side by
+// side never share a "PREFS.SAV"; the previous one comes back at the end.
+class ScratchDirectory {
+public:
+    ScratchDirectory();
+    ~ScratchDirectory();
+
+private:
+    QTemporaryDir directory;
+    QString previous;
+};
+
+// A saved state as the game writes it: the given records with a fresh puzzle.
+void WriteStateFile(const MainWindowRecord& mainRecord,
+                    const MusicRecord& musicRecord = MusicRecord{});
+
+// A main window built from the current "PREFS.SAV" (if any), shown.
+std::unique_ptr<GameMainWindow> ShowNewWindow();
+
+// Ticks the board until its phase machine is idle (at most a few hundred).
+void TickUntilIdle(BoardView& board);
+
+// The block entries of the first move of the puzzle's solution.
+std::vector<BlockRef> FirstSolutionMove(const Puzzle& puzzle);
+
+// Clicks each block with the left button, as the player would.
+void ClickBlocks(BoardView& board, const std::vector<BlockRef>& blocks);
+
+// Moves made since the start of the puzzle.
+int MovesMade(const Puzzle& puzzle);

@@ -1,0 +1,225 @@
+// The main window as the player first meets it: size, bar, menu, layout, the
+// Space key, the focus and closing.
+#include "app/game_main_window.h"
+#include "app_test_support.h"
+#include "engine/state_file.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMenu>
+#include <QScreen>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    ScratchDirectory scratch;
+};
+
+TEST_F(MainWindowTest, FirstStartWithoutASavedStateOpens480By320At10And10)
+{
+    auto window = ShowNewWindow();
+    EXPECT_EQ(window->stateReadResult, StateReadResult::NotOpened);
+    EXPECT_EQ(window->windowRect, (WindowRect{10, 10, 490, 330}));
+    EXPECT_FALSE(window->startMaximized);
+    EXPECT_FALSE(window->isMaximized());
+    EXPECT_EQ(window->frameGeometry().size(), QSize(480, 320));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Kolumo"));
+    EXPECT_FALSE(window->windowIcon().isNull());
+}
+
+TEST_F(MainWindowTest, TheBarReadsLeftToRightInItsOrder)
+{
+    auto window = ShowNewWindow();
+    std::vector<QPushButton*> buttons;
+    for (int k = 0; k < BAR_BUTTON_COUNT; ++k)
+        buttons.push_back(&window->BarButton(k));
+    std::sort(buttons.begin(), buttons.end(),
+              [](QPushButton* a, QPushButton* b) { return a->x() < b->x(); });
+    QStringList captions;
+    for (QPushButton* button : buttons) {
+        EXPECT_TRUE(button->isVisible());
+        captions << button->text();
+    }
+    EXPECT_EQ(captions.join(' '),
+              QStringLiteral("New Retry Prefs Options Solve Undo Help About Quit"));
+    const int ids[] = {101, 102, 103, 104, 106, 107, 105, 109, 108};
+    for (int k = 0; k < BAR_BUTTON_COUNT; ++k)
+        EXPECT_EQ(window->BarButton(k).property("commandId").toInt(), ids[k]);
+}
+
+TEST_F(MainWindowTest, TheMenuKeepsItsCaptionsAndIds)
+{
+    auto window = ShowNewWindow();
+    QMenuBar& menu = window->MainMenu();
+    EXPECT_EQ(menu.objectName(), QStringLiteral("MainMenu"));
+    QStringList titles;
+    for (QAction* top : menu.actions())
+        titles << top->text();
+    EXPECT_EQ(titles, (QStringList{"File        ", "Prefs        ", "Help        "}));
+    const std::pair<int, const char*> items[] = {
+        {32771, "New Game"},         {32772, "Retry"},        {32773, "Exit"},
+        {32774, "Graphics / Sound"}, {32775, "Play Options"}, {32776, "About Kolumo"},
+        {32777, "Online Manual"},
+    };
+    for (const auto& [id, caption] : items) {
+        QAction* action = window->MenuAction(id);
+        ASSERT_NE(action, nullptr) << id;
+        EXPECT_EQ(action->text(), QString::fromLatin1(caption));
+    }
+    EXPECT_EQ(window->MenuAction(106), nullptr) << "Solve has no menu item";
+}
+
+TEST_F(MainWindowTest, A472By266ClientIsLaidOutAsTheWorkedExample)
+{
+    auto window = ShowNewWindow();
+    // The example's client belongs to a smallest window with a wider frame
+    // than the test platform's.
+    window->setMinimumSize(0, 0);
+    const int menuHeight = window->MainMenu().height();
+    window->resize(472, 266 + menuHeight);
+    QApplication::processEvents();
+    ASSERT_EQ(window->ClientArea().size(), QSize(472, 266));
+    EXPECT_EQ(window->boardView.geometry(), QRect(0, 0, 472, 236));
+    for (int k = 0; k < 8; ++k)
+        EXPECT_EQ(window->BarButton(k).geometry(), QRect(52 * k, 236, 52, 30)) << k;
+    EXPECT_EQ(window->quitButton.geometry(), QRect(416, 236, 56, 30));
+}
+
+TEST_F(MainWindowTest, NeverSmallerThan480By320)
+{
+    auto window = ShowNewWindow();
+    window->resize(200, 100);
+    QApplication::processEvents();
+    EXPECT_GE(window->frameGeometry().width(), 480);
+    EXPECT_GE(window->frameGeometry().height(), 320);
+}
+
+TEST_F(MainWindowTest, TheFocusButtonHoldsTheFocusUnseen)
+{
+    auto window = ShowNewWindow();
+    window->activateWindow();
+    window->OnRetry();
+    EXPECT_TRUE(window->focusButton.hasFocus());
+    EXPECT_TRUE(window->focusButton.size().isEmpty());
+    EXPECT_TRUE(window->focusButton.text().isEmpty());
+}
+
+TEST_F(MainWindowTest, SpaceAfterAButtonClickCommitsAndNeverPressesTheButton)
+{
+    auto window = ShowNewWindow();
+    window->activateWindow();
+    TickUntilIdle(window->boardView);
+    QTest::mouseClick(&window->retryButton, Qt::LeftButton);
+    EXPECT_TRUE(window->focusButton.hasFocus());
+    TickUntilIdle(window->boardView);
+
+    ClickBlocks(window->boardView, FirstSolutionMove(window->puzzle));
+    ASSERT_EQ(window->boardView.selection.size(), 3u);
+    // Even a button that holds the focus is not pressed: Space is the
+    // window's, press and release alike.
+    window->newButton.setFocus();
+    const MoveList solution = window->puzzle.solution;
+    QTest::keyClick(&window->newButton, Qt::Key_Space);
+    EXPECT_EQ(MovesMade(window->puzzle), 1);
+    EXPECT_EQ(window->puzzle.solution, solution) << "Space pressed the New button";
+    EXPECT_EQ(window->boardView.phase, PHASE_REMOVE_START);
+}
+
+TEST_F(MainWindowTest, SpaceWithAModifierOrOutsideTheWindowIsNotTheCommand)
+{
+    auto window = ShowNewWindow();
+    TickUntilIdle(window->boardView);
+    ClickBlocks(window->boardView, FirstSolutionMove(window->puzzle));
+    QTest::keyClick(&window->focusButton, Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_EQ(MovesMade(window->puzzle), 0);
+
+    QPushButton elsewhere;
+    int clicks = 0;
+    QObject::connect(&elsewhere, &QPushButton::clicked, [&clicks] { ++clicks; });
+    elsewhere.show();
+    QTest::keyClick(&elsewhere, Qt::Key_Space);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(MovesMade(window->puzzle), 0);
+}
+
+TEST_F(MainWindowTest, ClosingWritesAFileTheEngineReadsBackWhole)
+{
+    auto window = ShowNewWindow();
+    window->ironman = true;
+    window->boardView.soundEffects = false;
+    window->boardView.blockColours[3] = 0x123456;
+    window->musicPlayer.musicFolder = "/some/where";
+    window->musicPlayer.music = false;
+    TickUntilIdle(window->boardView);
+    ClickBlocks(window->boardView, FirstSolutionMove(window->puzzle));
+    window->OnCommit();
+    const WindowRect outer = window->OuterRect();
+    window->close();
+
+    MainWindowRecord mainRecord;
+    MusicRecord musicRecord;
+    Puzzle loaded;
+    ASSERT_EQ(LoadStateFile("PREFS.SAV", mainRecord, musicRecord, loaded), StateReadResult::Read);
+    EXPECT_EQ(mainRecord.windowRect, outer);
+    EXPECT_TRUE(mainRecord.ironman);
+    EXPECT_FALSE(mainRecord.soundEffects);
+    EXPECT_EQ(mainRecord.blockColours, window->boardView.blockColours);
+    EXPECT_EQ(mainRecord.antiAliasing, window->boardView.antiAliasing);
+    EXPECT_EQ(musicRecord.musicFolder, "/some/where");
+    EXPECT_FALSE(musicRecord.music);
+    EXPECT_EQ(loaded.settings, window->puzzle.settings);
+    EXPECT_EQ(loaded.solution, window->puzzle.solution);
+    EXPECT_EQ(loaded.initialRows, window->puzzle.initialRows);
+    EXPECT_TRUE(loaded.history.empty()) << "a saved game resumes at its start";
+}
+
+TEST_F(MainWindowTest, QuitAndFileExitCloseTheWindowAndWriteTheState)
+{
+    for (const int id : {ID_QUIT, ID_MENU_EXIT}) {
+        QFile::remove(QStringLiteral("PREFS.SAV"));
+        auto window = ShowNewWindow();
+        window->OnCommand(id);
+        EXPECT_TRUE(window->isVisible()) << "the close request is posted, not run at once";
+        EXPECT_TRUE(window->focusButton.hasFocus() || !window->isActiveWindow());
+        QApplication::processEvents();
+        EXPECT_FALSE(window->isVisible());
+        EXPECT_TRUE(QFile::exists(QStringLiteral("PREFS.SAV"))) << id;
+    }
+}
+
+TEST_F(MainWindowTest, ClosingMaximisedOpensMaximisedWithTheDefaultNormalSize)
+{
+    {
+        auto window = ShowNewWindow();
+        window->showMaximized();
+        QApplication::processEvents();
+        ASSERT_TRUE(window->isMaximized());
+        window->close();
+    }
+    auto again = std::make_unique<GameMainWindow>();
+    EXPECT_TRUE(again->startMaximized);
+    EXPECT_EQ(again->windowRect, DEFAULT_WINDOW_RECT);
+    again->ShowAtStart();
+    QApplication::processEvents();
+    EXPECT_TRUE(again->isMaximized());
+    again->showNormal();
+    QApplication::processEvents();
+    EXPECT_EQ(again->frameGeometry().size(), QSize(480, 320));
+}
+
+TEST_F(MainWindowTest, BackgroundWorkStartsTheMusicOnce)
+{
+    auto window = ShowNewWindow();
+    window->StartBackgroundWork();
+    EXPECT_TRUE(window->musicPlayer.IsCreated());
+    window->StartBackgroundWork();
+    EXPECT_TRUE(window->musicPlayer.IsCreated());
+}
+
+} // namespace

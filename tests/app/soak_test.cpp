@@ -1,0 +1,159 @@
+// Thousands of random player actions on the real main window, checking after
+// each that the game is whole and the picture agrees with the board.
+#include "app/game_main_window.h"
+#include "app_test_support.h"
+#include "engine/puzzle.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+constexpr int ACTIONS = 3000;
+
+int BlockEntries(const MoveList& list)
+{
+    int count = 0;
+    for (const BlockRef& entry : list)
+        count += entry.IsBlock() ? 1 : 0;
+    return count;
+}
+
+// History is a sequence of whole moves: a marker, minRemove..maxRemove
+// blocks, a colour entry.
+void CheckHistory(const Puzzle& puzzle)
+{
+    auto entry = puzzle.history.begin();
+    while (entry != puzzle.history.end()) {
+        ASSERT_TRUE(entry->IsMoveMarker());
+        ++entry;
+        int blocks = 0;
+        while (entry != puzzle.history.end() && entry->IsBlock()) {
+            ++blocks;
+            ++entry;
+        }
+        ASSERT_GE(blocks, puzzle.settings.minRemove);
+        ASSERT_LE(blocks, puzzle.settings.maxRemove);
+        ASSERT_TRUE(entry != puzzle.history.end() && entry->IsColourEntry());
+        ++entry;
+    }
+}
+
+void CheckBoard(const Puzzle& puzzle)
+{
+    ColourCounters now{};
+    ColourCounters start{};
+    const int32_t left = CountBlocks(puzzle.rows, puzzle.settings.rowCount, now);
+    const int32_t initial = CountBlocks(puzzle.initialRows, puzzle.settings.rowCount, start);
+    ASSERT_EQ(left, initial - BlockEntries(puzzle.history));
+    for (int row = 0; row < MAX_ROWS; ++row) {
+        if (row >= puzzle.settings.rowCount) {
+            ASSERT_TRUE(puzzle.rows[row].empty());
+        }
+        for (const int32_t code : puzzle.rows[row])
+            ASSERT_TRUE(code >= 0 && code < puzzle.settings.colourCount) << code;
+    }
+}
+
+void CheckSelection(const BoardView& board)
+{
+    if (board.phase != PHASE_IDLE || board.selection.empty())
+        return;
+    const Puzzle& puzzle = *board.puzzle;
+    ASSERT_LE(static_cast<int>(board.selection.size()), puzzle.settings.maxRemove);
+    const BlockRef& head = board.selection.front();
+    const int32_t colour = puzzle.rows[head.row][head.index];
+    for (const BlockRef& entry : board.selection) {
+        const auto& row = puzzle.rows[entry.row];
+        ASSERT_TRUE(entry.index == 0 || entry.index == static_cast<int32_t>(row.size()) - 1);
+        ASSERT_EQ(row[entry.index], colour);
+    }
+}
+
+void CheckLayout(GameMainWindow& window)
+{
+    const ChildPlacement placement
+        = PlaceChildren(window.ClientArea().width(), window.ClientArea().height());
+    const PixelRect& board = placement.boardView;
+    ASSERT_EQ(window.boardView.geometry(), QRect(board.x, board.y, board.width, board.height));
+    const PixelRect& quit = placement.buttons[8];
+    ASSERT_EQ(window.quitButton.geometry(), QRect(quit.x, quit.y, quit.width, quit.height));
+}
+
+// At rest, the picture on the board is what a full redraw paints.
+void CheckPicture(BoardView& board)
+{
+    if (board.phase != PHASE_IDLE || board.solving || !board.selection.empty()
+        || !board.composeSurface.HasPixels())
+        return;
+    const QImage shown = board.composeSurface.Image().copy();
+    board.Redraw();
+    ASSERT_TRUE(shown == board.composeSurface.Image()) << "the picture disagrees with the board";
+}
+
+TEST(Soak, ThousandsOfRandomActionsKeepTheGameWhole)
+{
+    ScratchDirectory scratch;
+    auto window = ShowNewWindow();
+    window->boardView.soundEffects = false;
+    BoardView& board = window->boardView;
+    std::mt19937 random(4711);
+    const auto below = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+
+    for (int step = 0; step < ACTIONS; ++step) {
+        const int action = below(100);
+        if (action < 45) {
+            // Mostly on the end blocks of a row, sometimes anywhere.
+            const int32_t row = below(board.puzzle->settings.rowCount);
+            const auto length = static_cast<int32_t>(board.puzzle->rows[row].size());
+            QPoint point(below(std::max(board.width(), 1)), below(std::max(board.height(), 1)));
+            if (length > 0 && below(3) != 0) {
+                const int32_t index = below(2) == 0 ? 0 : length - 1;
+                const Rect cell = board.BlockRect(index, row, length);
+                point = QPoint((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
+            }
+            QTest::mouseClick(&board, Qt::LeftButton, {}, point);
+        } else if (action < 53) {
+            QTest::mouseClick(&board, Qt::RightButton, {}, QPoint(5, 5));
+        } else if (action < 65) {
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget()
+                                                        : &window->focusButton,
+                            Qt::Key_Space);
+        } else if (action < 75) {
+            window->OnUndo();
+        } else if (action < 80) {
+            window->OnSolve();
+        } else if (action < 83) {
+            window->ironman = below(2) == 0;
+            window->OnNewGame();
+        } else if (action < 88) {
+            window->OnRetry();
+        } else if (action < 90) {
+            window->resize(400 + below(500), 250 + below(400));
+            QApplication::processEvents();
+        } else if (action < 92) {
+            QTest::mouseClick(&window->BarButton(below(2) == 0 ? 5 : 1), Qt::LeftButton);
+        } else {
+            window->musicPlayer.OnTick();
+        }
+        for (int tick = below(25); tick > 0; --tick)
+            board.Tick();
+
+        ASSERT_NO_FATAL_FAILURE(CheckHistory(*board.puzzle)) << "step " << step;
+        ASSERT_NO_FATAL_FAILURE(CheckBoard(*board.puzzle)) << "step " << step;
+        ASSERT_NO_FATAL_FAILURE(CheckSelection(board)) << "step " << step;
+        ASSERT_TRUE(board.phase >= PHASE_REFRESH && board.phase <= PHASE_SLIDING);
+        ASSERT_EQ(window->solveButton.text(),
+                  window->gameIronman ? QStringLiteral("---") : QStringLiteral("Solve"));
+        if (step % 25 == 0) {
+            ASSERT_NO_FATAL_FAILURE(CheckLayout(*window)) << "step " << step;
+            ASSERT_NO_FATAL_FAILURE(CheckPicture(board)) << "step " << step;
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,125 @@
+// What a saved state makes of the next start: Ironman, music, and the checks
+// of the window rectangle.
+#include "app/game_main_window.h"
+#include "app_test_support.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QScreen>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+MainWindowRecord RecordWithRect(const WindowRect& rect)
+{
+    MainWindowRecord record;
+    record.windowRect = rect;
+    SetDefaultColours(record.blockColours.data(), 10);
+    return record;
+}
+
+class StateAtStartTest : public ::testing::Test {
+protected:
+    ScratchDirectory scratch;
+};
+
+TEST_F(StateAtStartTest, IronmanSavedShowsDashesFromTheStart)
+{
+    MainWindowRecord record = RecordWithRect({40, 40, 700, 500});
+    record.ironman = true;
+    WriteStateFile(record);
+    auto window = ShowNewWindow();
+    EXPECT_TRUE(window->ironman);
+    EXPECT_TRUE(window->gameIronman);
+    EXPECT_EQ(window->solveButton.text(), QStringLiteral("---"));
+}
+
+TEST_F(StateAtStartTest, A400By600RectangleIsReplacedAndA600By400OneKept)
+{
+    WriteStateFile(RecordWithRect({30, 30, 430, 630}));
+    {
+        auto window = std::make_unique<GameMainWindow>();
+        EXPECT_EQ(window->windowRect, DEFAULT_WINDOW_RECT);
+        EXPECT_FALSE(window->startMaximized);
+    }
+    WriteStateFile(RecordWithRect({30, 30, 630, 430}));
+    auto window = ShowNewWindow();
+    EXPECT_EQ(window->windowRect, (WindowRect{30, 30, 630, 430}));
+    EXPECT_EQ(window->frameGeometry().size(), QSize(600, 400));
+}
+
+TEST_F(StateAtStartTest, LargerThanTheScreenOpensMaximised)
+{
+    const QSize screen = QApplication::primaryScreen()->size();
+    WriteStateFile(RecordWithRect({0, 0, screen.width() + 10, screen.height()}));
+    auto window = std::make_unique<GameMainWindow>();
+    EXPECT_TRUE(window->startMaximized);
+    EXPECT_EQ(window->windowRect, DEFAULT_WINDOW_RECT);
+    window->ShowAtStart();
+    QApplication::processEvents();
+    EXPECT_TRUE(window->isMaximized());
+}
+
+TEST_F(StateAtStartTest, MusicOffIsTakenByThePlayerAndTheWindowsCopy)
+{
+    MusicRecord music;
+    music.music = false;
+    music.musicFolder = "elsewhere";
+    WriteStateFile(RecordWithRect(DEFAULT_WINDOW_RECT), music);
+    auto window = std::make_unique<GameMainWindow>();
+    EXPECT_FALSE(window->music);
+    EXPECT_FALSE(window->musicPlayer.music);
+    EXPECT_EQ(window->musicPlayer.musicFolder, "elsewhere");
+    EXPECT_EQ(window->boardView.music, &window->music);
+}
+
+TEST_F(StateAtStartTest, PreferencesComeBack)
+{
+    MainWindowRecord record = RecordWithRect(DEFAULT_WINDOW_RECT);
+    record.soundEffects = false;
+    record.antiAliasing = false;
+    record.blockColours[0] = 0x010203;
+    record.settings = {20, 5, 7, 2, 4};
+    WriteStateFile(record);
+    auto window = std::make_unique<GameMainWindow>();
+    EXPECT_FALSE(window->boardView.soundEffects);
+    EXPECT_FALSE(window->boardView.antiAliasing);
+    EXPECT_EQ(window->boardView.blockColours[0], 0x010203u);
+    EXPECT_EQ(window->puzzle.settings, (PuzzleSettings{20, 5, 7, 2, 4}));
+    EXPECT_TRUE(window->puzzle.history.empty());
+    EXPECT_EQ(window->puzzle.rows, window->puzzle.initialRows);
+}
+
+TEST_F(StateAtStartTest, AnUnknownFormatOpensAtTheDefaultRectangle)
+{
+    QFile file(QStringLiteral("PREFS.SAV"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray::fromHex("01000000" "64000000640000002003000058020000"));
+    file.close();
+    auto window = std::make_unique<GameMainWindow>();
+    EXPECT_EQ(window->stateReadResult, StateReadResult::BadFormat);
+    EXPECT_EQ(window->windowRect, DEFAULT_WINDOW_RECT);
+}
+
+TEST_F(StateAtStartTest, ADamagedFileStillGivesAWindowThatPassesTheChecks)
+{
+    MainWindowRecord record = RecordWithRect({-100, -100, -300, 5000});
+    WriteStateFile(record);
+    QFile file(QStringLiteral("PREFS.SAV"));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.resize(40);
+    file.close();
+    auto window = ShowNewWindow();
+    EXPECT_GE(window->windowRect.right - window->windowRect.left, 480);
+    EXPECT_GE(window->windowRect.bottom - window->windowRect.top, 320);
+}
+
+TEST_F(StateAtStartTest, AWindowOffEveryScreenOpensAtTheDefaultCorner)
+{
+    WriteStateFile(RecordWithRect({20000, 20000, 20640, 20480}));
+    auto window = std::make_unique<GameMainWindow>();
+    EXPECT_EQ(window->windowRect, (WindowRect{10, 10, 650, 490}));
+}
+
+} // namespace
