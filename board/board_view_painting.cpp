@@ -217,6 +217,8 @@ Rect BoardView::DrawColourCounters(DibSurface& destination)
 
 void BoardView::ShuffleSymbols()
 {
+    // A new puzzle ends any replay: the cursor pointed into the old solution.
+    solving = false;
     symbols.clear();
     while (symbols.size() < 10) {
         const char symbol = SYMBOL_ALPHABET[Random() % SYMBOL_ALPHABET_SIZE];

@@ -308,6 +308,18 @@ TEST_F(Play, SolvePressedAgainStopsAndLeavesTheSelection)
     EXPECT_EQ(view->effectPlayer.LastRequested(), 131);
 }
 
+TEST_F(Play, ANewGameEndsTheReplayOfTheOldSolution)
+{
+    view->SizeChanged(700, 400);
+    view->SetSolving(true);
+    puzzle->NewGame();  // without stopping Solve first
+    EXPECT_FALSE(view->solving);
+    for (int i = 0; i < 30; ++i)
+        view->Tick();
+    EXPECT_TRUE(view->selection.empty());
+    EXPECT_TRUE(puzzle->history.empty());
+}
+
 TEST_F(Play, WhileSolvingClicksAreIgnoredSilently)
 {
     view->SizeChanged(700, 400);
