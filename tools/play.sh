@@ -5,8 +5,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
 cmake --preset release >/dev/null
-cmake --build --preset release
-if [ -x build/release/app/kolumo ]; then
-  exec build/release/app/kolumo
-fi
-echo "Kolumo's engine is built; the game window does not exist yet, so there is nothing to start."
+cmake --build --preset release --target kolumo
+exec build/release/app/kolumo
