@@ -62,7 +62,8 @@ public:
     // rowCount, the background, fonts and block cache anew, then Redraw.
     void Layout();
     // In Refresh or Idle: the whole picture onto composeSurface, counters
-    // included, and the whole window repainted.
+    // included, and the window repainted (only the board and the counter row
+    // once the window already shows the rest).
     void Redraw();
     // Block `index` of row `row` when that row holds `length` blocks.
     Rect BlockRect(int32_t index, int32_t row, int32_t length) const;
