@@ -21,7 +21,8 @@ void PutU32(std::vector<std::uint8_t>& out, std::uint32_t v)
 
 void PutTag(std::vector<std::uint8_t>& out, const char* tag)
 {
-    out.insert(out.end(), tag, tag + 4);
+    for (int i = 0; i < 4; ++i)
+        out.push_back(static_cast<std::uint8_t>(tag[i]));
 }
 
 } // namespace
@@ -61,6 +62,7 @@ std::vector<std::uint8_t> PcmSound::ToWav() const
     const std::uint32_t bytesPerSample = static_cast<std::uint32_t>(bitsPerSample / 8);
     const std::uint32_t dataSize = static_cast<std::uint32_t>(samples.size()) * bytesPerSample;
     std::vector<std::uint8_t> out;
+    out.reserve(44 + dataSize + 1);
     PutTag(out, "RIFF");
     PutU32(out, 36 + dataSize + (dataSize & 1));
     PutTag(out, "WAVE");
