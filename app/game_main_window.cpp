@@ -1,7 +1,9 @@
 // The main window: construction, the saved state, layout, sizing and closing.
 #include "game_main_window.h"
 
+#include "app/audio_messages.h"
 #include "app/space_accelerator.h"
+#include "app/x11_size_hints.h"
 #include "board/audio_device.h"
 
 #include <QAction>
@@ -241,6 +243,7 @@ void GameMainWindow::FallBackToScreenIfNotMaximised()
         && frameGeometry().height() >= available.height() - 4)
         return;
     setGeometry(available);
+    KeepProportionsWhileDragging();
 }
 
 void GameMainWindow::FitOuterSize()
@@ -272,8 +275,18 @@ void GameMainWindow::StartBackgroundWork()
     backgroundWorkStarted = true;
     boardView.removeEventFilter(this);
     FitOuterSize();
+    KeepProportionsWhileDragging();
+    SilenceAudioLibraryMessages();
     AudioDevice::Instance().Open();
     musicPlayer.CreatePlayerWindow(std::string());
+}
+
+void GameMainWindow::KeepProportionsWhileDragging()
+{
+    // The height between 60 % and 6/7 of the width: width / height between
+    // 7/6 and 5/3. Qt rewrites the hints whenever it sets a size itself, so
+    // this follows every size the program sets.
+    SetAspectHints(this, 7, 6, 5, 3);
 }
 
 bool GameMainWindow::eventFilter(QObject* watched, QEvent* event)

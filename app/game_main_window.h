@@ -140,6 +140,7 @@ private:
     void CreateMenu();
     void ApplyWindowRect();
     void FitOuterSize();
+    void KeepProportionsWhileDragging();
     void FallBackToScreenIfNotMaximised();
     // Steps 1 to 4 of a new game (the play options need them without the
     // focus change).

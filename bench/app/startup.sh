@@ -24,20 +24,23 @@ trap 'rm -rf "$scratch"' EXIT
 ln -s "$root/songs" "$scratch/songs"
 
 # One screen for every run; the probe watches a point inside the window's
-# menu bar, which is black until the window paints.
+# menu bar, which is black until the window paints. (xvfb-run is a plain sh
+# script, so the runs are spelled out for the bash it starts.)
+runs_script='
 measure() {
-  local label=$1
+  label=$1
   shift
   for ((k = 1; k <= runs; k++)); do
     rm -f "$scratch/PREFS.SAV"
     (cd "$scratch" && "$probe" 300 14 "$idle_seconds" "$@") | sed "s/^/$label /"
   done
 }
-
-export -f measure
+measure floor "$build/bench/app/kolumo_floor_window"
+measure game "$build/app/kolumo"
+'
 export probe scratch runs idle_seconds build
-results=$(xvfb-run -a -s '-screen 0 1280x1024x24' bash -c \
-  'measure floor "$build/bench/app/kolumo_floor_window"; measure game "$build/app/kolumo"' 2>/dev/null)
+results=$(xvfb-run -a -s '-screen 0 1280x1024x24' bash -c "$runs_script" 2>"$scratch/stderr.txt") \
+  || { cat "$scratch/stderr.txt" >&2; exit 1; }
 
 median() { sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 field() { grep "^$1 " <<<"$results" | tr ' ' '\n' | grep "^$2=" | cut -d= -f2 | median; }

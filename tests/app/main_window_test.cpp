@@ -1,10 +1,13 @@
 // The main window as the player first meets it: size, bar, menu, layout, the
 // Space key, the focus and closing.
+#include "app/application.h"
 #include "app/game_main_window.h"
 #include "app_test_support.h"
+#include "qt_environment.h"
 #include "engine/state_file.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QMenu>
 #include <QScreen>
@@ -220,6 +223,31 @@ TEST_F(MainWindowTest, BackgroundWorkStartsTheMusicOnce)
     EXPECT_TRUE(window->musicPlayer.IsCreated());
     window->StartBackgroundWork();
     EXPECT_TRUE(window->musicPlayer.IsCreated());
+}
+
+} // namespace
+
+namespace {
+
+TEST(ApplicationStart, ColoursTheDialogsAndShowsTheWindow)
+{
+    ScratchDirectory scratch;
+    Application& application = TestApplication();
+    ASSERT_TRUE(application.Start());
+    GameMainWindow* window = application.MainWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    for (const char* kind : {"QDialog", "QMessageBox"}) {
+        const QPalette palette = QApplication::palette(kind);
+        EXPECT_EQ(palette.color(QPalette::Window), QColor(255, 255, 128)) << kind;
+        EXPECT_EQ(palette.color(QPalette::WindowText), QColor(128, 0, 0)) << kind;
+    }
+    QDialog dialog;
+    dialog.show();
+    EXPECT_EQ(dialog.palette().color(QPalette::Window), QColor(255, 255, 128));
+    EXPECT_NE(window->palette().color(QPalette::Window), QColor(255, 255, 128))
+        << "only dialogs wear the dialog colours";
+    window->close();
 }
 
 } // namespace
