@@ -2,22 +2,10 @@
 #include "controls/bitmap_button.h"
 
 #include "controls/dialog_template.h"
+#include "controls/picture_density.h"
 
-#include <QFile>
+#include <QEvent>
 #include <QPainter>
-
-namespace {
-
-// A face that isn't there stays a null pixmap; nothing is said about it.
-QPixmap LoadFace(const QString& name)
-{
-    const QString path = BitmapButton::FacePath(name);
-    if (path.isEmpty() || !QFile::exists(path))
-        return {};
-    return QPixmap(path);
-}
-
-} // namespace
 
 BitmapButton::BitmapButton(QWidget* parent)
     : QPushButton(parent)
@@ -49,28 +37,38 @@ bool BitmapButton::AutoLoad(int controlId, QWidget* dialog)
 bool BitmapButton::LoadBitmaps(const QString& normal, const QString& pressed,
                                const QString& focused, const QString& disabled)
 {
+    faceNames = {normal, pressed, focused, disabled};
+    const bool allLoaded = LoadFaces();
+    update();
+    return allLoaded;
+}
+
+bool BitmapButton::LoadFaces()
+{
+    // A face that isn't there stays a null pixmap; nothing is said about it.
+    faceDensity = PictureDensity(this);
+    const auto load = [this](const QString& name) { return LoadPicture(FacePath(name), faceDensity); };
     normalFace = pressedFace = focusedFace = disabledFace = QPixmap();
-    normalFace = LoadFace(normal);
+    normalFace = load(faceNames[0]);
     if (normalFace.isNull())
         return false;
     bool allLoaded = true;
-    const auto loadOptional = [&allLoaded](QPixmap& face, const QString& name) {
+    const auto loadOptional = [&allLoaded, &load](QPixmap& face, const QString& name) {
         if (name.isEmpty())
             return;
-        face = LoadFace(name);
+        face = load(name);
         allLoaded = allLoaded && !face.isNull();
     };
-    loadOptional(pressedFace, pressed);
-    loadOptional(focusedFace, focused);
-    loadOptional(disabledFace, disabled);
-    update();
+    loadOptional(pressedFace, faceNames[1]);
+    loadOptional(focusedFace, faceNames[2]);
+    loadOptional(disabledFace, faceNames[3]);
     return allLoaded;
 }
 
 void BitmapButton::SizeToContent()
 {
     if (!normalFace.isNull())
-        resize(normalFace.size());
+        resize(normalFace.deviceIndependentSize().toSize());
 }
 
 const QPixmap* BitmapButton::ChooseFace(int itemState) const
@@ -114,11 +112,26 @@ QString BitmapButton::FacePath(const QString& name)
         + QStringLiteral(".png");
 }
 
+bool BitmapButton::event(QEvent* event)
+{
+    // Only the pictures change: the button keeps its logical size.
+    if (MayChangeDensity(event) && !normalFace.isNull() && PictureDensity(this) != faceDensity) {
+        LoadFaces();
+        update();
+    }
+    return QPushButton::event(event);
+}
+
 void BitmapButton::paintEvent(QPaintEvent*)
 {
     const QPixmap* face = ChooseFace(CurrentItemState());
     if (face == nullptr)
         return;
     QPainter painter(this);
-    painter.drawPixmap(QPoint(0, 0), *face, QRect(0, 0, width(), height()));
+    // A dense face on a screen between the two densities is shrunk a little:
+    // smoothly, or thin strokes of the lettering would drop out.
+    if (painter.device()->devicePixelRatioF() < face->devicePixelRatio())
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const qreal ratio = face->devicePixelRatio();
+    painter.drawPixmap(QPointF(0, 0), *face, QRectF(0, 0, width() * ratio, height() * ratio));
 }

@@ -5,12 +5,17 @@
 #include <QPushButton>
 #include <QString>
 
+#include <array>
+
 // Owner-drawn push button. The caption names the faces: a button captioned
 // "IDB_OK" wears ":/faces/IDB_OKU.png" normally and ":/faces/IDB_OKD.png"
 // while held down; a numeric name such as "169" is ":/bitmaps/169.png" and a
 // name with a folder in it, "/some/where/IDB_OKU", is that file plus ".png".
 // The caption itself is never drawn. With no normal face the button draws
 // nothing, yet clicks and keyboard activation still work.
+// On a HiDPI screen each face comes from its twice-dense twin ("IDB_OKU@2x")
+// where there is one: the button keeps the plain face's size in logical
+// pixels and paints it with twice the pixels.
 class BitmapButton : public QPushButton {
     Q_OBJECT
 
@@ -36,7 +41,8 @@ public:
     bool LoadBitmaps(const QString& normal, const QString& pressed = {},
                      const QString& focused = {}, const QString& disabled = {});
 
-    // Width and height become the normal face's; the top-left corner stays.
+    // Width and height become the normal face's in logical pixels (the plain
+    // picture's size, whichever density was loaded); the top-left corner stays.
     void SizeToContent();
 
     // The face an owner-draw request with this state would copy: pressed
@@ -49,10 +55,21 @@ public:
     // The resource path of a face name ("" if the name is empty).
     static QString FacePath(const QString& name);
 
+    // The pixel density (1 or 2) the faces were last loaded for.
+    int FaceDensity() const { return faceDensity; }
+
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Loads the named faces for the screen the button is on now.
+    bool LoadFaces();
+
+    // Normal, pressed, focused, disabled; kept to reload the faces when the
+    // window moves to a screen of another density.
+    std::array<QString, 4> faceNames;
+    int faceDensity = 1;
     QPixmap normalFace;
     QPixmap pressedFace;
     QPixmap focusedFace;

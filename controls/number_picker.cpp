@@ -2,12 +2,13 @@
 #include "controls/number_picker.h"
 
 #include "controls/dialog_template.h"
+#include "controls/picture_density.h"
 
-#include <QFile>
 #include <QPainter>
 #include <QPixmap>
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 namespace {
@@ -32,23 +33,25 @@ const QColor EDGE_DARK_SHADOW(105, 105, 105);
 const QColor EDGE_SHADOW(160, 160, 160);
 const QColor EDGE_HIGHLIGHT(255, 255, 255);
 
-// All pickers draw from one strip. Each holds a share of it, so the strip
-// is released only when the last picker that could draw from it is gone.
-std::shared_ptr<const QPixmap> ShareDigitStrip()
+// All pickers on screens of one density draw from one strip. Each holds a
+// share of it, so the strip is released only when the last picker that
+// could draw from it is gone.
+std::shared_ptr<const QPixmap> ShareDigitStrip(int density)
 {
-    static std::weak_ptr<const QPixmap> shared;
-    std::shared_ptr<const QPixmap> strip = shared.lock();
+    static std::array<std::weak_ptr<const QPixmap>, 2> shared;
+    std::weak_ptr<const QPixmap>& slot = shared[density >= 2 ? 1 : 0];
+    std::shared_ptr<const QPixmap> strip = slot.lock();
     if (!strip) {
-        strip = std::make_shared<const QPixmap>(QFile::exists(DIGIT_STRIP_PATH) ? QPixmap(DIGIT_STRIP_PATH)
-                                                                                : QPixmap());
-        shared = strip;
+        strip = std::make_shared<const QPixmap>(LoadPicture(DIGIT_STRIP_PATH, density));
+        slot = strip;
     }
     return strip;
 }
 
+// In logical pixels: a dense strip measures what the plain one does.
 QSize StripSize(const QPixmap& strip)
 {
-    return strip.isNull() ? STRIP_SIZE : strip.size();
+    return strip.isNull() ? STRIP_SIZE : strip.deviceIndependentSize().toSize();
 }
 
 QSize ArrowSize()
@@ -60,15 +63,15 @@ QSize ArrowSize()
 int CellWidth(const QPixmap& strip) { return (StripSize(strip).width() + 5) / 10; }
 int RowHeight(const QPixmap& strip) { return (StripSize(strip).height() + 1) / 2; }
 
+// Whole logical pixels filled rather than lines stroked, so the edge stays
+// one pixel deep on a plain screen and exactly two on a dense one.
 void DrawBumpEdge(QPainter& painter, const QRect& r)
 {
     const auto frame = [&painter](const QRect& box, const QColor& topLeft, const QColor& bottomRight) {
-        painter.setPen(topLeft);
-        painter.drawLine(box.left(), box.top(), box.right() - 1, box.top());
-        painter.drawLine(box.left(), box.top(), box.left(), box.bottom() - 1);
-        painter.setPen(bottomRight);
-        painter.drawLine(box.left(), box.bottom(), box.right(), box.bottom());
-        painter.drawLine(box.right(), box.top(), box.right(), box.bottom());
+        painter.fillRect(QRect(box.left(), box.top(), box.width() - 1, 1), topLeft);
+        painter.fillRect(QRect(box.left(), box.top(), 1, box.height() - 1), topLeft);
+        painter.fillRect(QRect(box.left(), box.bottom(), box.width(), 1), bottomRight);
+        painter.fillRect(QRect(box.right(), box.top(), 1, box.height()), bottomRight);
     };
     frame(r, EDGE_LIGHT, EDGE_DARK_SHADOW);
     frame(r.adjusted(1, 1, -1, -1), EDGE_SHADOW, EDGE_HIGHLIGHT);
@@ -77,7 +80,7 @@ void DrawBumpEdge(QPainter& painter, const QRect& r)
 } // namespace
 
 NumberPicker::NumberPicker()
-    : digitStrip(ShareDigitStrip())
+    : digitStrip(ShareDigitStrip(PictureDensity(this)))
 {
 }
 
@@ -111,6 +114,8 @@ void NumberPicker::Create(const QRect& rect, QWidget* parent, int id, int32_t mi
 
     setParent(parent);
     SetControlId(this, id);
+    // Now that the picker knows its window, the strip can match its screen.
+    digitStrip = ShareDigitStrip(PictureDensity(this));
     decrementButton.Create(QStringLiteral("<"), this, DECREMENT_ID);
     incrementButton.Create(QStringLiteral(">"), this, INCREMENT_ID);
     decrementButton.LoadBitmaps(DECREMENT_UP, DECREMENT_DOWN);
@@ -185,6 +190,19 @@ void NumberPicker::LayOutArrows()
     }
 }
 
+bool NumberPicker::event(QEvent* event)
+{
+    // The arrows reload their own faces; the cells keep their logical size.
+    if (MayChangeDensity(event) && created) {
+        std::shared_ptr<const QPixmap> strip = ShareDigitStrip(PictureDensity(this));
+        if (strip != digitStrip) {
+            digitStrip = std::move(strip);
+            update();
+        }
+    }
+    return QWidget::event(event);
+}
+
 void NumberPicker::resizeEvent(QResizeEvent*)
 {
     if (created)
@@ -214,11 +232,15 @@ QRect NumberPicker::DrawNumber(QPainter& painter) const
         } else if (c == '-') {
             column = 1;
         }
-        if (digitStrip->isNull())
+        if (digitStrip->isNull()) {
             painter.fillRect(cell, LED_GROUND);
-        else
-            painter.drawPixmap(cell.topLeft(), *digitStrip,
-                               QRect(column * cell.width(), row * cell.height(), cell.width(), cell.height()));
+        } else {
+            // The cell in the strip's own pixels: 32 x 48 of a dense strip.
+            const qreal ratio = digitStrip->devicePixelRatio();
+            const QRectF source(column * cell.width() * ratio, row * cell.height() * ratio,
+                                cell.width() * ratio, cell.height() * ratio);
+            painter.drawPixmap(QPointF(cell.topLeft()), *digitStrip, source);
+        }
         cell.translate(cell.width(), 0);
     }
     return QRect(digitArea.topLeft(), QSize(cellCount * digitArea.width(), digitArea.height()));

@@ -55,6 +55,7 @@ public:
     static int DigitCount(int32_t v);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -72,7 +73,8 @@ private:
     QRect digitArea;
     int cellCount = 1;
     bool created = false;
-    // The one digit strip of all pickers; each picker holds it, so it lives
-    // while any picker may still draw.
+    // The one digit strip of all pickers at this picker's density (plain or
+    // twice dense); each picker holds it, so it lives while any picker may
+    // still draw.
     std::shared_ptr<const QPixmap> digitStrip;
 };
