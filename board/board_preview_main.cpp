@@ -27,8 +27,8 @@ int main(int argc, char** argv)
     view.resize(width, height);
     view.show();
     if (argc > 4 && argv[4][0] != 0) {
-        // Select the first legal block of each row end so the shot shows a
-        // selection, then save the window's picture and quit.
+        // Select the first block of row 0 so the shot shows a selection, and
+        // the keyboard cursor below it; then save the window's picture and quit.
         const QString path = QString::fromLocal8Bit(argv[4]);
         const bool select = argc > 5 && std::atoi(argv[5]) != 0;
         QTimer::singleShot(300, &view, [&view, &puzzle, select] {
@@ -36,6 +36,9 @@ int main(int argc, char** argv)
                 return;
             const Rect cell = view.BlockRect(0, 0, static_cast<int>(puzzle.rows[0].size()));
             view.LeftButtonUp(cell.left + 2, cell.top + 2);
+            // And the keyboard cursor one row further down.
+            view.HandleKey(Qt::Key_Down);
+            view.HandleKey(Qt::Key_Down);
         });
         QTimer::singleShot(600, &view, [&view, path] {
             view.grab().save(path);

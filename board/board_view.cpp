@@ -1,9 +1,11 @@
-// The board view's window side: creation, size changes, painting, the timer
-// and the mouse; and the geometry every other drawing derives from.
+// The board view's window side: creation, size changes, the display scale,
+// painting, the timer, the mouse and keys; and the geometry every other
+// drawing derives from.
 #include "board_view.h"
 
 #include "engine/puzzle.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -11,6 +13,8 @@
 #include <QTimerEvent>
 
 #include <algorithm>
+#include <cmath>
+#include <utility>
 
 namespace {
 
@@ -32,6 +36,8 @@ BoardView::BoardView(QWidget* parent)
     // Every pixel comes from composeSurface: nothing to erase first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
+    // Moving the mouse over the board hides the keyboard cursor.
+    setMouseTracking(true);
     boardTexture = LoadTexture(":/bitmaps/172.png");
     backdropTexture = LoadTexture(":/bitmaps/173.png");
     boardTimerId = startTimer(BOARD_TIMER_INTERVAL_MS, Qt::PreciseTimer);
@@ -45,16 +51,71 @@ BoardView::~BoardView()
 void BoardView::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    SizeChanged(event->size().width(), event->size().height());
+    const QSize device = DeviceClientSize();
+    SizeChanged(device.width(), device.height());
+}
+
+QSize BoardView::DeviceClientSize() const
+{
+    // QSize * qreal rounds each side, as the backing store sizes itself.
+    return size() * devicePixelRatioF();
+}
+
+QPoint BoardView::DevicePoint(const QPointF& logical) const
+{
+    const qreal ratio = devicePixelRatioF();
+    if (ratio == 1.0)
+        return logical.toPoint();
+    return {static_cast<int>(std::floor(logical.x() * ratio)), static_cast<int>(std::floor(logical.y() * ratio))};
+}
+
+void BoardView::FollowPixelRatio()
+{
+    const QSize device = DeviceClientSize();
+    if (device != QSize(clientWidth, clientHeight))
+        SizeChanged(device.width(), device.height());
+}
+
+bool BoardView::event(QEvent* event)
+{
+    const bool handled = QWidget::event(event);
+    // The window went to a screen of another scale: same logical size, new
+    // device pixels. (Qt 6.6 and later also say so with their own event.)
+    if (event->type() == QEvent::ScreenChangeInternal)
+        FollowPixelRatio();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    if (event->type() == QEvent::DevicePixelRatioChange)
+        FollowPixelRatio();
+#endif
+    return handled;
 }
 
 void BoardView::paintEvent(QPaintEvent* event)
 {
+    FollowPixelRatio();
     if (!composeSurface.HasPixels())
         return;
     QPainter painter(this);
+    const QImage& picture = std::as_const(composeSurface).Image();
     const QRect area = event->rect();
-    painter.drawImage(area.topLeft(), composeSurface.Image(), area);
+    const qreal ratio = devicePixelRatioF();
+    if (ratio == 1.0) {
+        painter.drawImage(area.topLeft(), picture, area);
+        return;
+    }
+    // The device pixels under the logical area, one surface pixel to one
+    // device pixel: the picture is drawn at the screen's own density.
+    const int left = std::max(0, static_cast<int>(std::floor(area.left() * ratio)));
+    const int top = std::max(0, static_cast<int>(std::floor(area.top() * ratio)));
+    const int right = std::min(picture.width(), static_cast<int>(std::ceil((area.right() + 1) * ratio)));
+    const int bottom = std::min(picture.height(), static_cast<int>(std::ceil((area.bottom() + 1) * ratio)));
+    if (right <= left || bottom <= top)
+        return;
+    // A view of the pixels, not a copy, that knows its density.
+    QImage dense(picture.constBits(), picture.width(), picture.height(), picture.bytesPerLine(), picture.format());
+    dense.setDevicePixelRatio(ratio);
+    const QRectF target(left / ratio, top / ratio, (right - left) / ratio, (bottom - top) / ratio);
+    painter.drawImage(target, dense, QRectF(left, top, right - left, bottom - top));
 }
 
 void BoardView::timerEvent(QTimerEvent* event)
@@ -68,13 +129,35 @@ void BoardView::timerEvent(QTimerEvent* event)
 
 void BoardView::mouseReleaseEvent(QMouseEvent* event)
 {
+    lastMousePosition = event->position();
     if (event->button() == Qt::LeftButton) {
-        const QPoint p = event->position().toPoint();
+        const QPoint p = DevicePoint(event->position());
         LeftButtonUp(p.x(), p.y());
     } else if (event->button() == Qt::RightButton) {
+        HideCursor();
         CommitSelection();
     }
     QWidget::mouseReleaseEvent(event);
+}
+
+void BoardView::mouseMoveEvent(QMouseEvent* event)
+{
+    // Qt also sends moves of its own when something changes under a still
+    // mouse: only a real move puts the keyboard away.
+    if (event->position() != lastMousePosition) {
+        if (lastMousePosition.x() >= 0.0)
+            HideCursor();
+        lastMousePosition = event->position();
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void BoardView::keyPressEvent(QKeyEvent* event)
+{
+    if (HandleKey(event->key(), event->modifiers()))
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void BoardView::SizeChanged(int width, int height)
@@ -153,6 +236,8 @@ void BoardView::Redraw()
         update();
         return;
     }
+    if (!keyCursor.Snap(puzzle->rows, puzzle->settings.rowCount))
+        keyCursor.shown = false;
     const Rect board = BoardRect();
     if (composeHoldsBackground) {
         composeSurface.CopySame(backgroundSurface, board);
@@ -161,6 +246,7 @@ void BoardView::Redraw()
         composeSurface.CopySame(backgroundSurface, backgroundSurface.Bounds());
     }
     DrawBoardRows(composeSurface, 2.0);
+    DrawCursorOutline();
     const Rect counters = DrawColourCounters(composeSurface);
     if (composeHoldsBackground && counters == counterRect) {
         // The window already shows the rest of the picture.
@@ -228,6 +314,17 @@ int32_t BoardView::CodeAt(int32_t index, int32_t row) const
 
 void BoardView::Invalidate(const Rect& rect)
 {
-    if (!rect.IsEmpty())
+    if (rect.IsEmpty())
+        return;
+    const qreal ratio = devicePixelRatioF();
+    if (ratio == 1.0) {
         update(rect.left, rect.top, rect.Width(), rect.Height());
+        return;
+    }
+    // Logical pixels that cover every device pixel of rect.
+    const int left = static_cast<int>(std::floor(rect.left / ratio));
+    const int top = static_cast<int>(std::floor(rect.top / ratio));
+    const int right = static_cast<int>(std::ceil(rect.right / ratio));
+    const int bottom = static_cast<int>(std::ceil(rect.bottom / ratio));
+    update(left, top, right - left, bottom - top);
 }

@@ -4,6 +4,7 @@
 #include "board/colour.h"
 #include "board/dib_surface.h"
 #include "board/effect_player.h"
+#include "board/key_cursor.h"
 #include "board/picture_cache.h"
 #include "board/rect.h"
 #include "engine/move_list.h"
@@ -11,6 +12,9 @@
 
 #include <QFont>
 #include <QImage>
+#include <QPoint>
+#include <QPointF>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 
@@ -106,10 +110,27 @@ public:
 
     // One 40 ms step of the phase machine (the timer calls it).
     void Tick();
-    // A left-button release at a client point: the selection rules.
+    // A left-button release at a client point: the selection rules. The
+    // mouse hides the keyboard cursor.
     void LeftButtonUp(int x, int y);
-    // The client is now width x height: new surfaces, then Layout.
+    // The client is now width x height device pixels: new surfaces, then Layout.
     void SizeChanged(int width, int height);
+
+    // --- Keyboard ---------------------------------------------------------
+    // A key meant for the board, from whichever widget has the focus: the
+    // arrows move the cursor over the row ends (the first arrow only shows
+    // it), Return and keypad Enter choose the block under it as a left click
+    // would (the first only shows a hidden cursor). True when the key was
+    // one of those and the board has a puzzle: the caller then drops it.
+    // Keys held with Shift, Control, Alt or Meta are left alone.
+    bool HandleKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+    // --- Display scale ----------------------------------------------------
+    // The widget's size in device pixels, rounded as the backing store
+    // rounds: the client size every layout is made for.
+    QSize DeviceClientSize() const;
+    // A point in the widget's own (logical) coordinates in device pixels.
+    QPoint DevicePoint(const QPointF& logical) const;
 
     // --- State (the main window, the preferences and the tests read these) -
     Puzzle* puzzle = nullptr;                 // not owned; null draws nothing
@@ -146,12 +167,17 @@ public:
     int blockSize = 0;
 
     EffectPlayer effectPlayer;
+    // The keyboard cursor; hidden until the first arrow key.
+    KeyCursor keyCursor;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void PaintBackground();
@@ -173,7 +199,28 @@ private:
     bool Usable() const;
     int32_t RowLength(int32_t row) const;
     int32_t CodeAt(int32_t index, int32_t row) const;
+    // Repaints a rectangle of composeSurface's device pixels on the window.
     void Invalidate(const Rect& rect);
+    // Lays out again when the device pixel ratio changed under the same
+    // logical size (the window went to another screen).
+    void FollowPixelRatio();
+
+    // The selection rules for one block, after the hit test.
+    void ChooseBlock(BlockRef hit);
+    // Applies the selection as a move and starts its animation.
+    void StartMove();
+    // Keyboard cursor: steps, the Enter key, showing and hiding.
+    void MoveCursor(KeyCursor::Step step);
+    void EnterKey();
+    void HideCursor();
+    // True when the cursor is on a block and may be drawn now (settled
+    // board, usable layout).
+    bool CursorDrawable() const;
+    // The cursor's block drawn as it stands (selected or not), with the
+    // cursor's outline on top while it is shown; the cell invalidated.
+    void DrawCursorCell();
+    // The cursor's outline alone over its cell on composeSurface.
+    void DrawCursorOutline();
 
     int boardTimerId = 0;
     // Plain (not anti-aliased) unselected blocks, and finished counter cells
@@ -185,4 +232,6 @@ private:
     // layout, a redraw need only renew those two rectangles.
     bool composeHoldsBackground = false;
     Rect counterRect;
+    // The last mouse position seen, to tell a real move from a synthetic one.
+    QPointF lastMousePosition{-1.0, -1.0};
 };

@@ -122,6 +122,8 @@ void BoardView::DrawBlockAt(int32_t index, int32_t row, bool selected)
 {
     const Rect cell = BlockRect(index, row, RowLength(row));
     DrawBlock(cell, CodeAt(index, row), composeSurface, selected, 1.0, false, false);
+    if (keyCursor.position == BlockRef{index, row})
+        DrawCursorOutline();
     Invalidate(cell);
 }
 

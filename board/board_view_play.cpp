@@ -8,11 +8,21 @@
 
 void BoardView::LeftButtonUp(int x, int y)
 {
+    HideCursor();
     if (phase != PHASE_IDLE || solving || !puzzle)
         return;
     const BlockRef hit = HitTest(x, y);
     if (hit.index < 0)
         return;
+    const int n = RowLength(hit.row);
+    // The keyboard takes over from the last row end the mouse chose.
+    if (hit.index == 0 || hit.index == n - 1)
+        keyCursor.position = hit;
+    ChooseBlock(hit);
+}
+
+void BoardView::ChooseBlock(BlockRef hit)
+{
     const int n = RowLength(hit.row);
     if (hit.index != 0 && hit.index != n - 1) {
         PlayEffect(SOUND_REFUSE);
@@ -46,6 +56,18 @@ void BoardView::CommitSelection()
     const int size = static_cast<int>(selection.size());
     if (size < puzzle->settings.minRemove || size > puzzle->settings.maxRemove)
         return;
+    StartMove();
+}
+
+void BoardView::StartMove()
+{
+    // The cursor waits out the animation: its cell is drawn plain again so
+    // that no outline is left where the blocks shrink and slide.
+    if (keyCursor.shown) {
+        keyCursor.shown = false;
+        DrawCursorCell();
+        keyCursor.shown = true;
+    }
     puzzle->ApplyMove(selection);
     phase = PHASE_REMOVE_START;
 }
@@ -179,8 +201,7 @@ void BoardView::SolveStep()
         // A marker with nothing selected would record an empty move.
         if (selection.empty())
             return;
-        puzzle->ApplyMove(selection);
-        phase = PHASE_REMOVE_START;
+        StartMove();
     } else if (entry.IsBlock()) {
         selection.push_back(entry);
         PlayEffect(SOUND_SELECT);

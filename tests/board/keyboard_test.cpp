@@ -1,0 +1,347 @@
+// Playing the board from the keyboard: the cursor, its outline, Enter as a
+// click, the mouse taking over, and a whole puzzle solved without a mouse.
+#include "board_fixture.h"
+
+#include "board/colour.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace {
+
+constexpr ColourValue WHITE = 0xFFFFFF;
+
+class Keyboard : public BoardFixture {
+protected:
+    bool Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        return view->HandleKey(key, modifiers);
+    }
+
+    BlockRef At() const { return view->keyCursor.position; }
+
+    // Pure white appears nowhere on this board but in the cursor's dashes.
+    int WhitePixels() const
+    {
+        int count = 0;
+        const DibSurface& s = view->composeSurface;
+        for (int y = 0; y < s.Height(); ++y)
+            for (int x = 0; x < s.Width(); ++x)
+                count += s.Pixel(x, y) == WHITE ? 1 : 0;
+        return count;
+    }
+
+    bool AtARowEnd() const
+    {
+        const BlockRef at = At();
+        const int n = static_cast<int>(puzzle->rows[static_cast<size_t>(at.row)].size());
+        return n > 0 && (at.index == 0 || at.index == n - 1);
+    }
+
+    // The cell at (index, row) inside its outline band is the block as drawn
+    // without any cursor.
+    bool PlainInsideOutline(int32_t index, int32_t row, bool selected)
+    {
+        const int n = static_cast<int>(puzzle->rows[static_cast<size_t>(row)].size());
+        const Rect cell = view->BlockRect(index, row, n);
+        DibSurface clean;
+        clean.Create(view->composeSurface.Width(), view->composeSurface.Height());
+        clean.CopySame(view->backgroundSurface, cell);
+        view->DrawBlock(cell, puzzle->rows[static_cast<size_t>(row)][static_cast<size_t>(index)], clean, selected,
+                        1.0, false, false);
+        const int band = std::max(1, cell.Width() / 25);
+        for (int y = cell.top + band; y < cell.bottom - band; ++y)
+            for (int x = cell.left + band; x < cell.right - band; ++x)
+                if (clean.Pixel(x, y) != view->composeSurface.Pixel(x, y))
+                    return false;
+        return true;
+    }
+
+    // Ticks until Idle; the number of ticks taken.
+    int TicksToIdle()
+    {
+        int ticks = 0;
+        while (view->phase != PHASE_IDLE && ticks < 100) {
+            view->Tick();
+            ++ticks;
+        }
+        return ticks;
+    }
+
+    void MoveMouse(QPointF to)
+    {
+        QMouseEvent move(QEvent::MouseMove, to, view->mapToGlobal(to), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QCoreApplication::sendEvent(view.get(), &move);
+    }
+
+    // Row 0: 1 2 2 2 2 0; row 1 empty; row 2: 0 3 3 0; row 3: 3.
+    void UseGappedBoard(bool antiAliasing = false)
+    {
+        UseBoard({{1, 2, 2, 2, 2, 0}, {}, {0, 3, 3, 0}, {3}}, 12, 4, 2, 3, antiAliasing);
+    }
+};
+
+TEST_F(Keyboard, TheCursorIsHiddenUntilTheFirstArrowWhichShowsItWithoutMoving)
+{
+    UseGappedBoard();
+    EXPECT_FALSE(view->keyCursor.shown);
+    EXPECT_EQ(WhitePixels(), 0);
+    EXPECT_TRUE(Press(Qt::Key_Right));
+    EXPECT_TRUE(view->keyCursor.shown);
+    EXPECT_EQ(At(), (BlockRef{0, 0}));
+    // The outline lies along the cell's edge, dark and light in turn.
+    const Rect cell = view->BlockRect(0, 0, 6);
+    EXPECT_EQ(view->composeSurface.Pixel(cell.left, cell.top), 0u);
+    EXPECT_EQ(view->composeSurface.Pixel(cell.left + 7, cell.top), WHITE);
+    EXPECT_GT(WhitePixels(), 50);
+    EXPECT_TRUE(Sounds().empty());
+}
+
+TEST_F(Keyboard, ArrowsWalkTheRowEndsAndSkipTheEmptyRow)
+{
+    UseGappedBoard();
+    Press(Qt::Key_Right);
+    std::vector<BlockRef> visited;
+    for (int key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up,
+                    Qt::Key_Up, Qt::Key_Left}) {
+        Press(key);
+        visited.push_back(At());
+    }
+    EXPECT_EQ(visited, (std::vector<BlockRef>{{5, 0}, {0, 2}, {3, 2}, {0, 3}, {0, 3}, {0, 2}, {0, 0}, {0, 3}}));
+    // Only the last place shows the outline: every step erased the one before.
+    const int one = WhitePixels();
+    view->Redraw();
+    EXPECT_EQ(WhitePixels(), one);
+}
+
+TEST_F(Keyboard, OnlyBoardKeysWithoutChordsAreTaken)
+{
+    UseGappedBoard();
+    EXPECT_FALSE(Press(Qt::Key_Space));
+    EXPECT_FALSE(Press(Qt::Key_A));
+    EXPECT_FALSE(Press(Qt::Key_Left, Qt::ControlModifier));
+    EXPECT_FALSE(Press(Qt::Key_Return, Qt::AltModifier));
+    EXPECT_FALSE(view->keyCursor.shown);
+    EXPECT_TRUE(Press(Qt::Key_Left, Qt::KeypadModifier));
+    EXPECT_TRUE(Press(Qt::Key_Enter, Qt::KeypadModifier));
+    view->puzzle = nullptr;
+    EXPECT_FALSE(Press(Qt::Key_Left));
+}
+
+TEST_F(Keyboard, KeyEventsOnTheBoardItselfGoThroughTheSameKeys)
+{
+    UseGappedBoard();
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QCoreApplication::sendEvent(view.get(), &down);
+    EXPECT_TRUE(down.isAccepted());
+    EXPECT_TRUE(view->keyCursor.shown);
+    QKeyEvent other(QEvent::KeyPress, Qt::Key_B, Qt::NoModifier);
+    QCoreApplication::sendEvent(view.get(), &other);
+    EXPECT_FALSE(other.isAccepted());
+}
+
+TEST_F(Keyboard, EnterSelectsAndDeselectsWithTheSoundsOfAClick)
+{
+    UseGappedBoard();
+    Press(Qt::Key_Return);  // a hidden cursor is only shown
+    EXPECT_TRUE(view->keyCursor.shown);
+    EXPECT_TRUE(view->selection.empty());
+    Press(Qt::Key_Right);
+    Press(Qt::Key_Return);  // (5, 0), colour 0
+    Press(Qt::Key_Right);
+    Press(Qt::Key_Enter);  // (0, 2), colour 0
+    Press(Qt::Key_Down);
+    Press(Qt::Key_Return);  // (0, 3), colour 3: refused
+    EXPECT_EQ(Sounds(), (std::vector<int>{131, 131, 133}));
+    EXPECT_EQ(view->selection, (MoveList{{5, 0}, {0, 2}}));
+    Press(Qt::Key_Up);
+    Press(Qt::Key_Return);  // (0, 2) again: deselected
+    EXPECT_EQ(view->effectPlayer.LastRequested(), 131);
+    EXPECT_EQ(view->selection, (MoveList{{5, 0}}));
+    // The cell under the cursor shows the block unselected, outline on top.
+    EXPECT_TRUE(PlainInsideOutline(0, 2, false));
+    EXPECT_TRUE(PlainInsideOutline(5, 0, true));
+    EXPECT_EQ(view->composeSurface.Pixel(view->BlockRect(0, 2, 4).left, view->BlockRect(0, 2, 4).top), 0u);
+}
+
+TEST_F(Keyboard, EnterOnASelectedBlockKeepsTheOutlineAroundTheSmallerBlock)
+{
+    UseGappedBoard(true);
+    Press(Qt::Key_Down);
+    Press(Qt::Key_Return);
+    const Rect cell = view->BlockRect(0, 0, 6);
+    EXPECT_EQ(view->composeSurface.Pixel(cell.left, cell.top), 0u);
+    // Inside the outline the selected block stands two pixels in, tinted.
+    EXPECT_EQ(view->composeSurface.Pixel(cell.left + 2, cell.top + 2),
+              ShadeLight(SelectedTint(view->blockColours[1])));
+}
+
+TEST_F(Keyboard, EnterIsIgnoredDuringTheAnimationAndWhileSolving)
+{
+    UseGappedBoard();
+    Press(Qt::Key_Right);
+    Press(Qt::Key_Right);
+    Press(Qt::Key_Return);
+    Press(Qt::Key_Right);
+    Press(Qt::Key_Return);
+    view->CommitSelection();
+    view->Tick();
+    view->effectPlayer.ClearRequested();
+    Press(Qt::Key_Return);
+    EXPECT_TRUE(Sounds().empty());
+    EXPECT_EQ(view->phase, PHASE_REMOVING);
+    TicksToIdle();
+    view->solving = true;
+    view->effectPlayer.ClearRequested();
+    Press(Qt::Key_Left);
+    Press(Qt::Key_Return);
+    EXPECT_TRUE(Sounds().empty());
+    EXPECT_TRUE(view->selection.empty());
+}
+
+TEST_F(Keyboard, TheMouseHidesTheCursorAndTheNextArrowShowsItWhereTheMouseChose)
+{
+    UseGappedBoard();
+    Press(Qt::Key_Down);
+    Click(3, 2);  // a click anywhere hides it and erases the outline
+    EXPECT_FALSE(view->keyCursor.shown);
+    EXPECT_EQ(WhitePixels(), 0);
+    Press(Qt::Key_Up);
+    EXPECT_EQ(At(), (BlockRef{3, 2}));
+    EXPECT_TRUE(view->keyCursor.shown);
+    // A real move of the mouse hides it too; a repeat of the same place does not.
+    MoveMouse({10, 10});
+    Press(Qt::Key_Right);
+    MoveMouse({10, 10});
+    EXPECT_TRUE(view->keyCursor.shown);
+    MoveMouse({12, 10});
+    EXPECT_FALSE(view->keyCursor.shown);
+    EXPECT_EQ(WhitePixels(), 0);
+    EXPECT_TRUE(PlainInsideOutline(0, 3, false));
+}
+
+TEST_F(Keyboard, TheCursorLeavesNoTrailThroughAMoveAndLandsOnARowEnd)
+{
+    for (bool antiAliasing : {false, true}) {
+        view->keyCursor = KeyCursor{};
+        UseGappedBoard(antiAliasing);
+        Press(Qt::Key_Right);
+        Press(Qt::Key_Right);
+        Press(Qt::Key_Return);  // (5, 0)
+        Press(Qt::Key_Right);
+        Press(Qt::Key_Right);
+        Press(Qt::Key_Return);  // (3, 2), the cursor stays on it
+        const int outline = WhitePixels();
+        view->CommitSelection();
+        for (int tick = 0; tick < 13; ++tick) {
+            view->Tick();
+            EXPECT_EQ(WhitePixels(), 0) << tick;
+        }
+        view->Tick();  // Refresh
+        EXPECT_EQ(view->phase, PHASE_IDLE);
+        EXPECT_EQ(At(), (BlockRef{2, 2}));
+        EXPECT_TRUE(AtARowEnd());
+        EXPECT_EQ(WhitePixels(), outline);
+    }
+}
+
+TEST_F(Keyboard, UndoRetryAndNewGameSnapTheCursorToARowEnd)
+{
+    UseBoard({{0, 1, 1, 1}, {1, 0}}, 12, 2, 2, 2);
+    Press(Qt::Key_Down);  // shows (0, 0)
+    Press(Qt::Key_Down);  // (0, 1)
+    Press(Qt::Key_Right);  // (1, 1)
+    Press(Qt::Key_Return);
+    Press(Qt::Key_Up);  // the right end is nearer
+    EXPECT_EQ(At(), (BlockRef{3, 0}));
+    Press(Qt::Key_Left);
+    Press(Qt::Key_Return);  // (0, 0): colour 0 with (1, 1)
+    view->CommitSelection();
+    TicksToIdle();
+    EXPECT_EQ(At(), (BlockRef{0, 0}));
+    Press(Qt::Key_Down);
+    EXPECT_EQ(At(), (BlockRef{0, 1}));
+    Press(Qt::Key_Right);  // a one-block row is one stop: on to row 0's left end
+    EXPECT_EQ(At(), (BlockRef{0, 0}));
+    Press(Qt::Key_Left);
+    Press(Qt::Key_Left);  // (2, 0), the right end of 1 1 1
+    EXPECT_EQ(At(), (BlockRef{2, 0}));
+    view->UndoMove();  // row 0 is four blocks again: still its right end
+    EXPECT_EQ(At(), (BlockRef{3, 0}));
+    EXPECT_TRUE(view->keyCursor.shown);
+    puzzle->rows[0].clear();  // a row that empties sends it to the nearest row, same side
+    view->Redraw();
+    EXPECT_EQ(At(), (BlockRef{1, 1}));
+    puzzle->Retry();
+    TicksToIdle();
+    EXPECT_TRUE(AtARowEnd());
+    EXPECT_TRUE(view->keyCursor.shown);
+    puzzle->NewGame();
+    TicksToIdle();
+    EXPECT_TRUE(AtARowEnd());
+    EXPECT_GT(WhitePixels(), 0);
+}
+
+TEST_F(Keyboard, ClearingTheBoardHidesTheCursor)
+{
+    UseBoard({{0}, {0}}, 12, 2, 2, 2);
+    Press(Qt::Key_Down);
+    Press(Qt::Key_Return);
+    Press(Qt::Key_Down);
+    Press(Qt::Key_Return);
+    view->CommitSelection();
+    TicksToIdle();
+    EXPECT_FALSE(view->keyCursor.shown);
+    EXPECT_EQ(WhitePixels(), 0);
+    EXPECT_TRUE(Press(Qt::Key_Down));
+    EXPECT_FALSE(view->keyCursor.shown);
+    view->UndoMove();
+    EXPECT_TRUE(Press(Qt::Key_Down));
+    EXPECT_TRUE(view->keyCursor.shown);
+}
+
+TEST_F(Keyboard, AWholeGeneratedPuzzleIsSolvedFromTheKeyboardAlone)
+{
+    // The engine's own puzzle for seed 12345, played by following its stored
+    // solution with the cursor: arrows to each block, Enter to choose it,
+    // and at each move marker what Space does.
+    view->SizeChanged(700, 400);
+    TicksToIdle();
+    const MoveList solution = puzzle->solution;
+    ASSERT_GT(solution.size(), 10u);
+    int moves = 0;
+    int presses = 0;
+    for (const BlockRef& entry : solution) {
+        if (entry.IsMoveMarker()) {
+            view->CommitSelection();
+            ASSERT_EQ(view->phase, PHASE_REMOVE_START);
+            TicksToIdle();
+            ++moves;
+            continue;
+        }
+        if (!entry.IsBlock())
+            continue;
+        for (int guard = 0; guard < 40 && !(view->keyCursor.shown && At() == entry); ++guard) {
+            const int across = entry.index == 0 ? Qt::Key_Left : Qt::Key_Right;
+            const int key = At().row < entry.row ? Qt::Key_Down : At().row > entry.row ? Qt::Key_Up : across;
+            ASSERT_TRUE(Press(key));
+            ++presses;
+            ASSERT_TRUE(AtARowEnd());
+        }
+        ASSERT_EQ(At(), entry);
+        view->effectPlayer.ClearRequested();
+        Press(Qt::Key_Return);
+        ASSERT_EQ(Sounds(), (std::vector<int>{131})) << "block " << entry.index << ", " << entry.row;
+        ASSERT_EQ(view->selection.back(), entry);
+    }
+    ColourCounters counts{};
+    EXPECT_EQ(CountBlocks(puzzle->rows, puzzle->settings.rowCount, counts), 0);
+    EXPECT_EQ(view->effectPlayer.LastRequested(), 134);
+    EXPECT_GT(moves, 2);
+    EXPECT_GT(presses, moves);
+    EXPECT_FALSE(view->keyCursor.shown);
+}
+
+}  // namespace

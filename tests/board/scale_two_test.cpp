@@ -1,0 +1,131 @@
+// The board on a screen scaled twice: laid out, painted and hit in device
+// pixels, so that it is as sharp as the screen allows.
+#include "board_fixture.h"
+
+#include "board/colour.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QPixmap>
+
+namespace {
+
+// The scale must be in place before the application exists.
+const bool SCALED = [] {
+    qputenv("QT_SCALE_FACTOR", "2");
+    return true;
+}();
+
+class ScaleTwo : public BoardFixture {
+protected:
+    // The worked board (three rows of 12) in a board view of logical
+    // 350 x 200, shown, so that its own resize sets the layout.
+    void ShowWorkedBoard(bool antiAliasing)
+    {
+        ASSERT_TRUE(SCALED);
+        UseFullBoard(antiAliasing);
+        view->resize(350, 200);
+        view->show();
+        view->Tick();
+    }
+
+    // What the window shows, as the screen's device pixels.
+    QImage OnScreen() const { return view->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+    void Release(QPointF at)
+    {
+        QMouseEvent release(QEvent::MouseButtonRelease, at, view->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
+        QCoreApplication::sendEvent(view.get(), &release);
+    }
+};
+
+TEST_F(ScaleTwo, TheClientIsMeasuredInDevicePixels)
+{
+    ShowWorkedBoard(false);
+    ASSERT_EQ(view->devicePixelRatioF(), 2.0);
+    EXPECT_EQ(view->size(), QSize(350, 200));
+    EXPECT_EQ(view->DeviceClientSize(), QSize(700, 400));
+    EXPECT_EQ(view->clientWidth, 700);
+    EXPECT_EQ(view->clientHeight, 400);
+    EXPECT_EQ(view->composeSurface.Width(), 700);
+    EXPECT_EQ(view->backgroundSurface.Height(), 400);
+    EXPECT_EQ(view->scratchSurface.Width(), 525);
+}
+
+TEST_F(ScaleTwo, TheWorkedGeometryDoubles)
+{
+    ShowWorkedBoard(false);
+    EXPECT_EQ(view->blockSize, 50);
+    EXPECT_EQ(view->baseCell, (Rect{325, 200, 375, 250}));
+    EXPECT_EQ(view->BlockRect(0, 0, 12), (Rect{50, 200, 100, 250}));
+    EXPECT_EQ(view->BoardRect(), (Rect{50, 200, 650, 350}));
+    EXPECT_EQ(view->DrawColourCounters(view->composeSurface), (Rect{70, 50, 630, 133}));
+}
+
+TEST_F(ScaleTwo, EverySurfacePixelIsOneDevicePixelOnScreen)
+{
+    for (bool antiAliasing : {false, true}) {
+        ShowWorkedBoard(antiAliasing);
+        const QImage screen = OnScreen();
+        ASSERT_EQ(screen.size(), QSize(700, 400));
+        EXPECT_EQ(screen.devicePixelRatio(), 2.0);
+        EXPECT_EQ(screen, view->composeSurface.Image()) << antiAliasing;
+    }
+}
+
+TEST_F(ScaleTwo, BlockEdgesAreOneDevicePixelSharp)
+{
+    ShowWorkedBoard(true);
+    const QImage screen = OnScreen();
+    const auto at = [&screen](int x, int y) { return FromPixel(screen.pixel(x, y)); };
+    const ColourValue red = view->blockColours[0];
+    const ColourValue yellow = view->blockColours[1];
+    // Block (0, 0) spans device columns 50 .. 99 and rows 200 .. 249: its light
+    // bevel starts in column 50 right beside the board texture in column 49,
+    // its dark bevel ends in column 99 and the yellow block's light bevel
+    // begins in column 100. No column between them holds a blend.
+    for (int y = 205; y < 245; y += 13) {
+        EXPECT_EQ(at(49, y), view->backgroundSurface.Pixel(49, y));
+        EXPECT_EQ(at(50, y), ShadeLight(red));
+        EXPECT_EQ(at(99, y), ShadeDark(red));
+        EXPECT_EQ(at(100, y), ShadeLight(yellow));
+    }
+    for (int x = 55; x < 95; x += 13) {
+        EXPECT_EQ(at(x, 199), view->backgroundSurface.Pixel(x, 199));
+        EXPECT_EQ(at(x, 200), ShadeLight(red));
+        EXPECT_EQ(at(x, 249), ShadeDark(red));
+    }
+}
+
+TEST_F(ScaleTwo, LogicalMousePointsHitTheBlocksUnderThem)
+{
+    ShowWorkedBoard(false);
+    Release({30, 105});  // device (60, 210)
+    EXPECT_EQ(view->selection, (MoveList{{0, 0}}));
+    EXPECT_EQ(Sounds(), (std::vector<int>{131}));
+    Release({24.5, 105});  // device (49, 210): left of the board's first block
+    EXPECT_EQ(Sounds().size(), 1u);
+    Release({324.5, 174.5});  // device (649, 349): the last block of row 2, another colour
+    EXPECT_EQ(Sounds(), (std::vector<int>{131, 133}));
+    EXPECT_EQ(view->selection, (MoveList{{0, 0}}));
+    EXPECT_EQ(view->DevicePoint({30.75, 105.25}), QPoint(61, 210));
+}
+
+TEST_F(ScaleTwo, TheSelectedBlockAndTheCursorReachTheScreen)
+{
+    ShowWorkedBoard(false);
+    Release({30, 105});
+    view->HandleKey(Qt::Key_Down);
+    view->HandleKey(Qt::Key_Down);  // (0, 1)
+    const QImage screen = OnScreen();
+    EXPECT_EQ(screen, view->composeSurface.Image());
+    // The selected block stands two device pixels in; the cursor's outline
+    // is two device pixels of dashes along the edge of block (0, 1).
+    EXPECT_EQ(FromPixel(screen.pixel(52, 202)), ShadeLight(SelectedTint(view->blockColours[0])));
+    EXPECT_EQ(FromPixel(screen.pixel(50, 250)), 0u);
+    EXPECT_EQ(FromPixel(screen.pixel(51, 251)), 0u);
+    EXPECT_EQ(FromPixel(screen.pixel(57, 250)), 0xFFFFFFu);
+}
+
+}  // namespace
