@@ -53,6 +53,19 @@ TEST_F(ScaleTwo, TheClientIsMeasuredInDevicePixels)
     EXPECT_EQ(view->scratchSurface.Width(), 525);
 }
 
+TEST_F(ScaleTwo, APaintAfterTheScaleChangedLaysTheBoardOutAgain)
+{
+    // As if the window had just come from a screen at scale 1: the surfaces
+    // still fit the old device size until the next paint notices.
+    ShowWorkedBoard(false);
+    view->SizeChanged(350, 200);
+    ASSERT_EQ(view->blockSize, 24);
+    const QImage screen = OnScreen();
+    EXPECT_EQ(view->clientWidth, 700);
+    EXPECT_EQ(view->blockSize, 50);
+    EXPECT_EQ(screen, view->composeSurface.Image());
+}
+
 TEST_F(ScaleTwo, TheWorkedGeometryDoubles)
 {
     ShowWorkedBoard(false);
