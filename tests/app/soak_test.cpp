@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr int ACTIONS = 3000;
+constexpr int ACTIONS = 6000;
 
 int BlockEntries(const MoveList& list)
 {
