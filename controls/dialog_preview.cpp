@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QPixmap>
 #include <QTimer>
 
@@ -21,8 +22,9 @@ void Save(QWidget& widget, const QString& folder, const QString& name)
 
 } // namespace
 
-// Usage: kolumo_dialog_preview FOLDER [live]. With "live" the dialogs stay
-// on screen for a few seconds each, for a screenshot of the whole display.
+// Usage: kolumo_dialog_preview FOLDER [SECONDS]. With SECONDS the dialogs
+// stay on screen that long each, one after another, for a screenshot of the
+// whole display.
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
@@ -51,8 +53,11 @@ int main(int argc, char** argv)
         for (QWidget* widget : std::initializer_list<QWidget*>{&preferences, &playOptions, &about, help}) {
             widget->move(0, 0);
             widget->show();
-            QTimer::singleShot(seconds * 1000, &app, &QApplication::quit);
-            app.exec();
+            // A loop of its own: quitting the application would close (and
+            // so delete) the help window.
+            QEventLoop loop;
+            QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
+            loop.exec();
             widget->hide();
         }
     }

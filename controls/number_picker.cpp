@@ -223,6 +223,10 @@ QRect NumberPicker::DrawNumber(QPainter& painter) const
     if (static_cast<int>(text.size()) < cellCount)
         text.insert(0, static_cast<size_t>(cellCount) - text.size(), ' ');
     QRect cell = digitArea;
+    // Between the two densities the dense strip is shrunk a little: smoothly,
+    // so no segment loses a stroke.
+    if (painter.device()->devicePixelRatioF() < digitStrip->devicePixelRatio())
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
     for (char c : text) {
         int column = 0;
         int row = 1;

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QImage>
 #include <QPixmap>
+#include <QSaveFile>
 #include <QWidget>
 
 QString MakeTestFace(const QString& name, QSize size, QColor colour)
@@ -11,7 +12,11 @@ QString MakeTestFace(const QString& name, QSize size, QColor colour)
     QImage image(size, QImage::Format_RGB32);
     image.fill(colour);
     const QString path = QDir::current().absoluteFilePath(name);
-    image.save(path + QStringLiteral(".png"));
+    // Written aside and renamed into place: tests run side by side (ctest -j)
+    // share the folder and must never read a half-written face.
+    QSaveFile file(path + QStringLiteral(".png"));
+    if (file.open(QIODevice::WriteOnly) && image.save(&file, "PNG"))
+        file.commit();
     return path;
 }
 
