@@ -1,5 +1,6 @@
 // Board timings at three client sizes, anti-aliasing on and off: Layout, a
-// full redraw, a removal tick, a slide tick and a symbol shuffle. Every tick
+// full redraw, a removal tick, a slide tick, a symbol shuffle and a step of
+// the keyboard cursor. Every tick
 // is timed together with the copy of what it invalidated to a window-sized
 // picture, as the window's repaint would do.
 #include "board/board_view.h"
@@ -150,6 +151,24 @@ void BM_ShuffleSymbols(benchmark::State& state)
     SetLabel(state);
 }
 
+void BM_CursorStep(benchmark::State& state)
+{
+    // An arrow key with the cursor shown: the cell it leaves drawn plain, the
+    // cell it reaches drawn with its outline, both copied to the window.
+    auto b = Make(state);
+    b->view.HandleKey(Qt::Key_Right);
+    const auto cell = [&b](BlockRef at) {
+        return b->view.BlockRect(at.index, at.row, static_cast<int32_t>(b->puzzle.rows[static_cast<size_t>(at.row)].size()));
+    };
+    for (auto _ : state) {
+        const BlockRef before = b->view.keyCursor.position;
+        b->view.HandleKey(Qt::Key_Right);
+        b->CopyToWindow(cell(before));
+        b->CopyToWindow(cell(b->view.keyCursor.position));
+    }
+    SetLabel(state);
+}
+
 // The pieces of a Refresh tick, to see where its time goes.
 void BM_PartBackgroundCopy(benchmark::State& state)
 {
@@ -195,6 +214,7 @@ BENCHMARK(BM_RefreshAfterMoveTick)->Apply(Arguments);
 BENCHMARK(BM_RemovalTick)->Apply(Arguments);
 BENCHMARK(BM_SlideTick)->Apply(Arguments);
 BENCHMARK(BM_ShuffleSymbols)->Apply(Arguments);
+BENCHMARK(BM_CursorStep)->Apply(Arguments);
 BENCHMARK(BM_PartBackgroundCopy)->Apply(Arguments);
 BENCHMARK(BM_PartBoard)->Apply(Arguments);
 BENCHMARK(BM_PartCounters)->Apply(Arguments);
