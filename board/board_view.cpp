@@ -154,7 +154,7 @@ void BoardView::mouseMoveEvent(QMouseEvent* event)
 
 void BoardView::keyPressEvent(QKeyEvent* event)
 {
-    if (HandleKey(event->key(), event->modifiers()))
+    if (HandleKey(event->key(), event->modifiers(), event->isAutoRepeat()))
         event->accept();
     else
         QWidget::keyPressEvent(event);

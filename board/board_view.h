@@ -122,8 +122,10 @@ public:
     // it), Return and keypad Enter choose the block under it as a left click
     // would (the first only shows a hidden cursor). True when the key was
     // one of those and the board has a puzzle: the caller then drops it.
-    // Keys held with Shift, Control, Alt or Meta are left alone.
-    bool HandleKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // Keys held with Shift, Control, Alt or Meta are left alone. A held
+    // Return repeats nothing (it would flip the block on and off); held
+    // arrows keep moving.
+    bool HandleKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool autoRepeat = false);
 
     // --- Display scale ----------------------------------------------------
     // The widget's size in device pixels, rounded as the backing store

@@ -33,7 +33,7 @@ void DashedRing(DibSurface& surface, const Rect& cell, int thickness, int dash)
 
 }  // namespace
 
-bool BoardView::HandleKey(int key, Qt::KeyboardModifiers modifiers)
+bool BoardView::HandleKey(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat)
 {
     if (!puzzle || (modifiers & ~Qt::KeypadModifier) != Qt::NoModifier)
         return false;
@@ -52,7 +52,8 @@ bool BoardView::HandleKey(int key, Qt::KeyboardModifiers modifiers)
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        EnterKey();
+        if (!autoRepeat)
+            EnterKey();
         return true;
     default:
         return false;

@@ -160,6 +160,11 @@ TEST_F(Keyboard, EnterSelectsAndDeselectsWithTheSoundsOfAClick)
     Press(Qt::Key_Return);  // (0, 2) again: deselected
     EXPECT_EQ(view->effectPlayer.LastRequested(), 131);
     EXPECT_EQ(view->selection, (MoveList{{5, 0}}));
+    // Holding Return down does not flip the block on and off.
+    view->effectPlayer.ClearRequested();
+    EXPECT_TRUE(view->HandleKey(Qt::Key_Return, Qt::NoModifier, true));
+    EXPECT_TRUE(Sounds().empty());
+    EXPECT_EQ(view->selection, (MoveList{{5, 0}}));
     // The cell under the cursor shows the block unselected, outline on top.
     EXPECT_TRUE(PlainInsideOutline(0, 2, false));
     EXPECT_TRUE(PlainInsideOutline(5, 0, true));
