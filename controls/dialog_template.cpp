@@ -3,6 +3,7 @@
 
 #include "controls/bitmap_button.h"
 #include "controls/dialog_colours.h"
+#include "controls/picture_density.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -90,7 +91,8 @@ QWidget* CreateControl(QDialog& dialog, const ControlTemplate& control,
         break;
     case ControlKind::ICON: {
         auto* label = new QLabel(&dialog);
-        label->setPixmap(QPixmap(text));
+        // A twice-dense twin of the icon, where one is made, for HiDPI screens.
+        label->setPixmap(LoadPicture(text, PictureDensity(&dialog)));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         widget = label;
         break;

@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <QImage>
+#include <QLabel>
 #include <QPixmap>
 
 #include <gtest/gtest.h>
@@ -113,6 +114,24 @@ TEST(DenseBitmapButtonTest, AFaceWithoutATwinFillsTheSameButton)
         for (const QPoint corner : {QPoint(0, 0), QPoint(159, 0), QPoint(0, 59), QPoint(159, 59), QPoint(80, 30)})
             EXPECT_EQ(shown.pixelColor(corner), colour) << held << " " << corner.x() << "," << corner.y();
     }
+}
+
+// The about box's icon is a dialog table entry too: a twin, where one is
+// made, keeps the icon's size.
+TEST(DenseDialogIconTest, AnIconWithATwinKeepsItsSizeWithTwiceThePixels)
+{
+    const QString icon = MakeTestFace(QStringLiteral("ICON"), QSize(32, 32), QColor(200, 0, 0));
+    MakeTestFace(QStringLiteral("ICON@2x"), QSize(64, 64), QColor(0, 0, 200));
+    const std::string path = (icon + QStringLiteral(".png")).toStdString();
+    QDialog dialog;
+    const ControlTemplate controls[] = {{7, ControlKind::ICON, path.c_str(), 7, 7, 20, 20}};
+    BuildDialog(dialog, {"test", 100, 60, controls}, [](int) {});
+    auto* label = qobject_cast<QLabel*>(FindControl(&dialog, 7));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->size(), QSize(32, 32));
+    EXPECT_EQ(label->pixmap().devicePixelRatio(), 2.0);
+    dialog.show();
+    EXPECT_EQ(ShownColour(*label), QColor(0, 0, 200));
 }
 
 class DensePickerTest : public ::testing::Test {
