@@ -11,6 +11,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include <dirent.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -18,7 +19,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
 
@@ -41,23 +41,25 @@ unsigned long PixelAt(Display* display, int x, int y)
     return pixel;
 }
 
-long CpuTicks(pid_t pid)
+// CPU time of every thread of the process, in nanoseconds (the scheduler's
+// own count: finer than the clock ticks of /proc/PID/stat).
+double CpuNanoseconds(pid_t pid)
 {
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-    std::string line;
-    std::getline(stat, line);
-    // Fields after the command name, which is in parentheses and may hold spaces.
-    std::istringstream rest(line.substr(line.rfind(')') + 2));
-    std::string field;
-    long utime = 0;
-    long stime = 0;
-    for (int k = 3; k <= 15 && rest >> field; ++k) {
-        if (k == 14)
-            utime = std::stol(field);
-        if (k == 15)
-            stime = std::stol(field);
+    double total = 0;
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+    DIR* directory = opendir(tasks.c_str());
+    if (directory == nullptr)
+        return 0;
+    while (const dirent* entry = readdir(directory)) {
+        if (entry->d_name[0] == '.')
+            continue;
+        std::ifstream schedstat(tasks + "/" + entry->d_name + "/schedstat");
+        double running = 0;
+        if (schedstat >> running)
+            total += running;
     }
-    return utime + stime;
+    closedir(directory);
+    return total;
 }
 
 long PeakResidentKb(pid_t pid)
@@ -150,11 +152,10 @@ int main(int argc, char** argv)
 
     // Let start-up's deferred work finish, then watch the idle program.
     std::this_thread::sleep_for(std::chrono::seconds(2));
-    const long ticksBefore = CpuTicks(pid);
+    const double cpuBefore = CpuNanoseconds(pid);
     std::this_thread::sleep_for(std::chrono::seconds(idleSeconds));
-    const long ticksAfter = CpuTicks(pid);
-    const double idleCpu = 100.0 * static_cast<double>(ticksAfter - ticksBefore)
-        / static_cast<double>(sysconf(_SC_CLK_TCK) * idleSeconds);
+    const double cpuAfter = CpuNanoseconds(pid);
+    const double idleCpu = 100.0 * (cpuAfter - cpuBefore) / (1e9 * idleSeconds);
     const long peak = PeakResidentKb(pid);
 
     const Window window = FindWindowOf(display, DefaultRootWindow(display), pid,
