@@ -11,7 +11,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/dist/net.kolumo.Kolumo.desktop
 install(FILES ${PROJECT_SOURCE_DIR}/dist/net.kolumo.Kolumo.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/dist/kolumo.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
-install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kolumo)
 
 # The hicolor icon set, made by the icon generator into the build tree.
 if(DEFINED KOLUMO_HICOLOR_DIR)
