@@ -56,7 +56,7 @@ TEST(MusicPlaybackSmoke, ASongReallyPlaysOnTheDummyDriver)
     {
         Mix_Music* probe = Mix_LoadMUS(QFile::encodeName(folder.filePath("tune.mid")).constData());
         if (probe == nullptr)
-            GTEST_SKIP() << "no General MIDI soundfont on this machine";
+            GTEST_SKIP() << "SDL_mixer cannot play MIDI here: " << Mix_GetError();
         Mix_FreeMusic(probe);
     }
     SeedRandom(1);
