@@ -30,10 +30,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://kolumo.net/")
-# Shared libraries are found by dpkg-shlibdeps; what is loaded at run time
-# (Qt's platform plugins, the fonts the board draws with) is named here.
+# Linked libraries are found by dpkg-shlibdeps; what is loaded at run time
+# is named here: Qt's platform plugins, the fonts the board draws with, and
+# SDL with SDL_mixer, which the game opens only after its first frame.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-qpa-plugins, fonts-dejavu-core, fonts-liberation2, libsdl2-2.0-0, libsdl2-mixer-2.0-0")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "timgm6mb-soundfont | fluid-soundfont-gm")
 set(CPACK_GENERATOR DEB)
 include(CPack)
