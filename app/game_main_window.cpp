@@ -2,7 +2,7 @@
 #include "game_main_window.h"
 
 #include "app/audio_messages.h"
-#include "app/space_accelerator.h"
+#include "app/main_window_keys.h"
 #include "app/x11_size_hints.h"
 #include "board/audio_device.h"
 
@@ -11,6 +11,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeySequence>
 #include <QMenu>
 #include <QScreen>
 #include <QTimer>
@@ -78,7 +79,7 @@ GameMainWindow::~GameMainWindow()
 {
     if (!stateSaved)
         SaveState();
-    qApp->removeEventFilter(spaceAccelerator);
+    qApp->removeEventFilter(keys);
     puzzle.boardView = nullptr;
 }
 
@@ -139,8 +140,13 @@ void GameMainWindow::CreateWindowParts()
     SetSolveCaption();
     boardView.SetSolving(false);
 
-    spaceAccelerator = new SpaceAccelerator(this, [this] { OnCommand(ID_COMMIT); });
-    qApp->installEventFilter(spaceAccelerator);
+    CreateShortcuts();
+    keys = new MainWindowKeys(
+        this, [this] { OnCommand(ID_COMMIT); },
+        [this](int key, Qt::KeyboardModifiers modifiers, bool autoRepeat) {
+            return boardView.HandleKey(key, modifiers, autoRepeat);
+        });
+    qApp->installEventFilter(keys);
     // The first paint of the board lets the background work begin.
     boardView.installEventFilter(this);
     QTimer::singleShot(BACKGROUND_WORK_LATEST_MS, this, &GameMainWindow::StartBackgroundWork);
@@ -191,6 +197,21 @@ void GameMainWindow::CreateMenu()
                               {"Play Options", ID_MENU_PLAY_OPTIONS}});
     addMenu("Help        ", {{"About Kolumo", ID_MENU_ABOUT},
                              {"Online Manual", ID_MENU_ONLINE_MANUAL}});
+}
+
+void GameMainWindow::CreateShortcuts()
+{
+    // Shown beside the captions, which stay as they are. A window shortcut
+    // only works while the main window is the active one, never in a dialog.
+    MenuAction(ID_MENU_NEW_GAME)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    MenuAction(ID_MENU_EXIT)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    MenuAction(ID_MENU_ONLINE_MANUAL)->setShortcut(QKeySequence(Qt::Key_F1));
+    // Undo has no menu item: its shortcut belongs to the window.
+    undoShortcut = new QAction(this);
+    undoShortcut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    undoShortcut->setShortcutContext(Qt::WindowShortcut);
+    addAction(undoShortcut);
+    connect(undoShortcut, &QAction::triggered, this, [this] { OnCommand(ID_UNDO); });
 }
 
 QAction* GameMainWindow::MenuAction(int id) const

@@ -1,6 +1,6 @@
 // The one top-level window: the board above a bar of nine command buttons, a
-// small menu, the Space key, the music, and the saved state read at start and
-// written at close.
+// small menu with its shortcuts, the keyboard, the music, and the saved state
+// read at start and written at close.
 #pragma once
 
 #include "app/music_player.h"
@@ -19,7 +19,7 @@
 #include <string>
 
 class QAction;
-class SpaceAccelerator;
+class MainWindowKeys;
 
 // Command ids of the buttons, the menu and the Space key.
 enum CommandId : int {
@@ -87,6 +87,8 @@ public:
     QWidget& ClientArea() { return client; }
     // The menu item with the given command id, or null.
     QAction* MenuAction(int id) const;
+    // The window's Ctrl+Z, which runs Undo (the menu has no Undo item).
+    QAction& UndoShortcut() { return *undoShortcut; }
 
     bool startMaximized = false;
     bool ironman = false;
@@ -138,6 +140,8 @@ private:
     void CreateWindowParts();
     void CreateButtons();
     void CreateMenu();
+    // Ctrl+N, Ctrl+Q and F1 on their menu items; Ctrl+Z for the window.
+    void CreateShortcuts();
     void ApplyWindowRect();
     void FitOuterSize();
     void KeepProportionsWhileDragging();
@@ -148,7 +152,8 @@ private:
     void SetSolveCaption();
 
     std::array<QPushButton*, BAR_BUTTON_COUNT> barButtons{};
-    SpaceAccelerator* spaceAccelerator = nullptr;
+    MainWindowKeys* keys = nullptr;
+    QAction* undoShortcut = nullptr;
     bool stateSaved = false;
     bool outerSizeFitted = false;
     bool backgroundWorkStarted = false;

@@ -1,0 +1,319 @@
+// The main window from the keyboard: the arrows and Enter play the board from
+// any focused child, dialogs and menus keep their keys, the menu shortcuts,
+// and a whole puzzle solved without the mouse.
+#include "app/game_main_window.h"
+#include "app/help_window.h"
+#include "app_test_support.h"
+#include "engine/puzzle.h"
+#include "engine/random.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+// Every key event but the chord keys themselves that reaches the object it watches.
+class KeySpy : public QObject {
+public:
+    explicit KeySpy(QObject* watched) { watched->installEventFilter(this); }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Shift && key != Qt::Key_Control && key != Qt::Key_Alt)
+            keys.push_back(key);
+        return false;
+    }
+
+    std::vector<int> keys;
+};
+
+// Makes window the active one, as a click on it would; the shortcuts follow
+// the active window.
+void Activate(QWidget& window)
+{
+    window.activateWindow();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), &window);
+}
+
+class MainWindowKeysTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window = ShowNewWindow();
+        Activate(*window);
+        TickUntilIdle(board());
+        window->RestoreFocus();
+        board().effectPlayer.ClearRequested();
+    }
+
+    BoardView& board() { return window->boardView; }
+    BlockRef Cursor() { return board().keyCursor.position; }
+
+    // A key pressed and released where the keyboard focus is, as the player
+    // would type it.
+    void Type(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        QTest::keyClick(focus, static_cast<Qt::Key>(key), modifiers);
+    }
+
+    // The first move of the solution made with the mouse and committed.
+    void MakeOneMove()
+    {
+        ClickBlocks(board(), FirstSolutionMove(window->puzzle));
+        window->OnCommit();
+        TickUntilIdle(board());
+        ASSERT_EQ(MovesMade(window->puzzle), 1);
+    }
+
+    ScratchDirectory scratch;
+    std::unique_ptr<GameMainWindow> window;
+};
+
+TEST_F(MainWindowKeysTest, ArrowsAndEnterAtTheFocusButtonMoveTheCursorAndSelect)
+{
+    ASSERT_TRUE(window->focusButton.hasFocus());
+    KeySpy spy(&window->focusButton);
+    Type(Qt::Key_Down);  // the first arrow only shows the cursor
+    EXPECT_TRUE(board().keyCursor.shown);
+    EXPECT_EQ(Cursor(), (BlockRef{0, 0}));
+    Type(Qt::Key_Down);
+    EXPECT_EQ(Cursor(), (BlockRef{0, 1}));
+    Type(Qt::Key_Return);
+    EXPECT_EQ(board().selection, (MoveList{{0, 1}}));
+    Type(Qt::Key_Enter, Qt::KeypadModifier);  // keypad Enter: chosen again, so deselected
+    EXPECT_TRUE(board().selection.empty());
+    EXPECT_EQ(board().effectPlayer.Requested(), (std::vector<int>{SOUND_SELECT, SOUND_SELECT}));
+    EXPECT_TRUE(spy.keys.empty()) << "the focus button saw a key the board took";
+    EXPECT_TRUE(window->focusButton.hasFocus());
+}
+
+TEST_F(MainWindowKeysTest, EnterAtAFocusedBarButtonSelectsABlockAndNeverPressesIt)
+{
+    const MoveList solution = window->puzzle.solution;
+    int clicks = 0;
+    QObject::connect(&window->newButton, &QPushButton::clicked, [&clicks] { ++clicks; });
+    // Even a button that would click on Enter is passed over.
+    window->newButton.setAutoDefault(true);
+    window->newButton.setFocus();
+    KeySpy spy(&window->newButton);
+    for (int key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Return, Qt::Key_Left, Qt::Key_Up, Qt::Key_Down})
+        Type(key);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(window->puzzle.solution, solution) << "Enter pressed the New button";
+    EXPECT_EQ(board().selection.size(), 1u);
+    EXPECT_TRUE(spy.keys.empty()) << "the button saw a key the board took";
+    EXPECT_TRUE(window->newButton.hasFocus()) << "no arrow moved the focus";
+}
+
+TEST_F(MainWindowKeysTest, KeysTheBoardLeavesStillReachTheFocusedWidget)
+{
+    KeySpy spy(&window->focusButton);
+    Type(Qt::Key_A);
+    Type(Qt::Key_Return, Qt::ControlModifier);
+    Type(Qt::Key_Return, Qt::ShiftModifier);
+    Type(Qt::Key_Up, Qt::AltModifier);
+    EXPECT_EQ(spy.keys, (std::vector<int>{Qt::Key_A, Qt::Key_A, Qt::Key_Return, Qt::Key_Return, Qt::Key_Return,
+                                          Qt::Key_Return, Qt::Key_Up, Qt::Key_Up}));
+    EXPECT_FALSE(board().keyCursor.shown);
+    EXPECT_TRUE(board().selection.empty());
+}
+
+TEST_F(MainWindowKeysTest, AHeldArrowKeepsMovingAndOnlyItsLastReleaseIsLetGo)
+{
+    KeySpy spy(&window->focusButton);
+    Type(Qt::Key_Right);
+    const BlockRef start = Cursor();
+    // A held key arrives as presses and releases marked as repeats.
+    for (int k = 0; k < 2; ++k) {
+        QTest::sendKeyEvent(QTest::Press, &window->focusButton, Qt::Key_Right, QString(), Qt::NoModifier);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(&window->focusButton, &release);
+    }
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(&window->focusButton, &repeat);
+    QKeyEvent last(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier);
+    QApplication::sendEvent(&window->focusButton, &last);
+    EXPECT_NE(Cursor(), start);
+    EXPECT_TRUE(spy.keys.empty());
+    // Once let go, a release nobody pressed here passes through.
+    QKeyEvent stray(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier);
+    QApplication::sendEvent(&window->focusButton, &stray);
+    EXPECT_EQ(spy.keys, (std::vector<int>{Qt::Key_Right}));
+}
+
+TEST_F(MainWindowKeysTest, ADialogKeepsItsEnterAndArrows)
+{
+    QDialog dialog(window.get());
+    QPushButton ok(&dialog);
+    ok.setDefault(true);
+    int clicks = 0;
+    QObject::connect(&ok, &QPushButton::clicked, [&clicks] { ++clicks; });
+    dialog.show();
+    ok.setFocus();
+    QTest::keyClick(&ok, Qt::Key_Down);
+    QTest::keyClick(&ok, Qt::Key_Return);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(board().keyCursor.shown);
+    EXPECT_TRUE(board().selection.empty());
+}
+
+TEST_F(MainWindowKeysTest, TheMenuBarAndAnOpenMenuKeepTheirArrowsAndEnter)
+{
+    // Alt alone puts the menu bar under the keyboard: the arrows walk its
+    // menus then, not the board.
+    QTest::keyClick(&window->focusButton, Qt::Key_Alt, Qt::AltModifier);
+    ASSERT_TRUE(window->MainMenu().hasFocus());
+    QTest::keyClick(&window->MainMenu(), Qt::Key_Right);
+    EXPECT_EQ(window->MainMenu().activeAction(), window->MainMenu().actions().at(1));
+    QTest::keyClick(&window->MainMenu(), Qt::Key_Escape);
+    EXPECT_FALSE(board().keyCursor.shown);
+
+    QMenu* file = window->MainMenu().actions().front()->menu();
+    file->popup(window->mapToGlobal(QPoint(0, 0)));
+    QTest::keyClick(file, Qt::Key_Down);
+    EXPECT_EQ(file->activeAction(), file->actions().front());
+    file->close();
+    EXPECT_FALSE(board().keyCursor.shown);
+}
+
+TEST_F(MainWindowKeysTest, MenuItemsShowTheirShortcutsBesideUnchangedCaptions)
+{
+    const struct {
+        int id;
+        const char* caption;
+        const char* keys;
+    } items[] = {
+        {ID_MENU_NEW_GAME, "New Game", "Ctrl+N"},
+        {ID_MENU_EXIT, "Exit", "Ctrl+Q"},
+        {ID_MENU_ONLINE_MANUAL, "Online Manual", "F1"},
+        {ID_MENU_RETRY, "Retry", ""},
+        {ID_MENU_GRAPHICS_SOUND, "Graphics / Sound", ""},
+        {ID_MENU_PLAY_OPTIONS, "Play Options", ""},
+        {ID_MENU_ABOUT, "About Kolumo", ""},
+    };
+    for (const auto& item : items) {
+        const QAction* action = window->MenuAction(item.id);
+        ASSERT_NE(action, nullptr);
+        EXPECT_EQ(action->text(), QString::fromLatin1(item.caption));
+        EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(item.keys))) << item.caption;
+    }
+    EXPECT_EQ(window->UndoShortcut().shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
+    EXPECT_EQ(window->UndoShortcut().shortcutContext(), Qt::WindowShortcut);
+    // The menu's items are fixed: Undo's shortcut is not one of them.
+    for (QAction* top : window->MainMenu().actions())
+        EXPECT_FALSE(top->menu()->actions().contains(&window->UndoShortcut()));
+    for (int k = 0; k < BAR_BUTTON_COUNT; ++k)
+        EXPECT_FALSE(window->BarButton(k).text().contains('&')) << "a bar caption changed";
+}
+
+TEST_F(MainWindowKeysTest, CtrlZUndoesAMoveAndLeavesTheFocusOnTheFocusButton)
+{
+    MakeOneMove();
+    window->quitButton.setFocus();
+    Type(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(MovesMade(window->puzzle), 0);
+    EXPECT_EQ(window->puzzle.rows, window->puzzle.initialRows);
+    EXPECT_TRUE(window->focusButton.hasFocus());
+    Type(Qt::Key_Z, Qt::ControlModifier);  // nothing left: refused as the Undo button is
+    EXPECT_EQ(board().effectPlayer.LastRequested(), SOUND_REFUSE);
+}
+
+TEST_F(MainWindowKeysTest, CtrlNStartsANewGameAndF1OpensTheManual)
+{
+    const MoveList solution = window->puzzle.solution;
+    window->undoButton.setFocus();
+    Type(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_NE(window->puzzle.solution, solution);
+    EXPECT_TRUE(window->focusButton.hasFocus());
+    Type(Qt::Key_F1);
+    ASSERT_NE(HelpWindow::Instance(), nullptr);
+    EXPECT_TRUE(HelpWindow::Instance()->isVisible());
+    HelpWindow::Instance()->close();
+}
+
+TEST_F(MainWindowKeysTest, CtrlQClosesTheWindowAndWritesTheState)
+{
+    Type(Qt::Key_Q, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(QFile::exists(QStringLiteral("PREFS.SAV")));
+}
+
+TEST_F(MainWindowKeysTest, TheShortcutsDoNothingWhileADialogIsTheActiveWindow)
+{
+    MakeOneMove();
+    const MoveList solution = window->puzzle.solution;
+    QDialog dialog(window.get());
+    QPushButton ok(&dialog);
+    dialog.show();
+    Activate(dialog);
+    ok.setFocus();
+    for (int key : {Qt::Key_N, Qt::Key_Z, Qt::Key_Q})
+        QTest::keyClick(&ok, static_cast<Qt::Key>(key), Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(window->puzzle.solution, solution);
+    EXPECT_EQ(MovesMade(window->puzzle), 1);
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST(MainWindowKeyboardPlay, AWholePuzzleIsSolvedFromTheKeyboardAlone)
+{
+    // The puzzle of a fixed seed, played by following its stored solution
+    // with the cursor: arrows to each block, Enter to choose it, Space at
+    // each move marker; the keys go wherever the focus is, as typed.
+    ScratchDirectory scratch;
+    SeedRandom(2024);
+    auto window = ShowNewWindow();
+    Activate(*window);
+    BoardView& board = window->boardView;
+    TickUntilIdle(board);
+    const auto type = [](int key) {
+        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
+    };
+    // The player clicked a bar button first and left the focus on it.
+    window->retryButton.setFocus();
+    const MoveList solution = window->puzzle.solution;
+    ASSERT_GT(solution.size(), 10u);
+    int moves = 0;
+    for (const BlockRef& entry : solution) {
+        if (entry.IsMoveMarker()) {
+            type(Qt::Key_Space);
+            ASSERT_EQ(board.phase, PHASE_REMOVE_START);
+            TickUntilIdle(board);
+            ++moves;
+            continue;
+        }
+        if (!entry.IsBlock())
+            continue;
+        for (int guard = 0; guard < 60 && !(board.keyCursor.shown && board.keyCursor.position == entry); ++guard) {
+            const BlockRef at = board.keyCursor.position;
+            const int across = entry.index == 0 ? Qt::Key_Left : Qt::Key_Right;
+            type(at.row < entry.row ? Qt::Key_Down : at.row > entry.row ? Qt::Key_Up : across);
+        }
+        ASSERT_EQ(board.keyCursor.position, entry);
+        type(Qt::Key_Return);
+        ASSERT_EQ(board.selection.back(), entry) << "block " << entry.index << ", " << entry.row;
+    }
+    ColourCounters counts{};
+    EXPECT_EQ(CountBlocks(window->puzzle.rows, window->puzzle.settings.rowCount, counts), 0);
+    EXPECT_EQ(MovesMade(window->puzzle), moves);
+    EXPECT_EQ(board.effectPlayer.LastRequested(), window->music ? SOUND_WIN_QUIET : SOUND_WIN);
+    EXPECT_EQ(window->puzzle.solution, solution) << "a key pressed the Retry button";
+}
+
+} // namespace
