@@ -1,12 +1,11 @@
 // Makes the faces of the dialogs' text buttons: peach, bevelled, lettered.
-#include <QDir>
+#include "bevel.h"
+#include "picture_output.h"
+
 #include <QFont>
 #include <QFontDatabase>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-
-#include <cstdio>
 
 namespace {
 
@@ -27,30 +26,8 @@ const FaceDesign FACES[] = {
 
 const QColor PEACH(255, 199, 139);
 const QColor LETTERING(78, 40, 0);
-// Two rings of bevel: the outer one stronger, the inner one a softer step
-// towards the face, as on the classic raised button.
-const QColor LIGHT_OUTER(255, 255, 255);
-const QColor LIGHT_INNER(255, 230, 200);
-const QColor DARK_OUTER(122, 72, 22);
-const QColor DARK_INNER(196, 138, 78);
-
-void FillRing(QImage& image, int inset, const QColor& topLeft, const QColor& bottomRight)
-{
-    const int right = image.width() - 1 - inset;
-    const int bottom = image.height() - 1 - inset;
-    for (int x = inset; x <= right; ++x) {
-        image.setPixelColor(x, inset, topLeft);
-        image.setPixelColor(x, bottom, bottomRight);
-    }
-    for (int y = inset; y <= bottom; ++y) {
-        image.setPixelColor(inset, y, topLeft);
-        image.setPixelColor(right, y, bottomRight);
-    }
-    // The bottom-left and top-right corner pixels belong to the shadow, like
-    // light falling from the top left.
-    image.setPixelColor(inset, bottom, bottomRight);
-    image.setPixelColor(right, inset, bottomRight);
-}
+// Light outer, light inner, dark outer, dark inner, as on the classic raised button.
+const Bevel FACE_BEVEL({255, 255, 255}, {255, 230, 200}, {122, 72, 22}, {196, 138, 78});
 
 QFont CaptionFont(int scale)
 {
@@ -74,15 +51,7 @@ QImage MakeFace(const FaceDesign& face, bool pressed, const QFont& font, int sca
 {
     QImage image(face.width * scale, face.height * scale, QImage::Format_RGB32);
     image.fill(PEACH);
-    for (int k = 0; k < scale; ++k) {
-        if (pressed) {
-            FillRing(image, k, DARK_OUTER, LIGHT_OUTER);
-            FillRing(image, scale + k, DARK_INNER, LIGHT_INNER);
-        } else {
-            FillRing(image, k, LIGHT_OUTER, DARK_OUTER);
-            FillRing(image, scale + k, LIGHT_INNER, DARK_INNER);
-        }
-    }
+    FACE_BEVEL.Fill(image, scale, pressed);
     QPainter painter(&image);
     painter.setFont(font);
     painter.setPen(LETTERING);
@@ -97,26 +66,18 @@ QImage MakeFace(const FaceDesign& face, bool pressed, const QFont& font, int sca
 
 int main(int argc, char** argv)
 {
-    QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
-        return 2;
-    }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    if (!out.mkpath("faces"))
-        return 1;
-    // The @2x faces serve screens with a device pixel ratio of 2.
-    for (int scale : {1, 2}) {
-        const QFont font = CaptionFont(scale);
-        const QString suffix = scale == 1 ? QString(".png") : QString("@%1x.png").arg(scale);
-        for (const FaceDesign& face : FACES) {
-            const QString base = out.filePath(QString("faces/%1").arg(face.name));
-            if (!MakeFace(face, false, font, scale).save(base + "U" + suffix, "PNG")
-                || !MakeFace(face, true, font, scale).save(base + "D" + suffix, "PNG")) {
-                std::fprintf(stderr, "cannot write %s\n", qPrintable(base));
-                return 1;
+    return RunPictureGenerator(argc, argv, "faces", [](const QDir& out) {
+        // The @2x faces serve screens with a device pixel ratio of 2.
+        for (int scale : {1, 2}) {
+            const QFont font = CaptionFont(scale);
+            const QString suffix = ScaleSuffix(scale);
+            for (const FaceDesign& face : FACES) {
+                const QString base = out.filePath(QString("faces/%1").arg(face.name));
+                if (!SavePng(MakeFace(face, false, font, scale), base + "U" + suffix)
+                    || !SavePng(MakeFace(face, true, font, scale), base + "D" + suffix))
+                    return false;
             }
         }
-    }
-    return 0;
+        return true;
+    });
 }

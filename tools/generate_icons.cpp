@@ -1,6 +1,7 @@
 // Writes the game's icons: 128 and 160 for the window, a large one for modern
 // desktops, and the hicolor theme set (PNG sizes plus SVG) for installation.
 #include "icon_design.h"
+#include "picture_output.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,14 +12,6 @@
 namespace {
 
 const int HICOLOR_SIZES[] = {16, 22, 24, 32, 48, 64, 128, 256};
-
-bool Save(const QImage& image, const QString& path)
-{
-    if (image.save(path, "PNG"))
-        return true;
-    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-    return false;
-}
 
 bool WriteText(const QString& path, const QString& text)
 {
@@ -44,13 +37,13 @@ int main(int argc, char** argv)
     if (!out.mkpath("icons"))
         return 1;
     const QImage small = design.Render(IconDesign::GRID);
-    bool ok = Save(small, out.filePath("icons/128.png")) && Save(small, out.filePath("icons/160.png"))
-              && Save(design.Render(256), out.filePath("icons/kolumo-256.png"));
+    bool ok = SavePng(small, out.filePath("icons/128.png")) && SavePng(small, out.filePath("icons/160.png"))
+              && SavePng(design.Render(256), out.filePath("icons/kolumo-256.png"));
     if (ok && argc == 3) {
         const QDir hicolor(QString::fromLocal8Bit(argv[2]));
         for (int size : HICOLOR_SIZES) {
             const QString folder = QString("%1x%1/apps").arg(size);
-            ok = ok && hicolor.mkpath(folder) && Save(design.Render(size), hicolor.filePath(folder + "/kolumo.png"));
+            ok = ok && hicolor.mkpath(folder) && SavePng(design.Render(size), hicolor.filePath(folder + "/kolumo.png"));
         }
         ok = ok && hicolor.mkpath("scalable/apps") && WriteText(hicolor.filePath("scalable/apps/kolumo.svg"), design.Svg());
     }

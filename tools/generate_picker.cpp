@@ -1,13 +1,13 @@
 // Makes the number picker's LED digit strip (167) and its arrow faces (168-171).
-#include <QDir>
-#include <QGuiApplication>
+#include "bevel.h"
+#include "picture_output.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QPen>
 #include <QPolygonF>
 
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
@@ -111,41 +111,8 @@ QImage MakeDigitStrip(int scale)
 }
 
 const QColor LAVENDER(132, 132, 198);
-const QColor BEVEL_WHITE(255, 255, 255);
-const QColor BEVEL_PALE(206, 206, 236);
-const QColor BEVEL_GREY(128, 128, 128);
-const QColor BEVEL_DARK(66, 66, 88);
-
-void FillRing(QImage& image, int inset, const QColor& topLeft, const QColor& bottomRight)
-{
-    const int right = image.width() - 1 - inset;
-    const int bottom = image.height() - 1 - inset;
-    for (int x = inset; x <= right; ++x) {
-        image.setPixelColor(x, inset, topLeft);
-        image.setPixelColor(x, bottom, bottomRight);
-    }
-    for (int y = inset; y <= bottom; ++y) {
-        image.setPixelColor(inset, y, topLeft);
-        image.setPixelColor(right, y, bottomRight);
-    }
-    image.setPixelColor(inset, bottom, bottomRight);
-    image.setPixelColor(right, inset, bottomRight);
-}
-
-// Each ring of the bevel is one pixel wide at scale 1 and scale pixels wide
-// at larger scales.
-void FillBevel(QImage& image, int scale, bool pressed)
-{
-    for (int k = 0; k < scale; ++k) {
-        if (pressed) {
-            FillRing(image, k, BEVEL_DARK, BEVEL_WHITE);
-            FillRing(image, scale + k, BEVEL_GREY, BEVEL_PALE);
-        } else {
-            FillRing(image, k, BEVEL_WHITE, BEVEL_DARK);
-            FillRing(image, scale + k, BEVEL_PALE, BEVEL_GREY);
-        }
-    }
-}
+// Light outer, light inner, dark outer, dark inner.
+const Bevel ARROW_BEVEL({255, 255, 255}, {206, 206, 236}, {66, 66, 88}, {128, 128, 128});
 
 QImage MakeArrowFace(bool pointsRight, bool pressed, int scale)
 {
@@ -153,7 +120,7 @@ QImage MakeArrowFace(bool pointsRight, bool pressed, int scale)
     constexpr int H = 24;
     QImage image(W * scale, H * scale, QImage::Format_RGB32);
     image.fill(LAVENDER);
-    FillBevel(image, scale, pressed);
+    ARROW_BEVEL.Fill(image, scale, pressed);
     // A solid triangle; the pixel-exact small face is drawn without smoothing
     // so its edges stay crisp, the larger one smoothed. It sinks with the face
     // when pressed.
@@ -174,35 +141,21 @@ QImage MakeArrowFace(bool pointsRight, bool pressed, int scale)
     return image;
 }
 
-bool Save(const QImage& image, const QDir& out, const QString& name)
-{
-    if (image.save(out.filePath(name), "PNG"))
-        return true;
-    std::fprintf(stderr, "cannot write %s\n", qPrintable(out.filePath(name)));
-    return false;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
-        return 2;
-    }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    if (!out.mkpath("bitmaps"))
-        return 1;
-    // The @2x pictures serve screens with a device pixel ratio of 2.
-    bool ok = true;
-    for (int scale : {1, 2}) {
-        const QString suffix = scale == 1 ? QString(".png") : QString("@%1x.png").arg(scale);
-        ok = ok && Save(MakeDigitStrip(scale), out, "bitmaps/167" + suffix)
-             && Save(MakeArrowFace(false, true, scale), out, "bitmaps/168" + suffix)
-             && Save(MakeArrowFace(false, false, scale), out, "bitmaps/169" + suffix)
-             && Save(MakeArrowFace(true, true, scale), out, "bitmaps/170" + suffix)
-             && Save(MakeArrowFace(true, false, scale), out, "bitmaps/171" + suffix);
-    }
-    return ok ? 0 : 1;
+    return RunPictureGenerator(argc, argv, "bitmaps", [](const QDir& out) {
+        // The @2x pictures serve screens with a device pixel ratio of 2.
+        bool ok = true;
+        for (int scale : {1, 2}) {
+            const QString suffix = ScaleSuffix(scale);
+            ok = ok && SavePng(MakeDigitStrip(scale), out.filePath("bitmaps/167" + suffix))
+                 && SavePng(MakeArrowFace(false, true, scale), out.filePath("bitmaps/168" + suffix))
+                 && SavePng(MakeArrowFace(false, false, scale), out.filePath("bitmaps/169" + suffix))
+                 && SavePng(MakeArrowFace(true, true, scale), out.filePath("bitmaps/170" + suffix))
+                 && SavePng(MakeArrowFace(true, false, scale), out.filePath("bitmaps/171" + suffix));
+        }
+        return ok;
+    });
 }

@@ -1,14 +1,12 @@
 // Makes the board texture (172) and the wood backdrop (173) as PNG files.
 #include "seeded_random.h"
+#include "picture_output.h"
 #include "tile_noise.h"
 
-#include <QDir>
-#include <QGuiApplication>
 #include <QImage>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <numbers>
 
 namespace {
@@ -122,27 +120,12 @@ QImage MakeBoard()
     return image;
 }
 
-bool Save(const QImage& image, const QString& path)
-{
-    if (image.save(path, "PNG"))
-        return true;
-    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-    return false;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
-        return 2;
-    }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    if (!out.mkpath("bitmaps"))
-        return 1;
-    const bool ok = Save(MakeBoard(), out.filePath("bitmaps/172.png"))
-                    && Save(MakeWood(), out.filePath("bitmaps/173.png"));
-    return ok ? 0 : 1;
+    return RunPictureGenerator(argc, argv, "bitmaps", [](const QDir& out) {
+        return SavePng(MakeBoard(), out.filePath("bitmaps/172.png"))
+               && SavePng(MakeWood(), out.filePath("bitmaps/173.png"));
+    });
 }
