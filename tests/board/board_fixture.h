@@ -83,6 +83,17 @@ protected:
 
     std::vector<int> Sounds() const { return view->effectPlayer.Requested(); }
 
+    // Ticks until the board is back in Idle; the number of ticks taken.
+    int TicksToIdle()
+    {
+        int ticks = 0;
+        while (view->phase != PHASE_IDLE && ticks < 100) {
+            view->Tick();
+            ++ticks;
+        }
+        return ticks;
+    }
+
     std::unique_ptr<Puzzle> puzzle;
     std::unique_ptr<BoardView> view;
 };

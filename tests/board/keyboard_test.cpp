@@ -58,17 +58,6 @@ protected:
         return true;
     }
 
-    // Ticks until Idle; the number of ticks taken.
-    int TicksToIdle()
-    {
-        int ticks = 0;
-        while (view->phase != PHASE_IDLE && ticks < 100) {
-            view->Tick();
-            ++ticks;
-        }
-        return ticks;
-    }
-
     void MoveMouse(QPointF to)
     {
         QMouseEvent move(QEvent::MouseMove, to, view->mapToGlobal(to), Qt::NoButton, Qt::NoButton,

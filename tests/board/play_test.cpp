@@ -41,15 +41,21 @@ protected:
         return first < 0 ? 0 : last - first + 1;
     }
 
-    // Ticks until the board is back in Idle.
-    int TicksToIdle()
+    // Takes both ends of the two-ends board and returns how wide the right
+    // end of row 0 is drawn on each of the six shrinking ticks.
+    std::vector<int> ShrinkWidthsOfTheTwoEnds(bool antiAliasing)
     {
-        int ticks = 0;
-        while (view->phase != PHASE_IDLE && ticks < 100) {
+        UseTwoEndsBoard(antiAliasing);
+        Click(5, 0);
+        Click(0, 1);
+        view->CommitSelection();
+        const Rect cell = view->BlockRect(5, 0, 6);
+        std::vector<int> widths;
+        for (int tick = 0; tick < 6; ++tick) {
             view->Tick();
-            ++ticks;
+            widths.push_back(DrawnWidth(cell));
         }
-        return ticks;
+        return widths;
     }
 };
 
@@ -145,32 +151,12 @@ TEST_F(Play, AMoveLivesFourteenTicksWithItsTwoSounds)
 
 TEST_F(Play, RemovedBlocksShrinkTo46_38_30_22_16_8)
 {
-    UseTwoEndsBoard();
-    Click(5, 0);
-    Click(0, 1);
-    view->CommitSelection();
-    const Rect cell = view->BlockRect(5, 0, 6);
-    std::vector<int> widths;
-    for (int tick = 0; tick < 6; ++tick) {
-        view->Tick();
-        widths.push_back(DrawnWidth(cell));
-    }
-    EXPECT_EQ(widths, (std::vector<int>{46, 38, 30, 22, 16, 8}));
+    EXPECT_EQ(ShrinkWidthsOfTheTwoEnds(false), (std::vector<int>{46, 38, 30, 22, 16, 8}));
 }
 
 TEST_F(Play, WithAntiAliasingTheFirstShrinkFramesShowTheCachedBlock)
 {
-    UseTwoEndsBoard(true);
-    Click(5, 0);
-    Click(0, 1);
-    view->CommitSelection();
-    const Rect cell = view->BlockRect(5, 0, 6);
-    std::vector<int> widths;
-    for (int tick = 0; tick < 6; ++tick) {
-        view->Tick();
-        widths.push_back(DrawnWidth(cell));
-    }
-    EXPECT_EQ(widths, (std::vector<int>{50, 50, 30, 22, 16, 8}));
+    EXPECT_EQ(ShrinkWidthsOfTheTwoEnds(true), (std::vector<int>{50, 50, 30, 22, 16, 8}));
 }
 
 TEST_F(Play, RowsCloseUpTowardsTheMiddleOverSevenTicks)
