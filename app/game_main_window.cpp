@@ -204,14 +204,23 @@ void GameMainWindow::CreateShortcuts()
     // Shown beside the captions, which stay as they are. A window shortcut
     // only works while the main window is the active one, never in a dialog.
     MenuAction(ID_MENU_NEW_GAME)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    MenuAction(ID_MENU_RETRY)->setShortcut(QKeySequence(Qt::Key_F5));
     MenuAction(ID_MENU_EXIT)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     MenuAction(ID_MENU_ONLINE_MANUAL)->setShortcut(QKeySequence(Qt::Key_F1));
-    // Undo has no menu item: its shortcut belongs to the window.
-    undoShortcut = new QAction(this);
-    undoShortcut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    undoShortcut->setShortcutContext(Qt::WindowShortcut);
-    addAction(undoShortcut);
-    connect(undoShortcut, &QAction::triggered, this, [this] { OnCommand(ID_UNDO); });
+    // Undo and Solve have no menu items: their shortcuts belong to the window,
+    // so a player without a mouse still reaches every button's command.
+    undoShortcut = AddWindowShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), ID_UNDO);
+    solveShortcut = AddWindowShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), ID_SOLVE);
+}
+
+QAction* GameMainWindow::AddWindowShortcut(const QKeySequence& keys, int id)
+{
+    auto* action = new QAction(this);
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    addAction(action);
+    connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+    return action;
 }
 
 QAction* GameMainWindow::MenuAction(int id) const

@@ -19,6 +19,7 @@
 #include <string>
 
 class QAction;
+class QKeySequence;
 class MainWindowKeys;
 
 // Command ids of the buttons, the menu and the Space key.
@@ -89,6 +90,7 @@ public:
     QAction* MenuAction(int id) const;
     // The window's Ctrl+Z, which runs Undo (the menu has no Undo item).
     QAction& UndoShortcut() { return *undoShortcut; }
+    QAction& SolveShortcut() { return *solveShortcut; }
 
     bool startMaximized = false;
     bool ironman = false;
@@ -142,6 +144,7 @@ private:
     void CreateMenu();
     // Ctrl+N, Ctrl+Q and F1 on their menu items; Ctrl+Z for the window.
     void CreateShortcuts();
+    QAction* AddWindowShortcut(const QKeySequence& keys, int id);
     void ApplyWindowRect();
     void FitOuterSize();
     void KeepProportionsWhileDragging();
@@ -154,6 +157,7 @@ private:
     std::array<QPushButton*, BAR_BUTTON_COUNT> barButtons{};
     MainWindowKeys* keys = nullptr;
     QAction* undoShortcut = nullptr;
+    QAction* solveShortcut = nullptr;
     bool stateSaved = false;
     bool outerSizeFitted = false;
     bool backgroundWorkStarted = false;

@@ -201,7 +201,7 @@ TEST_F(MainWindowKeysTest, MenuItemsShowTheirShortcutsBesideUnchangedCaptions)
         {ID_MENU_NEW_GAME, "New Game", "Ctrl+N"},
         {ID_MENU_EXIT, "Exit", "Ctrl+Q"},
         {ID_MENU_ONLINE_MANUAL, "Online Manual", "F1"},
-        {ID_MENU_RETRY, "Retry", ""},
+        {ID_MENU_RETRY, "Retry", "F5"},
         {ID_MENU_GRAPHICS_SOUND, "Graphics / Sound", ""},
         {ID_MENU_PLAY_OPTIONS, "Play Options", ""},
         {ID_MENU_ABOUT, "About Kolumo", ""},
@@ -214,9 +214,13 @@ TEST_F(MainWindowKeysTest, MenuItemsShowTheirShortcutsBesideUnchangedCaptions)
     }
     EXPECT_EQ(window->UndoShortcut().shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
     EXPECT_EQ(window->UndoShortcut().shortcutContext(), Qt::WindowShortcut);
-    // The menu's items are fixed: Undo's shortcut is not one of them.
-    for (QAction* top : window->MainMenu().actions())
+    EXPECT_EQ(window->SolveShortcut().shortcut(), QKeySequence(QStringLiteral("Ctrl+D")));
+    EXPECT_EQ(window->SolveShortcut().shortcutContext(), Qt::WindowShortcut);
+    // The menu's items are fixed: Undo's and Solve's shortcuts are not among them.
+    for (QAction* top : window->MainMenu().actions()) {
         EXPECT_FALSE(top->menu()->actions().contains(&window->UndoShortcut()));
+        EXPECT_FALSE(top->menu()->actions().contains(&window->SolveShortcut()));
+    }
     for (int k = 0; k < BAR_BUTTON_COUNT; ++k)
         EXPECT_FALSE(window->BarButton(k).text().contains('&')) << "a bar caption changed";
 }
@@ -231,6 +235,18 @@ TEST_F(MainWindowKeysTest, CtrlZUndoesAMoveAndLeavesTheFocusOnTheFocusButton)
     EXPECT_TRUE(window->focusButton.hasFocus());
     Type(Qt::Key_Z, Qt::ControlModifier);  // nothing left: refused as the Undo button is
     EXPECT_EQ(board().effectPlayer.LastRequested(), SOUND_REFUSE);
+}
+
+TEST_F(MainWindowKeysTest, CtrlDStartsAndStopsTheSolveReplayLikeTheSolveButton)
+{
+    MakeOneMove();
+    window->retryButton.setFocus();
+    Type(Qt::Key_D, Qt::ControlModifier);
+    EXPECT_TRUE(board().solving);
+    EXPECT_EQ(window->puzzle.rows, window->puzzle.initialRows);  // Solve starts from the top
+    EXPECT_TRUE(window->focusButton.hasFocus());
+    Type(Qt::Key_D, Qt::ControlModifier);
+    EXPECT_FALSE(board().solving);
 }
 
 TEST_F(MainWindowKeysTest, CtrlNStartsANewGameAndF1OpensTheManual)
