@@ -2,6 +2,7 @@
 #include "application.h"
 
 #include "app/game_main_window.h"
+#include "app/termination_signals.h"
 #include "controls/dialog_colours.h"
 #include "engine/random.h"
 
@@ -39,6 +40,7 @@ bool Application::Start()
     // their three-dimensional look: start-up begins with the colours.
     SetDialogColours();
     SeedRandom(static_cast<uint32_t>(std::time(nullptr)));
+    terminationSignals = std::make_unique<TerminationSignals>();
     mainWindow = std::make_unique<GameMainWindow>();
     mainWindow->ShowAtStart();
     return true;

@@ -6,6 +6,7 @@
 #include <memory>
 
 class GameMainWindow;
+class TerminationSignals;
 
 class Application : public QApplication {
     Q_OBJECT
@@ -24,5 +25,6 @@ public:
     static void SetDialogColours();
 
 private:
+    std::unique_ptr<TerminationSignals> terminationSignals;
     std::unique_ptr<GameMainWindow> mainWindow;
 };
