@@ -83,15 +83,23 @@ GameMainWindow::~GameMainWindow()
     puzzle.boardView = nullptr;
 }
 
+MainWindowRecord GameMainWindow::MainRecord(const WindowRect& rect) const
+{
+    MainWindowRecord record;
+    record.windowRect = rect;
+    record.soundEffects = boardView.soundEffects;
+    record.blockColours = boardView.blockColours;
+    record.ironman = ironman;
+    record.antiAliasing = boardView.antiAliasing;
+    record.settings = puzzle.settings;
+    return record;
+}
+
 void GameMainWindow::ReadState()
 {
-    MainWindowRecord mainRecord;
-    mainRecord.windowRect = windowRect;
-    mainRecord.soundEffects = boardView.soundEffects;
-    mainRecord.blockColours = boardView.blockColours;
-    mainRecord.ironman = ironman;
-    mainRecord.antiAliasing = boardView.antiAliasing;
-    mainRecord.settings = puzzle.settings;
+    // The record starts from the values in force, which stay where the file
+    // has nothing to say.
+    MainWindowRecord mainRecord = MainRecord(windowRect);
     MusicRecord musicRecord;
     musicPlayer.SerializeTo(musicRecord);
 
@@ -360,13 +368,7 @@ WindowRect GameMainWindow::OuterRect() const
 
 bool GameMainWindow::SaveState()
 {
-    MainWindowRecord mainRecord;
-    mainRecord.windowRect = OuterRect();
-    mainRecord.soundEffects = boardView.soundEffects;
-    mainRecord.blockColours = boardView.blockColours;
-    mainRecord.ironman = ironman;
-    mainRecord.antiAliasing = boardView.antiAliasing;
-    mainRecord.settings = puzzle.settings;
+    const MainWindowRecord mainRecord = MainRecord(OuterRect());
     MusicRecord musicRecord;
     musicPlayer.SerializeTo(musicRecord);
     stateSaved = true;

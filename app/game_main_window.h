@@ -138,6 +138,8 @@ public:
 
 private:
     void ReadState();
+    // The main window's record as the fields stand, with the given rectangle.
+    MainWindowRecord MainRecord(const WindowRect& rect) const;
     void CheckWindowRectAtStart();
     void CreateWindowParts();
     void CreateButtons();
