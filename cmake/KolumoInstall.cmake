@@ -27,6 +27,7 @@ set(CPACK_PACKAGE_DESCRIPTION
     "Each turn, take several blocks of one colour from the ends of their rows;\n clear the board to win. Every puzzle can be solved, and the game can show\n you how. Undo, retry, Ironman games, sound effects and MIDI music.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_STRIP_FILES TRUE)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://kolumo.net/")
