@@ -9,16 +9,14 @@
 #include "engine/dead_position_table.h"
 #include "engine/move_rule.h"
 #include "engine/solution_check.h"
+#include "engine/solver_moves.h"
 #include "engine/solver_position.h"
 
 namespace {
 
-// Cells the guide says nothing about are tried after every cell it ranks.
-constexpr int32_t UNRANKED = 1 << 20;
-// How often, in positions, the clock and the cancel flag are read.
+// How often, in positions and moves passed over, the clock and the cancel
+// flag are read.
 constexpr uint64_t CHECK_EVERY = 256;
-
-using Ranks = std::array<std::array<int32_t, MAX_ROW_WIDTH>, MAX_ROWS>;
 
 // Finds where row sits inside the start row it came from: moves only ever
 // take blocks from the ends, so it is an unbroken part of it.
@@ -33,11 +31,11 @@ int32_t OffsetIn(const BlockRow& start, const BlockRow& row)
 
 // For every cell of rows, the number of the guide's move that takes its
 // block (1 for the first), so the guide's moves come first in their order.
-Ranks RankByGuide(const RowSet& rows, const PuzzleSettings& settings, const MoveList* guide)
+GuideRanks RankByGuide(const RowSet& rows, const PuzzleSettings& settings, const MoveList* guide)
 {
-    Ranks ranks;
+    GuideRanks ranks;
     for (auto& row : ranks) {
-        row.fill(guide == nullptr ? 0 : UNRANKED);
+        row.fill(guide == nullptr ? 0 : GUIDE_UNRANKED);
     }
     RowSet start;
     std::vector<Move> moves;
@@ -48,7 +46,7 @@ Ranks RankByGuide(const RowSet& rows, const PuzzleSettings& settings, const Move
     // Play the guide on a board of cell numbers to learn which move takes
     // which block of the start.
     RowSet cellsLeft;
-    Ranks rankAtStart{};
+    GuideRanks rankAtStart{};
     for (int32_t r = 0; r < settings.rowCount; ++r) {
         for (int32_t p = 0; p < static_cast<int32_t>(start[r].size()); ++p) {
             cellsLeft[r].push_back(p);
@@ -69,16 +67,10 @@ Ranks RankByGuide(const RowSet& rows, const PuzzleSettings& settings, const Move
     return ranks;
 }
 
-struct Child {
-    SolverMove move;
-    PositionKey key;
-    uint64_t order = 0;
-};
-
 class Search {
 public:
     Search(const PuzzleSettings& settings, const SolverLimits& limits,
-           const std::atomic<bool>* cancel, const Ranks& ranks)
+           const std::atomic<bool>* cancel, const GuideRanks& ranks)
         : settings(settings), limits(limits), cancel(cancel), ranks(ranks),
           table(limits.tableBytes), started(std::chrono::steady_clock::now())
     {
@@ -105,7 +97,7 @@ private:
             stopReason = SolveResult::Outcome::Unknown;
             return true;
         }
-        if (nodes % CHECK_EVERY != 0) {
+        if (++ticks % CHECK_EVERY != 0) {
             return false;
         }
         if (cancel != nullptr && cancel->load(std::memory_order_relaxed)) {
@@ -117,67 +109,6 @@ private:
             return true;
         }
         return false;
-    }
-
-    // Earlier guide moves first; among them a move that is one whole guide
-    // move before one that mixes blocks of several; then larger moves.
-    uint64_t OrderOf(const SolverMove& move) const
-    {
-        int32_t latest = 0;
-        int32_t earliest = UNRANKED;
-        for (int8_t k = 0; k < move.count; ++k) {
-            const int32_t rank = ranks[move.ends[k].row][position->CellAt(move.ends[k])];
-            latest = std::max(latest, rank);
-            earliest = std::min(earliest, rank);
-        }
-        const uint64_t mixed = latest == earliest ? 0 : 1;
-        return (static_cast<uint64_t>(latest) << 32) | (mixed << 31)
-            | static_cast<uint64_t>(2 * MAX_ROWS - move.count);
-    }
-
-    void AddChoices(std::vector<Child>& children, int32_t colour,
-                    const std::array<RowEnd, 2 * MAX_ROWS>& ends, int32_t endCount,
-                    SolverMove& move, int32_t next, int32_t need)
-    {
-        if (need == 0) {
-            const PositionKey key = position->KeyAfter(move);
-            if (!table.Contains(key)) {
-                children.push_back({move, key, 0});
-            }
-            return;
-        }
-        for (int32_t e = next; e <= endCount - need; ++e) {
-            move.ends[move.count++] = ends[e];
-            AddChoices(children, colour, ends, endCount, move, e + 1, need - 1);
-            --move.count;
-        }
-    }
-
-    void ListChildren(std::vector<Child>& children)
-    {
-        children.clear();
-        std::array<RowEnd, 2 * MAX_ROWS> ends;
-        for (int32_t colour = 0; colour < MAX_COLOURS; ++colour) {
-            const int32_t endCount = position->EndsOf(colour, ends);
-            const int32_t most = std::min(settings.maxRemove, endCount);
-            for (int32_t size = settings.minRemove; size <= most; ++size) {
-                SolverMove move;
-                move.colour = static_cast<int8_t>(colour);
-                AddChoices(children, colour, ends, endCount, move, 0, size);
-            }
-        }
-        // Rows of equal contents give the same position whichever is taken.
-        for (std::size_t c = 0; c < children.size(); ++c) {
-            children[c].order = OrderOf(children[c].move);
-        }
-        std::stable_sort(children.begin(), children.end(), [](const Child& a, const Child& b) {
-            return a.key.hash != b.key.hash ? a.key.hash < b.key.hash : a.key.check < b.key.check;
-        });
-        children.erase(std::unique(children.begin(), children.end(),
-                                   [](const Child& a, const Child& b) { return a.key == b.key; }),
-                       children.end());
-        std::stable_sort(children.begin(), children.end(),
-                         [](const Child& a, const Child& b) { return a.order < b.order; });
     }
 
     Move Taken(const SolverMove& move) const
@@ -198,17 +129,24 @@ private:
         if (OutOfBudget()) {
             return Verdict::Stopped;
         }
-        const PositionKey key = position->Key();
-        if (!position->CountsAllowClearing()) {
+        if (!position->CountsAllowClearing() || !position->LastMovesAllowClearing()) {
             return Verdict::Dead;
         }
         if (frames.size() <= depth) {
             frames.resize(depth + 1);
         }
-        ListChildren(frames[depth]);
+        const PositionKey key = position->Key();
         const uint64_t nodesBefore = nodes;
-        for (std::size_t c = 0; c < frames[depth].size(); ++c) {
-            const SolverMove move = frames[depth][c].move;
+        frames[depth].Start(*position, settings, ranks);
+        SolverMove move;
+        while (frames[depth].Next(move)) {
+            if (table.Contains(position->KeyAfter(move))) {
+                // A million remembered moves take time too.
+                if (OutOfBudget()) {
+                    return Verdict::Stopped;
+                }
+                continue;
+            }
             position->Apply(move);
             const Verdict verdict = Visit(depth + 1);
             position->Undo(move, key);
@@ -227,13 +165,14 @@ private:
     const PuzzleSettings& settings;
     const SolverLimits& limits;
     const std::atomic<bool>* cancel;
-    const Ranks& ranks;
+    const GuideRanks& ranks;
     DeadPositionTable table;
     std::chrono::steady_clock::time_point started;
     SolverPosition* position = nullptr;
-    std::vector<std::vector<Child>> frames;
+    std::vector<SolverMoves> frames;
     std::vector<Move> path;
     uint64_t nodes = 0;
+    uint64_t ticks = 0;
     SolveResult::Outcome stopReason = SolveResult::Outcome::Unknown;
 };
 
@@ -248,7 +187,7 @@ SolveResult Solve(const RowSet& rows, const PuzzleSettings& settings,
     if (!settings.WithinEngineLimits() || !position.Load(rows, settings)) {
         return result;
     }
-    const Ranks ranks = RankByGuide(rows, settings, guide);
+    const GuideRanks ranks = RankByGuide(rows, settings, guide);
     Search search(settings, limits, cancel, ranks);
     const Search::Verdict verdict = search.Run(position);
     result.nodes = search.Nodes();

@@ -17,8 +17,10 @@ struct SolverLimits {
     // Time before giving up, checked every few hundred positions; 0: no limit.
     std::chrono::milliseconds maxTime{0};
     // The most the table of dead positions may take; it starts at 16 KiB and
-    // grows as it fills. The search itself needs a few hundred kilobytes more.
-    std::size_t tableBytes = std::size_t{32} << 20;
+    // doubles as it fills, holding the old half too while it moves to the
+    // new, so at the moment of the last doubling the search takes one and a
+    // half times this. The search itself needs a few hundred kilobytes more.
+    std::size_t tableBytes = std::size_t{16} << 20;
 };
 
 struct SolveResult {

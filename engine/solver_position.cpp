@@ -211,3 +211,89 @@ bool SolverPosition::CountsAllowClearing() const
     }
     return true;
 }
+
+int32_t SolverPosition::ColoursWithEnds(int32_t least) const
+{
+    std::array<int32_t, MAX_COLOURS> endsOf{};
+    for (int32_t r = 0; r < rowCount; ++r) {
+        if (hi[r] > lo[r]) {
+            ++endsOf[cells[r][lo[r]]];
+        }
+        if (hi[r] - lo[r] >= 2) {
+            ++endsOf[cells[r][hi[r] - 1]];
+        }
+    }
+    return static_cast<int32_t>(
+        std::count_if(endsOf.begin(), endsOf.end(), [&](int32_t n) { return n >= least; }));
+}
+
+bool SolverPosition::LastMovesAllowClearing() const
+{
+    uint32_t lastMove = 0;
+    for (int32_t colour = 0; colour < MAX_COLOURS; ++colour) {
+        if (ofColour[colour] > 0 && ofColour[colour] < 2 * settings.minRemove) {
+            lastMove |= 1u << colour;
+        }
+    }
+    if (lastMove == 0) {
+        return true;
+    }
+    // first[c]: the colours whose move must come before c's.
+    std::array<uint32_t, MAX_COLOURS> first{};
+    for (int32_t r = 0; r < rowCount; ++r) {
+        for (int32_t colour = 0; colour < MAX_COLOURS; ++colour) {
+            if (((lastMove >> colour) & 1u) == 0 || inRow[colour][r] == 0) {
+                continue;
+            }
+            if (inRow[colour][r] > 2) {
+                return false;
+            }
+            int32_t left = lo[r];
+            while (cells[r][left] != colour) {
+                ++left;
+            }
+            int32_t right = hi[r] - 1;
+            while (cells[r][right] != colour) {
+                --right;
+            }
+            uint32_t onLeft = 0;
+            uint32_t between = 0;
+            uint32_t onRight = 0;
+            for (int32_t p = lo[r]; p < hi[r]; ++p) {
+                const uint32_t bit = (1u << cells[r][p]) & lastMove;
+                if (p < left) {
+                    onLeft |= bit;
+                } else if (p > right) {
+                    onRight |= bit;
+                } else if (p != left && p != right) {
+                    between |= bit;
+                }
+            }
+            if (left != right) {
+                first[colour] |= onLeft | onRight;
+                for (int32_t later = 0; later < MAX_COLOURS; ++later) {
+                    if ((between >> later) & 1u) {
+                        first[later] |= 1u << colour;
+                    }
+                }
+            } else {
+                // One block: one whole side goes first; a colour on both must.
+                first[colour] |= onLeft & onRight;
+            }
+        }
+    }
+    // An order exists only if following "must come before" never loops.
+    for (int32_t via = 0; via < MAX_COLOURS; ++via) {
+        for (int32_t colour = 0; colour < MAX_COLOURS; ++colour) {
+            if ((first[colour] >> via) & 1u) {
+                first[colour] |= first[via];
+            }
+        }
+    }
+    for (int32_t colour = 0; colour < MAX_COLOURS; ++colour) {
+        if ((first[colour] >> colour) & 1u) {
+            return false;
+        }
+    }
+    return true;
+}

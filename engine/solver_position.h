@@ -56,6 +56,15 @@ public:
     // minRemove .. maxRemove blocks, whatever the order of play: a sound
     // proof that the board cannot be cleared.
     bool CountsAllowClearing() const;
+    // False when the colours that have one move left (fewer than
+    // 2 * minRemove blocks) would each have to be played before another:
+    // all of such a colour's blocks stand at row ends at once, so what lies
+    // outside two of them in a row goes first and what lies between goes
+    // after. Also a sound proof.
+    bool LastMovesAllowClearing() const;
+    // How many colours have at least least row ends: how many colours a move
+    // could be made of now.
+    int32_t ColoursWithEnds(int32_t least) const;
 
 private:
     uint64_t RowHash(int32_t row, int32_t from, int32_t to, int which) const;

@@ -175,3 +175,154 @@ TEST(Solver, AgreesWithAnExhaustiveSearchOnThousandsOfTinyBoards)
     EXPECT_GT(solved, 500);
     EXPECT_GT(dead, 500);
 }
+
+// Every generated puzzle can be cleared from its start, so the solver must
+// say so for a spread of play options, guided by the stored solution as the
+// game guides it; without the guide it may run out of budget, never say no.
+TEST(Solver, ClearsEveryGeneratedPuzzleFromItsStart)
+{
+    const auto all = engine_test::AllPlayOptions();
+    SolverLimits guidedLimits;
+    guidedLimits.maxNodes = 100000;
+    SolverLimits unguidedLimits;
+    unguidedLimits.maxNodes = 2000;
+    const int puzzles = 300 / static_cast<int>(engine_test::SEED_SHARE);
+    for (int p = 0; p < puzzles; ++p) {
+        const PuzzleSettings& settings = all[(static_cast<std::size_t>(p) * 7919u + 5u) % all.size()];
+        RowSet rows;
+        MoveList solution;
+        SeedRandom(static_cast<uint32_t>(p));
+        Generate(rows, settings, solution);
+        const SolveResult guided = Solve(rows, settings, guidedLimits, &solution);
+        ASSERT_EQ(guided.outcome, Outcome::Solved) << "puzzle " << p;
+        ASSERT_TRUE(ClearsBoard(rows, settings, guided.moves)) << "puzzle " << p;
+        if (p % 3 == 0) {
+            const SolveResult unguided = Solve(rows, settings, unguidedLimits);
+            ASSERT_NE(unguided.outcome, Outcome::NoSolution) << "puzzle " << p;
+        }
+    }
+}
+
+namespace {
+
+struct PlayedBoard {
+    RowSet rows;
+    PuzzleSettings settings;
+};
+
+// A generated puzzle after the given number of moves, each the first
+// minRemove ends of the first colour that has that many.
+PlayedBoard AfterSimpleMoves(const PuzzleSettings& settings, uint32_t seed, int moves)
+{
+    PlayedBoard board{{}, settings};
+    MoveList solution;
+    SeedRandom(seed);
+    Generate(board.rows, settings, solution);
+    for (int m = 0; m < moves; ++m) {
+        MoveList move;
+        for (int32_t colour = 0; colour < settings.colourCount && move.empty(); ++colour) {
+            for (int32_t r = 0; r < settings.rowCount; ++r) {
+                const auto length = static_cast<int32_t>(board.rows[r].size());
+                for (const int32_t index : {0, length - 1}) {
+                    const BlockRef block{index, r};
+                    if (length > 0 && (index == 0 || length > 1)
+                        && static_cast<int32_t>(move.size()) < settings.minRemove
+                        && board.rows[r][index] == colour) {
+                        move.push_back(block);
+                    }
+                }
+            }
+            if (static_cast<int32_t>(move.size()) < settings.minRemove) {
+                move.clear();
+            }
+        }
+        if (move.empty()) {
+            break;
+        }
+        EXPECT_TRUE(IsLegalMove(board.rows, settings, move));
+        RemoveBlocks(board.rows, settings, move);
+    }
+    return board;
+}
+
+// A board the solver proves dead, but only after thousands of positions.
+PlayedBoard DeadBoardWorthSearching()
+{
+    SolverLimits limits;
+    limits.maxNodes = 300000;
+    for (uint32_t seed = 1;; ++seed) {
+        const PlayedBoard board = AfterSimpleMoves({16, 4, 5, 3, 4}, seed, 1);
+        const SolveResult result = Solve(board.rows, board.settings, limits);
+        if (result.outcome == Outcome::NoSolution && result.nodes > 2000) {
+            return board;
+        }
+    }
+}
+
+// A board the solver cannot decide in 20,000 positions.
+PlayedBoard UndecidedBoard()
+{
+    SolverLimits limits;
+    limits.maxNodes = 20000;
+    for (uint32_t seed = 1;; ++seed) {
+        const PlayedBoard board = AfterSimpleMoves({30, 10, 10, 3, 6}, seed, 5);
+        if (Solve(board.rows, board.settings, limits).outcome == Outcome::Unknown) {
+            return board;
+        }
+    }
+}
+
+}  // namespace
+
+TEST(Solver, StopsWhenItsBudgetRunsOutOrItIsCancelled)
+{
+    const PlayedBoard board = DeadBoardWorthSearching();
+    SolverLimits fewNodes;
+    fewNodes.maxNodes = 1000;
+    const SolveResult budget = Solve(board.rows, board.settings, fewNodes);
+    EXPECT_EQ(budget.outcome, Outcome::Unknown);
+    EXPECT_LE(budget.nodes, 1001u);
+    EXPECT_TRUE(budget.moves.empty());
+
+    const std::atomic<bool> raised{true};
+    const SolveResult cancelled = Solve(board.rows, board.settings, SolverLimits{}, nullptr, &raised);
+    EXPECT_EQ(cancelled.outcome, Outcome::Cancelled);
+    EXPECT_LE(cancelled.nodes, 256u);
+
+    // Raised from another thread while a search that would take minutes
+    // runs: a flag the search missed would show as Unknown at its budget.
+    const PlayedBoard hard = UndecidedBoard();
+    SolverLimits minutes;
+    minutes.maxNodes = 50000000;
+    std::atomic<bool> flag{false};
+    Outcome outcome = Outcome::Solved;
+    std::thread searcher([&] { outcome = Solve(hard.rows, hard.settings, minutes, nullptr, &flag).outcome; });
+    flag = true;
+    searcher.join();
+    EXPECT_EQ(outcome, Outcome::Cancelled);
+}
+
+// A table of a few kilobytes must still give exact answers, forgetting
+// positions instead of growing; the same search twice gives the same answer.
+TEST(Solver, KeepsItsTableWithinItsCapAndAnswersAlike)
+{
+    const PlayedBoard board = DeadBoardWorthSearching();
+    SolverLimits small;
+    small.tableBytes = 4096;
+    const SolveResult first = Solve(board.rows, board.settings, small);
+    EXPECT_EQ(first.outcome, Outcome::NoSolution);
+    EXPECT_LE(first.deadPositions * 16, small.tableBytes);
+    EXPECT_GT(first.deadPositions, 0u);
+    const SolveResult again = Solve(board.rows, board.settings, small);
+    EXPECT_EQ(again.nodes, first.nodes);
+
+    SeedRandom(3);
+    RowSet rows;
+    MoveList solution;
+    const PuzzleSettings settings{16, 4, 5, 3, 4};
+    Generate(rows, settings, solution);
+    const SolveResult solved = Solve(rows, settings, small);
+    const SolveResult solvedAgain = Solve(rows, settings, small);
+    ASSERT_EQ(solved.outcome, Outcome::Solved);
+    EXPECT_EQ(solvedAgain.moves, solved.moves);
+}
