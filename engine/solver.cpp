@@ -14,6 +14,8 @@
 
 namespace {
 
+// The budget of the first attempt, in positions; see Search::Run.
+constexpr uint64_t RESTART_NODES = 2000;
 // How often, in positions and moves passed over, the clock and the cancel
 // flag are read.
 constexpr uint64_t CHECK_EVERY = 256;
@@ -77,35 +79,68 @@ public:
     }
 
     enum class Verdict { Clears, Dead, Stopped };
+    enum class Stop { Budget, Cancelled, Restart };
 
+    // A depth-first search that starts badly can spend its whole budget
+    // below one early mistake. So it starts again, with ties between equally
+    // good moves broken another way, after budgets that grow as 1, 1, 2, 1,
+    // 1, 2, 4, ... times RESTART_NODES; the dead positions it has proved
+    // stay proved, so only the unfinished part is searched again.
     Verdict Run(SolverPosition& start)
     {
         position = &start;
-        return Visit(0);
+        for (uint32_t attempt = 0;; ++attempt) {
+            variation = attempt;
+            attemptEnds = nodes + RESTART_NODES * Luby(attempt + 1);
+            const Verdict verdict = Visit(0);
+            if (verdict != Verdict::Stopped || stopReason != Stop::Restart) {
+                return verdict;
+            }
+        }
     }
 
-    SolveResult::Outcome StopReason() const { return stopReason; }
+    SolveResult::Outcome StopReason() const
+    {
+        return stopReason == Stop::Cancelled ? SolveResult::Outcome::Cancelled
+                                             : SolveResult::Outcome::Unknown;
+    }
     uint64_t Nodes() const { return nodes; }
     std::size_t DeadPositions() const { return table.Size(); }
     // The moves found, in order of play.
     const std::vector<Move>& Path() const { return path; }
 
 private:
+    static uint64_t Luby(uint64_t i)
+    {
+        for (uint64_t k = 1;; ++k) {
+            if (i == (uint64_t{1} << k) - 1) {
+                return uint64_t{1} << (k - 1);
+            }
+            if (i < (uint64_t{1} << k) - 1) {
+                return Luby(i - (uint64_t{1} << (k - 1)) + 1);
+            }
+        }
+    }
+
     bool OutOfBudget()
     {
         if (limits.maxNodes != 0 && nodes > limits.maxNodes) {
-            stopReason = SolveResult::Outcome::Unknown;
+            stopReason = Stop::Budget;
+            return true;
+        }
+        if (nodes > attemptEnds) {
+            stopReason = Stop::Restart;
             return true;
         }
         if (++ticks % CHECK_EVERY != 0) {
             return false;
         }
         if (cancel != nullptr && cancel->load(std::memory_order_relaxed)) {
-            stopReason = SolveResult::Outcome::Cancelled;
+            stopReason = Stop::Cancelled;
             return true;
         }
         if (limits.maxTime.count() > 0 && std::chrono::steady_clock::now() - started > limits.maxTime) {
-            stopReason = SolveResult::Outcome::Unknown;
+            stopReason = Stop::Budget;
             return true;
         }
         return false;
@@ -137,7 +172,7 @@ private:
         }
         const PositionKey key = position->Key();
         const uint64_t nodesBefore = nodes;
-        frames[depth].Start(*position, settings, ranks);
+        frames[depth].Start(*position, settings, ranks, variation);
         SolverMove move;
         while (frames[depth].Next(move)) {
             if (table.Contains(position->KeyAfter(move))) {
@@ -173,7 +208,9 @@ private:
     std::vector<Move> path;
     uint64_t nodes = 0;
     uint64_t ticks = 0;
-    SolveResult::Outcome stopReason = SolveResult::Outcome::Unknown;
+    uint64_t attemptEnds = 0;
+    uint32_t variation = 0;
+    Stop stopReason = Stop::Budget;
 };
 
 }  // namespace

@@ -20,7 +20,7 @@ uint64_t Choices(int32_t from, int32_t take)
 }  // namespace
 
 void SolverMoves::Start(SolverPosition& board, const PuzzleSettings& settings,
-                        const GuideRanks& ranks)
+                        const GuideRanks& ranks, uint32_t variation)
 {
     position = &board;
     minRemove = settings.minRemove;
@@ -48,7 +48,7 @@ void SolverMoves::Start(SolverPosition& board, const PuzzleSettings& settings,
         ordered.push_back({0, move});
     }
     for (auto& [order, candidate] : ordered) {
-        order = OrderOf(board, candidate, ranks);
+        order = OrderOf(board, candidate, ranks, variation);
     }
     std::stable_sort(ordered.begin(), ordered.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -59,7 +59,7 @@ void SolverMoves::Start(SolverPosition& board, const PuzzleSettings& settings,
 // mixes several. Then the move after which the most colours can still be
 // played; then the larger move.
 uint64_t SolverMoves::OrderOf(SolverPosition& board, const SolverMove& move,
-                              const GuideRanks& ranks) const
+                              const GuideRanks& ranks, uint32_t variation) const
 {
     int32_t latest = 0;
     int32_t earliest = GUIDE_UNRANKED;
@@ -78,11 +78,13 @@ uint64_t SolverMoves::OrderOf(SolverPosition& board, const SolverMove& move,
     const PositionKey before = board.Key();
     board.Apply(move);
     const int32_t stuck = MAX_COLOURS - board.ColoursWithEnds(minRemove);
+    const uint64_t tieBreak = (board.Key().hash * 0x9E3779B97F4A7C15ull + variation) >> 56;
     board.Undo(move, before);
     const uint64_t mixed = latest == earliest ? 0 : 1;
     return (static_cast<uint64_t>(latest) << 32) | (mixed << 31)
-        | (static_cast<uint64_t>(std::clamp(leftOut, 0, 2 * MAX_ROWS)) << 16)
-        | (static_cast<uint64_t>(stuck) << 8) | static_cast<uint64_t>(2 * MAX_ROWS - move.count);
+        | (static_cast<uint64_t>(std::clamp(leftOut, 0, 2 * MAX_ROWS)) << 24)
+        | (static_cast<uint64_t>(stuck) << 16) | static_cast<uint64_t>(2 * MAX_ROWS - move.count) << 8
+        | (variation == 0 ? 0 : tieBreak);
 }
 
 // The row ends each guide move still has on the board; those that form a

@@ -18,14 +18,16 @@ using GuideRanks = std::array<std::array<int32_t, MAX_ROW_WIDTH>, MAX_ROWS>;
 class SolverMoves {
 public:
     // position is the same when Start returns and must not change until the
-    // last Next.
+    // last Next. variation 0 breaks ties between equally good moves in a
+    // fixed way; every other value in another.
     void Start(SolverPosition& position, const PuzzleSettings& settings,
-               const GuideRanks& ranks);
+               const GuideRanks& ranks, uint32_t variation);
     // The next move; false when every move has been handed out.
     bool Next(SolverMove& move);
 
 private:
-    uint64_t OrderOf(SolverPosition& board, const SolverMove& move, const GuideRanks& ranks) const;
+    uint64_t OrderOf(SolverPosition& board, const SolverMove& move, const GuideRanks& ranks,
+                     uint32_t variation) const;
     bool NextInTurn(SolverMove& move);
     void AddGuideMoves(const GuideRanks& ranks);
     bool StartColour();

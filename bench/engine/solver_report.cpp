@@ -1,7 +1,7 @@
 // Prints how often the solver decides positions a player can reach, how fast,
 // and in how much memory, beside the plain search's undecided share.
 // Usage: solver_report [--positions N] [--large-positions N] [--time-ms T]
-//                      [--rows 0,1,...] [--no-plain]
+//                      [--nodes N] [--rows 0,1,...] [--no-plain]
 #include "engine/generator.h"
 #include "engine/move_rule.h"
 #include "engine/random.h"
@@ -42,6 +42,8 @@ struct Options {
     int positions = 1000;
     int largePositions = 1000;
     int timeMs = 1000;
+    // 0: no node budget, only the time limit.
+    long nodes = 0;
     bool plain = true;
     std::vector<int> rows{0, 1, 2, 3, 4, 5, 6};
 };
@@ -123,6 +125,7 @@ void ReportFamily(const ReportRow& row, int family, const Options& options)
     std::mt19937 random(static_cast<uint32_t>(7919 * (&row - ROWS) + 104729 * family + 1));
     SolverLimits limits;
     limits.maxTime = std::chrono::milliseconds(options.timeMs);
+    limits.maxNodes = static_cast<uint64_t>(options.nodes);
     int solved = 0;
     int none = 0;
     int unknown = 0;
@@ -168,6 +171,8 @@ Options ReadOptions(int argc, char** argv)
             options.positions = std::atoi(value), ++a;
         } else if (arg == "--large-positions") {
             options.largePositions = std::atoi(value), ++a;
+        } else if (arg == "--nodes") {
+            options.nodes = std::atol(value), ++a;
         } else if (arg == "--time-ms") {
             options.timeMs = std::atoi(value), ++a;
         } else if (arg == "--no-plain") {
