@@ -19,6 +19,7 @@ echo "$depends" | grep -q 'libqt6widgets6' || fail "Qt not in Depends: $depends"
 echo "$depends" | grep -q 'libsdl2-mixer' || fail "SDL2_mixer not in Depends: $depends"
 echo "$depends" | grep -q 'qt6-qpa-plugins' || fail "platform plugins not in Depends"
 field Recommends | grep -q soundfont || fail "no soundfont recommended"
+field Recommends | grep -qw 'qt6-wayland' || fail "Qt's Wayland plugin not recommended"
 [ "$(field Section)" = games ] || fail "not in games"
 # A description line indented twice is shown as preformatted text.
 ! field Description | grep -q '^  ' || fail "description shown as preformatted text"
