@@ -106,7 +106,7 @@ public:
     }
     uint64_t Nodes() const { return nodes; }
     std::size_t DeadPositions() const { return table.Size(); }
-    // The moves found, in order of play.
+    // The moves found, the last first: each is added as the search unwinds.
     const std::vector<Move>& Path() const { return path; }
 
 private:
@@ -237,7 +237,6 @@ SolveResult Solve(const RowSet& rows, const PuzzleSettings& settings,
         result.outcome = SolveResult::Outcome::NoSolution;
         return result;
     }
-    // The path was collected while the search unwound: last move first.
     const std::vector<Move>& path = search.Path();
     for (auto move = path.rbegin(); move != path.rend(); ++move) {
         AppendSolutionEntry(result.moves, *move);
