@@ -29,9 +29,8 @@ public:
     // room, since it is the cheapest to prove again.
     void Insert(const PositionKey& key, uint64_t work);
 
-    std::size_t Capacity() const { return entries.size(); }
+    // Positions remembered now.
     std::size_t Size() const { return used; }
-    std::size_t Bytes() const { return entries.capacity() * sizeof(Entry); }
 
 private:
     struct Entry {

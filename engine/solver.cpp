@@ -139,7 +139,8 @@ private:
             stopReason = Stop::Cancelled;
             return true;
         }
-        if (limits.maxTime.count() > 0 && std::chrono::steady_clock::now() - started > limits.maxTime) {
+        const auto elapsed = std::chrono::steady_clock::now() - started;
+        if (limits.maxTime.count() > 0 && elapsed > limits.maxTime) {
             stopReason = Stop::Budget;
             return true;
         }

@@ -19,7 +19,8 @@ struct SolverLimits {
     // The most the table of dead positions may take; it starts at 16 KiB and
     // doubles as it fills, holding the old half too while it moves to the
     // new, so at the moment of the last doubling the search takes one and a
-    // half times this. The search itself needs a few hundred kilobytes more.
+    // half times this. The search itself needs 16 KiB more per move of depth:
+    // up to about 2.5 MiB on the largest boards the play options make.
     std::size_t tableBytes = std::size_t{16} << 20;
 };
 

@@ -83,7 +83,8 @@ uint64_t SolverMoves::OrderOf(SolverPosition& board, const SolverMove& move,
     const uint64_t mixed = latest == earliest ? 0 : 1;
     return (static_cast<uint64_t>(latest) << 32) | (mixed << 31)
         | (static_cast<uint64_t>(std::clamp(leftOut, 0, 2 * MAX_ROWS)) << 24)
-        | (static_cast<uint64_t>(stuck) << 16) | static_cast<uint64_t>(2 * MAX_ROWS - move.count) << 8
+        | (static_cast<uint64_t>(stuck) << 16)
+        | (static_cast<uint64_t>(2 * MAX_ROWS - move.count) << 8)
         | (variation == 0 ? 0 : tieBreak);
 }
 
@@ -116,8 +117,9 @@ void SolverMoves::AddGuideMoves(const GuideRanks& ranks)
         const bool oneColour = std::all_of(move.ends.begin(), move.ends.begin() + move.count,
             [&](RowEnd end) { return position->ColourAt(end) == move.colour; });
         if (oneColour && move.count >= minRemove && move.count <= maxRemove) {
-            std::sort(move.ends.begin(), move.ends.begin() + move.count,
-                      [](RowEnd a, RowEnd b) { return a.row != b.row ? a.row < b.row : a.side < b.side; });
+            std::sort(move.ends.begin(), move.ends.begin() + move.count, [](RowEnd a, RowEnd b) {
+                return a.row != b.row ? a.row < b.row : a.side < b.side;
+            });
             guideMoves.push_back(move);
         }
         first = last;
