@@ -1,6 +1,4 @@
-// The main window from the keyboard: the arrows and Enter play the board from
-// any focused child, dialogs and menus keep their keys, the menu shortcuts,
-// and a whole puzzle solved without the mouse.
+// The main window from the keyboard: the board from any child, dialogs and menus, shortcuts, a whole puzzle.
 #include "app/game_main_window.h"
 #include "app/help_window.h"
 #include "app_test_support.h"

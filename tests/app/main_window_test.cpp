@@ -1,5 +1,4 @@
-// The main window as the player first meets it: size, bar, menu, layout, the
-// Space key, the focus and closing.
+// The main window as the player first meets it: size, bar, menu, layout, Space, focus and closing.
 #include "app/application.h"
 #include "app/game_main_window.h"
 #include "app_test_support.h"

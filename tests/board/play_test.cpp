@@ -1,5 +1,4 @@
-// Playing the board: selection rules and sounds, the 14 ticks of a move, the
-// shrinking and sliding frames, Undo, Solve and the sound switches.
+// Playing the board: selection rules and sounds, the ticks and frames of a move, Undo, Solve, sound switches.
 #include "board_fixture.h"
 
 #include "board/colour.h"
