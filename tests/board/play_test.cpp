@@ -317,7 +317,7 @@ TEST_F(Play, WhileSolvingClicksAreIgnoredSilently)
     EXPECT_TRUE(view->Selection().empty());
 }
 
-TEST_F(Play, ClearingTheBoardPlaysTheWinSoundWheneverCountersAreDrawn)
+TEST_F(Play, ClearingTheBoardPlaysTheWinSoundWheneverItIsRedrawn)
 {
     UseBoard({{0}, {0}}, 12, 2, 2, 2);
     Click(0, 0);
@@ -328,6 +328,12 @@ TEST_F(Play, ClearingTheBoardPlaysTheWinSoundWheneverCountersAreDrawn)
     view->Effects().ClearRequested();
     view->Redraw();
     EXPECT_EQ(Sounds(), (std::vector<int>{134}));
+    // Drawing the counters somewhere decides pixels only.
+    view->Effects().ClearRequested();
+    DibSurface elsewhere;
+    elsewhere.Create(700, 400);
+    EXPECT_FALSE(view->DrawColourCounters(elsewhere).IsEmpty());
+    EXPECT_TRUE(Sounds().empty());
 }
 
 TEST_F(Play, MusicSwapsInTheQuieterEffectsAndTheSwitchSilencesAll)
