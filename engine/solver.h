@@ -49,6 +49,9 @@ struct SolveResult {
 // start. cancel, when given, may be raised from another thread; the search
 // then ends within a few hundred positions. Deterministic: the same input
 // gives the same result and the same moves, unless the time budget ends it.
+// It reads only its arguments and touches nothing shared (not even the random
+// source), so a worker thread may run it on a copy of the board while the
+// game plays on.
 SolveResult Solve(const RowSet& rows, const PuzzleSettings& settings,
                   const SolverLimits& limits, const MoveList* guide = nullptr,
                   const std::atomic<bool>* cancel = nullptr);
