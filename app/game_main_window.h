@@ -133,8 +133,14 @@ public:
     const std::string stateFileName = "PREFS.SAV";
     WindowRect windowRect = DEFAULT_WINDOW_RECT;
 
-    // How the saved state was found at start-up.
+    // How the saved state was found at start-up, and the line for the player
+    // when it was not taken whole (empty when it was, or there was none).
     StateReadResult stateReadResult = StateReadResult::NotOpened;
+    std::string stateReadReport;
+    // Why the last save wrote nothing, for the player; empty after a save
+    // that worked.
+    std::string stateSaveReport;
+    bool StateSaved() const { return stateSaved; }
 
 private:
     void ReadState();
