@@ -37,16 +37,15 @@ std::vector<uint8_t> Bytes(const fs::path& path)
 // The saving child, started with its standard output on a pipe.
 class SaveLoop {
 public:
-    SaveLoop(const fs::path& path, int firstSeed, int secondSeed, int count)
+    SaveLoop(const fs::path& path, const fs::path& first, const fs::path& second, int count)
     {
         int pipeEnds[2];
         EXPECT_EQ(::pipe2(pipeEnds, O_CLOEXEC), 0);
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
-        const std::string args[] = {KOLUMO_SAVE_LOOP_PROGRAM, path.string(),
-                                    std::to_string(firstSeed), std::to_string(secondSeed),
-                                    std::to_string(count)};
+        const std::string args[] = {KOLUMO_SAVE_LOOP_PROGRAM, path.string(), first.string(),
+                                    second.string(), std::to_string(count)};
         std::vector<char*> argv;
         for (const std::string& arg : args) {
             argv.push_back(const_cast<char*>(arg.c_str()));
@@ -79,15 +78,17 @@ private:
     int ready = -1;
 };
 
-// The bytes the child writes for a seed, from one run of its own.
-std::vector<uint8_t> SavedBytes(const fs::path& folder, int seed)
+// A saved game: a wide board gives a long file, a small one a short file, so
+// that a torn file shows.
+std::vector<uint8_t> SavedGame(const fs::path& path, const PuzzleSettings& settings, uint32_t seed)
 {
-    const fs::path path = folder / ("seed-" + std::to_string(seed));
-    SaveLoop once(path, seed, seed, 1);
-    EXPECT_TRUE(once.WaitUntilSaving());
-    EXPECT_EQ(once.Wait(), 0);
-    auto bytes = Bytes(path);
-    fs::remove(path);
+    const Puzzle puzzle = engine_test::GeneratedPuzzle(settings, seed);
+    MainWindowRecord main;
+    main.blockColours.fill(seed);
+    const auto bytes = SerializeStateFile(main, MusicRecord{true, "seed " + std::to_string(seed)},
+                                          puzzle);
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
     return bytes;
 }
 
@@ -99,11 +100,17 @@ protected:
         fs::remove_all(folder);
         fs::create_directories(folder);
         path = folder / "PREFS.SAV";
-        first = SavedBytes(folder, 1);
-        second = SavedBytes(folder, 2);
-        ASSERT_NE(first.size(), second.size());
+        firstFile = folder.parent_path() / (folder.filename().string() + "-first");
+        secondFile = folder.parent_path() / (folder.filename().string() + "-second");
+        first = SavedGame(firstFile, {30, 10, 10, 2, 18}, 1);
+        second = SavedGame(secondFile, {6, 2, 2, 2, 2}, 2);
     }
-    void TearDown() override { fs::remove_all(folder); }
+    void TearDown() override
+    {
+        fs::remove_all(folder);
+        fs::remove(firstFile);
+        fs::remove(secondFile);
+    }
 
     // Only the file itself and temporary files that can never be taken for it.
     void ExpectOnlyTheFileAndTemporaries() const
@@ -125,6 +132,8 @@ protected:
 
     fs::path folder;
     fs::path path;
+    fs::path firstFile;
+    fs::path secondFile;
     std::vector<uint8_t> first;
     std::vector<uint8_t> second;
 };
@@ -141,7 +150,7 @@ TEST_F(StateFileCrash, KilledAtAnyMomentTheFileIsTheOldOrTheNewWhole)
     int foundFirst = 0;
     int foundSecond = 0;
     for (int kill = 0; kill < KILLS; ++kill) {
-        SaveLoop loop(path, 1, 2, 0);
+        SaveLoop loop(path, firstFile, secondFile, 0);
         ASSERT_TRUE(loop.WaitUntilSaving());
         ::usleep(moments() % LONGEST_KILL_DELAY_US);
         loop.Kill();
@@ -162,8 +171,8 @@ TEST_F(StateFileCrash, KilledAtAnyMomentTheFileIsTheOldOrTheNewWhole)
 TEST_F(StateFileCrash, TwoGamesSavingAtOnceBothSucceedAndLeaveOneFileWhole)
 {
     for (int round = 0; round < 10; ++round) {
-        SaveLoop one(path, 1, 1, 25);
-        SaveLoop other(path, 2, 2, 25);
+        SaveLoop one(path, firstFile, firstFile, 25);
+        SaveLoop other(path, secondFile, secondFile, 25);
         ASSERT_TRUE(one.WaitUntilSaving());
         ASSERT_TRUE(other.WaitUntilSaving());
         EXPECT_EQ(one.Wait(), 0);
