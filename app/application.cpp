@@ -5,6 +5,7 @@
 #include "app/termination_signals.h"
 #include "controls/dialog_colours.h"
 #include "engine/random.h"
+#include "kolumo_version.h"
 
 #include <QMessageBox>
 #include <QPalette>
@@ -26,7 +27,7 @@ void Report(const std::string& line)
 Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Kolumo"));
-    setApplicationVersion(QStringLiteral("1.1"));
+    setApplicationVersion(QStringLiteral(KOLUMO_VERSION));
 }
 
 Application::~Application()
