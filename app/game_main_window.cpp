@@ -104,7 +104,8 @@ void GameMainWindow::ReadState()
     MusicRecord musicRecord;
     musicPlayer.SerializeTo(musicRecord);
 
-    stateReadResult = LoadStateFile(stateFileName, mainRecord, musicRecord, puzzle);
+    stateReadResult = LoadStateFile(stateFileName, mainRecord, musicRecord, puzzle,
+                                    &stateReadReport);
 
     ApplyMainRecord(mainRecord);
     musicPlayer.SerializeFrom(musicRecord);
@@ -381,11 +382,17 @@ WindowRect GameMainWindow::OuterRect() const
 
 bool GameMainWindow::SaveState()
 {
+    stateSaved = true;
+    // A file start-up could not read is the player's, unseen by this run:
+    // it is left as it is rather than replaced with the defaults.
+    if (stateReadResult == StateReadResult::Unreadable) {
+        stateSaveReport = UnreadFileKeptReport(stateFileName);
+        return false;
+    }
     const MainWindowRecord mainRecord = MainRecord(OuterRect());
     MusicRecord musicRecord;
     musicPlayer.SerializeTo(musicRecord);
-    stateSaved = true;
-    return SaveStateFile(stateFileName, mainRecord, musicRecord, puzzle);
+    return SaveStateFile(stateFileName, mainRecord, musicRecord, puzzle, &stateSaveReport);
 }
 
 void GameMainWindow::closeEvent(QCloseEvent* event)

@@ -120,6 +120,12 @@ public:
     bool StartMaximized() const { return startMaximized; }
     // How the saved state was found at start.
     StateReadResult StateRead() const { return stateReadResult; }
+    // The line for the player about the file read at start (empty when it
+    // was taken whole, or there was none).
+    const std::string& StateReadReport() const { return stateReadReport; }
+    // Whether a close has saved, and why the last save wrote nothing.
+    bool StateSaved() const { return stateSaved; }
+    const std::string& StateSaveReport() const { return stateSaveReport; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -178,7 +184,13 @@ private:
     const std::string stateFileName = "PREFS.SAV";
     WindowRect windowRect = DEFAULT_WINDOW_RECT;
 
+    // How the saved state was found at start-up, and the line for the player
+    // when it was not taken whole (empty when it was, or there was none).
     StateReadResult stateReadResult = StateReadResult::NotOpened;
+    std::string stateReadReport;
+    // Why the last save wrote nothing, for the player; empty after a save
+    // that worked.
+    std::string stateSaveReport;
 
     std::array<QPushButton*, BAR_BUTTON_COUNT> barButtons{};
     MainWindowKeys* keys = nullptr;
