@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/music_player.h"
+#include "app/player_help.h"
 #include "app/window_geometry.h"
 #include "board/board_view.h"
 #include "engine/puzzle.h"
@@ -41,6 +42,10 @@ enum CommandId : int {
     ID_MENU_ABOUT = 32776,
     ID_MENU_ONLINE_MANUAL = 32777,
     ID_COMMIT = 32782,
+    ID_MENU_HINT = 32783,
+    ID_MENU_BACK_TO_SOLVABLE = 32784,
+    ID_MENU_REDO = 32785,
+    ID_MENU_WARN_OF_DEAD_ENDS = 32786,
 };
 
 class GameMainWindow : public QWidget {
@@ -68,6 +73,10 @@ public:
     void OnPlayOptions();
     void OnHelp();
     void OnAbout();
+    void OnHint();
+    void OnBackToSolvable();
+    void OnRedo();
+    void OnWarnOfDeadEnds();
 
     // Gives the keyboard focus to the invisible focusButton, so that no
     // visible button holds it after a command.
@@ -129,6 +138,9 @@ public:
     QPushButton quitButton;
 
     MusicPlayer musicPlayer;
+    // Hint, Back to a Solvable Position and the warnings; after the board
+    // view and the puzzle, which it uses.
+    PlayerHelp playerHelp;
 
     const std::string stateFileName = "PREFS.SAV";
     WindowRect windowRect = DEFAULT_WINDOW_RECT;

@@ -22,6 +22,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 class Puzzle;
 
@@ -100,6 +101,14 @@ public:
     // Takes back the last move, ending any animation at once; refused during
     // Solve or with nothing to undo.
     void UndoMove();
+    // Puts back the move Undo took back last, with a move's animation; an
+    // animation still running ends at once. Refused during Solve or with
+    // nothing to redo.
+    void RedoMove();
+    // The blocks become the selection as if the player had clicked them one
+    // by one, after the selection as it stood is dropped; in Idle outside
+    // Solve only.
+    void ChooseMove(const std::vector<BlockRef>& blocks);
     // Starts the Solve replay from the start of the puzzle, or stops it.
     void SetSolving(bool on);
     // The board changed wholesale: selection dropped, full redraw next tick.
@@ -172,6 +181,10 @@ public:
     // The keyboard cursor; hidden until the first arrow key.
     KeyCursor keyCursor;
 
+signals:
+    // A move's animation has ended and the board waits for the player.
+    void MoveSettled();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -225,6 +238,8 @@ private:
     void DrawCursorOutline();
 
     int boardTimerId = 0;
+    // Set when a move's slide ends, so that its Refresh tells MoveSettled.
+    bool moveEnding = false;
     // Plain (not anti-aliased) unselected blocks, and finished counter cells
     // stamped with their counts: a repaint of the same pixels is one copy.
     PictureCache plainBlocks;

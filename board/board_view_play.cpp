@@ -84,6 +84,38 @@ void BoardView::UndoMove()
     Redraw();
 }
 
+void BoardView::RedoMove()
+{
+    const MoveList blocks = puzzle ? puzzle->NextRedoBlocks() : MoveList();
+    if (solving || blocks.empty()) {
+        PlayEffect(SOUND_REFUSE);
+        return;
+    }
+    // The board is shown settled first, so the move's animation starts from
+    // the board it takes its blocks from.
+    if (phase != PHASE_IDLE || !selection.empty()) {
+        selection.clear();
+        phase = PHASE_IDLE;
+        Redraw();
+    }
+    // The same move again: ApplyMove takes it off the redo list.
+    selection = blocks;
+    StartMove();
+}
+
+void BoardView::ChooseMove(const std::vector<BlockRef>& blocks)
+{
+    if (phase != PHASE_IDLE || solving || !puzzle)
+        return;
+    while (!selection.empty()) {
+        const BlockRef dropped = selection.front();
+        selection.pop_front();
+        DrawBlockAt(dropped.index, dropped.row, false);
+    }
+    for (const BlockRef& block : blocks)
+        ChooseBlock(block);
+}
+
 void BoardView::SetSolving(bool on)
 {
     if (!on) {
@@ -129,6 +161,10 @@ void BoardView::Tick()
         selection.clear();
         Redraw();
         phase = PHASE_IDLE;
+        if (moveEnding) {
+            moveEnding = false;
+            emit MoveSettled();
+        }
         break;
     case PHASE_IDLE:
         if (solving)
@@ -180,8 +216,10 @@ void BoardView::SlidingStep()
     slideFraction += 0.15;
     const double t = slideFraction > 0.9999 ? 0.9999 : slideFraction;
     Invalidate(DrawBoard(composeSurface, t));
-    if (slideFraction > 1.05)
+    if (slideFraction > 1.05) {
         phase = PHASE_REFRESH;
+        moveEnding = true;
+    }
 }
 
 void BoardView::SolveStep()

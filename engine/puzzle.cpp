@@ -6,6 +6,18 @@
 #include "engine/generator.h"
 #include "engine/puzzle_view.h"
 
+namespace {
+
+// The same blocks, in whatever order they were chosen.
+bool SameBlocks(const MoveList& a, const MoveList& b)
+{
+    return a.size() == b.size()
+        && std::all_of(a.begin(), a.end(),
+                       [&b](const BlockRef& x) { return std::find(b.begin(), b.end(), x) != b.end(); });
+}
+
+} // namespace
+
 Puzzle::Puzzle()
 {
     settings.SetDefaults();
@@ -21,6 +33,10 @@ void Puzzle::ApplyMove(const MoveList& selection)
     if (selection.empty()) {
         return;
     }
+    if (!redoMoves.empty() && SameBlocks(redoMoves.back(), selection))
+        redoMoves.pop_back();
+    else
+        redoMoves.clear();
     CopyRows(previousRows, rows);
     history.push_back(MoveMarker());
     int32_t colour = 0;
@@ -46,12 +62,15 @@ bool Puzzle::Undo()
     }
     const int32_t colour = history.back().row;
     history.pop_back();
+    MoveList undone;
     while (!history.empty()) {
         const BlockRef entry = history.back();
         history.pop_back();
         if (entry.IsMoveMarker()) {
+            redoMoves.push_back(std::move(undone));
             return true;
         }
+        undone.push_front(entry);
         BlockRow& row = rows[entry.row];
         if (entry.index == 0) {
             row.insert(row.begin(), colour);
@@ -62,10 +81,16 @@ bool Puzzle::Undo()
     return true;
 }
 
+MoveList Puzzle::NextRedoBlocks() const
+{
+    return redoMoves.empty() ? MoveList() : redoMoves.back();
+}
+
 void Puzzle::Retry()
 {
     CopyRows(rows, initialRows);
     history.clear();
+    redoMoves.clear();
     if (boardView != nullptr) {
         boardView->ResetBoard();
     }
@@ -75,6 +100,7 @@ void Puzzle::NewGame()
 {
     Generate(rows, settings, solution);
     history.clear();
+    redoMoves.clear();
     CopyRows(initialRows, rows);
     if (boardView != nullptr) {
         boardView->ResetBoard();
