@@ -4,6 +4,7 @@
 
 #include "app/hint_settings.h"
 #include "board/board_view.h"
+#include "engine/move_rule.h"
 #include "engine/puzzle.h"
 
 #include <QApplication>
@@ -41,21 +42,6 @@ std::vector<BlockRef> FirstMove(const MoveList& moves)
             blocks.push_back(entry);
     }
     return blocks;
-}
-
-// Placeholder until the engine's rule is merged.
-bool AnyLegalMove(const RowSet& rows, const PuzzleSettings& settings)
-{
-    ColourCounters ends{};
-    for (int r = 0; r < settings.rowCount && r < MAX_ROWS; ++r) {
-        const BlockRow& row = rows[static_cast<size_t>(r)];
-        if (row.empty())
-            continue;
-        ++ends[static_cast<size_t>(row.front())];
-        if (row.size() > 1)
-            ++ends[static_cast<size_t>(row.back())];
-    }
-    return std::any_of(ends.begin(), ends.end(), [&](int32_t n) { return n >= settings.minRemove; });
 }
 
 } // namespace

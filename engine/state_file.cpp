@@ -126,6 +126,7 @@ bool ReadPuzzleRecord(ArchiveReader& in, Puzzle& puzzle)
     CopyRows(puzzle.previousRows, rows);
     CopyRows(puzzle.initialRows, rows);
     puzzle.history.clear();
+    puzzle.redoMoves.clear();
     if (puzzle.boardView != nullptr) {
         puzzle.boardView->ResetBoard();
     }

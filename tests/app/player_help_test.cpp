@@ -4,6 +4,7 @@
 #include "app/game_main_window.h"
 #include "app/hint_settings.h"
 #include "app_test_support.h"
+#include "engine/move_rule.h"
 #include "engine/puzzle.h"
 
 #include <QApplication>
@@ -21,13 +22,6 @@
 namespace {
 
 using Rows = std::vector<std::vector<int32_t>>;
-
-// TEMPORARY until the engine's rule is merged.
-bool IsLegalMove(const RowSet&, const PuzzleSettings& settings, const MoveList& selection)
-{
-    const auto n = static_cast<int>(selection.size());
-    return n >= settings.minRemove && n <= settings.maxRemove;
-}
 
 bool SameBoard(const RowSet& a, const RowSet& b, int rowCount)
 {
