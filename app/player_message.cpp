@@ -57,6 +57,7 @@ void PlayerMessage::Say(const QString& message)
     QAccessible::updateAccessibility(&named);
     QAccessibleEvent alert(this, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
+    emit Said(message);
 }
 
 void PlayerMessage::Dismiss()

@@ -20,6 +20,10 @@ public:
     // The text shown now, or an empty string.
     QString Shown() const { return isVisible() ? text() : QString(); }
 
+signals:
+    // Each message as it is shown, for whatever speaks it aloud.
+    void Said(const QString& text);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
