@@ -65,7 +65,7 @@ bool MovesClearBoard(const RowSet& start, const std::vector<Move>& moves,
         RemoveBlocks(rows, settings, move.blocks);
     }
     ColourCounters counters;
-    return CountBlocks(rows, MAX_ROWS, counters) == 0;
+    return CountBlocks(rows, settings.rowCount, counters) == 0;
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include "engine/row_set.h"
 
 // True when playing the entries of solution in order from start is a sequence
-// of legal moves, each of its entry's colour, that empties the board. A list
+// of legal moves, each of its entry's colour, that empties the rows in play. A list
 // that is not a sequence of solution entries is false.
 bool SolutionClearsBoard(const RowSet& start, const MoveList& solution,
                          const PuzzleSettings& settings);
