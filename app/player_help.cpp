@@ -6,12 +6,14 @@
 #include "board/board_view.h"
 #include "engine/move_rule.h"
 #include "engine/puzzle.h"
+#include "engine/solver.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
 
 #include <algorithm>
+#include <chrono>
 
 const QString PlayerHelp::DEAD_END_TEXT = QStringLiteral(
     "This board can no longer be cleared. Undo, or choose Back to a Solvable Position.");
@@ -48,7 +50,27 @@ std::vector<BlockRef> FirstMove(const MoveList& moves)
 
 SolverCall PlayerHelp::EngineSolver()
 {
-    return [](const SolverQuestion&, const std::atomic<bool>&) { return SolverAnswer{}; };
+    return [](const SolverQuestion& question, const std::atomic<bool>& cancel) {
+        SolverLimits limits;
+        limits.maxTime = std::chrono::milliseconds(SEARCH_BUDGET_MS);
+        const MoveList* guide = question.guide.empty() ? nullptr : &question.guide;
+        SolveResult result = Solve(question.rows, question.settings, limits, guide, &cancel);
+        SolverAnswer answer;
+        switch (result.outcome) {
+        case SolveResult::Outcome::Solved:
+            answer.verdict = SolverVerdict::Clearable;
+            answer.moves = std::move(result.moves);
+            break;
+        case SolveResult::Outcome::NoSolution:
+            answer.verdict = SolverVerdict::Dead;
+            break;
+        case SolveResult::Outcome::Unknown:
+        case SolveResult::Outcome::Cancelled:
+            answer.verdict = SolverVerdict::Unknown;
+            break;
+        }
+        return answer;
+    };
 }
 
 PlayerHelp::PlayerHelp(Puzzle& puzzle, BoardView& board, std::function<bool()> gameIronman,
