@@ -90,7 +90,7 @@ PlayerHelp::~PlayerHelp()
 
 void PlayerHelp::Hint()
 {
-    if (gameIronman() || board.solving) {
+    if (gameIronman() || board.Solving()) {
         board.PlayEffect(SOUND_REFUSE);
         return;
     }
@@ -99,7 +99,7 @@ void PlayerHelp::Hint()
 
 void PlayerHelp::BackToSolvablePosition()
 {
-    if (board.solving) {
+    if (board.Solving()) {
         board.PlayEffect(SOUND_REFUSE);
         return;
     }
@@ -142,7 +142,7 @@ void PlayerHelp::CommandDone()
 void PlayerHelp::MoveSettled()
 {
     CommandDone();
-    if (board.solving)
+    if (board.Solving())
         return;
     if (!hintedMove.empty() && BoardAsAsked()) {
         ShowHintedMove();
@@ -214,7 +214,7 @@ void PlayerHelp::HintAnswered(const SolverAnswer& answer)
         hintedMove = FirstMove(answer.moves);
         if (hintedMove.empty())
             board.PlayEffect(SOUND_REFUSE);
-        else if (board.phase == PHASE_IDLE)
+        else if (board.Phase() == PHASE_IDLE)
             ShowHintedMove();
         break;
     case SolverVerdict::Dead:

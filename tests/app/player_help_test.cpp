@@ -41,7 +41,7 @@ protected:
     BoardView& board() { return window->boardView; }
     Puzzle& puzzle() { return window->puzzle; }
     PlayerHelp& help() { return window->playerHelp; }
-    EffectPlayer& effects() { return board().effectPlayer; }
+    EffectPlayer& effects() { return board().Effects(); }
 
     std::string Shown() { return help().Message().Shown().toStdString(); }
 
@@ -123,7 +123,7 @@ TEST_F(PlayerHelpTest, HintAtTheStartSelectsALegalMoveAfterWhichTheBoardCanStill
 {
     window->OnCommand(ID_MENU_HINT);
     WaitForAnswers();
-    const MoveList hinted = board().selection;
+    const MoveList hinted = board().Selection();
     ASSERT_TRUE(IsLegalMove(puzzle().rows, puzzle().settings, hinted));
     EXPECT_EQ(effects().LastRequested(), SOUND_SELECT);
     EXPECT_EQ(Shown(), "");
@@ -140,12 +140,12 @@ TEST_F(PlayerHelpTest, HintOnADeadEndSelectsNothingAndSaysSoUntilTheNextClick)
 {
     UseBoard(ONE_MOVE_TO_NOWHERE, 6, 3, 3, 3);
     ClickBlocks(board(), {THE_THREE_ZEROS[0]});
-    ASSERT_EQ(board().selection.size(), 1U);
+    ASSERT_EQ(board().Selection().size(), 1U);
     effects().ClearRequested();
 
     window->OnCommand(ID_MENU_HINT);
     WaitForAnswers();
-    EXPECT_TRUE(board().selection.empty());
+    EXPECT_TRUE(board().Selection().empty());
     EXPECT_EQ(effects().Requested(), std::vector<int>{SOUND_REFUSE});
     EXPECT_EQ(Shown(), PlayerHelp::DEAD_END_TEXT.toStdString());
     EXPECT_TRUE(PlayerHelp::DEAD_END_TEXT.contains(QStringLiteral("Back to a Solvable Position")));
@@ -171,7 +171,7 @@ TEST_F(PlayerHelpTest, HintIsRefusedInIronmanGamesAndWhileSolveRuns)
         window->OnCommand(ID_MENU_HINT);
         EXPECT_FALSE(help().Worker().Busy()) << c.when;
         EXPECT_EQ(effects().Requested(), std::vector<int>{SOUND_REFUSE}) << c.when;
-        EXPECT_TRUE(board().selection.empty()) << c.when;
+        EXPECT_TRUE(board().Selection().empty()) << c.when;
     }
 }
 
@@ -226,7 +226,7 @@ TEST_F(PlayerHelpTest, RedoAfterUndoGivesBackTheBoardAfterTheMoveWithItsAnimatio
     for (size_t k = 1; k <= 2; ++k) {
         effects().ClearRequested();
         window->OnCommand(ID_MENU_REDO);
-        EXPECT_EQ(board().phase, PHASE_REMOVE_START);
+        EXPECT_EQ(board().Phase(), PHASE_REMOVE_START);
         board().Tick();
         EXPECT_EQ(effects().LastRequested(), window->music ? SOUND_REMOVE_QUIET : SOUND_REMOVE);
         TickUntilIdle(board());
@@ -359,8 +359,8 @@ TEST_F(PlayerHelpTest, ASearchInProgressNeverHoldsUpTheBoardsTicksNorTheClosing)
     }();
     ClickBlocks(board(), blocks);
     window->OnCommit();
-    ASSERT_EQ(board().phase, PHASE_REMOVE_START);
-    EXPECT_TRUE(QTest::qWaitFor([this] { return board().phase == PHASE_IDLE; }, 5000));
+    ASSERT_EQ(board().Phase(), PHASE_REMOVE_START);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return board().Phase() == PHASE_IDLE; }, 5000));
     EXPECT_FALSE(*release);
     EXPECT_EQ(MovesMade(puzzle()), 2);
 
