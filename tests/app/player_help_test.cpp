@@ -136,22 +136,60 @@ TEST_F(PlayerHelpTest, HintAtTheStartSelectsALegalMoveAfterWhichTheBoardCanStill
     EXPECT_EQ(after.verdict, SolverVerdict::Clearable);
 }
 
-TEST_F(PlayerHelpTest, HintOnADeadEndSelectsNothingAndSaysSoUntilTheNextClick)
+TEST_F(PlayerHelpTest, AHintThatCannotBeGivenSelectsNothingAndSaysWhyUntilTheNextClick)
 {
-    UseBoard(ONE_MOVE_TO_NOWHERE, 6, 3, 3, 3);
-    ClickBlocks(board(), {THE_THREE_ZEROS[0]});
-    ASSERT_EQ(board().Selection().size(), 1U);
-    effects().ClearRequested();
+    const struct {
+        const char* board;
+        bool stubUndecided;  // else the engine's own solver
+        std::vector<int> sounds;
+        QString said;
+    } cases[] = {
+        {"a dead end", false, {SOUND_REFUSE}, PlayerHelp::DEAD_END_TEXT},
+        {"a board the solver can't decide", true, {}, PlayerHelp::UNDECIDED_TEXT},
+    };
+    for (const auto& c : cases) {
+        UseBoard(ONE_MOVE_TO_NOWHERE, 6, 3, 3, 3);
+        help().Worker().SetCall(c.stubUndecided ? SolverCall([](const SolverQuestion&, const std::atomic<bool>&) {
+            return SolverAnswer{};
+        })
+                                                : PlayerHelp::EngineSolver());
+        ClickBlocks(board(), {THE_THREE_ZEROS[0]});
+        ASSERT_EQ(board().Selection().size(), 1U);
+        effects().ClearRequested();
 
-    window->OnCommand(ID_MENU_HINT);
-    WaitForAnswers();
-    EXPECT_TRUE(board().Selection().empty());
-    EXPECT_EQ(effects().Requested(), std::vector<int>{SOUND_REFUSE});
-    EXPECT_EQ(Shown(), PlayerHelp::DEAD_END_TEXT.toStdString());
+        window->OnCommand(ID_MENU_HINT);
+        WaitForAnswers();
+        EXPECT_EQ(board().Selection().empty(), !c.stubUndecided) << c.board;
+        EXPECT_EQ(effects().Requested(), c.sounds) << c.board;
+        EXPECT_EQ(Shown(), c.said.toStdString()) << c.board;
+
+        QTest::mouseClick(&board(), Qt::LeftButton, {}, QPoint(2, 2));
+        EXPECT_EQ(Shown(), "") << "gone at the player's next action";
+    }
     EXPECT_TRUE(PlayerHelp::DEAD_END_TEXT.contains(QStringLiteral("Back to a Solvable Position")));
+}
 
-    QTest::mouseClick(&board(), Qt::LeftButton, {}, QPoint(2, 2));
-    EXPECT_EQ(Shown(), "") << "gone at the player's next action";
+TEST_F(PlayerHelpTest, TheHKeyAsksForAHintAndCtrlYOrCtrlShiftZRedo)
+{
+    QApplication::setActiveWindow(window.get());
+    const auto type = [](int key, Qt::KeyboardModifiers modifiers) {
+        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
+    };
+    window->RestoreFocus();
+    type(Qt::Key_H, Qt::NoModifier);
+    WaitForAnswers();
+    EXPECT_FALSE(board().Selection().empty()) << "H gave no hint";
+
+    const std::vector<RowSet> boards = PlaySolution(1);
+    const std::pair<int, Qt::KeyboardModifiers> redoKeys[] = {
+        {Qt::Key_Y, Qt::ControlModifier}, {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier}};
+    for (const auto& [key, modifiers] : redoKeys) {
+        window->OnUndo();
+        ASSERT_EQ(puzzle().rows, boards[0]);
+        type(key, modifiers);
+        TickUntilIdle(board());
+        EXPECT_EQ(puzzle().rows, boards[1]);
+    }
 }
 
 TEST_F(PlayerHelpTest, HintIsRefusedInIronmanGamesAndWhileSolveRuns)
@@ -228,7 +266,7 @@ TEST_F(PlayerHelpTest, RedoAfterUndoGivesBackTheBoardAfterTheMoveWithItsAnimatio
         window->OnCommand(ID_MENU_REDO);
         EXPECT_EQ(board().Phase(), PHASE_REMOVE_START);
         board().Tick();
-        EXPECT_EQ(effects().LastRequested(), window->music ? SOUND_REMOVE_QUIET : SOUND_REMOVE);
+        EXPECT_EQ(effects().LastRequested(), *board().MusicSwitch() ? SOUND_REMOVE_QUIET : SOUND_REMOVE);
         TickUntilIdle(board());
         EXPECT_EQ(puzzle().rows, boards[k]);
     }
