@@ -192,6 +192,42 @@ TEST_F(PlayerHelpTest, TheHKeyAsksForAHintAndCtrlYOrCtrlShiftZRedo)
     }
 }
 
+TEST_F(PlayerHelpTest, AHintAnsweredAfterThePlayerActedIsDropped)
+{
+    auto release = std::make_shared<std::atomic<bool>>(false);
+    auto answered = std::make_shared<std::atomic<bool>>(false);
+    const MoveList firstMove = [this] {
+        MoveList group;
+        for (const BlockRef& entry : puzzle().solution) {
+            group.push_back(entry);
+            if (entry.IsMoveMarker())
+                break;
+        }
+        return group;
+    }();
+    help().Worker().SetCall([release, answered, firstMove](const SolverQuestion&, const std::atomic<bool>&) {
+        while (!*release)
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        *answered = true;
+        return SolverAnswer{SolverVerdict::Clearable, firstMove};
+    });
+    window->OnCommand(ID_MENU_HINT);
+    ASSERT_TRUE(help().Worker().Busy());
+
+    const BlockRef chosen = FirstSolutionMove(puzzle()).back();
+    const Rect cell = board().BlockRect(chosen.index, chosen.row,
+                                        static_cast<int32_t>(puzzle().rows[chosen.row].size()));
+    const qreal ratio = board().devicePixelRatioF();
+    QTest::mouseClick(&board(), Qt::LeftButton, {},
+                      QPoint(static_cast<int>((cell.left + cell.right) / 2 / ratio),
+                             static_cast<int>((cell.top + cell.bottom) / 2 / ratio)));
+    *release = true;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return answered->load(); }, 5000));
+    QTest::qWait(20);  // whatever the search posted has arrived
+    EXPECT_FALSE(help().Worker().Busy());
+    EXPECT_EQ(board().Selection(), MoveList{chosen}) << "the hint came over the player's own choice";
+}
+
 TEST_F(PlayerHelpTest, HintIsRefusedInIronmanGamesAndWhileSolveRuns)
 {
     const struct {
