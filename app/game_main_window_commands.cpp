@@ -1,5 +1,4 @@
-// The main window's command handlers: the game commands with the Ironman rule,
-// and the settings, help and about commands.
+// The main window's command handlers: game commands with the Ironman rule, settings, help and about.
 #include "game_main_window.h"
 
 #include "app/about_dialog.h"

@@ -18,7 +18,9 @@ struct PositionKey {
 
 class DeadPositionTable {
 public:
-    // Takes at most byteCap bytes (at least one bucket), whatever is stored.
+    // Starts small and doubles as it fills, up to byteCap bytes (at least one
+    // bucket), so a short search costs little memory and a long one never
+    // more than byteCap.
     explicit DeadPositionTable(std::size_t byteCap);
 
     bool Contains(const PositionKey& key) const;
@@ -41,8 +43,10 @@ private:
     static constexpr std::size_t BUCKET = 4;
 
     const Entry* Bucket(uint64_t hash) const;
+    void Grow();
 
     std::vector<Entry> entries;
     std::size_t bucketMask = 0;
+    std::size_t mostBuckets = 1;
     std::size_t used = 0;
 };

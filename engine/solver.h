@@ -16,9 +16,9 @@ struct SolverLimits {
     uint64_t maxNodes = 0;
     // Time before giving up, checked every few hundred positions; 0: no limit.
     std::chrono::milliseconds maxTime{0};
-    // The most the table of dead positions may take; the search itself needs
-    // a few kilobytes more.
-    std::size_t tableBytes = std::size_t{16} << 20;
+    // The most the table of dead positions may take; it starts at 16 KiB and
+    // grows as it fills. The search itself needs a few hundred kilobytes more.
+    std::size_t tableBytes = std::size_t{32} << 20;
 };
 
 struct SolveResult {
