@@ -118,6 +118,9 @@ public:
     const Puzzle& GamePuzzle() const { return puzzle; }
     BoardView& Board() { return boardView; }
     MusicPlayer& Music() { return musicPlayer; }
+    // Hint, Back to a Solvable Position and the warnings (the tests put a
+    // solver of their own in).
+    PlayerHelp& Help() { return playerHelp; }
     // The Ironman preference, and the rule of the game in play.
     bool Ironman() const { return ironman; }
     bool GameIronman() const { return gameIronman; }

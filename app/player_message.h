@@ -17,8 +17,9 @@ public:
     void Say(const QString& text);
     // Hides the message; nothing when none is shown.
     void Dismiss();
-    // The text shown now, or an empty string.
-    QString Shown() const { return isVisible() ? text() : QString(); }
+    // The text shown now (or that would be, were the board on screen), or
+    // an empty string.
+    QString Shown() const { return isHidden() ? QString() : text(); }
 
 signals:
     // Each message as it is shown, for whatever speaks it aloud.

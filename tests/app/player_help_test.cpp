@@ -38,9 +38,9 @@ protected:
         effects().ClearRequested();
     }
 
-    BoardView& board() { return window->boardView; }
-    Puzzle& puzzle() { return window->puzzle; }
-    PlayerHelp& help() { return window->playerHelp; }
+    BoardView& board() { return window->Board(); }
+    const Puzzle& puzzle() { return window->GamePuzzle(); }
+    PlayerHelp& help() { return window->Help(); }
     EffectPlayer& effects() { return board().Effects(); }
 
     std::string Shown() { return help().Message().Shown().toStdString(); }
@@ -50,23 +50,6 @@ protected:
     void WaitForAnswers()
     {
         ASSERT_TRUE(QTest::qWaitFor([this] { return !help().Worker().Busy(); }, 20000));
-    }
-
-    // A hand-made board in play, as if it were the start of a puzzle.
-    void UseBoard(const Rows& rows, int rowWidth, int colours, int minRemove, int maxRemove)
-    {
-        PuzzleSettings& s = puzzle().settings;
-        s = PuzzleSettings{rowWidth, static_cast<int32_t>(rows.size()), colours, minRemove, maxRemove};
-        for (BlockRow& row : puzzle().rows)
-            row.clear();
-        for (size_t r = 0; r < rows.size(); ++r)
-            puzzle().rows[r] = rows[r];
-        puzzle().solution.clear();
-        puzzle().initialRows = puzzle().rows;
-        puzzle().Retry();
-        board().Layout();
-        TickUntilIdle(board());
-        effects().ClearRequested();
     }
 
     // Chooses blocks and commits them as the player does; the animation runs out.
@@ -114,6 +97,54 @@ protected:
     std::unique_ptr<GameMainWindow> window;
 };
 
+// A hand-made board with its own help, outside any window: the commands are
+// called as the main window calls them.
+class HandBoardHelpTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        puzzle.boardView = &board;
+        board.SetPuzzle(&puzzle);
+        QObject::connect(&board, &BoardView::MoveSettled, &help, &PlayerHelp::MoveSettled);
+    }
+    void TearDown() override { puzzle.boardView = nullptr; }
+
+    void UseBoard(const Rows& rows, int rowWidth, int colours, int minRemove, int maxRemove)
+    {
+        puzzle.settings = PuzzleSettings{rowWidth, static_cast<int32_t>(rows.size()), colours, minRemove,
+                                         maxRemove};
+        for (BlockRow& row : puzzle.rows)
+            row.clear();
+        for (size_t r = 0; r < rows.size(); ++r)
+            puzzle.rows[r] = rows[r];
+        puzzle.solution.clear();
+        puzzle.initialRows = puzzle.rows;
+        puzzle.Retry();
+        board.SizeChanged(700, 400);
+        TickUntilIdle(board);
+        board.Effects().ClearRequested();
+    }
+
+    void Move(const std::vector<BlockRef>& blocks)
+    {
+        ClickBlocks(board, blocks);
+        board.CommitSelection();
+        TickUntilIdle(board);
+    }
+
+    std::string Shown() { return help.Message().Shown().toStdString(); }
+
+    void WaitForAnswers()
+    {
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !help.Worker().Busy(); }, 20000));
+    }
+
+    ScratchDirectory scratch;
+    Puzzle puzzle;
+    BoardView board;
+    PlayerHelp help{puzzle, board, [] { return false; }, HINT_SETTINGS_FILE};
+};
+
 // A board whose only move, the three 0s, leaves two 1s and two 2s: it has a
 // move but cannot be cleared, and after that move no move is left.
 const Rows ONE_MOVE_TO_NOWHERE = {{0, 1, 1, 0}, {0, 2, 2}};
@@ -136,7 +167,7 @@ TEST_F(PlayerHelpTest, HintAtTheStartSelectsALegalMoveAfterWhichTheBoardCanStill
     EXPECT_EQ(after.verdict, SolverVerdict::Clearable);
 }
 
-TEST_F(PlayerHelpTest, AHintThatCannotBeGivenSelectsNothingAndSaysWhyUntilTheNextClick)
+TEST_F(HandBoardHelpTest, AHintThatCannotBeGivenSelectsNothingAndSaysWhyUntilTheNextClick)
 {
     const struct {
         const char* board;
@@ -147,23 +178,26 @@ TEST_F(PlayerHelpTest, AHintThatCannotBeGivenSelectsNothingAndSaysWhyUntilTheNex
         {"a dead end", false, {SOUND_REFUSE}, PlayerHelp::DEAD_END_TEXT},
         {"a board the solver can't decide", true, {}, PlayerHelp::UNDECIDED_TEXT},
     };
+    board.resize(700, 400);
+    board.show();
     for (const auto& c : cases) {
         UseBoard(ONE_MOVE_TO_NOWHERE, 6, 3, 3, 3);
-        help().Worker().SetCall(c.stubUndecided ? SolverCall([](const SolverQuestion&, const std::atomic<bool>&) {
+        help.Worker().SetCall(c.stubUndecided ? SolverCall([](const SolverQuestion&, const std::atomic<bool>&) {
             return SolverAnswer{};
         })
-                                                : PlayerHelp::EngineSolver());
-        ClickBlocks(board(), {THE_THREE_ZEROS[0]});
-        ASSERT_EQ(board().Selection().size(), 1U);
-        effects().ClearRequested();
+                                              : PlayerHelp::EngineSolver());
+        ClickBlocks(board, {THE_THREE_ZEROS[0]});
+        ASSERT_EQ(board.Selection().size(), 1U);
+        board.Effects().ClearRequested();
 
-        window->OnCommand(ID_MENU_HINT);
+        help.PlayerActed();
+        help.Hint();
         WaitForAnswers();
-        EXPECT_EQ(board().Selection().empty(), !c.stubUndecided) << c.board;
-        EXPECT_EQ(effects().Requested(), c.sounds) << c.board;
+        EXPECT_EQ(board.Selection().empty(), !c.stubUndecided) << c.board;
+        EXPECT_EQ(board.Effects().Requested(), c.sounds) << c.board;
         EXPECT_EQ(Shown(), c.said.toStdString()) << c.board;
 
-        QTest::mouseClick(&board(), Qt::LeftButton, {}, QPoint(2, 2));
+        QTest::mouseClick(&board, Qt::LeftButton, {}, QPoint(2, 2));
         EXPECT_EQ(Shown(), "") << "gone at the player's next action";
     }
     EXPECT_TRUE(PlayerHelp::DEAD_END_TEXT.contains(QStringLiteral("Back to a Solvable Position")));
@@ -236,7 +270,7 @@ TEST_F(PlayerHelpTest, HintIsRefusedInIronmanGamesAndWhileSolveRuns)
         bool solving;
     } cases[] = {{"Ironman game", true, false}, {"Solve running", false, true}};
     for (const auto& c : cases) {
-        window->ironman = c.ironman;
+        ChooseIronman(*window, c.ironman);
         window->OnNewGame();
         TickUntilIdle(board());
         if (c.solving)
@@ -311,7 +345,7 @@ TEST_F(PlayerHelpTest, RedoAfterUndoGivesBackTheBoardAfterTheMoveWithItsAnimatio
     EXPECT_EQ(effects().Requested(), std::vector<int>{SOUND_REFUSE}) << "nothing left to redo";
 }
 
-TEST_F(PlayerHelpTest, ANewMoveRetryNewGameAndSolveEmptyTheRedoList)
+TEST_F(HandBoardHelpTest, ANewMoveRetryNewGameAndSolveEmptyTheRedoList)
 {
     // Three moves of colour 1 here: {A right, B left}, {A right, B right},
     // {B left, B right}.
@@ -322,40 +356,41 @@ TEST_F(PlayerHelpTest, ANewMoveRetryNewGameAndSolveEmptyTheRedoList)
         std::function<void()> run;
     } cases[] = {
         {"another move", [this] { Move({{0, 1}, {3, 1}}); }},
-        {"Retry", [this] { window->OnRetry(); }},
-        {"New Game", [this] { window->OnNewGame(); }},
-        {"Solve", [this] { window->OnSolve(); window->OnSolve(); }},
+        {"Retry", [this] { puzzle.Retry(); }},
+        {"New Game", [this] { puzzle.NewGame(); }},
+        {"Solve", [this] { board.SetSolving(true); board.SetSolving(false); }},
     };
     for (const auto& c : cases) {
         UseBoard(board2, 6, 2, 2, 2);
         Move(undone);
-        window->OnUndo();
-        ASSERT_FALSE(puzzle().NextRedoBlocks().empty());
+        board.UndoMove();
+        ASSERT_FALSE(puzzle.NextRedoBlocks().empty());
         c.run();
-        EXPECT_TRUE(puzzle().NextRedoBlocks().empty()) << c.action;
-        effects().ClearRequested();
-        window->OnCommand(ID_MENU_REDO);
-        EXPECT_EQ(effects().Requested(), std::vector<int>{SOUND_REFUSE}) << c.action;
+        EXPECT_TRUE(puzzle.NextRedoBlocks().empty()) << c.action;
+        TickUntilIdle(board);
+        board.Effects().ClearRequested();
+        board.RedoMove();
+        EXPECT_EQ(board.Effects().Requested(), std::vector<int>{SOUND_REFUSE}) << c.action;
     }
     // The same move made again by hand is the redo itself: the list keeps the rest.
     UseBoard(board2, 6, 2, 2, 2);
     Move(undone);
     Move({{2, 0}, {2, 1}});
-    window->OnUndo();
-    window->OnUndo();
+    board.UndoMove();
+    board.UndoMove();
     Move({undone[1], undone[0]});
-    EXPECT_FALSE(puzzle().NextRedoBlocks().empty());
+    EXPECT_FALSE(puzzle.NextRedoBlocks().empty());
 }
 
-TEST_F(PlayerHelpTest, NoMoveLeftIsSaidWhenTheMovesAnimationEnds)
+TEST_F(HandBoardHelpTest, NoMoveLeftIsSaidWhenTheMovesAnimationEnds)
 {
     UseBoard(ONE_MOVE_TO_NOWHERE, 6, 3, 3, 3);
-    ClickBlocks(board(), THE_THREE_ZEROS);
-    window->OnCommit();
-    board().Tick();
+    ClickBlocks(board, THE_THREE_ZEROS);
+    board.CommitSelection();
+    board.Tick();
     EXPECT_EQ(Shown(), "") << "not while the blocks still move";
-    TickUntilIdle(board());
-    const QString said = help().Message().Shown();
+    TickUntilIdle(board);
+    const QString said = help.Message().Shown();
     EXPECT_EQ(said.toStdString(), PlayerHelp::NO_MOVE_LEFT_TEXT.toStdString());
     for (const char* way : {"Undo", "Retry", "Back to a Solvable Position"})
         EXPECT_TRUE(said.contains(QString::fromLatin1(way))) << way;
