@@ -2,6 +2,7 @@
 #include "game_main_window.h"
 
 #include "app/audio_messages.h"
+#include "app/hint_settings.h"
 #include "app/main_window_keys.h"
 #include "app/x11_size_hints.h"
 #include "board/audio_device.h"
@@ -66,7 +67,8 @@ GameMainWindow::GameMainWindow()
     : menuBar(this), client(this), boardView(&client), focusButton(&client),
       newButton(&client), retryButton(&client), prefsButton(&client), optionsButton(&client),
       solveButton(&client), undoButton(&client), helpButton(&client), aboutButton(&client),
-      quitButton(&client)
+      quitButton(&client),
+      playerHelp(puzzle, boardView, [this] { return gameIronman; }, HINT_SETTINGS_FILE)
 {
     ReadState();
     CheckWindowRectAtStart();
@@ -144,6 +146,7 @@ void GameMainWindow::CreateWindowParts()
     CreateButtons();
 
     puzzle.boardView = &boardView;
+    connect(&boardView, &BoardView::MoveSettled, &playerHelp, &PlayerHelp::MoveSettled);
     boardView.SetPuzzle(&puzzle);
     boardView.SetMusicSwitch(&music);
     boardView.setGeometry(0, 0, 16, 16);
@@ -205,9 +208,15 @@ void GameMainWindow::CreateMenu()
     };
     // The eight trailing spaces widen the menu bar's entries.
     addMenu("File        ", {{"New Game", ID_MENU_NEW_GAME}, {"Retry", ID_MENU_RETRY},
-                             {"Exit", ID_MENU_EXIT}});
+                             {"Hint", ID_MENU_HINT},
+                             {"Back to a Solvable Position", ID_MENU_BACK_TO_SOLVABLE},
+                             {"Redo", ID_MENU_REDO}, {"Exit", ID_MENU_EXIT}});
     addMenu("Prefs        ", {{"Graphics / Sound", ID_MENU_GRAPHICS_SOUND},
-                              {"Play Options", ID_MENU_PLAY_OPTIONS}});
+                              {"Play Options", ID_MENU_PLAY_OPTIONS},
+                              {"Warn of Dead Ends", ID_MENU_WARN_OF_DEAD_ENDS}});
+    QAction* warn = MenuAction(ID_MENU_WARN_OF_DEAD_ENDS);
+    warn->setCheckable(true);
+    warn->setChecked(playerHelp.WarnOfDeadEnds());
     addMenu("Help        ", {{"About Kolumo", ID_MENU_ABOUT},
                              {"Online Manual", ID_MENU_ONLINE_MANUAL}});
 }
@@ -220,6 +229,9 @@ void GameMainWindow::CreateShortcuts()
     MenuAction(ID_MENU_RETRY)->setShortcut(QKeySequence(Qt::Key_F5));
     MenuAction(ID_MENU_EXIT)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     MenuAction(ID_MENU_ONLINE_MANUAL)->setShortcut(QKeySequence(Qt::Key_F1));
+    MenuAction(ID_MENU_HINT)->setShortcut(QKeySequence(Qt::Key_H));
+    MenuAction(ID_MENU_REDO)->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     // Undo and Solve have no menu items: their shortcuts belong to the window,
     // so a player without a mouse still reaches every button's command.
     undoShortcut = AddWindowShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), ID_UNDO);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/music_player.h"
+#include "app/player_help.h"
 #include "app/window_geometry.h"
 #include "board/board_view.h"
 #include "engine/puzzle.h"
@@ -39,6 +40,10 @@ enum CommandId : int {
     ID_MENU_ABOUT = 32776,
     ID_MENU_ONLINE_MANUAL = 32777,
     ID_COMMIT = 32782,
+    ID_MENU_HINT = 32783,
+    ID_MENU_BACK_TO_SOLVABLE = 32784,
+    ID_MENU_REDO = 32785,
+    ID_MENU_WARN_OF_DEAD_ENDS = 32786,
 };
 
 class GameMainWindow : public QWidget {
@@ -70,6 +75,10 @@ public:
     // Help and about.
     void OnHelp();
     void OnAbout();
+    void OnHint();
+    void OnBackToSolvable();
+    void OnRedo();
+    void OnWarnOfDeadEnds();
 
     // Gives the keyboard focus to the invisible focusButton, so that no
     // visible button holds it after a command.
@@ -109,6 +118,9 @@ public:
     const Puzzle& GamePuzzle() const { return puzzle; }
     BoardView& Board() { return boardView; }
     MusicPlayer& Music() { return musicPlayer; }
+    // Hint, Back to a Solvable Position and the warnings (the tests put a
+    // solver of their own in).
+    PlayerHelp& Help() { return playerHelp; }
     // The Ironman preference, and the rule of the game in play.
     bool Ironman() const { return ironman; }
     bool GameIronman() const { return gameIronman; }
@@ -180,6 +192,9 @@ private:
     QPushButton quitButton;
 
     MusicPlayer musicPlayer;
+    // Hint, Back to a Solvable Position and the warnings; after the board
+    // view and the puzzle, which it uses.
+    PlayerHelp playerHelp;
 
     const std::string stateFileName = "PREFS.SAV";
     WindowRect windowRect = DEFAULT_WINDOW_RECT;

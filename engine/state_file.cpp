@@ -142,6 +142,7 @@ const char* ReadPuzzleRecord(ArchiveReader& in, Puzzle& puzzle)
     CopyRows(puzzle.previousRows, rows);
     CopyRows(puzzle.initialRows, rows);
     puzzle.history.clear();
+    puzzle.redoMoves.clear();
     if (puzzle.boardView != nullptr) {
         puzzle.boardView->ResetBoard();
     }

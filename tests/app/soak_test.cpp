@@ -149,6 +149,9 @@ TEST(Soak, ThousandsOfRandomActionsKeepTheGameWhole)
             QApplication::processEvents();
         } else if (action < 92) {
             QTest::mouseClick(&window->BarButton(below(2) == 0 ? 5 : 1), Qt::LeftButton);
+        } else if (action < 96) {
+            // Redo after Undo, after moves, mid-animation: whatever came before.
+            window->OnCommand(ID_MENU_REDO);
         } else {
             window->Music().OnTick();
         }
