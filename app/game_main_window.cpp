@@ -389,7 +389,14 @@ void GameMainWindow::RestoreFocus()
 
 WindowRect GameMainWindow::OuterRect() const
 {
-    return RectOf(frameGeometry());
+    const WindowRect rect = RectOf(frameGeometry());
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return rect;
+    // A Wayland client is never told where its window stands, so the place
+    // it was started at is kept: a later start under X11 opens it there, not
+    // with its title bar above the top of the screen.
+    return {windowRect.left, windowRect.top, windowRect.left + (rect.right - rect.left),
+            windowRect.top + (rect.bottom - rect.top)};
 }
 
 bool GameMainWindow::SaveState()

@@ -85,7 +85,8 @@ public:
     void RestoreFocus();
     // Places the board view and the bar for the current client area.
     void LayoutChildren();
-    // The outer rectangle at this moment (the maximised one when maximised).
+    // The outer rectangle at this moment (the maximised one when maximised;
+    // under Wayland, which hides it, the position stays the one started at).
     WindowRect OuterRect() const;
     // Writes all three records to stateFileName; false when it could not.
     bool SaveState();
