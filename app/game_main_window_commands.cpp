@@ -11,6 +11,7 @@
 
 void GameMainWindow::OnCommand(int id)
 {
+    playerHelp.PlayerActed();
     switch (id) {
     case ID_NEW:
     case ID_MENU_NEW_GAME:
@@ -49,9 +50,22 @@ void GameMainWindow::OnCommand(int id)
     case ID_MENU_ABOUT:
         OnAbout();
         break;
+    case ID_MENU_HINT:
+        OnHint();
+        break;
+    case ID_MENU_BACK_TO_SOLVABLE:
+        OnBackToSolvable();
+        break;
+    case ID_MENU_REDO:
+        OnRedo();
+        break;
+    case ID_MENU_WARN_OF_DEAD_ENDS:
+        OnWarnOfDeadEnds();
+        break;
     default:
         break;
     }
+    playerHelp.CommandDone();
 }
 
 void GameMainWindow::SetSolveCaption()
@@ -165,5 +179,30 @@ void GameMainWindow::OnAbout()
         AboutDialog dialog(this);
         dialog.exec();
     }
+    RestoreFocus();
+}
+
+void GameMainWindow::OnHint()
+{
+    playerHelp.Hint();
+    RestoreFocus();
+}
+
+void GameMainWindow::OnBackToSolvable()
+{
+    playerHelp.BackToSolvablePosition();
+    RestoreFocus();
+}
+
+void GameMainWindow::OnRedo()
+{
+    boardView.RedoMove();
+    RestoreFocus();
+}
+
+void GameMainWindow::OnWarnOfDeadEnds()
+{
+    const QAction* item = MenuAction(ID_MENU_WARN_OF_DEAD_ENDS);
+    playerHelp.SetWarnOfDeadEnds(item->isChecked());
     RestoreFocus();
 }
