@@ -14,9 +14,8 @@ install(FILES ${PROJECT_SOURCE_DIR}/dist/kolumo.6 DESTINATION ${CMAKE_INSTALL_MA
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kolumo)
 
 # The hicolor icon set, made by the icon generator into the build tree.
-if(DEFINED KOLUMO_HICOLOR_DIR)
-  install(DIRECTORY ${KOLUMO_HICOLOR_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
-endif()
+install(DIRECTORY $<TARGET_PROPERTY:kolumo_resources,KOLUMO_HICOLOR_DIR>/
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 
 set(CPACK_PACKAGE_NAME kolumo)
 set(CPACK_PACKAGE_VENDOR "The Kolumo developers")
