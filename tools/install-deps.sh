@@ -19,8 +19,10 @@ packages=(
   clang libclang-rt-dev
   # running the game headless and looking at it
   xvfb xauth
-  # validating the desktop entry and metainfo, building the Debian package
-  desktop-file-utils appstream dpkg-dev file
+  # the native Wayland client: Qt's plugin, and weston's headless compositor to test it
+  qt6-wayland weston
+  # validating the desktop entry and metainfo, building and checking the Debian package
+  desktop-file-utils appstream dpkg-dev file lintian
 )
 
 missing=()
