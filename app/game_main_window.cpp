@@ -2,6 +2,7 @@
 #include "game_main_window.h"
 
 #include "app/audio_messages.h"
+#include "app/hint_settings.h"
 #include "app/main_window_keys.h"
 #include "app/x11_size_hints.h"
 #include "board/audio_device.h"
@@ -20,13 +21,13 @@
 
 namespace {
 
-struct BarButtonSpec {
+struct BarEntry {
     const char* caption;
     int id;
 };
 
 // The bar from left to right.
-constexpr std::array<BarButtonSpec, BAR_BUTTON_COUNT> BAR_BUTTONS{{
+constexpr std::array<BarEntry, BAR_BUTTON_COUNT> BAR_BUTTONS{{
     {"New", ID_NEW},
     {"Retry", ID_RETRY},
     {"Prefs", ID_PREFS},
@@ -50,12 +51,12 @@ WindowRect RectOf(const QRect& rect)
     return {rect.x(), rect.y(), rect.x() + rect.width(), rect.y() + rect.height()};
 }
 
-std::vector<ScreenArea> ScreenAreas()
+std::vector<WindowRect> ScreenAreas()
 {
-    std::vector<ScreenArea> areas;
+    std::vector<WindowRect> areas;
     for (const QScreen* screen : QGuiApplication::screens()) {
         const QRect g = screen->geometry();
-        areas.push_back({g.x(), g.y(), g.width(), g.height()});
+        areas.push_back(RectOf(g));
     }
     return areas;
 }
@@ -66,7 +67,8 @@ GameMainWindow::GameMainWindow()
     : menuBar(this), client(this), boardView(&client), focusButton(&client),
       newButton(&client), retryButton(&client), prefsButton(&client), optionsButton(&client),
       solveButton(&client), undoButton(&client), helpButton(&client), aboutButton(&client),
-      quitButton(&client)
+      quitButton(&client),
+      playerHelp(puzzle, boardView, [this] { return gameIronman; }, HINT_SETTINGS_FILE)
 {
     ReadState();
     CheckWindowRectAtStart();
@@ -87,10 +89,11 @@ MainWindowRecord GameMainWindow::MainRecord(const WindowRect& rect) const
 {
     MainWindowRecord record;
     record.windowRect = rect;
-    record.soundEffects = boardView.soundEffects;
-    record.blockColours = boardView.blockColours;
+    const BoardPreferences board = boardView.Preferences();
+    record.soundEffects = board.soundEffects;
+    record.blockColours = board.colours;
     record.ironman = ironman;
-    record.antiAliasing = boardView.antiAliasing;
+    record.antiAliasing = board.antiAliasing;
     record.settings = puzzle.settings;
     return record;
 }
@@ -103,15 +106,19 @@ void GameMainWindow::ReadState()
     MusicRecord musicRecord;
     musicPlayer.SerializeTo(musicRecord);
 
-    stateReadResult = LoadStateFile(stateFileName, mainRecord, musicRecord, puzzle);
+    stateReadResult = LoadStateFile(stateFileName, mainRecord, musicRecord, puzzle,
+                                    &stateReadReport);
 
-    windowRect = mainRecord.windowRect;
-    boardView.soundEffects = mainRecord.soundEffects;
-    boardView.blockColours = mainRecord.blockColours;
-    ironman = mainRecord.ironman;
-    boardView.antiAliasing = mainRecord.antiAliasing;
+    ApplyMainRecord(mainRecord);
     musicPlayer.SerializeFrom(musicRecord);
     music = musicPlayer.music;
+}
+
+void GameMainWindow::ApplyMainRecord(const MainWindowRecord& record)
+{
+    windowRect = record.windowRect;
+    boardView.ApplyPreferences({record.blockColours, record.antiAliasing, record.soundEffects});
+    ironman = record.ironman;
 }
 
 void GameMainWindow::CheckWindowRectAtStart()
@@ -139,8 +146,9 @@ void GameMainWindow::CreateWindowParts()
     CreateButtons();
 
     puzzle.boardView = &boardView;
-    boardView.puzzle = &puzzle;
-    boardView.music = &music;
+    connect(&boardView, &BoardView::MoveSettled, &playerHelp, &PlayerHelp::MoveSettled);
+    boardView.SetPuzzle(&puzzle);
+    boardView.SetMusicSwitch(&music);
     boardView.setGeometry(0, 0, 16, 16);
     boardView.hide();
 
@@ -200,9 +208,15 @@ void GameMainWindow::CreateMenu()
     };
     // The eight trailing spaces widen the menu bar's entries.
     addMenu("File        ", {{"New Game", ID_MENU_NEW_GAME}, {"Retry", ID_MENU_RETRY},
-                             {"Exit", ID_MENU_EXIT}});
+                             {"Hint", ID_MENU_HINT},
+                             {"Back to a Solvable Position", ID_MENU_BACK_TO_SOLVABLE},
+                             {"Redo", ID_MENU_REDO}, {"Exit", ID_MENU_EXIT}});
     addMenu("Prefs        ", {{"Graphics / Sound", ID_MENU_GRAPHICS_SOUND},
-                              {"Play Options", ID_MENU_PLAY_OPTIONS}});
+                              {"Play Options", ID_MENU_PLAY_OPTIONS},
+                              {"Warn of Dead Ends", ID_MENU_WARN_OF_DEAD_ENDS}});
+    QAction* warn = MenuAction(ID_MENU_WARN_OF_DEAD_ENDS);
+    warn->setCheckable(true);
+    warn->setChecked(playerHelp.WarnOfDeadEnds());
     addMenu("Help        ", {{"About Kolumo", ID_MENU_ABOUT},
                              {"Online Manual", ID_MENU_ONLINE_MANUAL}});
 }
@@ -215,6 +229,9 @@ void GameMainWindow::CreateShortcuts()
     MenuAction(ID_MENU_RETRY)->setShortcut(QKeySequence(Qt::Key_F5));
     MenuAction(ID_MENU_EXIT)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     MenuAction(ID_MENU_ONLINE_MANUAL)->setShortcut(QKeySequence(Qt::Key_F1));
+    MenuAction(ID_MENU_HINT)->setShortcut(QKeySequence(Qt::Key_H));
+    MenuAction(ID_MENU_REDO)->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     // Undo and Solve have no menu items: their shortcuts belong to the window,
     // so a player without a mouse still reaches every button's command.
     undoShortcut = AddWindowShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), ID_UNDO);
@@ -247,6 +264,15 @@ QAction* GameMainWindow::MenuAction(int id) const
 QPushButton& GameMainWindow::BarButton(int position)
 {
     return *barButtons.at(static_cast<size_t>(position));
+}
+
+QPushButton& GameMainWindow::CommandButton(int id)
+{
+    for (size_t k = 0; k < BAR_BUTTONS.size(); ++k) {
+        if (BAR_BUTTONS[k].id == id)
+            return *barButtons[k];
+    }
+    return focusButton;
 }
 
 void GameMainWindow::ApplyWindowRect()
@@ -346,8 +372,8 @@ void GameMainWindow::resizeEvent(QResizeEvent* event)
 void GameMainWindow::LayoutChildren()
 {
     const ChildPlacement placement = PlaceChildren(client.width(), client.height());
-    const auto place = [](QWidget& widget, const PixelRect& rect) {
-        widget.setGeometry(rect.x, rect.y, rect.width, rect.height);
+    const auto place = [](QWidget& widget, const Rect& rect) {
+        widget.setGeometry(rect.left, rect.top, rect.Width(), rect.Height());
         widget.show();
     };
     place(boardView, placement.boardView);
@@ -363,16 +389,29 @@ void GameMainWindow::RestoreFocus()
 
 WindowRect GameMainWindow::OuterRect() const
 {
-    return RectOf(frameGeometry());
+    const WindowRect rect = RectOf(frameGeometry());
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return rect;
+    // A Wayland client is never told where its window stands, so the place
+    // it was started at is kept: a later start under X11 opens it there, not
+    // with its title bar above the top of the screen.
+    return {windowRect.left, windowRect.top, windowRect.left + (rect.right - rect.left),
+            windowRect.top + (rect.bottom - rect.top)};
 }
 
 bool GameMainWindow::SaveState()
 {
+    stateSaved = true;
+    // A file start-up could not read is the player's, unseen by this run:
+    // it is left as it is rather than replaced with the defaults.
+    if (stateReadResult == StateReadResult::Unreadable) {
+        stateSaveReport = UnreadFileKeptReport(stateFileName);
+        return false;
+    }
     const MainWindowRecord mainRecord = MainRecord(OuterRect());
     MusicRecord musicRecord;
     musicPlayer.SerializeTo(musicRecord);
-    stateSaved = true;
-    return SaveStateFile(stateFileName, mainRecord, musicRecord, puzzle);
+    return SaveStateFile(stateFileName, mainRecord, musicRecord, puzzle, &stateSaveReport);
 }
 
 void GameMainWindow::closeEvent(QCloseEvent* event)

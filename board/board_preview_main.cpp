@@ -1,4 +1,4 @@
-// Development preview: a board in a window, playable, at a chosen size.
+// Development preview: a playable board in a window at a chosen size, or its picture saved to a file.
 // Usage: kolumo_board_preview [width height [aa 0|1 [shot.png [moves]]]]
 #include "board/board_view.h"
 #include "engine/puzzle.h"
@@ -16,13 +16,16 @@ int main(int argc, char** argv)
     SeedRandom(argc > 6 ? static_cast<uint32_t>(std::atoi(argv[6])) : static_cast<uint32_t>(std::time(nullptr)));
     Puzzle puzzle;
     BoardView view;
-    view.puzzle = &puzzle;
+    view.SetPuzzle(&puzzle);
     puzzle.boardView = &view;
     view.ShuffleSymbols();
     const int width = argc > 2 ? std::atoi(argv[1]) : 700;
     const int height = argc > 2 ? std::atoi(argv[2]) : 400;
-    if (argc > 3)
-        view.antiAliasing = std::atoi(argv[3]) != 0;
+    if (argc > 3) {
+        BoardPreferences preferences = view.Preferences();
+        preferences.antiAliasing = std::atoi(argv[3]) != 0;
+        view.ApplyPreferences(preferences);
+    }
     view.setWindowTitle(QStringLiteral("Kolumo board"));
     view.resize(width, height);
     view.show();

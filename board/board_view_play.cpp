@@ -1,7 +1,7 @@
-// The board view in play: selection by mouse, moves, undo, the phase machine
-// with its removal and slide animations, the Solve replay and sound effects.
+// The board view in play: selection by mouse, moves, undo, the Solve replay's entries and sound effects.
 #include "board_view.h"
 
+#include "engine/move_rule.h"
 #include "engine/puzzle.h"
 
 #include <algorithm>
@@ -9,7 +9,7 @@
 void BoardView::LeftButtonUp(int x, int y)
 {
     HideCursor();
-    if (phase != PHASE_IDLE || solving || !puzzle)
+    if (phases.Phase() != PHASE_IDLE || phases.Solving() || !puzzle)
         return;
     const BlockRef hit = HitTest(x, y);
     if (hit.index < 0)
@@ -23,16 +23,8 @@ void BoardView::LeftButtonUp(int x, int y)
 
 void BoardView::ChooseBlock(BlockRef hit)
 {
-    const int n = RowLength(hit.row);
-    if (hit.index != 0 && hit.index != n - 1) {
-        PlayEffect(SOUND_REFUSE);
-        return;
-    }
-    const int32_t code = CodeAt(hit.index, hit.row);
-    if (!selection.empty() && code != CodeAt(selection.front().index, selection.front().row)) {
-        PlayEffect(SOUND_REFUSE);
-        return;
-    }
+    // A chosen block is a row end of the chosen colour: choosing it again
+    // takes it back.
     const auto found = std::find(selection.begin(), selection.end(), hit);
     if (found != selection.end()) {
         selection.erase(found);
@@ -40,7 +32,7 @@ void BoardView::ChooseBlock(BlockRef hit)
         DrawBlockAt(hit.index, hit.row, false);
         return;
     }
-    if (static_cast<int>(selection.size()) >= puzzle->settings.maxRemove) {
+    if (!CanJoinSelection(puzzle->rows, puzzle->settings, selection, hit)) {
         PlayEffect(SOUND_REFUSE);
         return;
     }
@@ -51,12 +43,10 @@ void BoardView::ChooseBlock(BlockRef hit)
 
 void BoardView::CommitSelection()
 {
-    if (phase != PHASE_IDLE || solving || !puzzle)
+    if (phases.Phase() != PHASE_IDLE || phases.Solving() || !puzzle)
         return;
-    const int size = static_cast<int>(selection.size());
-    if (size < puzzle->settings.minRemove || size > puzzle->settings.maxRemove)
-        return;
-    StartMove();
+    if (IsLegalMove(puzzle->rows, puzzle->settings, selection))
+        StartMove();
 }
 
 void BoardView::StartMove()
@@ -69,37 +59,68 @@ void BoardView::StartMove()
         keyCursor.shown = true;
     }
     puzzle->ApplyMove(selection);
-    phase = PHASE_REMOVE_START;
+    phases.MoveApplied();
 }
 
 void BoardView::UndoMove()
 {
-    if (solving || !puzzle || !puzzle->Undo()) {
+    if (phases.Solving() || !puzzle || !puzzle->Undo()) {
         PlayEffect(SOUND_REFUSE);
         return;
     }
     PlayEffect(SOUND_SELECT);
     selection.clear();
-    phase = PHASE_IDLE;
+    phases.Settle();
     Redraw();
+}
+
+void BoardView::RedoMove()
+{
+    const MoveList blocks = puzzle ? puzzle->NextRedoBlocks() : MoveList();
+    if (phases.Solving() || blocks.empty()) {
+        PlayEffect(SOUND_REFUSE);
+        return;
+    }
+    // The board is shown settled first, so the move's animation starts from
+    // the board it takes its blocks from.
+    if (phases.Phase() != PHASE_IDLE || !selection.empty()) {
+        selection.clear();
+        phases.Settle();
+        Redraw();
+    }
+    // The same move again: ApplyMove takes it off the redo list.
+    selection = blocks;
+    StartMove();
+}
+
+void BoardView::ChooseMove(const std::vector<BlockRef>& blocks)
+{
+    if (phases.Phase() != PHASE_IDLE || phases.Solving() || !puzzle)
+        return;
+    while (!selection.empty()) {
+        const BlockRef dropped = selection.front();
+        selection.pop_front();
+        DrawBlockAt(dropped.index, dropped.row, false);
+    }
+    for (const BlockRef& block : blocks)
+        ChooseBlock(block);
 }
 
 void BoardView::SetSolving(bool on)
 {
     if (!on) {
-        solving = false;
+        phases.StopReplay();
         return;
     }
     if (!puzzle)
         return;
-    solving = true;
-    solveCursor = puzzle->solution.cbegin();
+    phases.StartReplay(puzzle->solution);
     puzzle->Retry();
 }
 
 void BoardView::ResetBoard()
 {
-    phase = PHASE_REFRESH;
+    phases.RefreshNext();
     selection.clear();
     DrawBoard(composeSurface, 2.0);
     update();
@@ -122,81 +143,12 @@ void BoardView::PlayEffect(int id)
 
 void BoardView::Tick()
 {
-    if (!puzzle)
-        return;
-    switch (phase) {
-    case PHASE_REFRESH:
-        selection.clear();
-        Redraw();
-        phase = PHASE_IDLE;
-        break;
-    case PHASE_IDLE:
-        if (solving)
-            SolveStep();
-        break;
-    case PHASE_REMOVE_START:
-        removeScale = 0.9;
-        PlayEffect(SOUND_REMOVE);
-        phase = PHASE_REMOVING;
-        [[fallthrough]];
-    case PHASE_REMOVING:
-        RemovingStep();
-        break;
-    case PHASE_SLIDE_START:
-        slideFraction = 0.05;
-        PlayEffect(SOUND_SLIDE);
-        phase = PHASE_SLIDING;
-        [[fallthrough]];
-    case PHASE_SLIDING:
-        SlidingStep();
-        break;
-    default:
-        break;
-    }
+    if (puzzle)
+        phases.Tick();
 }
 
-void BoardView::RemovingStep()
+void BoardView::ReplayEntry(BlockRef entry)
 {
-    if (Usable()) {
-        for (const BlockRef& entry : selection) {
-            const auto& before = puzzle->previousRows[static_cast<size_t>(entry.row)];
-            const int n = static_cast<int>(before.size());
-            if (entry.index < 0 || entry.index >= n)
-                continue;
-            const Rect cell = BlockRect(entry.index, entry.row, n);
-            DrawBlock(cell, before[static_cast<size_t>(entry.index)], composeSurface, false, removeScale, false,
-                      false);
-            Invalidate(cell);
-        }
-    }
-    // Repeated subtraction on purpose: it gives the 0.44999… frame its size.
-    removeScale -= 0.15;
-    if (removeScale < 0.1)
-        phase = PHASE_SLIDE_START;
-}
-
-void BoardView::SlidingStep()
-{
-    slideFraction += 0.15;
-    const double t = slideFraction > 0.9999 ? 0.9999 : slideFraction;
-    Invalidate(DrawBoard(composeSurface, t));
-    if (slideFraction > 1.05)
-        phase = PHASE_REFRESH;
-}
-
-void BoardView::SolveStep()
-{
-    if (replayCountdown > 0) {
-        --replayCountdown;
-        return;
-    }
-    replayCountdown = REPLAY_DELAY;
-    if (solveCursor == puzzle->solution.cend()) {
-        solving = false;
-        return;
-    }
-    const BlockRef entry = *solveCursor;
-    ++solveCursor;
     if (entry.IsMoveMarker()) {
         // A marker with nothing selected would record an empty move.
         if (selection.empty())

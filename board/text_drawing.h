@@ -1,5 +1,4 @@
-// Text on pixel surfaces: plain and centred, or smoothed by drawing three
-// times larger and averaging back down.
+// Text on pixel surfaces: plain and centred, or smoothed by drawing three times larger and averaging down.
 #pragma once
 
 #include "board/dib_surface.h"
@@ -19,7 +18,8 @@ void DrawTextSmooth(const Rect& box, const QString& text, DibSurface& destinatio
 
 // Box filter: each destination pixel of destinationRect becomes the average
 // of its fx x fy source pixels (fx, fy the whole ratios of the rectangles'
-// sizes, at least 1), each channel rounded down. Does nothing unless both
-// rectangles lie inside their surfaces and none of their sides is 0.
+// sizes), each channel rounded down. Does nothing unless both rectangles lie
+// inside their surfaces, none of their sides is 0 and neither side of the
+// destination is longer than the source's.
 void Downsample(const DibSurface& source, DibSurface& destination, const Rect& sourceRect,
                 const Rect& destinationRect);

@@ -36,14 +36,13 @@ constexpr DialogTemplate PLAY_OPTIONS_TEMPLATE = {"Kolumo Rez Options", 301, 201
 
 struct PickerPlace {
     int placeholderId;
-    int32_t low;
-    int32_t high;
-    int32_t step;
+    SettingChoices choices;
 };
 
 // Colours, rows, row width, minimum, maximum: the order of the pickers.
 constexpr PickerPlace PICKER_PLACES[] = {
-    {1010, 2, 10, 1}, {1006, 2, 10, 1}, {1007, 6, 30, 2}, {1008, 2, 15, 1}, {1009, 2, 18, 1},
+    {1010, COLOUR_COUNT_CHOICES}, {1006, ROW_COUNT_CHOICES}, {1007, ROW_WIDTH_CHOICES},
+    {1008, MIN_REMOVE_CHOICES}, {1009, MAX_REMOVE_CHOICES},
 };
 
 constexpr int BUTTON_IDS[] = {1, 2, PlayOptionsDialog::DEFAULT_ID, PlayOptionsDialog::WEBSITE_ID};
@@ -109,7 +108,8 @@ void PlayOptionsDialog::Initialise()
     for (size_t k = 0; k < pickers.size(); ++k) {
         const PickerPlace& place = PICKER_PLACES[k];
         const QRect rect = FindControl(this, place.placeholderId)->geometry();
-        pickers[k].Create(rect, this, place.placeholderId, place.low, place.high, place.step);
+        const SettingChoices& choices = place.choices;
+        pickers[k].Create(rect, this, place.placeholderId, choices.low, choices.high, choices.step);
         pickers[k].SetValue(fields[k]);
     }
     for (int id : BUTTON_IDS)
@@ -122,7 +122,7 @@ void PlayOptionsDialog::Initialise()
 
 void PlayOptionsDialog::ConstraintStep()
 {
-    const int32_t limit = 2 * RowsPicker().GetValue() - 2;
+    const int32_t limit = MostRemovableChoice(RowsPicker().GetValue());
     if (MaximumPicker().GetValue() > limit)
         MaximumPicker().SetValue(limit);
     if (MinimumPicker().GetValue() > MaximumPicker().GetValue())

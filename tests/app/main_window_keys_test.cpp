@@ -1,6 +1,4 @@
-// The main window from the keyboard: the arrows and Enter play the board from
-// any focused child, dialogs and menus keep their keys, the menu shortcuts,
-// and a whole puzzle solved without the mouse.
+// The main window from the keyboard: the board from any child, dialogs and menus, shortcuts, a whole puzzle.
 #include "app/game_main_window.h"
 #include "app/help_window.h"
 #include "app_test_support.h"
@@ -56,11 +54,11 @@ protected:
         Activate(*window);
         TickUntilIdle(board());
         window->RestoreFocus();
-        board().effectPlayer.ClearRequested();
+        board().Effects().ClearRequested();
     }
 
-    BoardView& board() { return window->boardView; }
-    BlockRef Cursor() { return board().keyCursor.position; }
+    BoardView& board() { return window->Board(); }
+    BlockRef Cursor() { return board().Cursor().position; }
 
     // A key pressed and released where the keyboard focus is, as the player
     // would type it.
@@ -74,10 +72,10 @@ protected:
     // The first move of the solution made with the mouse and committed.
     void MakeOneMove()
     {
-        ClickBlocks(board(), FirstSolutionMove(window->puzzle));
+        ClickBlocks(board(), FirstSolutionMove(window->GamePuzzle()));
         window->OnCommit();
         TickUntilIdle(board());
-        ASSERT_EQ(MovesMade(window->puzzle), 1);
+        ASSERT_EQ(MovesMade(window->GamePuzzle()), 1);
     }
 
     ScratchDirectory scratch;
@@ -86,73 +84,73 @@ protected:
 
 TEST_F(MainWindowKeysTest, ArrowsAndEnterAtTheFocusButtonMoveTheCursorAndSelect)
 {
-    ASSERT_TRUE(window->focusButton.hasFocus());
-    KeySpy spy(&window->focusButton);
+    ASSERT_TRUE(window->FocusButton().hasFocus());
+    KeySpy spy(&window->FocusButton());
     Type(Qt::Key_Down);  // the first arrow only shows the cursor
-    EXPECT_TRUE(board().keyCursor.shown);
+    EXPECT_TRUE(board().Cursor().shown);
     EXPECT_EQ(Cursor(), (BlockRef{0, 0}));
     Type(Qt::Key_Down);
     EXPECT_EQ(Cursor(), (BlockRef{0, 1}));
     Type(Qt::Key_Return);
-    EXPECT_EQ(board().selection, (MoveList{{0, 1}}));
+    EXPECT_EQ(board().Selection(), (MoveList{{0, 1}}));
     Type(Qt::Key_Enter, Qt::KeypadModifier);  // keypad Enter: chosen again, so deselected
-    EXPECT_TRUE(board().selection.empty());
-    EXPECT_EQ(board().effectPlayer.Requested(), (std::vector<int>{SOUND_SELECT, SOUND_SELECT}));
+    EXPECT_TRUE(board().Selection().empty());
+    EXPECT_EQ(board().Effects().Requested(), (std::vector<int>{SOUND_SELECT, SOUND_SELECT}));
     EXPECT_TRUE(spy.keys.empty()) << "the focus button saw a key the board took";
-    EXPECT_TRUE(window->focusButton.hasFocus());
+    EXPECT_TRUE(window->FocusButton().hasFocus());
 }
 
 TEST_F(MainWindowKeysTest, EnterAtAFocusedBarButtonSelectsABlockAndNeverPressesIt)
 {
-    const MoveList solution = window->puzzle.solution;
+    const MoveList solution = window->GamePuzzle().solution;
     int clicks = 0;
-    QObject::connect(&window->newButton, &QPushButton::clicked, [&clicks] { ++clicks; });
+    QObject::connect(&window->CommandButton(ID_NEW), &QPushButton::clicked, [&clicks] { ++clicks; });
     // Even a button that would click on Enter is passed over.
-    window->newButton.setAutoDefault(true);
-    window->newButton.setFocus();
-    KeySpy spy(&window->newButton);
+    window->CommandButton(ID_NEW).setAutoDefault(true);
+    window->CommandButton(ID_NEW).setFocus();
+    KeySpy spy(&window->CommandButton(ID_NEW));
     for (int key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Return, Qt::Key_Left, Qt::Key_Up, Qt::Key_Down})
         Type(key);
     EXPECT_EQ(clicks, 0);
-    EXPECT_EQ(window->puzzle.solution, solution) << "Enter pressed the New button";
-    EXPECT_EQ(board().selection.size(), 1u);
+    EXPECT_EQ(window->GamePuzzle().solution, solution) << "Enter pressed the New button";
+    EXPECT_EQ(board().Selection().size(), 1u);
     EXPECT_TRUE(spy.keys.empty()) << "the button saw a key the board took";
-    EXPECT_TRUE(window->newButton.hasFocus()) << "no arrow moved the focus";
+    EXPECT_TRUE(window->CommandButton(ID_NEW).hasFocus()) << "no arrow moved the focus";
 }
 
 TEST_F(MainWindowKeysTest, KeysTheBoardLeavesStillReachTheFocusedWidget)
 {
-    KeySpy spy(&window->focusButton);
+    KeySpy spy(&window->FocusButton());
     Type(Qt::Key_A);
     Type(Qt::Key_Return, Qt::ControlModifier);
     Type(Qt::Key_Return, Qt::ShiftModifier);
     Type(Qt::Key_Up, Qt::AltModifier);
     EXPECT_EQ(spy.keys, (std::vector<int>{Qt::Key_A, Qt::Key_A, Qt::Key_Return, Qt::Key_Return, Qt::Key_Return,
                                           Qt::Key_Return, Qt::Key_Up, Qt::Key_Up}));
-    EXPECT_FALSE(board().keyCursor.shown);
-    EXPECT_TRUE(board().selection.empty());
+    EXPECT_FALSE(board().Cursor().shown);
+    EXPECT_TRUE(board().Selection().empty());
 }
 
 TEST_F(MainWindowKeysTest, AHeldArrowKeepsMovingAndOnlyItsLastReleaseIsLetGo)
 {
-    KeySpy spy(&window->focusButton);
+    KeySpy spy(&window->FocusButton());
     Type(Qt::Key_Right);
     const BlockRef start = Cursor();
     // A held key arrives as presses and releases marked as repeats.
     for (int k = 0; k < 2; ++k) {
-        QTest::sendKeyEvent(QTest::Press, &window->focusButton, Qt::Key_Right, QString(), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Press, &window->FocusButton(), Qt::Key_Right, QString(), Qt::NoModifier);
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier, QString(), true);
-        QApplication::sendEvent(&window->focusButton, &release);
+        QApplication::sendEvent(&window->FocusButton(), &release);
     }
     QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), true);
-    QApplication::sendEvent(&window->focusButton, &repeat);
+    QApplication::sendEvent(&window->FocusButton(), &repeat);
     QKeyEvent last(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier);
-    QApplication::sendEvent(&window->focusButton, &last);
+    QApplication::sendEvent(&window->FocusButton(), &last);
     EXPECT_NE(Cursor(), start);
     EXPECT_TRUE(spy.keys.empty());
     // Once let go, a release nobody pressed here passes through.
     QKeyEvent stray(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier);
-    QApplication::sendEvent(&window->focusButton, &stray);
+    QApplication::sendEvent(&window->FocusButton(), &stray);
     EXPECT_EQ(spy.keys, (std::vector<int>{Qt::Key_Right}));
 }
 
@@ -168,27 +166,27 @@ TEST_F(MainWindowKeysTest, ADialogKeepsItsEnterAndArrows)
     QTest::keyClick(&ok, Qt::Key_Down);
     QTest::keyClick(&ok, Qt::Key_Return);
     EXPECT_EQ(clicks, 1);
-    EXPECT_FALSE(board().keyCursor.shown);
-    EXPECT_TRUE(board().selection.empty());
+    EXPECT_FALSE(board().Cursor().shown);
+    EXPECT_TRUE(board().Selection().empty());
 }
 
 TEST_F(MainWindowKeysTest, TheMenuBarAndAnOpenMenuKeepTheirArrowsAndEnter)
 {
     // Alt alone puts the menu bar under the keyboard: the arrows walk its
     // menus then, not the board.
-    QTest::keyClick(&window->focusButton, Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyClick(&window->FocusButton(), Qt::Key_Alt, Qt::AltModifier);
     ASSERT_TRUE(window->MainMenu().hasFocus());
     QTest::keyClick(&window->MainMenu(), Qt::Key_Right);
     EXPECT_EQ(window->MainMenu().activeAction(), window->MainMenu().actions().at(1));
     QTest::keyClick(&window->MainMenu(), Qt::Key_Escape);
-    EXPECT_FALSE(board().keyCursor.shown);
+    EXPECT_FALSE(board().Cursor().shown);
 
     QMenu* file = window->MainMenu().actions().front()->menu();
     file->popup(window->mapToGlobal(QPoint(0, 0)));
     QTest::keyClick(file, Qt::Key_Down);
     EXPECT_EQ(file->activeAction(), file->actions().front());
     file->close();
-    EXPECT_FALSE(board().keyCursor.shown);
+    EXPECT_FALSE(board().Cursor().shown);
 }
 
 TEST_F(MainWindowKeysTest, MenuItemsShowTheirShortcutsBesideUnchangedCaptions)
@@ -205,6 +203,10 @@ TEST_F(MainWindowKeysTest, MenuItemsShowTheirShortcutsBesideUnchangedCaptions)
         {ID_MENU_GRAPHICS_SOUND, "Graphics / Sound", ""},
         {ID_MENU_PLAY_OPTIONS, "Play Options", ""},
         {ID_MENU_ABOUT, "About Kolumo", ""},
+        {ID_MENU_HINT, "Hint", "H"},
+        {ID_MENU_BACK_TO_SOLVABLE, "Back to a Solvable Position", ""},
+        {ID_MENU_REDO, "Redo", "Ctrl+Shift+Z"},
+        {ID_MENU_WARN_OF_DEAD_ENDS, "Warn of Dead Ends", ""},
     };
     for (const auto& item : items) {
         const QAction* action = window->MenuAction(item.id);
@@ -212,6 +214,9 @@ TEST_F(MainWindowKeysTest, MenuItemsShowTheirShortcutsBesideUnchangedCaptions)
         EXPECT_EQ(action->text(), QString::fromLatin1(item.caption));
         EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(item.keys))) << item.caption;
     }
+    EXPECT_EQ(window->MenuAction(ID_MENU_REDO)->shortcuts(),
+              (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Shift+Z")),
+                                   QKeySequence(QStringLiteral("Ctrl+Y"))}));
     EXPECT_EQ(window->UndoShortcut().shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
     EXPECT_EQ(window->UndoShortcut().shortcutContext(), Qt::WindowShortcut);
     EXPECT_EQ(window->SolveShortcut().shortcut(), QKeySequence(QStringLiteral("Ctrl+D")));
@@ -228,34 +233,34 @@ TEST_F(MainWindowKeysTest, MenuItemsShowTheirShortcutsBesideUnchangedCaptions)
 TEST_F(MainWindowKeysTest, CtrlZUndoesAMoveAndLeavesTheFocusOnTheFocusButton)
 {
     MakeOneMove();
-    window->quitButton.setFocus();
+    window->CommandButton(ID_QUIT).setFocus();
     Type(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(MovesMade(window->puzzle), 0);
-    EXPECT_EQ(window->puzzle.rows, window->puzzle.initialRows);
-    EXPECT_TRUE(window->focusButton.hasFocus());
+    EXPECT_EQ(MovesMade(window->GamePuzzle()), 0);
+    EXPECT_EQ(window->GamePuzzle().rows, window->GamePuzzle().initialRows);
+    EXPECT_TRUE(window->FocusButton().hasFocus());
     Type(Qt::Key_Z, Qt::ControlModifier);  // nothing left: refused as the Undo button is
-    EXPECT_EQ(board().effectPlayer.LastRequested(), SOUND_REFUSE);
+    EXPECT_EQ(board().Effects().LastRequested(), SOUND_REFUSE);
 }
 
 TEST_F(MainWindowKeysTest, CtrlDStartsAndStopsTheSolveReplayLikeTheSolveButton)
 {
     MakeOneMove();
-    window->retryButton.setFocus();
+    window->CommandButton(ID_RETRY).setFocus();
     Type(Qt::Key_D, Qt::ControlModifier);
-    EXPECT_TRUE(board().solving);
-    EXPECT_EQ(window->puzzle.rows, window->puzzle.initialRows);  // Solve starts from the top
-    EXPECT_TRUE(window->focusButton.hasFocus());
+    EXPECT_TRUE(board().Solving());
+    EXPECT_EQ(window->GamePuzzle().rows, window->GamePuzzle().initialRows);  // Solve starts from the top
+    EXPECT_TRUE(window->FocusButton().hasFocus());
     Type(Qt::Key_D, Qt::ControlModifier);
-    EXPECT_FALSE(board().solving);
+    EXPECT_FALSE(board().Solving());
 }
 
 TEST_F(MainWindowKeysTest, CtrlNStartsANewGameAndF1OpensTheManual)
 {
-    const MoveList solution = window->puzzle.solution;
-    window->undoButton.setFocus();
+    const MoveList solution = window->GamePuzzle().solution;
+    window->CommandButton(ID_UNDO).setFocus();
     Type(Qt::Key_N, Qt::ControlModifier);
-    EXPECT_NE(window->puzzle.solution, solution);
-    EXPECT_TRUE(window->focusButton.hasFocus());
+    EXPECT_NE(window->GamePuzzle().solution, solution);
+    EXPECT_TRUE(window->FocusButton().hasFocus());
     Type(Qt::Key_F1);
     ASSERT_NE(HelpWindow::Instance(), nullptr);
     EXPECT_TRUE(HelpWindow::Instance()->isVisible());
@@ -273,7 +278,7 @@ TEST_F(MainWindowKeysTest, CtrlQClosesTheWindowAndWritesTheState)
 TEST_F(MainWindowKeysTest, TheShortcutsDoNothingWhileADialogIsTheActiveWindow)
 {
     MakeOneMove();
-    const MoveList solution = window->puzzle.solution;
+    const MoveList solution = window->GamePuzzle().solution;
     QDialog dialog(window.get());
     QPushButton ok(&dialog);
     dialog.show();
@@ -282,8 +287,8 @@ TEST_F(MainWindowKeysTest, TheShortcutsDoNothingWhileADialogIsTheActiveWindow)
     for (int key : {Qt::Key_N, Qt::Key_Z, Qt::Key_Q})
         QTest::keyClick(&ok, static_cast<Qt::Key>(key), Qt::ControlModifier);
     QApplication::processEvents();
-    EXPECT_EQ(window->puzzle.solution, solution);
-    EXPECT_EQ(MovesMade(window->puzzle), 1);
+    EXPECT_EQ(window->GamePuzzle().solution, solution);
+    EXPECT_EQ(MovesMade(window->GamePuzzle()), 1);
     EXPECT_TRUE(window->isVisible());
 }
 
@@ -296,40 +301,40 @@ TEST(MainWindowKeyboardPlay, AWholePuzzleIsSolvedFromTheKeyboardAlone)
     SeedRandom(2024);
     auto window = ShowNewWindow();
     Activate(*window);
-    BoardView& board = window->boardView;
+    BoardView& board = window->Board();
     TickUntilIdle(board);
     const auto type = [](int key) {
         QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
     };
     // The player clicked a bar button first and left the focus on it.
-    window->retryButton.setFocus();
-    const MoveList solution = window->puzzle.solution;
+    window->CommandButton(ID_RETRY).setFocus();
+    const MoveList solution = window->GamePuzzle().solution;
     ASSERT_GT(solution.size(), 10u);
     int moves = 0;
     for (const BlockRef& entry : solution) {
         if (entry.IsMoveMarker()) {
             type(Qt::Key_Space);
-            ASSERT_EQ(board.phase, PHASE_REMOVE_START);
+            ASSERT_EQ(board.Phase(), PHASE_REMOVE_START);
             TickUntilIdle(board);
             ++moves;
             continue;
         }
         if (!entry.IsBlock())
             continue;
-        for (int guard = 0; guard < 60 && !(board.keyCursor.shown && board.keyCursor.position == entry); ++guard) {
-            const BlockRef at = board.keyCursor.position;
+        for (int guard = 0; guard < 60 && !(board.Cursor().shown && board.Cursor().position == entry); ++guard) {
+            const BlockRef at = board.Cursor().position;
             const int across = entry.index == 0 ? Qt::Key_Left : Qt::Key_Right;
             type(at.row < entry.row ? Qt::Key_Down : at.row > entry.row ? Qt::Key_Up : across);
         }
-        ASSERT_EQ(board.keyCursor.position, entry);
+        ASSERT_EQ(board.Cursor().position, entry);
         type(Qt::Key_Return);
-        ASSERT_EQ(board.selection.back(), entry) << "block " << entry.index << ", " << entry.row;
+        ASSERT_EQ(board.Selection().back(), entry) << "block " << entry.index << ", " << entry.row;
     }
     ColourCounters counts{};
-    EXPECT_EQ(CountBlocks(window->puzzle.rows, window->puzzle.settings.rowCount, counts), 0);
-    EXPECT_EQ(MovesMade(window->puzzle), moves);
-    EXPECT_EQ(board.effectPlayer.LastRequested(), window->music ? SOUND_WIN_QUIET : SOUND_WIN);
-    EXPECT_EQ(window->puzzle.solution, solution) << "a key pressed the Retry button";
+    EXPECT_EQ(CountBlocks(window->GamePuzzle().rows, window->GamePuzzle().settings.rowCount, counts), 0);
+    EXPECT_EQ(MovesMade(window->GamePuzzle()), moves);
+    EXPECT_EQ(board.Effects().LastRequested(), window->MusicOn() ? SOUND_WIN_QUIET : SOUND_WIN);
+    EXPECT_EQ(window->GamePuzzle().solution, solution) << "a key pressed the Retry button";
 }
 
 } // namespace

@@ -9,11 +9,20 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <random>
 
 namespace {
 
-constexpr int ACTIONS = 6000;
+// CI plays this many; a long soak sets KOLUMO_SOAK_ACTIONS (e.g. 100000).
+constexpr int DEFAULT_ACTIONS = 6000;
+
+int Actions()
+{
+    const char* wanted = std::getenv("KOLUMO_SOAK_ACTIONS");
+    const int actions = wanted != nullptr ? std::atoi(wanted) : 0;
+    return actions > 0 ? actions : DEFAULT_ACTIONS;
+}
 
 int BlockEntries(const MoveList& list)
 {
@@ -61,13 +70,13 @@ void CheckBoard(const Puzzle& puzzle)
 
 void CheckSelection(const BoardView& board)
 {
-    if (board.phase != PHASE_IDLE || board.selection.empty())
+    if (board.Phase() != PHASE_IDLE || board.Selection().empty())
         return;
-    const Puzzle& puzzle = *board.puzzle;
-    ASSERT_LE(static_cast<int>(board.selection.size()), puzzle.settings.maxRemove);
-    const BlockRef& head = board.selection.front();
+    const Puzzle& puzzle = *board.ShownPuzzle();
+    ASSERT_LE(static_cast<int>(board.Selection().size()), puzzle.settings.maxRemove);
+    const BlockRef& head = board.Selection().front();
     const int32_t colour = puzzle.rows[head.row][head.index];
-    for (const BlockRef& entry : board.selection) {
+    for (const BlockRef& entry : board.Selection()) {
         const auto& row = puzzle.rows[entry.row];
         ASSERT_TRUE(entry.index == 0 || entry.index == static_cast<int32_t>(row.size()) - 1);
         ASSERT_EQ(row[entry.index], colour);
@@ -78,38 +87,41 @@ void CheckLayout(GameMainWindow& window)
 {
     const ChildPlacement placement
         = PlaceChildren(window.ClientArea().width(), window.ClientArea().height());
-    const PixelRect& board = placement.boardView;
-    ASSERT_EQ(window.boardView.geometry(), QRect(board.x, board.y, board.width, board.height));
-    const PixelRect& quit = placement.buttons[8];
-    ASSERT_EQ(window.quitButton.geometry(), QRect(quit.x, quit.y, quit.width, quit.height));
+    const Rect& board = placement.boardView;
+    ASSERT_EQ(window.Board().geometry(), QRect(board.left, board.top, board.Width(), board.Height()));
+    const Rect& quit = placement.buttons[8];
+    ASSERT_EQ(window.CommandButton(ID_QUIT).geometry(), QRect(quit.left, quit.top, quit.Width(), quit.Height()));
 }
 
 // At rest, the picture on the board is what a full redraw paints.
 void CheckPicture(BoardView& board)
 {
-    if (board.phase != PHASE_IDLE || board.solving || !board.selection.empty()
-        || !board.composeSurface.HasPixels())
+    if (board.Phase() != PHASE_IDLE || board.Solving() || !board.Selection().empty()
+        || !board.ComposeSurface().HasPixels())
         return;
-    const QImage shown = board.composeSurface.Image().copy();
+    const QImage shown = board.ComposeSurface().Image().copy();
     board.Redraw();
-    ASSERT_TRUE(shown == board.composeSurface.Image()) << "the picture disagrees with the board";
+    ASSERT_TRUE(shown == board.ComposeSurface().Image()) << "the picture disagrees with the board";
 }
 
 TEST(Soak, ThousandsOfRandomActionsKeepTheGameWhole)
 {
     ScratchDirectory scratch;
     auto window = ShowNewWindow();
-    window->boardView.soundEffects = false;
-    BoardView& board = window->boardView;
+    BoardPreferences quiet = window->Board().Preferences();
+    quiet.soundEffects = false;
+    window->Board().ApplyPreferences(quiet);
+    BoardView& board = window->Board();
     std::mt19937 random(4711);
     const auto below = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
 
-    for (int step = 0; step < ACTIONS; ++step) {
+    const int actions = Actions();
+    for (int step = 0; step < actions; ++step) {
         const int action = below(100);
         if (action < 45) {
             // Mostly on the end blocks of a row, sometimes anywhere.
-            const int32_t row = below(board.puzzle->settings.rowCount);
-            const auto length = static_cast<int32_t>(board.puzzle->rows[row].size());
+            const int32_t row = below(board.ShownPuzzle()->settings.rowCount);
+            const auto length = static_cast<int32_t>(board.ShownPuzzle()->rows[row].size());
             QPoint point(below(std::max(board.width(), 1)), below(std::max(board.height(), 1)));
             if (length > 0 && below(3) != 0) {
                 const int32_t index = below(2) == 0 ? 0 : length - 1;
@@ -121,14 +133,14 @@ TEST(Soak, ThousandsOfRandomActionsKeepTheGameWhole)
             QTest::mouseClick(&board, Qt::RightButton, {}, QPoint(5, 5));
         } else if (action < 65) {
             QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget()
-                                                        : &window->focusButton,
+                                                        : &window->FocusButton(),
                             Qt::Key_Space);
         } else if (action < 75) {
             window->OnUndo();
         } else if (action < 80) {
             window->OnSolve();
         } else if (action < 83) {
-            window->ironman = below(2) == 0;
+            ChooseIronman(*window, below(2) == 0);
             window->OnNewGame();
         } else if (action < 88) {
             window->OnRetry();
@@ -137,18 +149,21 @@ TEST(Soak, ThousandsOfRandomActionsKeepTheGameWhole)
             QApplication::processEvents();
         } else if (action < 92) {
             QTest::mouseClick(&window->BarButton(below(2) == 0 ? 5 : 1), Qt::LeftButton);
+        } else if (action < 96) {
+            // Redo after Undo, after moves, mid-animation: whatever came before.
+            window->OnCommand(ID_MENU_REDO);
         } else {
-            window->musicPlayer.OnTick();
+            window->Music().OnTick();
         }
         for (int tick = below(25); tick > 0; --tick)
             board.Tick();
 
-        ASSERT_NO_FATAL_FAILURE(CheckHistory(*board.puzzle)) << "step " << step;
-        ASSERT_NO_FATAL_FAILURE(CheckBoard(*board.puzzle)) << "step " << step;
+        ASSERT_NO_FATAL_FAILURE(CheckHistory(*board.ShownPuzzle())) << "step " << step;
+        ASSERT_NO_FATAL_FAILURE(CheckBoard(*board.ShownPuzzle())) << "step " << step;
         ASSERT_NO_FATAL_FAILURE(CheckSelection(board)) << "step " << step;
-        ASSERT_TRUE(board.phase >= PHASE_REFRESH && board.phase <= PHASE_SLIDING);
-        ASSERT_EQ(window->solveButton.text(),
-                  window->gameIronman ? QStringLiteral("---") : QStringLiteral("Solve"));
+        ASSERT_TRUE(board.Phase() >= PHASE_REFRESH && board.Phase() <= PHASE_SLIDING);
+        ASSERT_EQ(window->CommandButton(ID_SOLVE).text(),
+                  window->GameIronman() ? QStringLiteral("---") : QStringLiteral("Solve"));
         if (step % 25 == 0) {
             ASSERT_NO_FATAL_FAILURE(CheckLayout(*window)) << "step " << step;
             ASSERT_NO_FATAL_FAILURE(CheckPicture(board)) << "step " << step;

@@ -46,14 +46,14 @@ TEST_F(Glyphs, ShuffleDrawsTenDistinctSymbolsFromTheSharedRandom)
     for (uint32_t seed : {1u, 2u, 99u, 123456u}) {
         SeedRandom(seed);
         view->ShuffleSymbols();
-        const std::string first = view->symbols;
+        const std::string first = view->Painter().Symbols();
         ASSERT_EQ(first.size(), 10u);
         EXPECT_EQ(std::set<char>(first.begin(), first.end()).size(), 10u);
         for (char c : first)
             EXPECT_NE(std::string(SYMBOL_ALPHABET).find(c), std::string::npos);
         SeedRandom(seed);
         view->ShuffleSymbols();
-        EXPECT_EQ(view->symbols, first);
+        EXPECT_EQ(view->Painter().Symbols(), first);
     }
 }
 
@@ -102,6 +102,10 @@ TEST(Downsample, RefusesRectanglesOutsideEitherSurfaceOrWithEmptySides)
     Downsample(source, destination, {0, 0, 6, 6}, {1, 1, 3, 3});
     Downsample(source, destination, {0, 0, 0, 6}, {0, 0, 2, 2});
     Downsample(source, destination, {0, 0, 6, 6}, {0, 0, 2, 0});
+    // A destination larger than its source would read past the source's last
+    // row (and the rectangle's own).
+    Downsample(source, destination, {5, 5, 6, 6}, {0, 0, 2, 2});
+    Downsample(source, destination, {0, 0, 1, 2}, {0, 0, 2, 2});
     DibSurface none;
     Downsample(none, destination, {0, 0, 0, 0}, {0, 0, 2, 2});
     for (int y = 0; y < 2; ++y)
