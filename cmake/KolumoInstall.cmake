@@ -58,9 +58,8 @@ string(CONFIGURE [[
 install(CODE "${install_desktop_entry}")
 
 # The hicolor icon set, made by the icon generator into the build tree.
-if(DEFINED KOLUMO_HICOLOR_DIR)
-  install(DIRECTORY ${KOLUMO_HICOLOR_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
-endif()
+install(DIRECTORY $<TARGET_PROPERTY:kolumo_resources,KOLUMO_HICOLOR_DIR>/
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 
 set(CPACK_PACKAGE_NAME kolumo)
 set(CPACK_PACKAGE_VENDOR "The Kolumo developers")

@@ -49,14 +49,13 @@ void WriteFile(const QString& path, const QByteArray& bytes)
 
 TEST(MusicPlaybackSmoke, ASongReallyPlaysOnTheDummyDriver)
 {
-    if (!AudioDevice::Instance().Open())
-        GTEST_SKIP() << "no audio device, not even the dummy one";
+    // CI has no sound card but always SDL's dummy driver and a soundfont.
+    ASSERT_TRUE(AudioDevice::Instance().Open()) << "no audio device, not even the dummy one";
     QTemporaryDir folder;
     WriteFile(folder.filePath(QStringLiteral("tune.mid")), TinyMidiFile());
     {
         Mix_Music* probe = Mix_LoadMUS(QFile::encodeName(folder.filePath("tune.mid")).constData());
-        if (probe == nullptr)
-            GTEST_SKIP() << "SDL_mixer cannot play MIDI here: " << Mix_GetError();
+        ASSERT_NE(probe, nullptr) << "SDL_mixer cannot play MIDI here: " << Mix_GetError();
         Mix_FreeMusic(probe);
     }
     SeedRandom(1);
@@ -74,7 +73,7 @@ TEST(MusicPlaybackSmoke, ASongReallyPlaysOnTheDummyDriver)
 
 TEST(MusicPlaybackSmoke, BrokenAndVanishedFilesAreSilent)
 {
-    AudioDevice::Instance().Open();
+    ASSERT_TRUE(AudioDevice::Instance().Open());
     QTemporaryDir folder;
     WriteFile(folder.filePath(QStringLiteral("broken.mid")), QByteArray("MThd this is no song"));
     WriteFile(folder.filePath(QStringLiteral("empty.mid")), QByteArray());
@@ -84,7 +83,9 @@ TEST(MusicPlaybackSmoke, BrokenAndVanishedFilesAreSilent)
     QFile::remove(folder.filePath(QStringLiteral("gone.mid")));
     for (int k = 0; k < 8; ++k)
         player.OnTick();
-    SUCCEED();
+    // The player tried the files, and its timer runs on to try again.
+    EXPECT_EQ(player.recentSongs.size(), 1u);
+    EXPECT_TRUE(player.IsCreated());
 }
 
 TEST(MusicPlaybackSmoke, WithoutAnAudioDeviceNothingOpens)

@@ -1,36 +1,19 @@
-// Creates the Qt application the widget tests need, once per test program.
+// The app's test programs run on the game's own Application, made by the shared Qt test environment.
 #include "qt_environment.h"
 
 #include "app/application.h"
-
-#include <gtest/gtest.h>
-
-#include <memory>
+#include "tests/support/qt_application_environment.h"
 
 namespace {
 
-int argc = 1;
-char programName[] = "kolumo_test";
-char* argv[] = {programName, nullptr};
-std::unique_ptr<Application> application;
-
-class QtEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override { TestApplication(); }
-    void TearDown() override { application.reset(); }
-};
-
-[[maybe_unused]] const auto* registered
-    = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+[[maybe_unused]] const bool madeByTheEnvironment = QtApplicationEnvironment::MakeApplicationWith(
+    [](int& argc, char** argv) -> std::unique_ptr<QApplication> { return std::make_unique<Application>(argc, argv); });
 
 } // namespace
 
 Application& TestApplication()
 {
-    if (!application) {
-        application = std::make_unique<Application>(argc, argv);
-        // Tests close windows without a running event loop to end.
-        Application::setQuitOnLastWindowClosed(false);
-    }
+    auto* application = qobject_cast<Application*>(QCoreApplication::instance());
+    EXPECT_NE(application, nullptr) << "the test environment makes no Application";
     return *application;
 }

@@ -1,7 +1,7 @@
-// One Application for the whole test program, made before the first test.
+// The one Application of an app test program, made before its first test.
 #pragma once
 
 class Application;
 
-// The running test program's Application (created on first use).
+// The running test program's Application.
 Application& TestApplication();

@@ -12,13 +12,10 @@
 #include <initializer_list>
 #include <vector>
 
+// The test program's environment makes the application before the first test.
 inline void EnsureApplication()
 {
-    static int argc = 1;
-    static char name[] = "board_tests";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance())
-        new QApplication(argc, argv);
+    ASSERT_NE(QApplication::instance(), nullptr);
 }
 
 class BoardFixture : public ::testing::Test {

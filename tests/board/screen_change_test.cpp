@@ -2,8 +2,6 @@
 #include "board/board_view.h"
 #include "engine/puzzle.h"
 #include "engine/random.h"
-#include "tests/support/qt_application_environment.h"
-#include "tests/support/two_offscreen_screens.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -12,10 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-[[maybe_unused]] ::testing::Environment* const environment =
-    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment(
-        "board_screen_change_tests", [] { UseTwoOffscreenScreens(QStringLiteral("board_two_screens.json")); }));
 
 class ScreenChange : public ::testing::Test {
 protected:

@@ -1,14 +1,11 @@
 // What every dialog shares: dialog units, the game's colours and captions that fit.
-#include "app/about_dialog.h"
 #include "controls/dialog_colours.h"
 #include "controls/dialog_template.h"
 #include "controls/play_options_dialog.h"
 #include "controls/preferences_dialog.h"
+#include "tests/support/captions_fit.h"
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
 #include <QMessageBox>
 
 #include <gtest/gtest.h>
@@ -24,29 +21,12 @@ TEST(DialogUnitsTest, EachEdgeIsScaledAndTruncatedOnItsOwn)
     EXPECT_EQ(DialogUnitsToPixels(0, 0, 186, 95).size(), QSize(279, 154));
 }
 
-void ExpectCaptionsFit(QDialog& dialog)
-{
-    dialog.show();
-    for (const QCheckBox* box : dialog.findChildren<QCheckBox*>())
-        EXPECT_LE(box->sizeHint().width(), box->width()) << box->text().toStdString();
-    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
-        const QFontMetrics metrics(label->font());
-        for (const QString& line : label->text().split(QLatin1Char('\n')))
-            EXPECT_LE(metrics.horizontalAdvance(line), label->width()) << line.toStdString();
-    }
-    for (const QGroupBox* group : dialog.findChildren<QGroupBox*>())
-        EXPECT_LE(QFontMetrics(group->font()).horizontalAdvance(group->title()), group->width());
-    EXPECT_GE(dialog.font().pixelSize(), 9);
-}
-
 TEST(DialogLookTest, EveryCaptionFitsItsControl)
 {
     PreferencesDialog preferences;
     ExpectCaptionsFit(preferences);
     PlayOptionsDialog playOptions;
     ExpectCaptionsFit(playOptions);
-    AboutDialog about;
-    ExpectCaptionsFit(about);
 }
 
 TEST(DialogLookTest, DialogsArePaleYellowWithDarkRedText)

@@ -1,28 +1,28 @@
-// The one QApplication of a Qt test program, made before its first test and ended after its last.
+// The one QApplication of every Qt test program, made before its first test and ended after its last.
 #pragma once
 
 #include <QApplication>
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
-#include <string>
 
-// Register one from a static initializer in the test program:
-//   ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment("my_tests"));
-// Qt reads some settings (the scale factor, the offscreen screens) only as
-// the application starts: prepare runs just before, to put them in place.
+// Every Qt test program links this environment and it registers itself.
+// The screens it runs on are set in the program's environment before it
+// starts (kolumo_add_test's SCREENS): Qt reads the scale factor and the
+// offscreen platform's screen layout only as the application starts.
 class QtApplicationEnvironment : public ::testing::Environment {
 public:
-    explicit QtApplicationEnvironment(std::string programName, std::function<void()> prepare = {});
+    using Maker = std::unique_ptr<QApplication> (*)(int& argc, char** argv);
+
+    // A program whose tests need a subclass of QApplication names its maker
+    // from a static initializer; the result lets the call stand there.
+    static bool MakeApplicationWith(Maker maker);
 
     void SetUp() override;
     void TearDown() override;
 
 private:
-    std::string programName;
-    std::function<void()> prepare;
     // QApplication keeps argc and argv for its whole life.
     int argc = 1;
     char* argv[2] = {nullptr, nullptr};

@@ -1,0 +1,7 @@
+// Never built: an engine header that reaches for Qt, for the layering check to catch.
+#pragma once
+
+#include "engine/puzzle.h"
+
+#include <QWidget>
+#include <vector>
