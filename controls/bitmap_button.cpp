@@ -7,6 +7,24 @@
 #include <QEvent>
 #include <QPainter>
 
+namespace {
+
+struct SpokenFace {
+    const char* caption;
+    const char* words;
+};
+
+// The words drawn on each of the game's button faces.
+constexpr SpokenFace SPOKEN_FACES[] = {
+    {"IDB_OK", "OK"},
+    {"IDB_CANCEL", "Cancel"},
+    {"IDB_DEFAULT", "Default"},
+    {"IDB_WEBSITE", "Visit Website"},
+    {"IDB_SETMUSIC", "Set Music Dir"},
+};
+
+} // namespace
+
 BitmapButton::BitmapButton(QWidget* parent)
     : QPushButton(parent)
 {
@@ -17,6 +35,7 @@ void BitmapButton::Create(const QString& caption, QWidget* parent, int controlId
     hide();
     setParent(parent);
     setText(caption);
+    setAccessibleName(SpokenName(caption));
     SetControlId(this, controlId);
     setGeometry(0, 0, 10, 10);
 }
@@ -110,6 +129,15 @@ QString BitmapButton::FacePath(const QString& name)
     name.toInt(&numbered);
     return (numbered ? QStringLiteral(":/bitmaps/") : QStringLiteral(":/faces/")) + name
         + QStringLiteral(".png");
+}
+
+QString BitmapButton::SpokenName(const QString& caption)
+{
+    for (const SpokenFace& face : SPOKEN_FACES) {
+        if (caption == QLatin1String(face.caption))
+            return QString::fromLatin1(face.words);
+    }
+    return caption;
 }
 
 bool BitmapButton::event(QEvent* event)

@@ -55,6 +55,11 @@ public:
     // The resource path of a face name ("" if the name is empty).
     static QString FacePath(const QString& name);
 
+    // What a screen reader should call a button captioned with a face name:
+    // the words on the face ("IDB_OK" -> "OK"). Any other caption is spoken
+    // as it is.
+    static QString SpokenName(const QString& caption);
+
     // The pixel density (1 or 2) the faces were last loaded for.
     int FaceDensity() const { return faceDensity; }
 

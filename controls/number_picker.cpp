@@ -2,7 +2,10 @@
 #include "controls/number_picker.h"
 
 #include "controls/dialog_template.h"
+#include "controls/number_picker_accessible.h"
 #include "controls/picture_density.h"
+
+#include <QAccessible>
 
 #include <QPainter>
 #include <QPixmap>
@@ -82,6 +85,7 @@ void DrawBumpEdge(QPainter& painter, const QRect& r)
 NumberPicker::NumberPicker()
     : digitStrip(ShareDigitStrip(PictureDensity(this)))
 {
+    NumberPickerAccessible::Install();
 }
 
 NumberPicker::~NumberPicker() = default;
@@ -120,6 +124,9 @@ void NumberPicker::Create(const QRect& rect, QWidget* parent, int id, int32_t mi
     incrementButton.Create(QStringLiteral(">"), this, INCREMENT_ID);
     decrementButton.LoadBitmaps(DECREMENT_UP, DECREMENT_DOWN);
     incrementButton.LoadBitmaps(INCREMENT_UP, INCREMENT_DOWN);
+    // Spoken in place of the "<" and ">" captions until the owner names them.
+    if (decrementButton.accessibleName().isEmpty())
+        SetSpokenNames(accessibleName(), QStringLiteral("Less"), QStringLiteral("More"));
     for (BitmapButton* arrowButton : {&decrementButton, &incrementButton}) {
         arrowButton->setAutoDefault(false);
         arrowButton->setFocusPolicy(Qt::ClickFocus);
@@ -147,8 +154,25 @@ void NumberPicker::Create(const QRect& rect, QWidget* parent, int id, int32_t mi
 
 void NumberPicker::SetValue(int32_t v)
 {
+    const int32_t before = value;
     value = std::min(std::max(v, minimum), maximum);
+    ValueChanged(before);
+}
+
+void NumberPicker::SetSpokenNames(const QString& label, const QString& decrement, const QString& increment)
+{
+    setAccessibleName(label);
+    decrementButton.setAccessibleName(decrement);
+    incrementButton.setAccessibleName(increment);
+}
+
+void NumberPicker::ValueChanged(int32_t before)
+{
     Redraw();
+    if (value != before && QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, value);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void NumberPicker::Redraw()
@@ -164,15 +188,17 @@ void NumberPicker::Redraw()
 
 void NumberPicker::OnDecrement()
 {
+    const int32_t before = value;
     value = std::max(value - step, minimum);
-    Redraw();
+    ValueChanged(before);
     focusSink.setFocus(Qt::OtherFocusReason);
 }
 
 void NumberPicker::OnIncrement()
 {
+    const int32_t before = value;
     value = std::min(value + step, maximum);
-    Redraw();
+    ValueChanged(before);
     focusSink.setFocus(Qt::OtherFocusReason);
 }
 

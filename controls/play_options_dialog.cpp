@@ -39,11 +39,19 @@ struct PickerPlace {
     int32_t low;
     int32_t high;
     int32_t step;
+    // What a screen reader calls the picker and its down and up arrows.
+    const char* label;
+    const char* decrement;
+    const char* increment;
 };
 
 // Colours, rows, row width, minimum, maximum: the order of the pickers.
 constexpr PickerPlace PICKER_PLACES[] = {
-    {1010, 2, 10, 1}, {1006, 2, 10, 1}, {1007, 6, 30, 2}, {1008, 2, 15, 1}, {1009, 2, 18, 1},
+    {1010, 2, 10, 1, "No. of Colours", "Fewer colours", "More colours"},
+    {1006, 2, 10, 1, "No. of Rows", "Fewer rows", "More rows"},
+    {1007, 6, 30, 2, "Row Width", "Narrower rows", "Wider rows"},
+    {1008, 2, 15, 1, "Minimum", "Lower minimum", "Higher minimum"},
+    {1009, 2, 18, 1, "Maximum", "Lower maximum", "Higher maximum"},
 };
 
 constexpr int BUTTON_IDS[] = {1, 2, PlayOptionsDialog::DEFAULT_ID, PlayOptionsDialog::WEBSITE_ID};
@@ -110,6 +118,8 @@ void PlayOptionsDialog::Initialise()
         const PickerPlace& place = PICKER_PLACES[k];
         const QRect rect = FindControl(this, place.placeholderId)->geometry();
         pickers[k].Create(rect, this, place.placeholderId, place.low, place.high, place.step);
+        pickers[k].SetSpokenNames(QString::fromLatin1(place.label), QString::fromLatin1(place.decrement),
+                                  QString::fromLatin1(place.increment));
         pickers[k].SetValue(fields[k]);
     }
     for (int id : BUTTON_IDS)
