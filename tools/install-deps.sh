@@ -19,6 +19,10 @@ packages=(
   clang libclang-rt-dev
   # running the game headless and looking at it
   xvfb xauth
+  # reading the game over the accessibility bus, as a screen reader does
+  dbus-daemon
+  at-spi2-core
+  python3-pyatspi
   # validating the desktop entry and metainfo, building the Debian package
   desktop-file-utils appstream dpkg-dev file
 )
