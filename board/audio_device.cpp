@@ -111,10 +111,16 @@ void AudioDevice::ScheduleRest()
 
 AudioDevice::~AudioDevice()
 {
-    // At rest there is no audio thread left to wait for, so the program
-    // ends at once; only a device still open costs SDL's shutdown.
-    if (open)
-        CloseDevice();
+    // The program is ending. At rest there is no audio thread left. A device
+    // still open (music, or an effect moments ago) is silenced but not
+    // closed: closing waits some 60 ms for SDL's audio thread to notice,
+    // and the end of the process stops that thread anyway. Its decoders
+    // stay loaded for as long as it may still call them.
+    if (open) {
+        Mix_HaltMusic();
+        Mix_HaltChannel(-1);
+        return;
+    }
     if (tried)
         Mix_Quit();
 }

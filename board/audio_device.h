@@ -8,7 +8,8 @@ class QTimer;
 // Open only while something may sound. REST_AFTER_MS after the last effect
 // started, with no effect still playing and no song held, the device closes
 // and SDL's audio thread ends, so a program at rest wakes nobody; the next
-// effect or song opens it again before it plays.
+// effect or song opens it again before it plays. At the program's end an
+// open device is only silenced, so closing the window never waits for SDL.
 class AudioDevice {
 public:
     // The one instance; nothing is opened until Open is called.
