@@ -3,6 +3,8 @@
 // drawing derives from.
 #include "board_view.h"
 
+#include "board/board_accessible.h"
+
 #include "engine/puzzle.h"
 
 #include <QKeyEvent>
@@ -38,6 +40,7 @@ BoardView::BoardView(QWidget* parent)
     setAttribute(Qt::WA_NoSystemBackground);
     // Moving the mouse over the board hides the keyboard cursor.
     setMouseTracking(true);
+    BoardAccessible::Install();
     boardTexture = LoadTexture(":/bitmaps/172.png");
     backdropTexture = LoadTexture(":/bitmaps/173.png");
     boardTimerId = startTimer(BOARD_TIMER_INTERVAL_MS, Qt::PreciseTimer);

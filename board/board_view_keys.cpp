@@ -2,6 +2,8 @@
 // arrows, Enter choosing as a click does, hidden while the mouse is in use.
 #include "board_view.h"
 
+#include "board/board_accessible.h"
+
 #include "engine/puzzle.h"
 
 #include <algorithm>
@@ -75,6 +77,7 @@ void BoardView::MoveCursor(KeyCursor::Step step)
     }
     keyCursor.shown = true;
     DrawCursorCell();
+    BoardAccessible::Tell(this, BoardAccessible::News::CursorMoved);
 }
 
 void BoardView::EnterKey()
@@ -89,6 +92,7 @@ void BoardView::EnterKey()
     if (!keyCursor.Snap(puzzle->rows, puzzle->settings.rowCount))
         return;
     ChooseBlock(keyCursor.position);
+    BoardAccessible::Tell(this, BoardAccessible::News::Selected);
 }
 
 void BoardView::HideCursor()

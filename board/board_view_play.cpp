@@ -2,6 +2,8 @@
 // with its removal and slide animations, the Solve replay and sound effects.
 #include "board_view.h"
 
+#include "board/board_accessible.h"
+
 #include "engine/puzzle.h"
 
 #include <algorithm>
@@ -68,6 +70,7 @@ void BoardView::StartMove()
         DrawCursorCell();
         keyCursor.shown = true;
     }
+    BoardAccessible::Tell(this, BoardAccessible::News::Moved);
     puzzle->ApplyMove(selection);
     phase = PHASE_REMOVE_START;
 }
@@ -82,6 +85,7 @@ void BoardView::UndoMove()
     selection.clear();
     phase = PHASE_IDLE;
     Redraw();
+    BoardAccessible::Tell(this, BoardAccessible::News::Undone);
 }
 
 void BoardView::SetSolving(bool on)
@@ -103,10 +107,16 @@ void BoardView::ResetBoard()
     selection.clear();
     DrawBoard(composeSurface, 2.0);
     update();
+    BoardAccessible::Tell(this, BoardAccessible::News::NewBoard);
 }
 
 void BoardView::PlayEffect(int id)
 {
+    // What the player hears of a refusal or a cleared board, a screen
+    // reader says, sound or no sound.
+    if (id == SOUND_REFUSE || id == SOUND_WIN)
+        BoardAccessible::Tell(this, id == SOUND_REFUSE ? BoardAccessible::News::Refused
+                                                       : BoardAccessible::News::Cleared);
     if (!soundEffects)
         return;
     if (music && *music) {

@@ -1,7 +1,9 @@
 #!/usr/bin/python3
 # Reads the running game over the AT-SPI bus as a screen reader does: the
-# main window's buttons, then each dialog's buttons, boxes, swatches and a
-# number picker, whose value it reads and sets.
+# main window's buttons and the board as a table of named blocks with its
+# counters, then each dialog's buttons, boxes, swatches and a number picker,
+# whose value it reads and sets.
+import re
 import sys
 import time
 
@@ -70,6 +72,30 @@ for caption in ["New", "Retry", "Prefs", "Options", "Solve", "Undo", "Help", "Ab
 unnamed = [n for n in nodes(app) if n.getRoleName() == "push button" and not n.name]
 if unnamed:
     fail("%d unnamed push buttons in the main window" % len(unnamed))
+
+def board_table():
+    for node in nodes(app):
+        if node.getRoleName() == "table" and node.name.startswith("Board"):
+            return node
+    return None
+
+
+board = wait_for("table called Board", board_table)
+table = board.queryTable()
+if (table.nRows, table.nColumns) != (3, 12):
+    fail("the board reads as %d rows of %d, not 3 of 12" % (table.nRows, table.nColumns))
+for row in range(3):
+    for column in (0, 11):
+        cell = table.getAccessibleAt(row, column)
+        if cell.getRoleName() != "table cell" or not re.fullmatch(r"[a-z ]+, [a-z ]+", cell.name):
+            fail("block (%d, %d) reads as %s %r" % (row, column, cell.getRoleName(), cell.name))
+        if cell.description != "row end":
+            fail("block (%d, %d) is not told to be a row end" % (row, column))
+if table.getAccessibleAt(0, 5).description:
+    fail("a block inside a row is told to be a row end")
+counters = [n.name for n in board if n.getRoleName() == "label"]
+if len(counters) != 5 or not all(re.fullmatch(r"[a-z ]+: \d+ left", name) for name in counters):
+    fail("the counters read %s" % counters)
 
 press(find(app, "push button", "Options"))
 options = dialog(app, "Kolumo Rez Options")
