@@ -87,10 +87,11 @@ MainWindowRecord GameMainWindow::MainRecord(const WindowRect& rect) const
 {
     MainWindowRecord record;
     record.windowRect = rect;
-    record.soundEffects = boardView.soundEffects;
-    record.blockColours = boardView.blockColours;
+    const BoardPreferences board = boardView.Preferences();
+    record.soundEffects = board.soundEffects;
+    record.blockColours = board.colours;
     record.ironman = ironman;
-    record.antiAliasing = boardView.antiAliasing;
+    record.antiAliasing = board.antiAliasing;
     record.settings = puzzle.settings;
     return record;
 }
@@ -106,10 +107,8 @@ void GameMainWindow::ReadState()
     stateReadResult = LoadStateFile(stateFileName, mainRecord, musicRecord, puzzle);
 
     windowRect = mainRecord.windowRect;
-    boardView.soundEffects = mainRecord.soundEffects;
-    boardView.blockColours = mainRecord.blockColours;
+    boardView.ApplyPreferences({mainRecord.blockColours, mainRecord.antiAliasing, mainRecord.soundEffects});
     ironman = mainRecord.ironman;
-    boardView.antiAliasing = mainRecord.antiAliasing;
     musicPlayer.SerializeFrom(musicRecord);
     music = musicPlayer.music;
 }
@@ -139,8 +138,8 @@ void GameMainWindow::CreateWindowParts()
     CreateButtons();
 
     puzzle.boardView = &boardView;
-    boardView.puzzle = &puzzle;
-    boardView.music = &music;
+    boardView.SetPuzzle(&puzzle);
+    boardView.SetMusicSwitch(&music);
     boardView.setGeometry(0, 0, 16, 16);
     boardView.hide();
 

@@ -94,7 +94,7 @@ void GameMainWindow::OnSolve()
         boardView.PlayEffect(SOUND_REFUSE);
         return;
     }
-    boardView.SetSolving(!boardView.solving);
+    boardView.SetSolving(!boardView.Solving());
     RestoreFocus();
 }
 
@@ -112,18 +112,17 @@ void GameMainWindow::OnQuit()
 void GameMainWindow::OnPreferences()
 {
     PreferencesDialog dialog(this);
-    dialog.soundEffects = boardView.soundEffects;
+    const BoardPreferences board = boardView.Preferences();
+    dialog.soundEffects = board.soundEffects;
     dialog.ironman = ironman;
-    dialog.antiAliasing = boardView.antiAliasing;
+    dialog.antiAliasing = board.antiAliasing;
     dialog.music = music;
-    dialog.colours = boardView.blockColours;
+    dialog.colours = board.colours;
     // The folder changes at once, whatever the dialog's result.
     dialog.chooseMusicFolder = [this, &dialog] { musicPlayer.ChooseFolder(&dialog); };
     if (dialog.exec() == QDialog::Accepted) {
-        boardView.soundEffects = dialog.soundEffects;
+        boardView.ApplyPreferences({dialog.colours, dialog.antiAliasing, dialog.soundEffects});
         ironman = dialog.ironman;
-        boardView.antiAliasing = dialog.antiAliasing;
-        boardView.blockColours = dialog.colours;
         music = dialog.music;
         musicPlayer.SetMusic(music);
         boardView.Layout();

@@ -59,7 +59,7 @@ void BoardAccessible::Hear(News what)
 {
     if (what == News::CursorMoved || what == News::Selected) {
         // The block under the cursor is what the player wants to hear.
-        const BlockRef at = view->keyCursor.position;
+        const BlockRef at = view->Cursor().position;
         if (!HasBlock(at.row, at.index))
             return;
         BoardCellAccessible* cell = Cell(at.row, at.index);
@@ -90,12 +90,12 @@ QString BoardAccessible::Announcement(News what) const
         return QStringLiteral("Refused");
     case News::Moved: {
         // Told before the move is applied, while the selection still names it.
-        const auto& selection = view->selection;
+        const auto& selection = view->Selection();
         if (selection.empty())
             return QStringLiteral("Move made");
         const BlockRef first = selection.front();
         return QStringLiteral("Took %1 %2").arg(selection.size()).arg(
-            Words(ColourName(view->blockColours[static_cast<size_t>(CodeAt(first.row, first.index)) % 10])));
+            Words(ColourName(view->Painter().BlockColours()[static_cast<size_t>(CodeAt(first.row, first.index)) % 10])));
     }
     case News::Undone:
         return QStringLiteral("Move taken back, ") + left;
@@ -110,22 +110,22 @@ QString BoardAccessible::Announcement(News what) const
 
 int BoardAccessible::BlocksLeft() const
 {
-    if (view->puzzle == nullptr)
+    if (view->ShownPuzzle() == nullptr)
         return 0;
     ColourCounters counters{};
-    return CountBlocks(view->puzzle->rows, view->puzzle->settings.rowCount, counters);
+    return CountBlocks(view->ShownPuzzle()->rows, view->ShownPuzzle()->settings.rowCount, counters);
 }
 
 int32_t BoardAccessible::CodeAt(int row, int column) const
 {
-    return view->puzzle->rows[static_cast<size_t>(row)][static_cast<size_t>(column)];
+    return view->ShownPuzzle()->rows[static_cast<size_t>(row)][static_cast<size_t>(column)];
 }
 
 bool BoardAccessible::HasBlock(int row, int column) const
 {
-    if (view->puzzle == nullptr || row < 0 || row >= rowCount() || column < 0)
+    if (view->ShownPuzzle() == nullptr || row < 0 || row >= rowCount() || column < 0)
         return false;
-    return column < static_cast<int>(view->puzzle->rows[static_cast<size_t>(row)].size());
+    return column < static_cast<int>(view->ShownPuzzle()->rows[static_cast<size_t>(row)].size());
 }
 
 QString BoardAccessible::CellName(int row, int column) const
@@ -134,10 +134,10 @@ QString BoardAccessible::CellName(int row, int column) const
         return QStringLiteral("empty");
     const int32_t code = CodeAt(row, column);
     const QString colour = code >= 0 && code < 10
-        ? Words(ColourName(view->blockColours[static_cast<size_t>(code)]))
+        ? Words(ColourName(view->Painter().BlockColours()[static_cast<size_t>(code)]))
         : QStringLiteral("colour %1").arg(code + 1);
-    const QString symbol = code >= 0 && static_cast<size_t>(code) < view->symbols.size()
-        ? Words(SymbolName(view->symbols[static_cast<size_t>(code)]))
+    const QString symbol = code >= 0 && static_cast<size_t>(code) < view->Painter().Symbols().size()
+        ? Words(SymbolName(view->Painter().Symbols()[static_cast<size_t>(code)]))
         : QString();
     return symbol.isEmpty() ? colour : colour + QStringLiteral(", ") + symbol;
 }
@@ -146,25 +146,25 @@ bool BoardAccessible::IsRowEnd(int row, int column) const
 {
     if (!HasBlock(row, column))
         return false;
-    return column == 0 || column == static_cast<int>(view->puzzle->rows[static_cast<size_t>(row)].size()) - 1;
+    return column == 0 || column == static_cast<int>(view->ShownPuzzle()->rows[static_cast<size_t>(row)].size()) - 1;
 }
 
 bool BoardAccessible::IsSelected(int row, int column) const
 {
-    const auto& selection = view->selection;
+    const auto& selection = view->Selection();
     return std::find(selection.begin(), selection.end(), BlockRef{column, row}) != selection.end();
 }
 
 bool BoardAccessible::IsCursor(int row, int column) const
 {
-    return view->keyCursor.shown && view->keyCursor.position == BlockRef{column, row};
+    return view->Cursor().shown && view->Cursor().position == BlockRef{column, row};
 }
 
 QRect BoardAccessible::CellRect(int row, int column) const
 {
-    if (!HasBlock(row, column) || view->blockSize == 0)
+    if (!HasBlock(row, column) || view->Geometry().blockSize == 0)
         return {};
-    const int length = static_cast<int>(view->puzzle->rows[static_cast<size_t>(row)].size());
+    const int length = static_cast<int>(view->ShownPuzzle()->rows[static_cast<size_t>(row)].size());
     const Rect cell = view->BlockRect(column, row, length);
     // The board lays out in device pixels; screen readers want logical ones.
     const qreal ratio = view->devicePixelRatioF();
@@ -175,16 +175,16 @@ QRect BoardAccessible::CellRect(int row, int column) const
 
 int BoardAccessible::CounterCount() const
 {
-    return view->puzzle != nullptr ? std::clamp(view->puzzle->settings.colourCount, 0, 10) : 0;
+    return view->ShownPuzzle() != nullptr ? std::clamp(view->ShownPuzzle()->settings.colourCount, 0, 10) : 0;
 }
 
 QString BoardAccessible::CounterName(int colour) const
 {
     ColourCounters counters{};
-    if (view->puzzle != nullptr)
-        CountBlocks(view->puzzle->rows, view->puzzle->settings.rowCount, counters);
+    if (view->ShownPuzzle() != nullptr)
+        CountBlocks(view->ShownPuzzle()->rows, view->ShownPuzzle()->settings.rowCount, counters);
     return QStringLiteral("%1: %2 left")
-        .arg(Words(ColourName(view->blockColours[static_cast<size_t>(colour)])))
+        .arg(Words(ColourName(view->Painter().BlockColours()[static_cast<size_t>(colour)])))
         .arg(counters[static_cast<size_t>(colour)]);
 }
 
@@ -216,12 +216,12 @@ QString BoardAccessible::text(QAccessible::Text type) const
 
 int BoardAccessible::rowCount() const
 {
-    return view->puzzle != nullptr ? std::clamp(view->puzzle->settings.rowCount, 0, MAX_ROWS) : 0;
+    return view->ShownPuzzle() != nullptr ? std::clamp(view->ShownPuzzle()->settings.rowCount, 0, MAX_ROWS) : 0;
 }
 
 int BoardAccessible::columnCount() const
 {
-    return view->puzzle != nullptr ? std::max(view->puzzle->settings.rowWidth, 0) : 0;
+    return view->ShownPuzzle() != nullptr ? std::max(view->ShownPuzzle()->settings.rowWidth, 0) : 0;
 }
 
 int BoardAccessible::childCount() const
@@ -266,8 +266,8 @@ QAccessibleInterface* BoardAccessible::childAt(int x, int y) const
 
 QAccessibleInterface* BoardAccessible::focusChild() const
 {
-    const BlockRef at = view->keyCursor.position;
-    if (view->keyCursor.shown && HasBlock(at.row, at.index))
+    const BlockRef at = view->Cursor().position;
+    if (view->Cursor().shown && HasBlock(at.row, at.index))
         return Cell(at.row, at.index);
     return nullptr;
 }
@@ -287,7 +287,7 @@ int BoardAccessible::selectedCellCount() const
 QList<QAccessibleInterface*> BoardAccessible::selectedCells() const
 {
     QList<QAccessibleInterface*> chosen;
-    for (const BlockRef& block : view->selection) {
+    for (const BlockRef& block : view->Selection()) {
         if (HasBlock(block.row, block.index))
             chosen.append(Cell(block.row, block.index));
     }

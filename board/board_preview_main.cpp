@@ -16,13 +16,16 @@ int main(int argc, char** argv)
     SeedRandom(argc > 6 ? static_cast<uint32_t>(std::atoi(argv[6])) : static_cast<uint32_t>(std::time(nullptr)));
     Puzzle puzzle;
     BoardView view;
-    view.puzzle = &puzzle;
+    view.SetPuzzle(&puzzle);
     puzzle.boardView = &view;
     view.ShuffleSymbols();
     const int width = argc > 2 ? std::atoi(argv[1]) : 700;
     const int height = argc > 2 ? std::atoi(argv[2]) : 400;
-    if (argc > 3)
-        view.antiAliasing = std::atoi(argv[3]) != 0;
+    if (argc > 3) {
+        BoardPreferences preferences = view.Preferences();
+        preferences.antiAliasing = std::atoi(argv[3]) != 0;
+        view.ApplyPreferences(preferences);
+    }
     view.setWindowTitle(QStringLiteral("Kolumo board"));
     view.resize(width, height);
     view.show();

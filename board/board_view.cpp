@@ -1,6 +1,4 @@
-// The board view's window side: creation, size changes, the display scale,
-// painting, the timer, the mouse and keys; and the geometry every other
-// drawing derives from.
+// The board view's window side: creation, size changes, the display scale, painting, the timer, the mouse.
 #include "board_view.h"
 
 #include "board/board_accessible.h"
@@ -18,22 +16,9 @@
 #include <cmath>
 #include <utility>
 
-namespace {
-
-QImage LoadTexture(const char* path)
-{
-    const QImage image(QString::fromLatin1(path));
-    if (image.isNull())
-        return {};
-    return image.convertToFormat(QImage::Format_RGB32);
-}
-
-}  // namespace
-
 BoardView::BoardView(QWidget* parent)
     : QWidget(parent)
 {
-    SetDefaultColours(blockColours.data(), static_cast<int>(blockColours.size()));
     ShuffleSymbols();
     // Every pixel comes from composeSurface: nothing to erase first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -41,14 +26,24 @@ BoardView::BoardView(QWidget* parent)
     // Moving the mouse over the board hides the keyboard cursor.
     setMouseTracking(true);
     BoardAccessible::Install();
-    boardTexture = LoadTexture(":/bitmaps/172.png");
-    backdropTexture = LoadTexture(":/bitmaps/173.png");
     boardTimerId = startTimer(BOARD_TIMER_INTERVAL_MS, Qt::PreciseTimer);
 }
 
 BoardView::~BoardView()
 {
     selection.clear();
+}
+
+BoardPreferences BoardView::Preferences() const
+{
+    return {painter.BlockColours(), painter.AntiAliasing(), soundEffects};
+}
+
+void BoardView::ApplyPreferences(const BoardPreferences& preferences)
+{
+    painter.SetBlockColours(preferences.colours);
+    painter.SetAntiAliasing(preferences.antiAliasing);
+    soundEffects = preferences.soundEffects;
 }
 
 void BoardView::resizeEvent(QResizeEvent* event)
@@ -75,7 +70,7 @@ QPoint BoardView::DevicePoint(const QPointF& logical) const
 void BoardView::FollowPixelRatio()
 {
     const QSize device = DeviceClientSize();
-    if (device != QSize(clientWidth, clientHeight))
+    if (device != QSize(boardGeometry.clientWidth, boardGeometry.clientHeight))
         SizeChanged(device.width(), device.height());
 }
 
@@ -165,75 +160,48 @@ void BoardView::keyPressEvent(QKeyEvent* event)
 
 void BoardView::SizeChanged(int width, int height)
 {
-    clientWidth = width;
-    clientHeight = height;
+    boardGeometry.clientWidth = width;
+    boardGeometry.clientHeight = height;
     composeSurface.Create(width, height);
-    backgroundSurface.Create(width, height);
-    scratchSurface.Create(3 * width / 4, 3 * height / 4);
+    painter.MakeSurfaces(width, height);
     composeHoldsBackground = false;
     // An animation half drawn on the old surfaces cannot go on on the new,
     // black ones: finish it as a full redraw on the next tick.
-    if (phase >= PHASE_REMOVE_START && phase <= PHASE_SLIDING)
-        phase = PHASE_REFRESH;
+    if (phases.Animating())
+        phases.RefreshNext();
     Layout();
     update();
 }
 
 int BoardView::LayoutBlockSize() const
 {
-    if (!puzzle || clientWidth < MIN_CLIENT_WIDTH || clientHeight < MIN_CLIENT_HEIGHT)
+    if (!puzzle)
         return 0;
-    const int w = puzzle->settings.rowWidth;
-    const int r = puzzle->settings.rowCount;
-    if (w + 2 <= 0 || r + 5 <= 0)
-        return 0;
-    const int s = std::min(clientWidth / (w + 2), clientHeight / (r + 5)) & ~1;
-    return s >= 2 ? s : 0;
+    return BoardGeometry::BlockSizeFor(boardGeometry.clientWidth, boardGeometry.clientHeight,
+                                       puzzle->settings.rowWidth, puzzle->settings.rowCount);
 }
 
 bool BoardView::Usable() const
 {
-    return LayoutBlockSize() >= 2 && blockSize == LayoutBlockSize();
+    return LayoutBlockSize() >= 2 && boardGeometry.blockSize == LayoutBlockSize();
 }
 
 void BoardView::Layout()
 {
-    const int s = LayoutBlockSize();
-    if (s < 2)
+    if (LayoutBlockSize() < 2)
         return;
-    blockSize = s;
-    plainBlocks.Clear();
-    counterCells.Clear();
-    const int rows = puzzle->settings.rowCount;
-    baseCell.left = clientWidth / 2 - s / 2;
-    baseCell.right = clientWidth / 2 + s / 2;
-    baseCell.top = clientHeight / 2 - (s * rows) / 2 + (3 * s) / 2;
-    baseCell.bottom = baseCell.top + s;
-    PaintBackground();
+    boardGeometry = BoardGeometry::For(boardGeometry.clientWidth, boardGeometry.clientHeight,
+                                       puzzle->settings.rowWidth, puzzle->settings.rowCount);
     composeHoldsBackground = false;
-    MakeFonts();
-    blockCache.Create(10 * s, s);
-    BuildBlockCache();
+    // The fonts are made anew: nothing may keep pointing at the old ones.
+    composeSurface.text.font = nullptr;
+    painter.Layout(boardGeometry, BoardRect());
     Redraw();
-}
-
-void BoardView::PaintBackground()
-{
-    backgroundSurface.Tile(backdropTexture, backgroundSurface.Bounds());
-    const int s = blockSize;
-    const int d = (s + 2) / 3;
-    Rect area = BoardRect().Grown(d, d);
-    backgroundSurface.Tile(boardTexture, area);
-    const int outlines = std::min(s / 8, 4);
-    for (int k = 0; k < outlines; ++k) {
-        backgroundSurface.BevelOutline(area, MakeColour(96, 54, 0), MakeColour(160, 96, 0));
-        area = area.Grown(1, 1);
-    }
 }
 
 void BoardView::Redraw()
 {
-    if (phase != PHASE_REFRESH && phase != PHASE_IDLE)
+    if (phases.Phase() != PHASE_REFRESH && phases.Phase() != PHASE_IDLE)
         return;
     if (!Usable()) {
         update();
@@ -243,14 +211,18 @@ void BoardView::Redraw()
         keyCursor.shown = false;
     const Rect board = BoardRect();
     if (composeHoldsBackground) {
-        composeSurface.CopySame(backgroundSurface, board);
-        composeSurface.CopySame(backgroundSurface, counterRect);
+        composeSurface.CopySame(painter.Background(), board);
+        composeSurface.CopySame(painter.Background(), counterRect);
     } else {
-        composeSurface.CopySame(backgroundSurface, backgroundSurface.Bounds());
+        composeSurface.CopySame(painter.Background(), painter.Background().Bounds());
     }
     DrawBoardRows(composeSurface, 2.0);
     DrawCursorOutline();
     const Rect counters = DrawColourCounters(composeSurface);
+    // The picture decides no sound: a cleared board is greeted here.
+    ColourCounters counts{};
+    if (CountBlocks(puzzle->rows, puzzle->settings.rowCount, counts) == 0)
+        PlayEffect(SOUND_WIN);
     if (composeHoldsBackground && counters == counterRect) {
         // The window already shows the rest of the picture.
         Invalidate(board);
@@ -264,41 +236,20 @@ void BoardView::Redraw()
 
 Rect BoardView::BlockRect(int32_t index, int32_t row, int32_t length) const
 {
-    const int s = baseCell.Width();
-    return baseCell.Moved(-(s * (length - 1) / 2) + s * index, s * row);
+    return boardGeometry.BlockRect(index, row, length);
 }
 
 Rect BoardView::BoardRect() const
 {
-    const int s = baseCell.Width();
-    const int w = puzzle ? puzzle->settings.rowWidth : 1;
-    const int r = puzzle ? puzzle->settings.rowCount : 1;
-    const int half = s * (w - 1) / 2;
-    return {baseCell.left - half, baseCell.top, baseCell.right + half, baseCell.bottom + s * (r - 1)};
+    return puzzle ? boardGeometry.BoardRect(puzzle->settings.rowWidth, puzzle->settings.rowCount)
+                  : boardGeometry.BoardRect(1, 1);
 }
 
 BlockRef BoardView::HitTest(int x, int y) const
 {
-    const BlockRef none{NO_BLOCK, NO_BLOCK};
     if (!Usable())
-        return none;
-    const int s = baseCell.Width();
-    const int dy = y - baseCell.top;
-    if (dy < 0)
-        return none;
-    const int row = dy / s;
-    if (row >= puzzle->settings.rowCount)
-        return none;
-    const int n = RowLength(row);
-    if (n <= 0)
-        return none;
-    const int dx = s * (n - 1) / 2 + x - baseCell.left;
-    if (dx < 0)
-        return none;
-    const int index = dx / s;
-    if (index >= n)
-        return none;
-    return {index, row};
+        return {NO_BLOCK, NO_BLOCK};
+    return boardGeometry.HitTest(x, y, puzzle->rows, puzzle->settings.rowCount);
 }
 
 int32_t BoardView::RowLength(int32_t row) const

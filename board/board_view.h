@@ -1,65 +1,43 @@
-// The playable board: geometry, painting, glyphs, mouse, animation and sound.
+// The playable board widget: puts geometry, painting, the phase machine, mouse and keys together.
 #pragma once
 
-#include "board/colour.h"
+#include "board/board_geometry.h"
+#include "board/board_painter.h"
+#include "board/board_preferences.h"
+#include "board/board_sounds.h"
 #include "board/dib_surface.h"
 #include "board/effect_player.h"
 #include "board/key_cursor.h"
-#include "board/picture_cache.h"
+#include "board/phase_machine.h"
 #include "board/rect.h"
 #include "engine/move_list.h"
 #include "engine/puzzle_view.h"
 
-#include <QFont>
-#include <QImage>
 #include <QPoint>
 #include <QPointF>
 #include <QSize>
-#include <QString>
 #include <QWidget>
 
-#include <array>
 #include <cstdint>
-#include <memory>
-#include <string>
 
 class Puzzle;
 
-// HitTest's answer for a point on no block: (NO_BLOCK, NO_BLOCK).
-inline constexpr int32_t NO_BLOCK = -9999;
-// The phase machine's clock.
-inline constexpr int BOARD_TIMER_INTERVAL_MS = 40;
-// Solve waits this many ticks between two entries of the solution.
-inline constexpr int REPLAY_DELAY = 4;
-
-// The phases of the board (values as stored in `phase`).
-inline constexpr int32_t PHASE_REFRESH = 1;       // redraw from scratch on the next tick
-inline constexpr int32_t PHASE_IDLE = 2;          // waiting for the player; Solve steps here
-inline constexpr int32_t PHASE_REMOVE_START = 3;  // a move was just applied
-inline constexpr int32_t PHASE_REMOVING = 4;      // removed blocks shrink
-inline constexpr int32_t PHASE_SLIDE_START = 5;   // shrinking done
-inline constexpr int32_t PHASE_SLIDING = 6;       // rows close up
-
-// Sound effects (WAVE resources).
-inline constexpr int SOUND_SELECT = 131;
-inline constexpr int SOUND_SLIDE = 132;
-inline constexpr int SOUND_REFUSE = 133;
-inline constexpr int SOUND_WIN = 134;
-inline constexpr int SOUND_REMOVE = 135;
-inline constexpr int SOUND_SLIDE_QUIET = 165;
-inline constexpr int SOUND_REMOVE_QUIET = 166;
-inline constexpr int SOUND_WIN_QUIET = 167;
-
-// The smallest client the board can be laid out in.
-inline constexpr int MIN_CLIENT_WIDTH = 64;
-inline constexpr int MIN_CLIENT_HEIGHT = 32;
-
-class BoardView : public QWidget, public PuzzleView {
+class BoardView : public QWidget, public PuzzleView, private PhaseMachine::Board {
     Q_OBJECT
 
 public:
     explicit BoardView(QWidget* parent = nullptr);
     ~BoardView() override;
+
+    // --- What it shows and how ---------------------------------------------
+    // The puzzle shown and played (not owned); null draws nothing.
+    void SetPuzzle(Puzzle* shown) { puzzle = shown; }
+    // The main window's music switch (not owned); null means off. While it
+    // is on, the louder effects give way to quieter ones.
+    void SetMusicSwitch(const bool* on) { music = on; }
+    BoardPreferences Preferences() const;
+    // Takes effect on the next Layout (fonts, caches) and at once for sounds.
+    void ApplyPreferences(const BoardPreferences& preferences);
 
     // --- Geometry and painting -------------------------------------------
     // Geometry for the current client size and the puzzle's rowWidth and
@@ -67,28 +45,27 @@ public:
     void Layout();
     // In Refresh or Idle: the whole picture onto composeSurface, counters
     // included, and the window repainted (only the board and the counter row
-    // once the window already shows the rest).
+    // once the window already shows the rest); the win sound when the board
+    // is cleared.
     void Redraw();
     // Block `index` of row `row` when that row holds `length` blocks.
     Rect BlockRect(int32_t index, int32_t row, int32_t length) const;
     // The block under a client point: {index, row}, or {NO_BLOCK, NO_BLOCK}.
     BlockRef HitTest(int x, int y) const;
-    // One block of colour `code` into `cell` of destination: bevels, face and
-    // symbol; selected blocks at 0.9 in their tint; scale below 1 first erases
-    // the cell to the background; forceRender bypasses blockCache.
-    void DrawBlock(const Rect& cell, int32_t code, DibSurface& destination, bool selected,
-                   double scale, bool noGlyph, bool forceRender);
+    // One block of colour `code` into `cell` of destination (see BoardPainter).
+    void DrawBlock(const Rect& cell, int32_t code, DibSurface& destination, bool selected, double scale,
+                   bool noGlyph, bool forceRender);
     // All rows: t >= 1 settled with the selection shown, t < 1 one slide frame.
     // Returns the board rectangle.
     Rect DrawBoard(DibSurface& destination, double t);
-    // The per-colour counters above the board; plays the win sound when the
-    // board is cleared. Returns the counter row's rectangle.
+    // The per-colour counters above the board. Returns the counter row's
+    // rectangle (empty when the board cannot be laid out).
     Rect DrawColourCounters(DibSurface& destination);
     // W x S wide, R x S high: where a full board stands.
     Rect BoardRect() const;
 
     // --- Glyphs -----------------------------------------------------------
-    // Ten distinct symbols from SYMBOL_ALPHABET drawn from the shared Random.
+    // Ten distinct symbols for a new puzzle; any replay ends.
     void ShuffleSymbols() override;
     // The ten unselected blocks, rendered once (anti-aliasing on only).
     void BuildBlockCache();
@@ -134,43 +111,20 @@ public:
     // A point in the widget's own (logical) coordinates in device pixels.
     QPoint DevicePoint(const QPointF& logical) const;
 
-    // --- State (the main window, the preferences and the tests read these) -
-    Puzzle* puzzle = nullptr;                 // not owned; null draws nothing
-    int32_t phase = PHASE_REFRESH;
-    MoveList selection;
-    bool soundEffects = true;
-    bool solving = false;
-    MoveList::const_iterator solveCursor;     // meaningful only while solving
-    std::array<ColourValue, 10> blockColours{};
-    QImage boardTexture;                      // 85 x 64; null when missing
-    QImage backdropTexture;                   // 201 x 79; null when missing
-    bool antiAliasing = true;
-    DibSurface composeSurface;
-    DibSurface backgroundSurface;
-    DibSurface blockCache;
-    DibSurface scratchSurface;
-    Rect baseCell;
-    std::unique_ptr<QFont> numberFont;
-    std::unique_ptr<QFont> symbolFont;
-    std::string symbols;                      // symbols[k]: character of SYMBOL_ALPHABET for code k
-
-    // The main window's music switch (not owned); null means off.
-    const bool* music = nullptr;
-
-    // Animation state of the phase machine.
-    double removeScale = 0.0;
-    double slideFraction = 0.0;
-    int32_t replayCountdown = 0;
-
-    // The client size the surfaces were last made for.
-    int clientWidth = 0;
-    int clientHeight = 0;
-    // Block size S of the last successful layout (0 before any).
-    int blockSize = 0;
-
-    EffectPlayer effectPlayer;
-    // The keyboard cursor; hidden until the first arrow key.
-    KeyCursor keyCursor;
+    // --- What the main window and the tests may read ------------------------
+    const Puzzle* ShownPuzzle() const { return puzzle; }
+    const bool* MusicSwitch() const { return music; }
+    int32_t Phase() const { return phases.Phase(); }
+    bool Solving() const { return phases.Solving(); }
+    const MoveList& Selection() const { return selection; }
+    const KeyCursor& Cursor() const { return keyCursor; }
+    // The layout in force: client size, block size, baseCell.
+    const BoardGeometry& Geometry() const { return boardGeometry; }
+    // The picture the window shows, in device pixels.
+    const DibSurface& ComposeSurface() const { return composeSurface; }
+    const BoardPainter& Painter() const { return painter; }
+    // The effects asked for (the tests read and clear what was asked).
+    EffectPlayer& Effects() { return effectPlayer; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -182,22 +136,21 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    void PaintBackground();
-    void MakeFonts();
-    void DrawSymbol(const Rect& cell, const Rect& shrunk, int32_t code, DibSurface& destination,
-                    ColourValue c, ColourValue light, ColourValue dark, bool selected, double scale, bool forceRender);
+    // PhaseMachine::Board
+    void RedrawAll() override;
+    void DrawRemoval(double scale) override;
+    void DrawSlide(double t) override;
+    void PlaySound(int id) override { PlayEffect(id); }
+    void ReplayEntry(BlockRef entry) override;
+
     void DrawBlockAt(int32_t index, int32_t row, bool selected);
     // DrawBoard without its first step, for a destination that already shows
     // the background there.
     void DrawBoardRows(DibSurface& destination, double t);
-    // Everything besides a cell's own stamp that cached pictures depend on.
-    std::string CacheKey() const;
-    void SolveStep();
-    void RemovingStep();
-    void SlidingStep();
-    // The block size the current client and settings give; 0 when the board
+    // The block size the current client and puzzle give; 0 when the board
     // cannot be laid out (no puzzle, client under 64 x 32, S below 2).
     int LayoutBlockSize() const;
+    // A layout stands for the puzzle's current shape.
     bool Usable() const;
     int32_t RowLength(int32_t row) const;
     int32_t CodeAt(int32_t index, int32_t row) const;
@@ -224,11 +177,18 @@ private:
     // The cursor's outline alone over its cell on composeSurface.
     void DrawCursorOutline();
 
+    Puzzle* puzzle = nullptr;
+    const bool* music = nullptr;
+    bool soundEffects = true;
+    MoveList selection;
+    PhaseMachine phases{*this};
+    BoardGeometry boardGeometry;
+    BoardPainter painter;
+    DibSurface composeSurface;
+    EffectPlayer effectPlayer;
+    // The keyboard cursor; hidden until the first arrow key.
+    KeyCursor keyCursor;
     int boardTimerId = 0;
-    // Plain (not anti-aliased) unselected blocks, and finished counter cells
-    // stamped with their counts: a repaint of the same pixels is one copy.
-    PictureCache plainBlocks;
-    PictureCache counterCells;
     // Outside the board and the counter row nothing but the background is
     // ever drawn on composeSurface: once it has been copied in whole after a
     // layout, a redraw need only renew those two rectangles.

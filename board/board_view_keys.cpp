@@ -8,33 +8,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// The outline: black and white dashes along the cell's edge, which stand out
-// on every block colour, on the board's texture and around a selected block,
-// and look like nothing else on the board.
-constexpr ColourValue OUTLINE_DARK = 0x000000;
-constexpr ColourValue OUTLINE_LIGHT = 0xFFFFFF;
-
-// A band `thickness` pixels wide just inside cell, dashed every `dash`
-// pixels along the diagonal so that corners stay dashed too.
-void DashedRing(DibSurface& surface, const Rect& cell, int thickness, int dash)
-{
-    const Rect inner = cell.Grown(-thickness, -thickness);
-    for (int y = cell.top; y < cell.bottom; ++y) {
-        for (int x = cell.left; x < cell.right; ++x) {
-            if (inner.Contains(x, y)) {
-                x = inner.right - 1;
-                continue;
-            }
-            const int step = (x - cell.left + y - cell.top) / dash;
-            surface.SetPixel(x, y, step % 2 == 0 ? OUTLINE_DARK : OUTLINE_LIGHT);
-        }
-    }
-}
-
-}  // namespace
-
 bool BoardView::HandleKey(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat)
 {
     if (!puzzle || (modifiers & ~Qt::KeypadModifier) != Qt::NoModifier)
@@ -87,7 +60,7 @@ void BoardView::EnterKey()
         return;
     }
     // Like a click: nothing while the board moves or Solve plays.
-    if (phase != PHASE_IDLE || solving)
+    if (phases.Phase() != PHASE_IDLE || phases.Solving())
         return;
     if (!keyCursor.Snap(puzzle->rows, puzzle->settings.rowCount))
         return;
@@ -106,7 +79,7 @@ void BoardView::HideCursor()
 bool BoardView::CursorDrawable() const
 {
     const BlockRef at = keyCursor.position;
-    return phase == PHASE_IDLE && puzzle && Usable() && at.row >= 0 && at.row < puzzle->settings.rowCount
+    return phases.Phase() == PHASE_IDLE && puzzle && Usable() && at.row >= 0 && at.row < puzzle->settings.rowCount
         && at.index >= 0 && at.index < RowLength(at.row);
 }
 
@@ -125,14 +98,10 @@ void BoardView::DrawCursorCell()
 
 void BoardView::DrawCursorOutline()
 {
-    if (!keyCursor.shown || phase > PHASE_IDLE || !puzzle || !Usable())
+    if (!keyCursor.shown || phases.Phase() > PHASE_IDLE || !puzzle || !Usable())
         return;
     const BlockRef at = keyCursor.position;
     if (at.row < 0 || at.row >= puzzle->settings.rowCount || at.index < 0 || at.index >= RowLength(at.row))
         return;
-    const Rect cell = BlockRect(at.index, at.row, RowLength(at.row));
-    // Two pixels wide and dashes of six at the usual 50-pixel blocks; both
-    // grow with the block, so a dense screen shows the same outline.
-    const int s = cell.Width();
-    DashedRing(composeSurface, cell, std::clamp(s / 25, 1, s / 4 + 1), std::max(2, s / 8));
+    painter.DrawCursorOutline(composeSurface, BlockRect(at.index, at.row, RowLength(at.row)));
 }

@@ -1,5 +1,4 @@
-// The board view in play: selection by mouse, moves, undo, the phase machine
-// with its removal and slide animations, the Solve replay and sound effects.
+// The board view in play: selection by mouse, moves, undo, the Solve replay's entries and sound effects.
 #include "board_view.h"
 
 #include "board/board_accessible.h"
@@ -11,7 +10,7 @@
 void BoardView::LeftButtonUp(int x, int y)
 {
     HideCursor();
-    if (phase != PHASE_IDLE || solving || !puzzle)
+    if (phases.Phase() != PHASE_IDLE || phases.Solving() || !puzzle)
         return;
     const BlockRef hit = HitTest(x, y);
     if (hit.index < 0)
@@ -53,7 +52,7 @@ void BoardView::ChooseBlock(BlockRef hit)
 
 void BoardView::CommitSelection()
 {
-    if (phase != PHASE_IDLE || solving || !puzzle)
+    if (phases.Phase() != PHASE_IDLE || phases.Solving() || !puzzle)
         return;
     const int size = static_cast<int>(selection.size());
     if (size < puzzle->settings.minRemove || size > puzzle->settings.maxRemove)
@@ -72,18 +71,18 @@ void BoardView::StartMove()
     }
     BoardAccessible::Tell(this, BoardAccessible::News::Moved);
     puzzle->ApplyMove(selection);
-    phase = PHASE_REMOVE_START;
+    phases.MoveApplied();
 }
 
 void BoardView::UndoMove()
 {
-    if (solving || !puzzle || !puzzle->Undo()) {
+    if (phases.Solving() || !puzzle || !puzzle->Undo()) {
         PlayEffect(SOUND_REFUSE);
         return;
     }
     PlayEffect(SOUND_SELECT);
     selection.clear();
-    phase = PHASE_IDLE;
+    phases.Settle();
     Redraw();
     BoardAccessible::Tell(this, BoardAccessible::News::Undone);
 }
@@ -91,19 +90,18 @@ void BoardView::UndoMove()
 void BoardView::SetSolving(bool on)
 {
     if (!on) {
-        solving = false;
+        phases.StopReplay();
         return;
     }
     if (!puzzle)
         return;
-    solving = true;
-    solveCursor = puzzle->solution.cbegin();
+    phases.StartReplay(puzzle->solution);
     puzzle->Retry();
 }
 
 void BoardView::ResetBoard()
 {
-    phase = PHASE_REFRESH;
+    phases.RefreshNext();
     selection.clear();
     DrawBoard(composeSurface, 2.0);
     update();
@@ -132,81 +130,12 @@ void BoardView::PlayEffect(int id)
 
 void BoardView::Tick()
 {
-    if (!puzzle)
-        return;
-    switch (phase) {
-    case PHASE_REFRESH:
-        selection.clear();
-        Redraw();
-        phase = PHASE_IDLE;
-        break;
-    case PHASE_IDLE:
-        if (solving)
-            SolveStep();
-        break;
-    case PHASE_REMOVE_START:
-        removeScale = 0.9;
-        PlayEffect(SOUND_REMOVE);
-        phase = PHASE_REMOVING;
-        [[fallthrough]];
-    case PHASE_REMOVING:
-        RemovingStep();
-        break;
-    case PHASE_SLIDE_START:
-        slideFraction = 0.05;
-        PlayEffect(SOUND_SLIDE);
-        phase = PHASE_SLIDING;
-        [[fallthrough]];
-    case PHASE_SLIDING:
-        SlidingStep();
-        break;
-    default:
-        break;
-    }
+    if (puzzle)
+        phases.Tick();
 }
 
-void BoardView::RemovingStep()
+void BoardView::ReplayEntry(BlockRef entry)
 {
-    if (Usable()) {
-        for (const BlockRef& entry : selection) {
-            const auto& before = puzzle->previousRows[static_cast<size_t>(entry.row)];
-            const int n = static_cast<int>(before.size());
-            if (entry.index < 0 || entry.index >= n)
-                continue;
-            const Rect cell = BlockRect(entry.index, entry.row, n);
-            DrawBlock(cell, before[static_cast<size_t>(entry.index)], composeSurface, false, removeScale, false,
-                      false);
-            Invalidate(cell);
-        }
-    }
-    // Repeated subtraction on purpose: it gives the 0.44999… frame its size.
-    removeScale -= 0.15;
-    if (removeScale < 0.1)
-        phase = PHASE_SLIDE_START;
-}
-
-void BoardView::SlidingStep()
-{
-    slideFraction += 0.15;
-    const double t = slideFraction > 0.9999 ? 0.9999 : slideFraction;
-    Invalidate(DrawBoard(composeSurface, t));
-    if (slideFraction > 1.05)
-        phase = PHASE_REFRESH;
-}
-
-void BoardView::SolveStep()
-{
-    if (replayCountdown > 0) {
-        --replayCountdown;
-        return;
-    }
-    replayCountdown = REPLAY_DELAY;
-    if (solveCursor == puzzle->solution.cend()) {
-        solving = false;
-        return;
-    }
-    const BlockRef entry = *solveCursor;
-    ++solveCursor;
     if (entry.IsMoveMarker()) {
         // A marker with nothing selected would record an empty move.
         if (selection.empty())

@@ -41,7 +41,7 @@ std::unique_ptr<GameMainWindow> ShowNewWindow()
 
 void TickUntilIdle(BoardView& board)
 {
-    for (int k = 0; k < 400 && !(board.phase == PHASE_IDLE && !board.solving); ++k)
+    for (int k = 0; k < 400 && !(board.Phase() == PHASE_IDLE && !board.Solving()); ++k)
         board.Tick();
 }
 
@@ -60,7 +60,7 @@ std::vector<BlockRef> FirstSolutionMove(const Puzzle& puzzle)
 void ClickBlocks(BoardView& board, const std::vector<BlockRef>& blocks)
 {
     for (const BlockRef& block : blocks) {
-        const auto length = static_cast<int32_t>(board.puzzle->rows[block.row].size());
+        const auto length = static_cast<int32_t>(board.ShownPuzzle()->rows[block.row].size());
         const Rect cell = board.BlockRect(block.index, block.row, length);
         board.LeftButtonUp((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
     }

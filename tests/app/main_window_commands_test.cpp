@@ -23,13 +23,13 @@ protected:
         window.reset();
     }
 
-    EffectPlayer& effects() { return window->boardView.effectPlayer; }
+    EffectPlayer& effects() { return window->boardView.Effects(); }
 
     // Runs Solve until it has made at least `moves` moves.
     void SolveFor(int moves)
     {
         window->OnSolve();
-        ASSERT_TRUE(window->boardView.solving);
+        ASSERT_TRUE(window->boardView.Solving());
         for (int k = 0; k < 2000 && MovesMade(window->puzzle) < moves; ++k)
             window->boardView.Tick();
         ASSERT_GE(MovesMade(window->puzzle), moves);
@@ -44,7 +44,7 @@ TEST_F(GameCommandsTest, IronmanTurnedOnMidGameWaitsForTheNextNewGame)
     window->ironman = true;
     EXPECT_EQ(window->solveButton.text(), QStringLiteral("Solve"));
     window->OnSolve();
-    EXPECT_TRUE(window->boardView.solving) << "Solve still works for this game";
+    EXPECT_TRUE(window->boardView.Solving()) << "Solve still works for this game";
     window->OnSolve();
     window->OnRetry();
     EXPECT_EQ(window->solveButton.text(), QStringLiteral("Solve"));
@@ -55,7 +55,7 @@ TEST_F(GameCommandsTest, IronmanTurnedOnMidGameWaitsForTheNextNewGame)
     TickUntilIdle(window->boardView);
     effects().ClearRequested();
     window->OnSolve();
-    EXPECT_FALSE(window->boardView.solving);
+    EXPECT_FALSE(window->boardView.Solving());
     EXPECT_EQ(effects().Requested(), std::vector<int>{SOUND_REFUSE});
 }
 
@@ -65,16 +65,16 @@ TEST_F(GameCommandsTest, IronmanTurnedOffStaysRefusedUntilNew)
     window->OnNewGame();
     window->ironman = false;
     window->OnSolve();
-    EXPECT_FALSE(window->boardView.solving);
+    EXPECT_FALSE(window->boardView.Solving());
     EXPECT_EQ(window->solveButton.text(), QStringLiteral("---"));
     window->OnRetry();
     EXPECT_EQ(window->solveButton.text(), QStringLiteral("---")) << "Retry keeps the game";
     window->OnSolve();
-    EXPECT_FALSE(window->boardView.solving);
+    EXPECT_FALSE(window->boardView.Solving());
     window->OnNewGame();
     EXPECT_EQ(window->solveButton.text(), QStringLiteral("Solve"));
     window->OnSolve();
-    EXPECT_TRUE(window->boardView.solving);
+    EXPECT_TRUE(window->boardView.Solving());
 }
 
 TEST_F(GameCommandsTest, ARefusedSolveLeavesTheFocusWhereItWas)
@@ -90,7 +90,7 @@ TEST_F(GameCommandsTest, SolvePressedTwiceStopsAndUndoTakesItsMovesBack)
 {
     SolveFor(2);
     window->OnSolve();
-    EXPECT_FALSE(window->boardView.solving);
+    EXPECT_FALSE(window->boardView.Solving());
     TickUntilIdle(window->boardView);
     const int made = MovesMade(window->puzzle);
     for (int k = made; k > 0; --k) {
@@ -108,7 +108,7 @@ TEST_F(GameCommandsTest, NewDuringSolveStopsTheReplayBeforeTheBoardChanges)
     SolveFor(1);
     const MoveList oldSolution = window->puzzle.solution;
     window->OnNewGame();
-    EXPECT_FALSE(window->boardView.solving);
+    EXPECT_FALSE(window->boardView.Solving());
     EXPECT_TRUE(window->puzzle.history.empty());
     EXPECT_EQ(window->puzzle.rows, window->puzzle.initialRows);
     for (int k = 0; k < 200; ++k)
@@ -122,7 +122,7 @@ TEST_F(GameCommandsTest, RetryDuringSolveStopsTheReplayAndKeepsThePuzzle)
     SolveFor(1);
     const MoveList solution = window->puzzle.solution;
     window->OnRetry();
-    EXPECT_FALSE(window->boardView.solving);
+    EXPECT_FALSE(window->boardView.Solving());
     for (int k = 0; k < 200; ++k)
         window->boardView.Tick();
     EXPECT_TRUE(window->puzzle.history.empty());
@@ -133,7 +133,7 @@ TEST_F(GameCommandsTest, RetryDuringSolveStopsTheReplayAndKeepsThePuzzle)
 TEST_F(GameCommandsTest, SolveClearsTheBoard)
 {
     window->OnSolve();
-    for (int k = 0; k < 5000 && window->boardView.solving; ++k)
+    for (int k = 0; k < 5000 && window->boardView.Solving(); ++k)
         window->boardView.Tick();
     TickUntilIdle(window->boardView);
     ColourCounters counters{};
@@ -160,7 +160,7 @@ TEST_F(GameCommandsTest, SpaceCommitsOnlyAFullSelection)
     ClickBlocks(window->boardView, move);
     window->OnCommit();
     EXPECT_EQ(MovesMade(window->puzzle), 0);
-    EXPECT_EQ(window->boardView.phase, PHASE_IDLE);
+    EXPECT_EQ(window->boardView.Phase(), PHASE_IDLE);
 }
 
 } // namespace

@@ -56,11 +56,11 @@ protected:
         Activate(*window);
         TickUntilIdle(board());
         window->RestoreFocus();
-        board().effectPlayer.ClearRequested();
+        board().Effects().ClearRequested();
     }
 
     BoardView& board() { return window->boardView; }
-    BlockRef Cursor() { return board().keyCursor.position; }
+    BlockRef Cursor() { return board().Cursor().position; }
 
     // A key pressed and released where the keyboard focus is, as the player
     // would type it.
@@ -89,15 +89,15 @@ TEST_F(MainWindowKeysTest, ArrowsAndEnterAtTheFocusButtonMoveTheCursorAndSelect)
     ASSERT_TRUE(window->focusButton.hasFocus());
     KeySpy spy(&window->focusButton);
     Type(Qt::Key_Down);  // the first arrow only shows the cursor
-    EXPECT_TRUE(board().keyCursor.shown);
+    EXPECT_TRUE(board().Cursor().shown);
     EXPECT_EQ(Cursor(), (BlockRef{0, 0}));
     Type(Qt::Key_Down);
     EXPECT_EQ(Cursor(), (BlockRef{0, 1}));
     Type(Qt::Key_Return);
-    EXPECT_EQ(board().selection, (MoveList{{0, 1}}));
+    EXPECT_EQ(board().Selection(), (MoveList{{0, 1}}));
     Type(Qt::Key_Enter, Qt::KeypadModifier);  // keypad Enter: chosen again, so deselected
-    EXPECT_TRUE(board().selection.empty());
-    EXPECT_EQ(board().effectPlayer.Requested(), (std::vector<int>{SOUND_SELECT, SOUND_SELECT}));
+    EXPECT_TRUE(board().Selection().empty());
+    EXPECT_EQ(board().Effects().Requested(), (std::vector<int>{SOUND_SELECT, SOUND_SELECT}));
     EXPECT_TRUE(spy.keys.empty()) << "the focus button saw a key the board took";
     EXPECT_TRUE(window->focusButton.hasFocus());
 }
@@ -115,7 +115,7 @@ TEST_F(MainWindowKeysTest, EnterAtAFocusedBarButtonSelectsABlockAndNeverPressesI
         Type(key);
     EXPECT_EQ(clicks, 0);
     EXPECT_EQ(window->puzzle.solution, solution) << "Enter pressed the New button";
-    EXPECT_EQ(board().selection.size(), 1u);
+    EXPECT_EQ(board().Selection().size(), 1u);
     EXPECT_TRUE(spy.keys.empty()) << "the button saw a key the board took";
     EXPECT_TRUE(window->newButton.hasFocus()) << "no arrow moved the focus";
 }
@@ -129,8 +129,8 @@ TEST_F(MainWindowKeysTest, KeysTheBoardLeavesStillReachTheFocusedWidget)
     Type(Qt::Key_Up, Qt::AltModifier);
     EXPECT_EQ(spy.keys, (std::vector<int>{Qt::Key_A, Qt::Key_A, Qt::Key_Return, Qt::Key_Return, Qt::Key_Return,
                                           Qt::Key_Return, Qt::Key_Up, Qt::Key_Up}));
-    EXPECT_FALSE(board().keyCursor.shown);
-    EXPECT_TRUE(board().selection.empty());
+    EXPECT_FALSE(board().Cursor().shown);
+    EXPECT_TRUE(board().Selection().empty());
 }
 
 TEST_F(MainWindowKeysTest, AHeldArrowKeepsMovingAndOnlyItsLastReleaseIsLetGo)
@@ -168,8 +168,8 @@ TEST_F(MainWindowKeysTest, ADialogKeepsItsEnterAndArrows)
     QTest::keyClick(&ok, Qt::Key_Down);
     QTest::keyClick(&ok, Qt::Key_Return);
     EXPECT_EQ(clicks, 1);
-    EXPECT_FALSE(board().keyCursor.shown);
-    EXPECT_TRUE(board().selection.empty());
+    EXPECT_FALSE(board().Cursor().shown);
+    EXPECT_TRUE(board().Selection().empty());
 }
 
 TEST_F(MainWindowKeysTest, TheMenuBarAndAnOpenMenuKeepTheirArrowsAndEnter)
@@ -181,14 +181,14 @@ TEST_F(MainWindowKeysTest, TheMenuBarAndAnOpenMenuKeepTheirArrowsAndEnter)
     QTest::keyClick(&window->MainMenu(), Qt::Key_Right);
     EXPECT_EQ(window->MainMenu().activeAction(), window->MainMenu().actions().at(1));
     QTest::keyClick(&window->MainMenu(), Qt::Key_Escape);
-    EXPECT_FALSE(board().keyCursor.shown);
+    EXPECT_FALSE(board().Cursor().shown);
 
     QMenu* file = window->MainMenu().actions().front()->menu();
     file->popup(window->mapToGlobal(QPoint(0, 0)));
     QTest::keyClick(file, Qt::Key_Down);
     EXPECT_EQ(file->activeAction(), file->actions().front());
     file->close();
-    EXPECT_FALSE(board().keyCursor.shown);
+    EXPECT_FALSE(board().Cursor().shown);
 }
 
 TEST_F(MainWindowKeysTest, MenuItemsShowTheirShortcutsBesideUnchangedCaptions)
@@ -234,7 +234,7 @@ TEST_F(MainWindowKeysTest, CtrlZUndoesAMoveAndLeavesTheFocusOnTheFocusButton)
     EXPECT_EQ(window->puzzle.rows, window->puzzle.initialRows);
     EXPECT_TRUE(window->focusButton.hasFocus());
     Type(Qt::Key_Z, Qt::ControlModifier);  // nothing left: refused as the Undo button is
-    EXPECT_EQ(board().effectPlayer.LastRequested(), SOUND_REFUSE);
+    EXPECT_EQ(board().Effects().LastRequested(), SOUND_REFUSE);
 }
 
 TEST_F(MainWindowKeysTest, CtrlDStartsAndStopsTheSolveReplayLikeTheSolveButton)
@@ -242,11 +242,11 @@ TEST_F(MainWindowKeysTest, CtrlDStartsAndStopsTheSolveReplayLikeTheSolveButton)
     MakeOneMove();
     window->retryButton.setFocus();
     Type(Qt::Key_D, Qt::ControlModifier);
-    EXPECT_TRUE(board().solving);
+    EXPECT_TRUE(board().Solving());
     EXPECT_EQ(window->puzzle.rows, window->puzzle.initialRows);  // Solve starts from the top
     EXPECT_TRUE(window->focusButton.hasFocus());
     Type(Qt::Key_D, Qt::ControlModifier);
-    EXPECT_FALSE(board().solving);
+    EXPECT_FALSE(board().Solving());
 }
 
 TEST_F(MainWindowKeysTest, CtrlNStartsANewGameAndF1OpensTheManual)
@@ -309,26 +309,26 @@ TEST(MainWindowKeyboardPlay, AWholePuzzleIsSolvedFromTheKeyboardAlone)
     for (const BlockRef& entry : solution) {
         if (entry.IsMoveMarker()) {
             type(Qt::Key_Space);
-            ASSERT_EQ(board.phase, PHASE_REMOVE_START);
+            ASSERT_EQ(board.Phase(), PHASE_REMOVE_START);
             TickUntilIdle(board);
             ++moves;
             continue;
         }
         if (!entry.IsBlock())
             continue;
-        for (int guard = 0; guard < 60 && !(board.keyCursor.shown && board.keyCursor.position == entry); ++guard) {
-            const BlockRef at = board.keyCursor.position;
+        for (int guard = 0; guard < 60 && !(board.Cursor().shown && board.Cursor().position == entry); ++guard) {
+            const BlockRef at = board.Cursor().position;
             const int across = entry.index == 0 ? Qt::Key_Left : Qt::Key_Right;
             type(at.row < entry.row ? Qt::Key_Down : at.row > entry.row ? Qt::Key_Up : across);
         }
-        ASSERT_EQ(board.keyCursor.position, entry);
+        ASSERT_EQ(board.Cursor().position, entry);
         type(Qt::Key_Return);
-        ASSERT_EQ(board.selection.back(), entry) << "block " << entry.index << ", " << entry.row;
+        ASSERT_EQ(board.Selection().back(), entry) << "block " << entry.index << ", " << entry.row;
     }
     ColourCounters counts{};
     EXPECT_EQ(CountBlocks(window->puzzle.rows, window->puzzle.settings.rowCount, counts), 0);
     EXPECT_EQ(MovesMade(window->puzzle), moves);
-    EXPECT_EQ(board.effectPlayer.LastRequested(), window->music ? SOUND_WIN_QUIET : SOUND_WIN);
+    EXPECT_EQ(board.Effects().LastRequested(), window->music ? SOUND_WIN_QUIET : SOUND_WIN);
     EXPECT_EQ(window->puzzle.solution, solution) << "a key pressed the Retry button";
 }
 

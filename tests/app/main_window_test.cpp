@@ -123,7 +123,7 @@ TEST_F(MainWindowTest, SpaceAfterAButtonClickCommitsAndNeverPressesTheButton)
     TickUntilIdle(window->boardView);
 
     ClickBlocks(window->boardView, FirstSolutionMove(window->puzzle));
-    ASSERT_EQ(window->boardView.selection.size(), 3u);
+    ASSERT_EQ(window->boardView.Selection().size(), 3u);
     // Even a button that holds the focus is not pressed: Space is the
     // window's, press and release alike.
     window->newButton.setFocus();
@@ -131,7 +131,7 @@ TEST_F(MainWindowTest, SpaceAfterAButtonClickCommitsAndNeverPressesTheButton)
     QTest::keyClick(&window->newButton, Qt::Key_Space);
     EXPECT_EQ(MovesMade(window->puzzle), 1);
     EXPECT_EQ(window->puzzle.solution, solution) << "Space pressed the New button";
-    EXPECT_EQ(window->boardView.phase, PHASE_REMOVE_START);
+    EXPECT_EQ(window->boardView.Phase(), PHASE_REMOVE_START);
 }
 
 TEST_F(MainWindowTest, SpaceWithAModifierOrOutsideTheWindowIsNotTheCommand)
@@ -155,8 +155,10 @@ TEST_F(MainWindowTest, ClosingWritesAFileTheEngineReadsBackWhole)
 {
     auto window = ShowNewWindow();
     window->ironman = true;
-    window->boardView.soundEffects = false;
-    window->boardView.blockColours[3] = 0x123456;
+    BoardPreferences chosen = window->boardView.Preferences();
+    chosen.soundEffects = false;
+    chosen.colours[3] = 0x123456;
+    window->boardView.ApplyPreferences(chosen);
     window->musicPlayer.musicFolder = "/some/where";
     window->musicPlayer.music = false;
     TickUntilIdle(window->boardView);
@@ -172,8 +174,8 @@ TEST_F(MainWindowTest, ClosingWritesAFileTheEngineReadsBackWhole)
     EXPECT_EQ(mainRecord.windowRect, outer);
     EXPECT_TRUE(mainRecord.ironman);
     EXPECT_FALSE(mainRecord.soundEffects);
-    EXPECT_EQ(mainRecord.blockColours, window->boardView.blockColours);
-    EXPECT_EQ(mainRecord.antiAliasing, window->boardView.antiAliasing);
+    EXPECT_EQ(mainRecord.blockColours, window->boardView.Preferences().colours);
+    EXPECT_EQ(mainRecord.antiAliasing, window->boardView.Preferences().antiAliasing);
     EXPECT_EQ(musicRecord.musicFolder, "/some/where");
     EXPECT_FALSE(musicRecord.music);
     EXPECT_EQ(loaded.settings, window->puzzle.settings);

@@ -98,7 +98,7 @@ TEST_F(SettingsCommandsTest, PreferencesAppliedOnOkButIronmanWaitsForNew)
     EXPECT_EQ(window->solveButton.text(), QStringLiteral("Solve"));
     EXPECT_FALSE(window->music);
     EXPECT_FALSE(window->musicPlayer.music);
-    EXPECT_FALSE(window->boardView.soundEffects);
+    EXPECT_FALSE(window->boardView.Preferences().soundEffects);
 }
 
 TEST_F(SettingsCommandsTest, PreferencesCancelledKeepAFolderChosenMeanwhile)

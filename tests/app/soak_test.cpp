@@ -61,13 +61,13 @@ void CheckBoard(const Puzzle& puzzle)
 
 void CheckSelection(const BoardView& board)
 {
-    if (board.phase != PHASE_IDLE || board.selection.empty())
+    if (board.Phase() != PHASE_IDLE || board.Selection().empty())
         return;
-    const Puzzle& puzzle = *board.puzzle;
-    ASSERT_LE(static_cast<int>(board.selection.size()), puzzle.settings.maxRemove);
-    const BlockRef& head = board.selection.front();
+    const Puzzle& puzzle = *board.ShownPuzzle();
+    ASSERT_LE(static_cast<int>(board.Selection().size()), puzzle.settings.maxRemove);
+    const BlockRef& head = board.Selection().front();
     const int32_t colour = puzzle.rows[head.row][head.index];
-    for (const BlockRef& entry : board.selection) {
+    for (const BlockRef& entry : board.Selection()) {
         const auto& row = puzzle.rows[entry.row];
         ASSERT_TRUE(entry.index == 0 || entry.index == static_cast<int32_t>(row.size()) - 1);
         ASSERT_EQ(row[entry.index], colour);
@@ -87,19 +87,21 @@ void CheckLayout(GameMainWindow& window)
 // At rest, the picture on the board is what a full redraw paints.
 void CheckPicture(BoardView& board)
 {
-    if (board.phase != PHASE_IDLE || board.solving || !board.selection.empty()
-        || !board.composeSurface.HasPixels())
+    if (board.Phase() != PHASE_IDLE || board.Solving() || !board.Selection().empty()
+        || !board.ComposeSurface().HasPixels())
         return;
-    const QImage shown = board.composeSurface.Image().copy();
+    const QImage shown = board.ComposeSurface().Image().copy();
     board.Redraw();
-    ASSERT_TRUE(shown == board.composeSurface.Image()) << "the picture disagrees with the board";
+    ASSERT_TRUE(shown == board.ComposeSurface().Image()) << "the picture disagrees with the board";
 }
 
 TEST(Soak, ThousandsOfRandomActionsKeepTheGameWhole)
 {
     ScratchDirectory scratch;
     auto window = ShowNewWindow();
-    window->boardView.soundEffects = false;
+    BoardPreferences quiet = window->boardView.Preferences();
+    quiet.soundEffects = false;
+    window->boardView.ApplyPreferences(quiet);
     BoardView& board = window->boardView;
     std::mt19937 random(4711);
     const auto below = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
@@ -108,8 +110,8 @@ TEST(Soak, ThousandsOfRandomActionsKeepTheGameWhole)
         const int action = below(100);
         if (action < 45) {
             // Mostly on the end blocks of a row, sometimes anywhere.
-            const int32_t row = below(board.puzzle->settings.rowCount);
-            const auto length = static_cast<int32_t>(board.puzzle->rows[row].size());
+            const int32_t row = below(board.ShownPuzzle()->settings.rowCount);
+            const auto length = static_cast<int32_t>(board.ShownPuzzle()->rows[row].size());
             QPoint point(below(std::max(board.width(), 1)), below(std::max(board.height(), 1)));
             if (length > 0 && below(3) != 0) {
                 const int32_t index = below(2) == 0 ? 0 : length - 1;
@@ -143,10 +145,10 @@ TEST(Soak, ThousandsOfRandomActionsKeepTheGameWhole)
         for (int tick = below(25); tick > 0; --tick)
             board.Tick();
 
-        ASSERT_NO_FATAL_FAILURE(CheckHistory(*board.puzzle)) << "step " << step;
-        ASSERT_NO_FATAL_FAILURE(CheckBoard(*board.puzzle)) << "step " << step;
+        ASSERT_NO_FATAL_FAILURE(CheckHistory(*board.ShownPuzzle())) << "step " << step;
+        ASSERT_NO_FATAL_FAILURE(CheckBoard(*board.ShownPuzzle())) << "step " << step;
         ASSERT_NO_FATAL_FAILURE(CheckSelection(board)) << "step " << step;
-        ASSERT_TRUE(board.phase >= PHASE_REFRESH && board.phase <= PHASE_SLIDING);
+        ASSERT_TRUE(board.Phase() >= PHASE_REFRESH && board.Phase() <= PHASE_SLIDING);
         ASSERT_EQ(window->solveButton.text(),
                   window->gameIronman ? QStringLiteral("---") : QStringLiteral("Solve"));
         if (step % 25 == 0) {

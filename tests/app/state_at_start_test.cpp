@@ -71,7 +71,7 @@ TEST_F(StateAtStartTest, MusicOffIsTakenByThePlayerAndTheWindowsCopy)
     EXPECT_FALSE(window->music);
     EXPECT_FALSE(window->musicPlayer.music);
     EXPECT_EQ(window->musicPlayer.musicFolder, "elsewhere");
-    EXPECT_EQ(window->boardView.music, &window->music);
+    EXPECT_EQ(window->boardView.MusicSwitch(), &window->music);
 }
 
 TEST_F(StateAtStartTest, PreferencesComeBack)
@@ -83,9 +83,9 @@ TEST_F(StateAtStartTest, PreferencesComeBack)
     record.settings = {20, 5, 7, 2, 4};
     WriteStateFile(record);
     auto window = std::make_unique<GameMainWindow>();
-    EXPECT_FALSE(window->boardView.soundEffects);
-    EXPECT_FALSE(window->boardView.antiAliasing);
-    EXPECT_EQ(window->boardView.blockColours[0], 0x010203u);
+    EXPECT_FALSE(window->boardView.Preferences().soundEffects);
+    EXPECT_FALSE(window->boardView.Preferences().antiAliasing);
+    EXPECT_EQ(window->boardView.Preferences().colours[0], 0x010203u);
     EXPECT_EQ(window->puzzle.settings, (PuzzleSettings{20, 5, 7, 2, 4}));
     EXPECT_TRUE(window->puzzle.history.empty());
     EXPECT_EQ(window->puzzle.rows, window->puzzle.initialRows);

@@ -29,9 +29,27 @@ protected:
     {
         SeedRandom(12345);
         puzzle = std::make_unique<Puzzle>();
+        NewView();
+    }
+
+    // A board view as it comes, on the fixture's puzzle, its symbols drawn
+    // from the fixture's seed.
+    void NewView()
+    {
+        puzzle->boardView = nullptr;
+        view.reset();
+        SeedRandom(12345);
         view = std::make_unique<BoardView>();
-        view->puzzle = puzzle.get();
+        view->SetPuzzle(puzzle.get());
         puzzle->boardView = view.get();
+    }
+
+    void SetPreferences(bool antiAliasing, bool soundEffects = true)
+    {
+        BoardPreferences preferences = view->Preferences();
+        preferences.antiAliasing = antiAliasing;
+        preferences.soundEffects = soundEffects;
+        view->ApplyPreferences(preferences);
     }
 
     void TearDown() override
@@ -59,11 +77,11 @@ protected:
             puzzle->rows[r++] = row;
         puzzle->initialRows = puzzle->rows;
         puzzle->history.clear();
-        view->antiAliasing = antiAliasing;
+        SetPreferences(antiAliasing, view->Preferences().soundEffects);
         view->SizeChanged(width, height);
-        view->phase = PHASE_REFRESH;
+        view->ResetBoard();
         view->Tick();
-        view->effectPlayer.ClearRequested();
+        view->Effects().ClearRequested();
     }
 
     // Three full rows of 12 in the default settings' shape.
@@ -81,13 +99,13 @@ protected:
         view->LeftButtonUp((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
     }
 
-    std::vector<int> Sounds() const { return view->effectPlayer.Requested(); }
+    std::vector<int> Sounds() const { return view->Effects().Requested(); }
 
     // Ticks until the board is back in Idle; the number of ticks taken.
     int TicksToIdle()
     {
         int ticks = 0;
-        while (view->phase != PHASE_IDLE && ticks < 100) {
+        while (view->Phase() != PHASE_IDLE && ticks < 100) {
             view->Tick();
             ++ticks;
         }

@@ -46,14 +46,14 @@ TEST_F(Glyphs, ShuffleDrawsTenDistinctSymbolsFromTheSharedRandom)
     for (uint32_t seed : {1u, 2u, 99u, 123456u}) {
         SeedRandom(seed);
         view->ShuffleSymbols();
-        const std::string first = view->symbols;
+        const std::string first = view->Painter().Symbols();
         ASSERT_EQ(first.size(), 10u);
         EXPECT_EQ(std::set<char>(first.begin(), first.end()).size(), 10u);
         for (char c : first)
             EXPECT_NE(std::string(SYMBOL_ALPHABET).find(c), std::string::npos);
         SeedRandom(seed);
         view->ShuffleSymbols();
-        EXPECT_EQ(view->symbols, first);
+        EXPECT_EQ(view->Painter().Symbols(), first);
     }
 }
 

@@ -20,7 +20,7 @@ protected:
     {
         const Rect board = view->BoardRect();
         for (int x = board.left; x < board.right; ++x)
-            if (view->composeSurface.Pixel(x, y) != view->backgroundSurface.Pixel(x, y))
+            if (view->ComposeSurface().Pixel(x, y) != view->Painter().Background().Pixel(x, y))
                 return x;
         return -1;
     }
@@ -32,7 +32,7 @@ protected:
         int first = -1;
         int last = -1;
         for (int x = cell.left; x < cell.right; ++x) {
-            if (view->composeSurface.Pixel(x, y) != view->backgroundSurface.Pixel(x, y)) {
+            if (view->ComposeSurface().Pixel(x, y) != view->Painter().Background().Pixel(x, y)) {
                 if (first < 0)
                     first = x;
                 last = x;
@@ -66,17 +66,17 @@ TEST_F(Play, ThreeSelectedBlocksWaitForTheCommitAndAFourthIsRefused)
     Click(3, 0);
     Click(0, 1);
     EXPECT_EQ(Sounds(), (std::vector<int>{131, 131, 131}));
-    EXPECT_EQ(view->selection.size(), 3u);
+    EXPECT_EQ(view->Selection().size(), 3u);
     for (int i = 0; i < 5; ++i)
         view->Tick();
-    EXPECT_EQ(view->phase, PHASE_IDLE);
+    EXPECT_EQ(view->Phase(), PHASE_IDLE);
     EXPECT_EQ(puzzle->rows[0].size(), 4u);
     Click(3, 1);
-    EXPECT_EQ(view->effectPlayer.LastRequested(), 133);
-    EXPECT_EQ(view->selection.size(), 3u);
+    EXPECT_EQ(view->Effects().LastRequested(), 133);
+    EXPECT_EQ(view->Selection().size(), 3u);
     Click(3, 0);  // deselects
-    EXPECT_EQ(view->effectPlayer.LastRequested(), 131);
-    EXPECT_EQ(view->selection, (MoveList{{0, 0}, {0, 1}}));
+    EXPECT_EQ(view->Effects().LastRequested(), 131);
+    EXPECT_EQ(view->Selection(), (MoveList{{0, 0}, {0, 1}}));
 }
 
 TEST_F(Play, OnlyRowEndsOfTheFirstBlocksColourMayBeChosen)
@@ -84,13 +84,13 @@ TEST_F(Play, OnlyRowEndsOfTheFirstBlocksColourMayBeChosen)
     UseBoard({{0, 0, 0, 0, 0}, {1, 0}, {0}}, 12, 2, 2, 3);
     Click(1, 0);  // second block of five
     EXPECT_EQ(Sounds(), (std::vector<int>{133}));
-    EXPECT_TRUE(view->selection.empty());
+    EXPECT_TRUE(view->Selection().empty());
     Click(0, 2);  // the only block of a row is at both ends
     Click(1, 1);  // both blocks of a two-block row are ends
-    EXPECT_EQ(view->selection.size(), 2u);
+    EXPECT_EQ(view->Selection().size(), 2u);
     Click(0, 1);  // another colour than the head's
     EXPECT_EQ(Sounds(), (std::vector<int>{133, 131, 131, 133}));
-    EXPECT_EQ(view->selection.size(), 2u);
+    EXPECT_EQ(view->Selection().size(), 2u);
     // A click beside the blocks does nothing, silently.
     view->LeftButtonUp(5, 5);
     EXPECT_EQ(Sounds().size(), 4u);
@@ -99,15 +99,15 @@ TEST_F(Play, OnlyRowEndsOfTheFirstBlocksColourMayBeChosen)
 TEST_F(Play, TheSelectedBlockIsDrawnSelectedAndOnlyItsCellChanges)
 {
     UseFullBoard();
-    const QImage before = view->composeSurface.Image().copy();
+    const QImage before = view->ComposeSurface().Image().copy();
     Click(0, 0);
     const Rect cell = view->BlockRect(0, 0, 12);
-    EXPECT_EQ(view->composeSurface.Pixel(cell.left + 2, cell.top + 2),
-              ShadeLight(SelectedTint(view->blockColours[0])));
+    EXPECT_EQ(view->ComposeSurface().Pixel(cell.left + 2, cell.top + 2),
+              ShadeLight(SelectedTint(view->Painter().BlockColours()[0])));
     int changedOutside = 0;
     for (int y = 0; y < 400; ++y)
         for (int x = 0; x < 700; ++x)
-            if (!cell.Contains(x, y) && view->composeSurface.Image().pixel(x, y) != before.pixel(x, y))
+            if (!cell.Contains(x, y) && view->ComposeSurface().Image().pixel(x, y) != before.pixel(x, y))
                 ++changedOutside;
     EXPECT_EQ(changedOutside, 0);
 }
@@ -118,11 +118,11 @@ TEST_F(Play, CommitNeedsASelectionWithinMinimumAndMaximum)
     Click(0, 0);
     Click(3, 0);
     view->CommitSelection();
-    EXPECT_EQ(view->phase, PHASE_IDLE);
+    EXPECT_EQ(view->Phase(), PHASE_IDLE);
     EXPECT_EQ(Sounds(), (std::vector<int>{131, 131}));
     Click(0, 1);
     view->CommitSelection();
-    EXPECT_EQ(view->phase, PHASE_REMOVE_START);
+    EXPECT_EQ(view->Phase(), PHASE_REMOVE_START);
     EXPECT_EQ(puzzle->rows[0], (BlockRow{1, 1}));
     EXPECT_EQ(puzzle->rows[1], (BlockRow{1, 1, 0}));
 }
@@ -132,12 +132,12 @@ TEST_F(Play, AMoveLivesFourteenTicksWithItsTwoSounds)
     UseTwoEndsBoard();
     Click(5, 0);
     Click(0, 1);
-    view->effectPlayer.ClearRequested();
+    view->Effects().ClearRequested();
     view->CommitSelection();
     std::vector<int32_t> phases;
     for (int tick = 1; tick <= 14; ++tick) {
         view->Tick();
-        phases.push_back(view->phase);
+        phases.push_back(view->Phase());
         if (tick == 1) {
             EXPECT_EQ(Sounds(), (std::vector<int>{135}));
         }
@@ -146,7 +146,7 @@ TEST_F(Play, AMoveLivesFourteenTicksWithItsTwoSounds)
         }
     }
     EXPECT_EQ(phases, (std::vector<int32_t>{4, 4, 4, 4, 4, 5, 6, 6, 6, 6, 6, 6, 1, 2}));
-    EXPECT_TRUE(view->selection.empty());
+    EXPECT_TRUE(view->Selection().empty());
 }
 
 TEST_F(Play, RemovedBlocksShrinkTo46_38_30_22_16_8)
@@ -180,7 +180,7 @@ TEST_F(Play, RowsCloseUpTowardsTheMiddleOverSevenTicks)
     }
     EXPECT_EQ(rightEnd, (std::vector<int>{5, 9, 13, 16, 20, 24, 25}));
     EXPECT_EQ(leftEnd, (std::vector<int>{20, 16, 13, 9, 5, 1, 0}));
-    EXPECT_EQ(view->phase, PHASE_REFRESH);
+    EXPECT_EQ(view->Phase(), PHASE_REFRESH);
 }
 
 TEST_F(Play, ClicksAndCommitsDuringTheAnimationDoNothing)
@@ -190,12 +190,12 @@ TEST_F(Play, ClicksAndCommitsDuringTheAnimationDoNothing)
     Click(0, 1);
     view->CommitSelection();
     view->Tick();
-    view->effectPlayer.ClearRequested();
+    view->Effects().ClearRequested();
     Click(0, 2);
     view->CommitSelection();
     EXPECT_TRUE(Sounds().empty());
-    EXPECT_EQ(view->selection.size(), 2u);
-    EXPECT_EQ(view->phase, PHASE_REMOVING);
+    EXPECT_EQ(view->Selection().size(), 2u);
+    EXPECT_EQ(view->Phase(), PHASE_REMOVING);
 }
 
 TEST_F(Play, UndoDuringTheAnimationTakesTheMoveBackAtOnce)
@@ -207,17 +207,17 @@ TEST_F(Play, UndoDuringTheAnimationTakesTheMoveBackAtOnce)
         view->CommitSelection();
         for (int i = 0; i < ticks; ++i)
             view->Tick();
-        view->effectPlayer.ClearRequested();
+        view->Effects().ClearRequested();
         view->UndoMove();
         EXPECT_EQ(Sounds(), (std::vector<int>{131}));
-        EXPECT_EQ(view->phase, PHASE_IDLE);
-        EXPECT_TRUE(view->selection.empty());
+        EXPECT_EQ(view->Phase(), PHASE_IDLE);
+        EXPECT_TRUE(view->Selection().empty());
         EXPECT_EQ(puzzle->rows, puzzle->initialRows);
         // The restored board is on screen: block 5 of row 0 is back, unselected.
         const Rect cell = view->BlockRect(5, 0, 6);
-        EXPECT_EQ(view->composeSurface.Pixel(cell.left, cell.top), ShadeLight(view->blockColours[0]));
+        EXPECT_EQ(view->ComposeSurface().Pixel(cell.left, cell.top), ShadeLight(view->Painter().BlockColours()[0]));
         view->Tick();
-        EXPECT_EQ(view->phase, PHASE_IDLE);
+        EXPECT_EQ(view->Phase(), PHASE_IDLE);
     }
 }
 
@@ -230,8 +230,10 @@ TEST_F(Play, UndoWithNothingToUndoOrDuringSolveIsRefused)
     Click(0, 1);
     view->CommitSelection();
     TicksToIdle();
-    view->solving = true;
-    view->effectPlayer.ClearRequested();
+    view->SetSolving(true);
+    puzzle->ApplyMove(MoveList{{5, 0}, {0, 1}});  // something to undo
+    ASSERT_EQ(puzzle->rows[0].size(), 5u);
+    view->Effects().ClearRequested();
     view->UndoMove();
     EXPECT_EQ(Sounds(), (std::vector<int>{133}));
     EXPECT_EQ(puzzle->rows[0].size(), 5u);
@@ -244,18 +246,17 @@ TEST_F(Play, SolveSelectsOneEntryEveryFifthTickAndClearsTheBoard)
     ASSERT_GT(puzzle->solution.size(), 2u);
     Click(0, 0);
     view->SetSolving(true);
-    EXPECT_TRUE(view->solving);
-    EXPECT_EQ(view->phase, PHASE_REFRESH);
-    EXPECT_TRUE(view->selection.empty());
-    view->replayCountdown = 0;
+    EXPECT_TRUE(view->Solving());
+    EXPECT_EQ(view->Phase(), PHASE_REFRESH);
+    EXPECT_TRUE(view->Selection().empty());
     view->Tick();  // Refresh
     std::vector<int> growthTicks;
     size_t last = 0;
-    for (int tick = 1; tick <= 40 && view->phase == PHASE_IDLE; ++tick) {
+    for (int tick = 1; tick <= 40 && view->Phase() == PHASE_IDLE; ++tick) {
         view->Tick();
-        if (view->selection.size() != last) {
+        if (view->Selection().size() != last) {
             growthTicks.push_back(tick);
-            last = view->selection.size();
+            last = view->Selection().size();
         }
     }
     // Tick 1 reads the colour entry, then a block every fifth tick.
@@ -263,35 +264,34 @@ TEST_F(Play, SolveSelectsOneEntryEveryFifthTickAndClearsTheBoard)
     EXPECT_EQ(growthTicks[0], 6);
     EXPECT_EQ(growthTicks[1], 11);
     int guard = 0;
-    while (view->solving && guard++ < 5000)
+    while (view->Solving() && guard++ < 5000)
         view->Tick();
-    EXPECT_FALSE(view->solving);
+    EXPECT_FALSE(view->Solving());
     ColourCounters counts{};
     EXPECT_EQ(CountBlocks(puzzle->rows, puzzle->settings.rowCount, counts), 0);
     // Solve's moves stand in the history like the player's own.
     view->UndoMove();
-    EXPECT_EQ(view->effectPlayer.LastRequested(), 131);
+    EXPECT_EQ(view->Effects().LastRequested(), 131);
 }
 
 TEST_F(Play, SolvePressedAgainStopsAndLeavesTheSelection)
 {
     view->SizeChanged(700, 400);
     view->SetSolving(true);
-    view->replayCountdown = 0;
-    while (view->selection.empty())
+    while (view->Selection().empty())
         view->Tick();
-    const MoveList chosen = view->selection;
+    const MoveList chosen = view->Selection();
     view->SetSolving(false);
     for (int i = 0; i < 30; ++i)
         view->Tick();
-    EXPECT_FALSE(view->solving);
-    EXPECT_EQ(view->selection, chosen);
-    EXPECT_EQ(view->phase, PHASE_IDLE);
+    EXPECT_FALSE(view->Solving());
+    EXPECT_EQ(view->Selection(), chosen);
+    EXPECT_EQ(view->Phase(), PHASE_IDLE);
     // Clicks and commits work again.
-    view->effectPlayer.ClearRequested();
-    const BlockRef head = view->selection.front();
+    view->Effects().ClearRequested();
+    const BlockRef head = view->Selection().front();
     Click(head.index, head.row);
-    EXPECT_EQ(view->effectPlayer.LastRequested(), 131);
+    EXPECT_EQ(view->Effects().LastRequested(), 131);
 }
 
 TEST_F(Play, ANewGameEndsTheReplayOfTheOldSolution)
@@ -299,10 +299,10 @@ TEST_F(Play, ANewGameEndsTheReplayOfTheOldSolution)
     view->SizeChanged(700, 400);
     view->SetSolving(true);
     puzzle->NewGame();  // without stopping Solve first
-    EXPECT_FALSE(view->solving);
+    EXPECT_FALSE(view->Solving());
     for (int i = 0; i < 30; ++i)
         view->Tick();
-    EXPECT_TRUE(view->selection.empty());
+    EXPECT_TRUE(view->Selection().empty());
     EXPECT_TRUE(puzzle->history.empty());
 }
 
@@ -311,11 +311,11 @@ TEST_F(Play, WhileSolvingClicksAreIgnoredSilently)
     view->SizeChanged(700, 400);
     view->SetSolving(true);
     view->Tick();
-    view->effectPlayer.ClearRequested();
+    view->Effects().ClearRequested();
     Click(0, 0);
     view->CommitSelection();
     EXPECT_TRUE(Sounds().empty());
-    EXPECT_TRUE(view->selection.empty());
+    EXPECT_TRUE(view->Selection().empty());
 }
 
 TEST_F(Play, ClearingTheBoardPlaysTheWinSoundWheneverCountersAreDrawn)
@@ -325,8 +325,8 @@ TEST_F(Play, ClearingTheBoardPlaysTheWinSoundWheneverCountersAreDrawn)
     Click(0, 1);
     view->CommitSelection();
     TicksToIdle();
-    EXPECT_EQ(view->effectPlayer.LastRequested(), 134);
-    view->effectPlayer.ClearRequested();
+    EXPECT_EQ(view->Effects().LastRequested(), 134);
+    view->Effects().ClearRequested();
     view->Redraw();
     EXPECT_EQ(Sounds(), (std::vector<int>{134}));
 }
@@ -334,15 +334,15 @@ TEST_F(Play, ClearingTheBoardPlaysTheWinSoundWheneverCountersAreDrawn)
 TEST_F(Play, MusicSwapsInTheQuieterEffectsAndTheSwitchSilencesAll)
 {
     bool music = true;
-    view->music = &music;
+    view->SetMusicSwitch(&music);
     UseBoard({{0}, {0}}, 12, 2, 2, 2);
     Click(0, 0);
     Click(0, 1);
     view->CommitSelection();
     TicksToIdle();
     EXPECT_EQ(Sounds(), (std::vector<int>{131, 131, 166, 165, 167}));
-    view->effectPlayer.ClearRequested();
-    view->soundEffects = false;
+    view->Effects().ClearRequested();
+    SetPreferences(false, false);
     view->UndoMove();
     view->UndoMove();
     view->Redraw();
@@ -357,17 +357,17 @@ TEST_F(Play, ASizeChangeDuringTheAnimationEndsItInAFullRedraw)
     view->CommitSelection();
     view->Tick();
     view->SizeChanged(800, 500);
-    EXPECT_EQ(view->phase, PHASE_REFRESH);
+    EXPECT_EQ(view->Phase(), PHASE_REFRESH);
     view->Tick();
-    EXPECT_EQ(view->phase, PHASE_IDLE);
-    EXPECT_TRUE(view->selection.empty());
+    EXPECT_EQ(view->Phase(), PHASE_IDLE);
+    EXPECT_TRUE(view->Selection().empty());
     // The whole new picture is drawn: a block of row 2, and the board's frame.
     const Rect cell = view->BlockRect(0, 2, 6);
-    EXPECT_EQ(view->composeSurface.Pixel(cell.left, cell.top), ShadeLight(view->blockColours[3]));
-    EXPECT_EQ(view->composeSurface.Image(), [&] {
+    EXPECT_EQ(view->ComposeSurface().Pixel(cell.left, cell.top), ShadeLight(view->Painter().BlockColours()[3]));
+    EXPECT_EQ(view->ComposeSurface().Image(), [&] {
         DibSurface full;
         full.Create(800, 500);
-        full.CopySame(view->backgroundSurface, full.Bounds());
+        full.CopySame(view->Painter().Background(), full.Bounds());
         view->DrawBoard(full, 2.0);
         view->DrawColourCounters(full);
         return full.Image();
@@ -379,10 +379,10 @@ TEST_F(Play, ResetBoardDropsTheSelectionAndRefreshesNextTick)
     UseTwoEndsBoard();
     Click(5, 0);
     puzzle->Retry();
-    EXPECT_EQ(view->phase, PHASE_REFRESH);
-    EXPECT_TRUE(view->selection.empty());
+    EXPECT_EQ(view->Phase(), PHASE_REFRESH);
+    EXPECT_TRUE(view->Selection().empty());
     view->Tick();
-    EXPECT_EQ(view->phase, PHASE_IDLE);
+    EXPECT_EQ(view->Phase(), PHASE_IDLE);
 }
 
 }  // namespace

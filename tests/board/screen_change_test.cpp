@@ -26,9 +26,11 @@ protected:
         SeedRandom(12345);
         puzzle = std::make_unique<Puzzle>();
         view = std::make_unique<BoardView>();
-        view->puzzle = puzzle.get();
+        view->SetPuzzle(puzzle.get());
         puzzle->boardView = view.get();
-        view->soundEffects = false;
+        BoardPreferences quiet = view->Preferences();
+        quiet.soundEffects = false;
+        view->ApplyPreferences(quiet);
         view->resize(350, 200);
         MoveTo(QPoint(100, 100), QStringLiteral("plain"));
         view->show();
@@ -54,20 +56,20 @@ protected:
 
 TEST_F(ScreenChange, TheBoardFollowsTheScreensDensityBothWays)
 {
-    EXPECT_EQ(view->clientWidth, 350);
-    EXPECT_EQ(view->blockSize, 24);
+    EXPECT_EQ(view->Geometry().clientWidth, 350);
+    EXPECT_EQ(view->Geometry().blockSize, 24);
     view->HandleKey(Qt::Key_Down);  // the cursor goes along
     MoveTo(QPoint(1100, 100), QStringLiteral("dense"));
     EXPECT_EQ(view->size(), QSize(350, 200));
-    EXPECT_EQ(view->clientWidth, 700);
-    EXPECT_EQ(view->clientHeight, 400);
-    EXPECT_EQ(view->blockSize, 50);
-    EXPECT_TRUE(view->keyCursor.shown);
+    EXPECT_EQ(view->Geometry().clientWidth, 700);
+    EXPECT_EQ(view->Geometry().clientHeight, 400);
+    EXPECT_EQ(view->Geometry().blockSize, 50);
+    EXPECT_TRUE(view->Cursor().shown);
     const QImage dense = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(dense, view->composeSurface.Image());
+    EXPECT_EQ(dense, view->ComposeSurface().Image());
     MoveTo(QPoint(100, 100), QStringLiteral("plain"));
-    EXPECT_EQ(view->clientWidth, 350);
-    EXPECT_EQ(view->blockSize, 24);
+    EXPECT_EQ(view->Geometry().clientWidth, 350);
+    EXPECT_EQ(view->Geometry().blockSize, 24);
 }
 
 }  // namespace
