@@ -116,6 +116,17 @@ void BoardView::paintEvent(QPaintEvent* event)
     painter.drawImage(target, dense, QRectF(left, top, right - left, bottom - top));
 }
 
+void BoardView::FollowPhase()
+{
+    const bool resting = phases.Phase() == PHASE_IDLE && !phases.Solving();
+    if (resting && boardTimerId != 0) {
+        killTimer(boardTimerId);
+        boardTimerId = 0;
+    } else if (!resting && boardTimerId == 0) {
+        boardTimerId = startTimer(BOARD_TIMER_INTERVAL_MS, Qt::PreciseTimer);
+    }
+}
+
 void BoardView::timerEvent(QTimerEvent* event)
 {
     if (event->timerId() != boardTimerId) {
@@ -169,6 +180,7 @@ void BoardView::SizeChanged(int width, int height)
     // black ones: finish it as a full redraw on the next tick.
     if (phases.Animating())
         phases.RefreshNext();
+    FollowPhase();
     Layout();
     update();
 }

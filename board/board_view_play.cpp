@@ -72,6 +72,7 @@ void BoardView::StartMove()
     BoardAccessible::Tell(this, BoardAccessible::News::Moved);
     puzzle->ApplyMove(selection);
     phases.MoveApplied();
+    FollowPhase();
 }
 
 void BoardView::UndoMove()
@@ -83,6 +84,7 @@ void BoardView::UndoMove()
     PlayEffect(SOUND_SELECT);
     selection.clear();
     phases.Settle();
+    FollowPhase();
     Redraw();
     BoardAccessible::Tell(this, BoardAccessible::News::Undone);
 }
@@ -91,17 +93,20 @@ void BoardView::SetSolving(bool on)
 {
     if (!on) {
         phases.StopReplay();
+        FollowPhase();
         return;
     }
     if (!puzzle)
         return;
     phases.StartReplay(puzzle->solution);
     puzzle->Retry();
+    FollowPhase();
 }
 
 void BoardView::ResetBoard()
 {
     phases.RefreshNext();
+    FollowPhase();
     selection.clear();
     DrawBoard(composeSurface, 2.0);
     update();
@@ -130,8 +135,10 @@ void BoardView::PlayEffect(int id)
 
 void BoardView::Tick()
 {
-    if (puzzle)
-        phases.Tick();
+    if (!puzzle)
+        return;
+    phases.Tick();
+    FollowPhase();
 }
 
 void BoardView::ReplayEntry(BlockRef entry)
