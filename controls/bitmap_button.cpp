@@ -66,7 +66,8 @@ bool BitmapButton::LoadFaces()
 {
     // A face that isn't there stays a null pixmap; nothing is said about it.
     faceDensity = PictureDensity(this);
-    const auto load = [this](const QString& name) { return LoadPicture(FacePath(name), faceDensity); };
+    faceRatio = PictureRatio(this);
+    const auto load = [this](const QString& name) { return LoadPicture(FacePath(name), faceRatio); };
     normalFace = pressedFace = focusedFace = disabledFace = QPixmap();
     normalFace = load(faceNames[0]);
     if (normalFace.isNull())
@@ -143,7 +144,7 @@ QString BitmapButton::SpokenName(const QString& caption)
 bool BitmapButton::event(QEvent* event)
 {
     // Only the pictures change: the button keeps its logical size.
-    if (MayChangeDensity(event) && !normalFace.isNull() && PictureDensity(this) != faceDensity) {
+    if (MayChangeDensity(event) && !normalFace.isNull() && PictureRatio(this) != faceRatio) {
         LoadFaces();
         update();
     }

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 #include <string>
 
 namespace {
@@ -36,16 +37,16 @@ const QColor EDGE_DARK_SHADOW(105, 105, 105);
 const QColor EDGE_SHADOW(160, 160, 160);
 const QColor EDGE_HIGHLIGHT(255, 255, 255);
 
-// All pickers on screens of one density draw from one strip. Each holds a
+// All pickers on screens of one pixel ratio draw from one strip. Each holds a
 // share of it, so the strip is released only when the last picker that
 // could draw from it is gone.
-std::shared_ptr<const QPixmap> ShareDigitStrip(int density)
+std::shared_ptr<const QPixmap> ShareDigitStrip(qreal ratio)
 {
-    static std::array<std::weak_ptr<const QPixmap>, 2> shared;
-    std::weak_ptr<const QPixmap>& slot = shared[density >= 2 ? 1 : 0];
+    static std::map<qreal, std::weak_ptr<const QPixmap>> shared;
+    std::weak_ptr<const QPixmap>& slot = shared[ratio];
     std::shared_ptr<const QPixmap> strip = slot.lock();
     if (!strip) {
-        strip = std::make_shared<const QPixmap>(LoadPicture(DIGIT_STRIP_PATH, density));
+        strip = std::make_shared<const QPixmap>(LoadPicture(DIGIT_STRIP_PATH, ratio));
         slot = strip;
     }
     return strip;
@@ -83,7 +84,7 @@ void DrawBumpEdge(QPainter& painter, const QRect& r)
 } // namespace
 
 NumberPicker::NumberPicker()
-    : digitStrip(ShareDigitStrip(PictureDensity(this)))
+    : digitStrip(ShareDigitStrip(PictureRatio(this)))
 {
     NumberPickerAccessible::Install();
 }
@@ -119,7 +120,7 @@ void NumberPicker::Create(const QRect& rect, QWidget* parent, int id, int32_t mi
     setParent(parent);
     SetControlId(this, id);
     // Now that the picker knows its window, the strip can match its screen.
-    digitStrip = ShareDigitStrip(PictureDensity(this));
+    digitStrip = ShareDigitStrip(PictureRatio(this));
     decrementButton.Create(QStringLiteral("<"), this, DECREMENT_ID);
     incrementButton.Create(QStringLiteral(">"), this, INCREMENT_ID);
     decrementButton.LoadBitmaps(DECREMENT_UP, DECREMENT_DOWN);
@@ -220,7 +221,7 @@ bool NumberPicker::event(QEvent* event)
 {
     // The arrows reload their own faces; the cells keep their logical size.
     if (MayChangeDensity(event) && created) {
-        std::shared_ptr<const QPixmap> strip = ShareDigitStrip(PictureDensity(this));
+        std::shared_ptr<const QPixmap> strip = ShareDigitStrip(PictureRatio(this));
         if (strip != digitStrip) {
             digitStrip = std::move(strip);
             update();
