@@ -3,13 +3,14 @@
 
 #include "controls/bitmap_button.h"
 #include "controls/dialog_template.h"
+#include "kolumo_version.h"
 
 namespace {
 
 constexpr ControlTemplate ABOUT_CONTROLS[] = {
     {1, ControlKind::OWNER_DRAW_BUTTON, "IDB_OK", 69, 74, 50, 14},
     {-1, ControlKind::ICON, ":/icons/128.png", 7, 7, 20, 20},
-    {-1, ControlKind::STATIC_LEFT, "Kolumo Version 1.1", 52, 7, 86, 8},
+    {-1, ControlKind::STATIC_LEFT, "Kolumo Version " KOLUMO_VERSION, 52, 7, 86, 8},
     {-1, ControlKind::STATIC_LEFT, "Free to play, copy and share.", 52, 55, 119, 8},
     {-1, ControlKind::STATIC_LEFT, "Made by the Kolumo puzzle makers\nkolumo.net", 52, 27, 119, 19},
 };

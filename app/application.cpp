@@ -5,6 +5,7 @@
 #include "app/termination_signals.h"
 #include "controls/dialog_colours.h"
 #include "engine/random.h"
+#include "kolumo_version.h"
 
 #include <QMessageBox>
 #include <QPalette>
@@ -14,7 +15,7 @@
 Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Kolumo"));
-    setApplicationVersion(QStringLiteral("1.1"));
+    setApplicationVersion(QStringLiteral(KOLUMO_VERSION));
 }
 
 Application::~Application()

@@ -23,8 +23,10 @@ packages=(
   dbus-daemon
   at-spi2-core
   python3-pyatspi
-  # validating the desktop entry and metainfo, building the Debian package
-  desktop-file-utils appstream dpkg-dev file
+  # the native Wayland client: Qt's plugin, and weston's headless compositor to test it
+  qt6-wayland weston
+  # validating the desktop entry and metainfo, building and checking the Debian package
+  desktop-file-utils appstream dpkg-dev file lintian
 )
 
 missing=()
