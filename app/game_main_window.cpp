@@ -20,13 +20,13 @@
 
 namespace {
 
-struct BarButtonSpec {
+struct BarEntry {
     const char* caption;
     int id;
 };
 
 // The bar from left to right.
-constexpr std::array<BarButtonSpec, BAR_BUTTON_COUNT> BAR_BUTTONS{{
+constexpr std::array<BarEntry, BAR_BUTTON_COUNT> BAR_BUTTONS{{
     {"New", ID_NEW},
     {"Retry", ID_RETRY},
     {"Prefs", ID_PREFS},
@@ -50,12 +50,12 @@ WindowRect RectOf(const QRect& rect)
     return {rect.x(), rect.y(), rect.x() + rect.width(), rect.y() + rect.height()};
 }
 
-std::vector<ScreenArea> ScreenAreas()
+std::vector<WindowRect> ScreenAreas()
 {
-    std::vector<ScreenArea> areas;
+    std::vector<WindowRect> areas;
     for (const QScreen* screen : QGuiApplication::screens()) {
         const QRect g = screen->geometry();
-        areas.push_back({g.x(), g.y(), g.width(), g.height()});
+        areas.push_back(RectOf(g));
     }
     return areas;
 }
@@ -106,11 +106,16 @@ void GameMainWindow::ReadState()
 
     stateReadResult = LoadStateFile(stateFileName, mainRecord, musicRecord, puzzle);
 
-    windowRect = mainRecord.windowRect;
-    boardView.ApplyPreferences({mainRecord.blockColours, mainRecord.antiAliasing, mainRecord.soundEffects});
-    ironman = mainRecord.ironman;
+    ApplyMainRecord(mainRecord);
     musicPlayer.SerializeFrom(musicRecord);
     music = musicPlayer.music;
+}
+
+void GameMainWindow::ApplyMainRecord(const MainWindowRecord& record)
+{
+    windowRect = record.windowRect;
+    boardView.ApplyPreferences({record.blockColours, record.antiAliasing, record.soundEffects});
+    ironman = record.ironman;
 }
 
 void GameMainWindow::CheckWindowRectAtStart()
@@ -253,6 +258,15 @@ QPushButton& GameMainWindow::BarButton(int position)
     return *barButtons.at(static_cast<size_t>(position));
 }
 
+QPushButton& GameMainWindow::CommandButton(int id)
+{
+    for (size_t k = 0; k < BAR_BUTTONS.size(); ++k) {
+        if (BAR_BUTTONS[k].id == id)
+            return *barButtons[k];
+    }
+    return focusButton;
+}
+
 void GameMainWindow::ApplyWindowRect()
 {
     // The frame is not known before the window is shown: the rectangle is
@@ -350,8 +364,8 @@ void GameMainWindow::resizeEvent(QResizeEvent* event)
 void GameMainWindow::LayoutChildren()
 {
     const ChildPlacement placement = PlaceChildren(client.width(), client.height());
-    const auto place = [](QWidget& widget, const PixelRect& rect) {
-        widget.setGeometry(rect.x, rect.y, rect.width, rect.height);
+    const auto place = [](QWidget& widget, const Rect& rect) {
+        widget.setGeometry(rect.left, rect.top, rect.Width(), rect.Height());
         widget.show();
     };
     place(boardView, placement.boardView);

@@ -1,6 +1,4 @@
-// The one top-level window: the board above a bar of nine command buttons, a
-// small menu with its shortcuts, the keyboard, the music, and the saved state
-// read at start and written at close.
+// The one top-level window: board, command bar, menu, keys, music, and the saved state read at start and written at close.
 #pragma once
 
 #include "app/music_player.h"
@@ -57,15 +55,19 @@ public:
     void ShowAtStart();
 
     // --- Commands ---------------------------------------------------------
+    // Runs the command of a button, a menu item, a shortcut or the Space key.
     void OnCommand(int id);
+    // The game commands.
     void OnNewGame();
     void OnRetry();
     void OnUndo();
     void OnSolve();
     void OnCommit();
     void OnQuit();
+    // The settings commands.
     void OnPreferences();
     void OnPlayOptions();
+    // Help and about.
     void OnHelp();
     void OnAbout();
 
@@ -78,6 +80,12 @@ public:
     WindowRect OuterRect() const;
     // Writes all three records to stateFileName; false when it could not.
     bool SaveState();
+    // The main window's saved record as the state in force stands, with the
+    // given outer rectangle; and such a record put in force (the puzzle's
+    // settings aside, which the puzzle reads itself). Start-up, the close and
+    // nothing else build and apply it.
+    MainWindowRecord MainRecord(const WindowRect& rect) const;
+    void ApplyMainRecord(const MainWindowRecord& record);
     // What must not hold up the first frame: the audio device and the music.
     // Runs once, soon after the first paint; later calls do nothing.
     void StartBackgroundWork();
@@ -91,12 +99,27 @@ public:
     // The window's Ctrl+Z, which runs Undo (the menu has no Undo item).
     QAction& UndoShortcut() { return *undoShortcut; }
     QAction& SolveShortcut() { return *solveShortcut; }
+    // The hidden button that holds the focus between commands.
+    QPushButton& FocusButton() { return focusButton; }
+    // The bar button that runs command `id` (ID_NEW .. ID_ABOUT); the hidden
+    // focus button for any other id.
+    QPushButton& CommandButton(int id);
 
-    bool startMaximized = false;
-    bool ironman = false;
-    bool gameIronman = false;
-    // The board view reads this to choose its quieter effects.
-    bool music = true;
+    // --- What the window's parts and the tests read ------------------------
+    const Puzzle& GamePuzzle() const { return puzzle; }
+    BoardView& Board() { return boardView; }
+    MusicPlayer& Music() { return musicPlayer; }
+    // The Ironman preference, and the rule of the game in play.
+    bool Ironman() const { return ironman; }
+    bool GameIronman() const { return gameIronman; }
+    // The music switch; the board view watches it to choose its quieter effects.
+    const bool& MusicOn() const { return music; }
+    // The outer rectangle read at start, once checked, and whether the
+    // window starts maximised.
+    const WindowRect& StartRect() const { return windowRect; }
+    bool StartMaximized() const { return startMaximized; }
+    // How the saved state was found at start.
+    StateReadResult StateRead() const { return stateReadResult; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -105,11 +128,33 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void ReadState();
+    void CheckWindowRectAtStart();
+    void CreateWindowParts();
+    void CreateButtons();
+    void CreateMenu();
+    // Ctrl+N, Ctrl+Q and F1 on their menu items; Ctrl+Z for the window.
+    void CreateShortcuts();
+    QAction* AddWindowShortcut(const QKeySequence& keys, int id);
+    void ApplyWindowRect();
+    void FitOuterSize();
+    void KeepProportionsWhileDragging();
+    void FallBackToScreenIfNotMaximised();
+    // A new game, without the focus change (the play options start one too).
+    void StartNewGame();
+    void SetSolveCaption();
+
     // The client below the menu bar; the board view and the buttons live in it.
     QMenuBar menuBar;
     QWidget client;
 
-public:
+    // The preferences the window keeps itself (the board keeps its own).
+    bool startMaximized = false;
+    bool ironman = false;
+    bool gameIronman = false;
+    bool music = true;
+
+    // Made in this order: the puzzle draws from the shared Random first.
     Puzzle puzzle;
     BoardView boardView;
 
@@ -133,28 +178,7 @@ public:
     const std::string stateFileName = "PREFS.SAV";
     WindowRect windowRect = DEFAULT_WINDOW_RECT;
 
-    // How the saved state was found at start-up.
     StateReadResult stateReadResult = StateReadResult::NotOpened;
-
-private:
-    void ReadState();
-    // The main window's record as the fields stand, with the given rectangle.
-    MainWindowRecord MainRecord(const WindowRect& rect) const;
-    void CheckWindowRectAtStart();
-    void CreateWindowParts();
-    void CreateButtons();
-    void CreateMenu();
-    // Ctrl+N, Ctrl+Q and F1 on their menu items; Ctrl+Z for the window.
-    void CreateShortcuts();
-    QAction* AddWindowShortcut(const QKeySequence& keys, int id);
-    void ApplyWindowRect();
-    void FitOuterSize();
-    void KeepProportionsWhileDragging();
-    void FallBackToScreenIfNotMaximised();
-    // Steps 1 to 4 of a new game (the play options need them without the
-    // focus change).
-    void StartNewGame();
-    void SetSolveCaption();
 
     std::array<QPushButton*, BAR_BUTTON_COUNT> barButtons{};
     MainWindowKeys* keys = nullptr;

@@ -40,13 +40,11 @@ void ConstrainSizing(WindowRect& rect, int32_t minWidth, int32_t minHeight)
 
 namespace {
 
-bool IsOnAnyScreen(const WindowRect& rect, const std::vector<ScreenArea>& screens)
+bool IsOnAnyScreen(const WindowRect& rect, const std::vector<WindowRect>& screens)
 {
-    for (const ScreenArea& screen : screens) {
-        const int64_t right = static_cast<int64_t>(screen.x) + screen.width;
-        const int64_t bottom = static_cast<int64_t>(screen.y) + screen.height;
-        if (rect.left < right && rect.right > screen.x && rect.top < bottom
-            && rect.bottom > screen.y)
+    for (const WindowRect& screen : screens) {
+        if (rect.left < screen.right && rect.right > screen.left && rect.top < screen.bottom
+            && rect.bottom > screen.top)
             return true;
     }
     return false;
@@ -56,7 +54,7 @@ bool IsOnAnyScreen(const WindowRect& rect, const std::vector<ScreenArea>& screen
 
 CheckedWindowRect CheckWindowRect(const WindowRect& rect, const WindowRect& defaultRect,
                                   int screenWidth, int screenHeight,
-                                  const std::vector<ScreenArea>& screens)
+                                  const std::vector<WindowRect>& screens)
 {
     CheckedWindowRect checked{rect, false};
     if (IsLargerThanScreen(checked.rect, screenWidth, screenHeight)) {
@@ -82,9 +80,9 @@ ChildPlacement PlaceChildren(int clientWidth, int clientHeight)
     ChildPlacement placement;
     placement.boardView = {0, 0, width, std::max(barTop, 0)};
     const int b = 2 * ((width + 9) / 18);
+    const int barBottom = barTop + BUTTON_BAR_HEIGHT;
     for (int k = 0; k < BAR_BUTTON_COUNT - 1; ++k)
-        placement.buttons[k] = {k * b, barTop, b, BUTTON_BAR_HEIGHT};
-    placement.buttons[BAR_BUTTON_COUNT - 1]
-        = {8 * b, barTop, std::max(width - 8 * b, 0), BUTTON_BAR_HEIGHT};
+        placement.buttons[k] = {k * b, barTop, (k + 1) * b, barBottom};
+    placement.buttons[BAR_BUTTON_COUNT - 1] = {8 * b, barTop, 8 * b + std::max(width - 8 * b, 0), barBottom};
     return placement;
 }

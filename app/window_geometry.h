@@ -3,6 +3,7 @@
 // board view and the button bar go in the client area.
 #pragma once
 
+#include "board/rect.h"
 #include "engine/state_records.h"
 
 #include <array>
@@ -34,35 +35,20 @@ struct CheckedWindowRect {
     bool startMaximized = false;
 };
 
-// A screen's rectangle, for the "is it on any screen" check.
-struct ScreenArea {
-    int32_t x = 0;
-    int32_t y = 0;
-    int32_t width = 0;
-    int32_t height = 0;
-};
-
 // The checks of the rectangle read from the saved state, in order: larger
 // than the (primary) screen -> open maximised with defaultRect; narrower or
 // lower than the minimum (a negative size included) -> defaultRect; wholly
-// off every screen -> same size at defaultRect's corner.
+// off every screen (`screens` in the same desktop coordinates) -> same size
+// at defaultRect's corner.
 CheckedWindowRect CheckWindowRect(const WindowRect& rect, const WindowRect& defaultRect,
                                   int screenWidth, int screenHeight,
-                                  const std::vector<ScreenArea>& screens);
+                                  const std::vector<WindowRect>& screens);
 
-struct PixelRect {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-
-    bool operator==(const PixelRect&) const = default;
-};
-
+// Client pixels, like every rectangle drawn on.
 struct ChildPlacement {
-    PixelRect boardView;
+    Rect boardView;
     // New, Retry, Prefs, Options, Solve, Undo, Help, About, Quit.
-    std::array<PixelRect, BAR_BUTTON_COUNT> buttons;
+    std::array<Rect, BAR_BUTTON_COUNT> buttons;
 };
 
 // Where the children go in a client area of the given size: the board view

@@ -177,9 +177,13 @@ void BoardView::SizeChanged(int width, int height)
     painter.MakeSurfaces(width, height);
     composeHoldsBackground = false;
     // An animation half drawn on the old surfaces cannot go on on the new,
-    // black ones: finish it as a full redraw on the next tick.
-    if (phases.Animating())
+    // black ones: finish it as a full redraw on the next tick. The move's
+    // blocks are gone from the rows, so its selection goes now, before the
+    // layout below paints other blocks as selected in their places.
+    if (phases.Animating()) {
         phases.RefreshNext();
+        selection.clear();
+    }
     FollowPhase();
     Layout();
     update();

@@ -3,6 +3,7 @@
 
 #include "board/board_accessible.h"
 
+#include "engine/move_rule.h"
 #include "engine/puzzle.h"
 
 #include <algorithm>
@@ -24,16 +25,8 @@ void BoardView::LeftButtonUp(int x, int y)
 
 void BoardView::ChooseBlock(BlockRef hit)
 {
-    const int n = RowLength(hit.row);
-    if (hit.index != 0 && hit.index != n - 1) {
-        PlayEffect(SOUND_REFUSE);
-        return;
-    }
-    const int32_t code = CodeAt(hit.index, hit.row);
-    if (!selection.empty() && code != CodeAt(selection.front().index, selection.front().row)) {
-        PlayEffect(SOUND_REFUSE);
-        return;
-    }
+    // A chosen block is a row end of the chosen colour: choosing it again
+    // takes it back.
     const auto found = std::find(selection.begin(), selection.end(), hit);
     if (found != selection.end()) {
         selection.erase(found);
@@ -41,7 +34,7 @@ void BoardView::ChooseBlock(BlockRef hit)
         DrawBlockAt(hit.index, hit.row, false);
         return;
     }
-    if (static_cast<int>(selection.size()) >= puzzle->settings.maxRemove) {
+    if (!CanJoinSelection(puzzle->rows, puzzle->settings, selection, hit)) {
         PlayEffect(SOUND_REFUSE);
         return;
     }
@@ -54,10 +47,8 @@ void BoardView::CommitSelection()
 {
     if (phases.Phase() != PHASE_IDLE || phases.Solving() || !puzzle)
         return;
-    const int size = static_cast<int>(selection.size());
-    if (size < puzzle->settings.minRemove || size > puzzle->settings.maxRemove)
-        return;
-    StartMove();
+    if (IsLegalMove(puzzle->rows, puzzle->settings, selection))
+        StartMove();
 }
 
 void BoardView::StartMove()

@@ -120,10 +120,12 @@ void Downsample(const DibSurface& source, DibSurface& destination, const Rect& s
     const int sh = sourceRect.Height();
     const int dw = destinationRect.Width();
     const int dh = destinationRect.Height();
-    if (sw <= 0 || sh <= 0 || dw <= 0 || dh <= 0)
+    // A destination side longer than the source's would step past the
+    // source rectangle, and past the surface when it ends there.
+    if (sw <= 0 || sh <= 0 || dw <= 0 || dh <= 0 || dw > sw || dh > sh)
         return;
-    const int fx = std::max(sw / dw, 1);
-    const int fy = std::max(sh / dh, 1);
+    const int fx = sw / dw;
+    const int fy = sh / dh;
     const uint32_t area = static_cast<uint32_t>(fx * fy);
     for (int y = 0; y < dh; ++y) {
         uint32_t* out = destination.Row(destinationRect.top + y) + destinationRect.left;

@@ -19,7 +19,8 @@ void DrawTextSmooth(const Rect& box, const QString& text, DibSurface& destinatio
 
 // Box filter: each destination pixel of destinationRect becomes the average
 // of its fx x fy source pixels (fx, fy the whole ratios of the rectangles'
-// sizes, at least 1), each channel rounded down. Does nothing unless both
-// rectangles lie inside their surfaces and none of their sides is 0.
+// sizes), each channel rounded down. Does nothing unless both rectangles lie
+// inside their surfaces, none of their sides is 0 and neither side of the
+// destination is longer than the source's.
 void Downsample(const DibSurface& source, DibSurface& destination, const Rect& sourceRect,
                 const Rect& destinationRect);

@@ -36,9 +36,7 @@ constexpr DialogTemplate PLAY_OPTIONS_TEMPLATE = {"Kolumo Rez Options", 301, 201
 
 struct PickerPlace {
     int placeholderId;
-    int32_t low;
-    int32_t high;
-    int32_t step;
+    SettingChoices choices;
     // What a screen reader calls the picker and its down and up arrows.
     const char* label;
     const char* decrement;
@@ -47,11 +45,11 @@ struct PickerPlace {
 
 // Colours, rows, row width, minimum, maximum: the order of the pickers.
 constexpr PickerPlace PICKER_PLACES[] = {
-    {1010, 2, 10, 1, "No. of Colours", "Fewer colours", "More colours"},
-    {1006, 2, 10, 1, "No. of Rows", "Fewer rows", "More rows"},
-    {1007, 6, 30, 2, "Row Width", "Narrower rows", "Wider rows"},
-    {1008, 2, 15, 1, "Minimum", "Lower minimum", "Higher minimum"},
-    {1009, 2, 18, 1, "Maximum", "Lower maximum", "Higher maximum"},
+    {1010, COLOUR_COUNT_CHOICES, "No. of Colours", "Fewer colours", "More colours"},
+    {1006, ROW_COUNT_CHOICES, "No. of Rows", "Fewer rows", "More rows"},
+    {1007, ROW_WIDTH_CHOICES, "Row Width", "Narrower rows", "Wider rows"},
+    {1008, MIN_REMOVE_CHOICES, "Minimum", "Lower minimum", "Higher minimum"},
+    {1009, MAX_REMOVE_CHOICES, "Maximum", "Lower maximum", "Higher maximum"},
 };
 
 constexpr int BUTTON_IDS[] = {1, 2, PlayOptionsDialog::DEFAULT_ID, PlayOptionsDialog::WEBSITE_ID};
@@ -117,7 +115,8 @@ void PlayOptionsDialog::Initialise()
     for (size_t k = 0; k < pickers.size(); ++k) {
         const PickerPlace& place = PICKER_PLACES[k];
         const QRect rect = FindControl(this, place.placeholderId)->geometry();
-        pickers[k].Create(rect, this, place.placeholderId, place.low, place.high, place.step);
+        const SettingChoices& choices = place.choices;
+        pickers[k].Create(rect, this, place.placeholderId, choices.low, choices.high, choices.step);
         pickers[k].SetSpokenNames(QString::fromLatin1(place.label), QString::fromLatin1(place.decrement),
                                   QString::fromLatin1(place.increment));
         pickers[k].SetValue(fields[k]);
@@ -132,7 +131,7 @@ void PlayOptionsDialog::Initialise()
 
 void PlayOptionsDialog::ConstraintStep()
 {
-    const int32_t limit = 2 * RowsPicker().GetValue() - 2;
+    const int32_t limit = MostRemovableChoice(RowsPicker().GetValue());
     if (MaximumPicker().GetValue() > limit)
         MaximumPicker().SetValue(limit);
     if (MinimumPicker().GetValue() > MaximumPicker().GetValue())

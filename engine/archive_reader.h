@@ -20,7 +20,6 @@ public:
     bool ReadBytes(std::size_t count, std::string& value);
 
     std::size_t Remaining() const { return bytes.size() - position; }
-    std::size_t Position() const { return position; }
 
 private:
     const std::vector<uint8_t>& bytes;

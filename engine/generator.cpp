@@ -58,20 +58,24 @@ void ChooseSlots(const PuzzleSettings& settings, int32_t count, Slots& slots)
     }
 }
 
-void PlaceBlocks(RowSet& rows, const PuzzleSettings& settings, const Slots& slots,
-                 int32_t colour, MoveList& solution)
+// The move's blocks in the order its solution entry lists them: from the
+// highest row to the lowest, and within a row the right end before the left.
+MoveList PlaceBlocks(RowSet& rows, const PuzzleSettings& settings, const Slots& slots,
+                     int32_t colour)
 {
+    MoveList blocks;
     for (int32_t r = 0; r < settings.rowCount; ++r) {
         BlockRow& row = rows[r];
         if (slots.left[r] == SLOT_CHOSEN) {
             row.insert(row.begin(), colour);
-            solution.push_front({0, r});
+            blocks.push_front({0, r});
         }
         if (slots.right[r] == SLOT_CHOSEN) {
             row.push_back(colour);
-            solution.push_front({static_cast<int32_t>(row.size()) - 1, r});
+            blocks.push_front({static_cast<int32_t>(row.size()) - 1, r});
         }
     }
+    return blocks;
 }
 
 // One move played in reverse; false when too few free slots remain for it.
@@ -83,11 +87,9 @@ bool AddReverseStep(RowSet& rows, const PuzzleSettings& settings, MoveList& solu
         return false;
     }
     const int32_t count = DrawBlockCount(settings, freeSlots);
-    solution.push_front(MoveMarker());
     ChooseSlots(settings, count, slots);
     const int32_t colour = Random() % settings.colourCount;
-    PlaceBlocks(rows, settings, slots, colour, solution);
-    solution.push_front(ColourEntry(colour));
+    PrependSolutionEntry(solution, {colour, PlaceBlocks(rows, settings, slots, colour)});
     return true;
 }
 

@@ -1,9 +1,8 @@
 // The puzzle in play: moves, undo, retry and new games.
 #include "engine/puzzle.h"
 
-#include <algorithm>
-
 #include "engine/generator.h"
+#include "engine/move_rule.h"
 #include "engine/puzzle_view.h"
 
 Puzzle::Puzzle()
@@ -14,51 +13,23 @@ Puzzle::Puzzle()
     history.clear();
 }
 
-// Blocks are marked first and deleted afterwards, so the selection names
-// positions on the board as it was before the move, in any order.
 void Puzzle::ApplyMove(const MoveList& selection)
 {
     if (selection.empty()) {
         return;
     }
     CopyRows(previousRows, rows);
-    history.push_back(MoveMarker());
-    int32_t colour = 0;
-    for (const BlockRef& block : selection) {
-        int32_t& cell = rows[block.row][block.index];
-        colour = cell;
-        cell = REMOVED_BLOCK;
-        history.push_back(block);
-    }
-    for (int32_t r = 0; r < settings.rowCount && r < MAX_ROWS; ++r) {
-        BlockRow& row = rows[r];
-        row.erase(std::remove(row.begin(), row.end(), REMOVED_BLOCK), row.end());
-    }
-    history.push_back(ColourEntry(colour));
+    const int32_t colour = RemoveBlocks(rows, settings, selection);
+    AppendHistoryEntry(history, {colour, selection});
 }
 
-// A move takes at most one block from each end and all share one colour, so
-// putting them back in reverse order restores the board exactly.
 bool Puzzle::Undo()
 {
-    if (history.empty()) {
+    Move last;
+    if (!TakeLastHistoryEntry(history, last)) {
         return false;
     }
-    const int32_t colour = history.back().row;
-    history.pop_back();
-    while (!history.empty()) {
-        const BlockRef entry = history.back();
-        history.pop_back();
-        if (entry.IsMoveMarker()) {
-            return true;
-        }
-        BlockRow& row = rows[entry.row];
-        if (entry.index == 0) {
-            row.insert(row.begin(), colour);
-        } else {
-            row.push_back(colour);
-        }
-    }
+    PutBackBlocks(rows, last);
     return true;
 }
 

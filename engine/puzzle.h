@@ -15,8 +15,9 @@ public:
     Puzzle();
     virtual ~Puzzle() = default;
 
-    // selection: distinct block entries that obey the rule of a move, named
-    // by their positions on the board before the move. Trusted, not checked.
+    // selection: distinct block entries that obey the rule of a move
+    // (IsLegalMove), named by their positions on the board before the move.
+    // Trusted, not checked.
     void ApplyMove(const MoveList& selection);
     // Takes back the last move; false (and no change) when there is none.
     bool Undo();

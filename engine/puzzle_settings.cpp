@@ -5,11 +5,7 @@
 
 void PuzzleSettings::SetDefaults()
 {
-    rowWidth = 12;
-    rowCount = 3;
-    colourCount = 5;
-    minRemove = 3;
-    maxRemove = 3;
+    *this = PuzzleSettings{};
 }
 
 bool PuzzleSettings::WithinEngineLimits() const

@@ -7,12 +7,14 @@
 
 inline constexpr int MAX_ROWS = 12;
 inline constexpr int MAX_COLOURS = 10;
-// The widest row the engine accepts (from a file); the play options offer 6..30.
+// The widest row the engine accepts (from a file); the play options offer
+// less (ROW_WIDTH_CHOICES).
 inline constexpr int MAX_ROW_WIDTH = 64;
 // Storage growth step of a row cleared by the generator or the loader: one
 // allocation holds a whole row.
 inline constexpr int ROW_GROW_BY = 30;
-// Stands in a cell only while ApplyMove runs.
+// Stands in a cell only while a move's blocks are taken off; shares its value
+// with COLOUR_TAG by chance, not by meaning.
 inline constexpr int32_t REMOVED_BLOCK = -999;
 
 using BlockRow = std::vector<int32_t>;

@@ -71,3 +71,10 @@ int MovesMade(const Puzzle& puzzle)
     return static_cast<int>(std::count_if(puzzle.history.begin(), puzzle.history.end(),
                                           [](const BlockRef& e) { return e.IsMoveMarker(); }));
 }
+
+void ChooseIronman(GameMainWindow& window, bool on)
+{
+    MainWindowRecord record = window.MainRecord(window.StartRect());
+    record.ironman = on;
+    window.ApplyMainRecord(record);
+}

@@ -41,5 +41,9 @@ std::vector<BlockRef> FirstSolutionMove(const Puzzle& puzzle);
 // Clicks each block with the left button, as the player would.
 void ClickBlocks(BoardView& board, const std::vector<BlockRef>& blocks);
 
+// The Ironman preference set as the Preferences dialog's OK would set it:
+// the game in play keeps its own rule.
+void ChooseIronman(GameMainWindow& window, bool on);
+
 // Moves made since the start of the puzzle.
 int MovesMade(const Puzzle& puzzle);

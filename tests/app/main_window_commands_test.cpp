@@ -15,7 +15,7 @@ protected:
     {
         window = ShowNewWindow();
         window->activateWindow();
-        TickUntilIdle(window->boardView);
+        TickUntilIdle(window->Board());
         effects().ClearRequested();
     }
     void TearDown() override
@@ -23,16 +23,16 @@ protected:
         window.reset();
     }
 
-    EffectPlayer& effects() { return window->boardView.Effects(); }
+    EffectPlayer& effects() { return window->Board().Effects(); }
 
     // Runs Solve until it has made at least `moves` moves.
     void SolveFor(int moves)
     {
         window->OnSolve();
-        ASSERT_TRUE(window->boardView.Solving());
-        for (int k = 0; k < 2000 && MovesMade(window->puzzle) < moves; ++k)
-            window->boardView.Tick();
-        ASSERT_GE(MovesMade(window->puzzle), moves);
+        ASSERT_TRUE(window->Board().Solving());
+        for (int k = 0; k < 2000 && MovesMade(window->GamePuzzle()) < moves; ++k)
+            window->Board().Tick();
+        ASSERT_GE(MovesMade(window->GamePuzzle()), moves);
     }
 
     ScratchDirectory scratch;
@@ -41,63 +41,63 @@ protected:
 
 TEST_F(GameCommandsTest, IronmanTurnedOnMidGameWaitsForTheNextNewGame)
 {
-    window->ironman = true;
-    EXPECT_EQ(window->solveButton.text(), QStringLiteral("Solve"));
+    ChooseIronman(*window, true);
+    EXPECT_EQ(window->CommandButton(ID_SOLVE).text(), QStringLiteral("Solve"));
     window->OnSolve();
-    EXPECT_TRUE(window->boardView.Solving()) << "Solve still works for this game";
+    EXPECT_TRUE(window->Board().Solving()) << "Solve still works for this game";
     window->OnSolve();
     window->OnRetry();
-    EXPECT_EQ(window->solveButton.text(), QStringLiteral("Solve"));
+    EXPECT_EQ(window->CommandButton(ID_SOLVE).text(), QStringLiteral("Solve"));
 
     window->OnNewGame();
-    EXPECT_TRUE(window->gameIronman);
-    EXPECT_EQ(window->solveButton.text(), QStringLiteral("---"));
-    TickUntilIdle(window->boardView);
+    EXPECT_TRUE(window->GameIronman());
+    EXPECT_EQ(window->CommandButton(ID_SOLVE).text(), QStringLiteral("---"));
+    TickUntilIdle(window->Board());
     effects().ClearRequested();
     window->OnSolve();
-    EXPECT_FALSE(window->boardView.Solving());
+    EXPECT_FALSE(window->Board().Solving());
     EXPECT_EQ(effects().Requested(), std::vector<int>{SOUND_REFUSE});
 }
 
 TEST_F(GameCommandsTest, IronmanTurnedOffStaysRefusedUntilNew)
 {
-    window->ironman = true;
+    ChooseIronman(*window, true);
     window->OnNewGame();
-    window->ironman = false;
+    ChooseIronman(*window, false);
     window->OnSolve();
-    EXPECT_FALSE(window->boardView.Solving());
-    EXPECT_EQ(window->solveButton.text(), QStringLiteral("---"));
+    EXPECT_FALSE(window->Board().Solving());
+    EXPECT_EQ(window->CommandButton(ID_SOLVE).text(), QStringLiteral("---"));
     window->OnRetry();
-    EXPECT_EQ(window->solveButton.text(), QStringLiteral("---")) << "Retry keeps the game";
+    EXPECT_EQ(window->CommandButton(ID_SOLVE).text(), QStringLiteral("---")) << "Retry keeps the game";
     window->OnSolve();
-    EXPECT_FALSE(window->boardView.Solving());
+    EXPECT_FALSE(window->Board().Solving());
     window->OnNewGame();
-    EXPECT_EQ(window->solveButton.text(), QStringLiteral("Solve"));
+    EXPECT_EQ(window->CommandButton(ID_SOLVE).text(), QStringLiteral("Solve"));
     window->OnSolve();
-    EXPECT_TRUE(window->boardView.Solving());
+    EXPECT_TRUE(window->Board().Solving());
 }
 
 TEST_F(GameCommandsTest, ARefusedSolveLeavesTheFocusWhereItWas)
 {
-    window->ironman = true;
+    ChooseIronman(*window, true);
     window->OnNewGame();
-    window->undoButton.setFocus();
+    window->CommandButton(ID_UNDO).setFocus();
     window->OnSolve();
-    EXPECT_TRUE(window->undoButton.hasFocus());
+    EXPECT_TRUE(window->CommandButton(ID_UNDO).hasFocus());
 }
 
 TEST_F(GameCommandsTest, SolvePressedTwiceStopsAndUndoTakesItsMovesBack)
 {
     SolveFor(2);
     window->OnSolve();
-    EXPECT_FALSE(window->boardView.Solving());
-    TickUntilIdle(window->boardView);
-    const int made = MovesMade(window->puzzle);
+    EXPECT_FALSE(window->Board().Solving());
+    TickUntilIdle(window->Board());
+    const int made = MovesMade(window->GamePuzzle());
     for (int k = made; k > 0; --k) {
         window->OnUndo();
-        EXPECT_EQ(MovesMade(window->puzzle), k - 1);
+        EXPECT_EQ(MovesMade(window->GamePuzzle()), k - 1);
     }
-    EXPECT_EQ(window->puzzle.rows, window->puzzle.initialRows);
+    EXPECT_EQ(window->GamePuzzle().rows, window->GamePuzzle().initialRows);
     effects().ClearRequested();
     window->OnUndo();
     EXPECT_EQ(effects().LastRequested(), SOUND_REFUSE);
@@ -106,61 +106,61 @@ TEST_F(GameCommandsTest, SolvePressedTwiceStopsAndUndoTakesItsMovesBack)
 TEST_F(GameCommandsTest, NewDuringSolveStopsTheReplayBeforeTheBoardChanges)
 {
     SolveFor(1);
-    const MoveList oldSolution = window->puzzle.solution;
+    const MoveList oldSolution = window->GamePuzzle().solution;
     window->OnNewGame();
-    EXPECT_FALSE(window->boardView.Solving());
-    EXPECT_TRUE(window->puzzle.history.empty());
-    EXPECT_EQ(window->puzzle.rows, window->puzzle.initialRows);
+    EXPECT_FALSE(window->Board().Solving());
+    EXPECT_TRUE(window->GamePuzzle().history.empty());
+    EXPECT_EQ(window->GamePuzzle().rows, window->GamePuzzle().initialRows);
     for (int k = 0; k < 200; ++k)
-        window->boardView.Tick();
-    EXPECT_TRUE(window->puzzle.history.empty()) << "the replay went on in the new game";
-    EXPECT_NE(window->puzzle.solution, oldSolution);
+        window->Board().Tick();
+    EXPECT_TRUE(window->GamePuzzle().history.empty()) << "the replay went on in the new game";
+    EXPECT_NE(window->GamePuzzle().solution, oldSolution);
 }
 
 TEST_F(GameCommandsTest, RetryDuringSolveStopsTheReplayAndKeepsThePuzzle)
 {
     SolveFor(1);
-    const MoveList solution = window->puzzle.solution;
+    const MoveList solution = window->GamePuzzle().solution;
     window->OnRetry();
-    EXPECT_FALSE(window->boardView.Solving());
+    EXPECT_FALSE(window->Board().Solving());
     for (int k = 0; k < 200; ++k)
-        window->boardView.Tick();
-    EXPECT_TRUE(window->puzzle.history.empty());
-    EXPECT_EQ(window->puzzle.solution, solution);
-    EXPECT_EQ(window->puzzle.rows, window->puzzle.initialRows);
+        window->Board().Tick();
+    EXPECT_TRUE(window->GamePuzzle().history.empty());
+    EXPECT_EQ(window->GamePuzzle().solution, solution);
+    EXPECT_EQ(window->GamePuzzle().rows, window->GamePuzzle().initialRows);
 }
 
 TEST_F(GameCommandsTest, SolveClearsTheBoard)
 {
     window->OnSolve();
-    for (int k = 0; k < 5000 && window->boardView.Solving(); ++k)
-        window->boardView.Tick();
-    TickUntilIdle(window->boardView);
+    for (int k = 0; k < 5000 && window->Board().Solving(); ++k)
+        window->Board().Tick();
+    TickUntilIdle(window->Board());
     ColourCounters counters{};
-    EXPECT_EQ(CountBlocks(window->puzzle.rows, window->puzzle.settings.rowCount, counters), 0);
+    EXPECT_EQ(CountBlocks(window->GamePuzzle().rows, window->GamePuzzle().settings.rowCount, counters), 0);
 }
 
 TEST_F(GameCommandsTest, AfterEveryCommandButSpaceTheFocusIsOnTheFocusButton)
 {
     for (const int id : {ID_NEW, ID_RETRY, ID_SOLVE, ID_SOLVE, ID_UNDO, ID_MENU_NEW_GAME,
                          ID_MENU_RETRY}) {
-        window->quitButton.setFocus();
+        window->CommandButton(ID_QUIT).setFocus();
         window->OnCommand(id);
-        EXPECT_TRUE(window->focusButton.hasFocus()) << id;
+        EXPECT_TRUE(window->FocusButton().hasFocus()) << id;
     }
-    window->quitButton.setFocus();
+    window->CommandButton(ID_QUIT).setFocus();
     window->OnCommand(ID_COMMIT);
-    EXPECT_TRUE(window->quitButton.hasFocus());
+    EXPECT_TRUE(window->CommandButton(ID_QUIT).hasFocus());
 }
 
 TEST_F(GameCommandsTest, SpaceCommitsOnlyAFullSelection)
 {
-    std::vector<BlockRef> move = FirstSolutionMove(window->puzzle);
+    std::vector<BlockRef> move = FirstSolutionMove(window->GamePuzzle());
     move.pop_back();
-    ClickBlocks(window->boardView, move);
+    ClickBlocks(window->Board(), move);
     window->OnCommit();
-    EXPECT_EQ(MovesMade(window->puzzle), 0);
-    EXPECT_EQ(window->boardView.Phase(), PHASE_IDLE);
+    EXPECT_EQ(MovesMade(window->GamePuzzle()), 0);
+    EXPECT_EQ(window->Board().Phase(), PHASE_IDLE);
 }
 
 } // namespace

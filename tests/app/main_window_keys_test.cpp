@@ -59,7 +59,7 @@ protected:
         board().Effects().ClearRequested();
     }
 
-    BoardView& board() { return window->boardView; }
+    BoardView& board() { return window->Board(); }
     BlockRef Cursor() { return board().Cursor().position; }
 
     // A key pressed and released where the keyboard focus is, as the player
@@ -74,10 +74,10 @@ protected:
     // The first move of the solution made with the mouse and committed.
     void MakeOneMove()
     {
-        ClickBlocks(board(), FirstSolutionMove(window->puzzle));
+        ClickBlocks(board(), FirstSolutionMove(window->GamePuzzle()));
         window->OnCommit();
         TickUntilIdle(board());
-        ASSERT_EQ(MovesMade(window->puzzle), 1);
+        ASSERT_EQ(MovesMade(window->GamePuzzle()), 1);
     }
 
     ScratchDirectory scratch;
@@ -86,8 +86,8 @@ protected:
 
 TEST_F(MainWindowKeysTest, ArrowsAndEnterAtTheFocusButtonMoveTheCursorAndSelect)
 {
-    ASSERT_TRUE(window->focusButton.hasFocus());
-    KeySpy spy(&window->focusButton);
+    ASSERT_TRUE(window->FocusButton().hasFocus());
+    KeySpy spy(&window->FocusButton());
     Type(Qt::Key_Down);  // the first arrow only shows the cursor
     EXPECT_TRUE(board().Cursor().shown);
     EXPECT_EQ(Cursor(), (BlockRef{0, 0}));
@@ -99,30 +99,30 @@ TEST_F(MainWindowKeysTest, ArrowsAndEnterAtTheFocusButtonMoveTheCursorAndSelect)
     EXPECT_TRUE(board().Selection().empty());
     EXPECT_EQ(board().Effects().Requested(), (std::vector<int>{SOUND_SELECT, SOUND_SELECT}));
     EXPECT_TRUE(spy.keys.empty()) << "the focus button saw a key the board took";
-    EXPECT_TRUE(window->focusButton.hasFocus());
+    EXPECT_TRUE(window->FocusButton().hasFocus());
 }
 
 TEST_F(MainWindowKeysTest, EnterAtAFocusedBarButtonSelectsABlockAndNeverPressesIt)
 {
-    const MoveList solution = window->puzzle.solution;
+    const MoveList solution = window->GamePuzzle().solution;
     int clicks = 0;
-    QObject::connect(&window->newButton, &QPushButton::clicked, [&clicks] { ++clicks; });
+    QObject::connect(&window->CommandButton(ID_NEW), &QPushButton::clicked, [&clicks] { ++clicks; });
     // Even a button that would click on Enter is passed over.
-    window->newButton.setAutoDefault(true);
-    window->newButton.setFocus();
-    KeySpy spy(&window->newButton);
+    window->CommandButton(ID_NEW).setAutoDefault(true);
+    window->CommandButton(ID_NEW).setFocus();
+    KeySpy spy(&window->CommandButton(ID_NEW));
     for (int key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Return, Qt::Key_Left, Qt::Key_Up, Qt::Key_Down})
         Type(key);
     EXPECT_EQ(clicks, 0);
-    EXPECT_EQ(window->puzzle.solution, solution) << "Enter pressed the New button";
+    EXPECT_EQ(window->GamePuzzle().solution, solution) << "Enter pressed the New button";
     EXPECT_EQ(board().Selection().size(), 1u);
     EXPECT_TRUE(spy.keys.empty()) << "the button saw a key the board took";
-    EXPECT_TRUE(window->newButton.hasFocus()) << "no arrow moved the focus";
+    EXPECT_TRUE(window->CommandButton(ID_NEW).hasFocus()) << "no arrow moved the focus";
 }
 
 TEST_F(MainWindowKeysTest, KeysTheBoardLeavesStillReachTheFocusedWidget)
 {
-    KeySpy spy(&window->focusButton);
+    KeySpy spy(&window->FocusButton());
     Type(Qt::Key_A);
     Type(Qt::Key_Return, Qt::ControlModifier);
     Type(Qt::Key_Return, Qt::ShiftModifier);
@@ -135,24 +135,24 @@ TEST_F(MainWindowKeysTest, KeysTheBoardLeavesStillReachTheFocusedWidget)
 
 TEST_F(MainWindowKeysTest, AHeldArrowKeepsMovingAndOnlyItsLastReleaseIsLetGo)
 {
-    KeySpy spy(&window->focusButton);
+    KeySpy spy(&window->FocusButton());
     Type(Qt::Key_Right);
     const BlockRef start = Cursor();
     // A held key arrives as presses and releases marked as repeats.
     for (int k = 0; k < 2; ++k) {
-        QTest::sendKeyEvent(QTest::Press, &window->focusButton, Qt::Key_Right, QString(), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Press, &window->FocusButton(), Qt::Key_Right, QString(), Qt::NoModifier);
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier, QString(), true);
-        QApplication::sendEvent(&window->focusButton, &release);
+        QApplication::sendEvent(&window->FocusButton(), &release);
     }
     QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), true);
-    QApplication::sendEvent(&window->focusButton, &repeat);
+    QApplication::sendEvent(&window->FocusButton(), &repeat);
     QKeyEvent last(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier);
-    QApplication::sendEvent(&window->focusButton, &last);
+    QApplication::sendEvent(&window->FocusButton(), &last);
     EXPECT_NE(Cursor(), start);
     EXPECT_TRUE(spy.keys.empty());
     // Once let go, a release nobody pressed here passes through.
     QKeyEvent stray(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier);
-    QApplication::sendEvent(&window->focusButton, &stray);
+    QApplication::sendEvent(&window->FocusButton(), &stray);
     EXPECT_EQ(spy.keys, (std::vector<int>{Qt::Key_Right}));
 }
 
@@ -176,7 +176,7 @@ TEST_F(MainWindowKeysTest, TheMenuBarAndAnOpenMenuKeepTheirArrowsAndEnter)
 {
     // Alt alone puts the menu bar under the keyboard: the arrows walk its
     // menus then, not the board.
-    QTest::keyClick(&window->focusButton, Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyClick(&window->FocusButton(), Qt::Key_Alt, Qt::AltModifier);
     ASSERT_TRUE(window->MainMenu().hasFocus());
     QTest::keyClick(&window->MainMenu(), Qt::Key_Right);
     EXPECT_EQ(window->MainMenu().activeAction(), window->MainMenu().actions().at(1));
@@ -228,11 +228,11 @@ TEST_F(MainWindowKeysTest, MenuItemsShowTheirShortcutsBesideUnchangedCaptions)
 TEST_F(MainWindowKeysTest, CtrlZUndoesAMoveAndLeavesTheFocusOnTheFocusButton)
 {
     MakeOneMove();
-    window->quitButton.setFocus();
+    window->CommandButton(ID_QUIT).setFocus();
     Type(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(MovesMade(window->puzzle), 0);
-    EXPECT_EQ(window->puzzle.rows, window->puzzle.initialRows);
-    EXPECT_TRUE(window->focusButton.hasFocus());
+    EXPECT_EQ(MovesMade(window->GamePuzzle()), 0);
+    EXPECT_EQ(window->GamePuzzle().rows, window->GamePuzzle().initialRows);
+    EXPECT_TRUE(window->FocusButton().hasFocus());
     Type(Qt::Key_Z, Qt::ControlModifier);  // nothing left: refused as the Undo button is
     EXPECT_EQ(board().Effects().LastRequested(), SOUND_REFUSE);
 }
@@ -240,22 +240,22 @@ TEST_F(MainWindowKeysTest, CtrlZUndoesAMoveAndLeavesTheFocusOnTheFocusButton)
 TEST_F(MainWindowKeysTest, CtrlDStartsAndStopsTheSolveReplayLikeTheSolveButton)
 {
     MakeOneMove();
-    window->retryButton.setFocus();
+    window->CommandButton(ID_RETRY).setFocus();
     Type(Qt::Key_D, Qt::ControlModifier);
     EXPECT_TRUE(board().Solving());
-    EXPECT_EQ(window->puzzle.rows, window->puzzle.initialRows);  // Solve starts from the top
-    EXPECT_TRUE(window->focusButton.hasFocus());
+    EXPECT_EQ(window->GamePuzzle().rows, window->GamePuzzle().initialRows);  // Solve starts from the top
+    EXPECT_TRUE(window->FocusButton().hasFocus());
     Type(Qt::Key_D, Qt::ControlModifier);
     EXPECT_FALSE(board().Solving());
 }
 
 TEST_F(MainWindowKeysTest, CtrlNStartsANewGameAndF1OpensTheManual)
 {
-    const MoveList solution = window->puzzle.solution;
-    window->undoButton.setFocus();
+    const MoveList solution = window->GamePuzzle().solution;
+    window->CommandButton(ID_UNDO).setFocus();
     Type(Qt::Key_N, Qt::ControlModifier);
-    EXPECT_NE(window->puzzle.solution, solution);
-    EXPECT_TRUE(window->focusButton.hasFocus());
+    EXPECT_NE(window->GamePuzzle().solution, solution);
+    EXPECT_TRUE(window->FocusButton().hasFocus());
     Type(Qt::Key_F1);
     ASSERT_NE(HelpWindow::Instance(), nullptr);
     EXPECT_TRUE(HelpWindow::Instance()->isVisible());
@@ -273,7 +273,7 @@ TEST_F(MainWindowKeysTest, CtrlQClosesTheWindowAndWritesTheState)
 TEST_F(MainWindowKeysTest, TheShortcutsDoNothingWhileADialogIsTheActiveWindow)
 {
     MakeOneMove();
-    const MoveList solution = window->puzzle.solution;
+    const MoveList solution = window->GamePuzzle().solution;
     QDialog dialog(window.get());
     QPushButton ok(&dialog);
     dialog.show();
@@ -282,8 +282,8 @@ TEST_F(MainWindowKeysTest, TheShortcutsDoNothingWhileADialogIsTheActiveWindow)
     for (int key : {Qt::Key_N, Qt::Key_Z, Qt::Key_Q})
         QTest::keyClick(&ok, static_cast<Qt::Key>(key), Qt::ControlModifier);
     QApplication::processEvents();
-    EXPECT_EQ(window->puzzle.solution, solution);
-    EXPECT_EQ(MovesMade(window->puzzle), 1);
+    EXPECT_EQ(window->GamePuzzle().solution, solution);
+    EXPECT_EQ(MovesMade(window->GamePuzzle()), 1);
     EXPECT_TRUE(window->isVisible());
 }
 
@@ -296,14 +296,14 @@ TEST(MainWindowKeyboardPlay, AWholePuzzleIsSolvedFromTheKeyboardAlone)
     SeedRandom(2024);
     auto window = ShowNewWindow();
     Activate(*window);
-    BoardView& board = window->boardView;
+    BoardView& board = window->Board();
     TickUntilIdle(board);
     const auto type = [](int key) {
         QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
     };
     // The player clicked a bar button first and left the focus on it.
-    window->retryButton.setFocus();
-    const MoveList solution = window->puzzle.solution;
+    window->CommandButton(ID_RETRY).setFocus();
+    const MoveList solution = window->GamePuzzle().solution;
     ASSERT_GT(solution.size(), 10u);
     int moves = 0;
     for (const BlockRef& entry : solution) {
@@ -326,10 +326,10 @@ TEST(MainWindowKeyboardPlay, AWholePuzzleIsSolvedFromTheKeyboardAlone)
         ASSERT_EQ(board.Selection().back(), entry) << "block " << entry.index << ", " << entry.row;
     }
     ColourCounters counts{};
-    EXPECT_EQ(CountBlocks(window->puzzle.rows, window->puzzle.settings.rowCount, counts), 0);
-    EXPECT_EQ(MovesMade(window->puzzle), moves);
-    EXPECT_EQ(board.Effects().LastRequested(), window->music ? SOUND_WIN_QUIET : SOUND_WIN);
-    EXPECT_EQ(window->puzzle.solution, solution) << "a key pressed the Retry button";
+    EXPECT_EQ(CountBlocks(window->GamePuzzle().rows, window->GamePuzzle().settings.rowCount, counts), 0);
+    EXPECT_EQ(MovesMade(window->GamePuzzle()), moves);
+    EXPECT_EQ(board.Effects().LastRequested(), window->MusicOn() ? SOUND_WIN_QUIET : SOUND_WIN);
+    EXPECT_EQ(window->GamePuzzle().solution, solution) << "a key pressed the Retry button";
 }
 
 } // namespace

@@ -27,9 +27,9 @@ protected:
 TEST_F(MainWindowTest, FirstStartWithoutASavedStateOpens480By320At10And10)
 {
     auto window = ShowNewWindow();
-    EXPECT_EQ(window->stateReadResult, StateReadResult::NotOpened);
-    EXPECT_EQ(window->windowRect, (WindowRect{10, 10, 490, 330}));
-    EXPECT_FALSE(window->startMaximized);
+    EXPECT_EQ(window->StateRead(), StateReadResult::NotOpened);
+    EXPECT_EQ(window->StartRect(), (WindowRect{10, 10, 490, 330}));
+    EXPECT_FALSE(window->StartMaximized());
     EXPECT_FALSE(window->isMaximized());
     EXPECT_EQ(window->frameGeometry().size(), QSize(480, 320));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Kolumo"));
@@ -78,20 +78,20 @@ TEST_F(MainWindowTest, TheMenuKeepsItsCaptionsAndIds)
     EXPECT_EQ(window->MenuAction(106), nullptr) << "Solve has no menu item";
 }
 
-TEST_F(MainWindowTest, A472By266ClientIsLaidOutAsTheWorkedExample)
+TEST_F(MainWindowTest, A472By266ClientGivesABoardAbove52PixelButtons)
 {
     auto window = ShowNewWindow();
-    // The example's client belongs to a smallest window with a wider frame
-    // than the test platform's.
+    // This client belongs to a smallest window with a wider frame than the
+    // test platform's.
     window->setMinimumSize(0, 0);
     const int menuHeight = window->MainMenu().height();
     window->resize(472, 266 + menuHeight);
     QApplication::processEvents();
     ASSERT_EQ(window->ClientArea().size(), QSize(472, 266));
-    EXPECT_EQ(window->boardView.geometry(), QRect(0, 0, 472, 236));
+    EXPECT_EQ(window->Board().geometry(), QRect(0, 0, 472, 236));
     for (int k = 0; k < 8; ++k)
         EXPECT_EQ(window->BarButton(k).geometry(), QRect(52 * k, 236, 52, 30)) << k;
-    EXPECT_EQ(window->quitButton.geometry(), QRect(416, 236, 56, 30));
+    EXPECT_EQ(window->CommandButton(ID_QUIT).geometry(), QRect(416, 236, 56, 30));
 }
 
 TEST_F(MainWindowTest, NeverSmallerThan480By320)
@@ -108,39 +108,39 @@ TEST_F(MainWindowTest, TheFocusButtonHoldsTheFocusUnseen)
     auto window = ShowNewWindow();
     window->activateWindow();
     window->OnRetry();
-    EXPECT_TRUE(window->focusButton.hasFocus());
-    EXPECT_TRUE(window->focusButton.size().isEmpty());
-    EXPECT_TRUE(window->focusButton.text().isEmpty());
+    EXPECT_TRUE(window->FocusButton().hasFocus());
+    EXPECT_TRUE(window->FocusButton().size().isEmpty());
+    EXPECT_TRUE(window->FocusButton().text().isEmpty());
 }
 
 TEST_F(MainWindowTest, SpaceAfterAButtonClickCommitsAndNeverPressesTheButton)
 {
     auto window = ShowNewWindow();
     window->activateWindow();
-    TickUntilIdle(window->boardView);
-    QTest::mouseClick(&window->retryButton, Qt::LeftButton);
-    EXPECT_TRUE(window->focusButton.hasFocus());
-    TickUntilIdle(window->boardView);
+    TickUntilIdle(window->Board());
+    QTest::mouseClick(&window->CommandButton(ID_RETRY), Qt::LeftButton);
+    EXPECT_TRUE(window->FocusButton().hasFocus());
+    TickUntilIdle(window->Board());
 
-    ClickBlocks(window->boardView, FirstSolutionMove(window->puzzle));
-    ASSERT_EQ(window->boardView.Selection().size(), 3u);
+    ClickBlocks(window->Board(), FirstSolutionMove(window->GamePuzzle()));
+    ASSERT_EQ(window->Board().Selection().size(), 3u);
     // Even a button that holds the focus is not pressed: Space is the
     // window's, press and release alike.
-    window->newButton.setFocus();
-    const MoveList solution = window->puzzle.solution;
-    QTest::keyClick(&window->newButton, Qt::Key_Space);
-    EXPECT_EQ(MovesMade(window->puzzle), 1);
-    EXPECT_EQ(window->puzzle.solution, solution) << "Space pressed the New button";
-    EXPECT_EQ(window->boardView.Phase(), PHASE_REMOVE_START);
+    window->CommandButton(ID_NEW).setFocus();
+    const MoveList solution = window->GamePuzzle().solution;
+    QTest::keyClick(&window->CommandButton(ID_NEW), Qt::Key_Space);
+    EXPECT_EQ(MovesMade(window->GamePuzzle()), 1);
+    EXPECT_EQ(window->GamePuzzle().solution, solution) << "Space pressed the New button";
+    EXPECT_EQ(window->Board().Phase(), PHASE_REMOVE_START);
 }
 
 TEST_F(MainWindowTest, SpaceWithAModifierOrOutsideTheWindowIsNotTheCommand)
 {
     auto window = ShowNewWindow();
-    TickUntilIdle(window->boardView);
-    ClickBlocks(window->boardView, FirstSolutionMove(window->puzzle));
-    QTest::keyClick(&window->focusButton, Qt::Key_Space, Qt::ControlModifier);
-    EXPECT_EQ(MovesMade(window->puzzle), 0);
+    TickUntilIdle(window->Board());
+    ClickBlocks(window->Board(), FirstSolutionMove(window->GamePuzzle()));
+    QTest::keyClick(&window->FocusButton(), Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_EQ(MovesMade(window->GamePuzzle()), 0);
 
     QPushButton elsewhere;
     int clicks = 0;
@@ -148,21 +148,21 @@ TEST_F(MainWindowTest, SpaceWithAModifierOrOutsideTheWindowIsNotTheCommand)
     elsewhere.show();
     QTest::keyClick(&elsewhere, Qt::Key_Space);
     EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(MovesMade(window->puzzle), 0);
+    EXPECT_EQ(MovesMade(window->GamePuzzle()), 0);
 }
 
 TEST_F(MainWindowTest, ClosingWritesAFileTheEngineReadsBackWhole)
 {
     auto window = ShowNewWindow();
-    window->ironman = true;
-    BoardPreferences chosen = window->boardView.Preferences();
+    ChooseIronman(*window, true);
+    BoardPreferences chosen = window->Board().Preferences();
     chosen.soundEffects = false;
     chosen.colours[3] = 0x123456;
-    window->boardView.ApplyPreferences(chosen);
-    window->musicPlayer.musicFolder = "/some/where";
-    window->musicPlayer.music = false;
-    TickUntilIdle(window->boardView);
-    ClickBlocks(window->boardView, FirstSolutionMove(window->puzzle));
+    window->Board().ApplyPreferences(chosen);
+    window->Music().musicFolder = "/some/where";
+    window->Music().music = false;
+    TickUntilIdle(window->Board());
+    ClickBlocks(window->Board(), FirstSolutionMove(window->GamePuzzle()));
     window->OnCommit();
     const WindowRect outer = window->OuterRect();
     window->close();
@@ -174,13 +174,13 @@ TEST_F(MainWindowTest, ClosingWritesAFileTheEngineReadsBackWhole)
     EXPECT_EQ(mainRecord.windowRect, outer);
     EXPECT_TRUE(mainRecord.ironman);
     EXPECT_FALSE(mainRecord.soundEffects);
-    EXPECT_EQ(mainRecord.blockColours, window->boardView.Preferences().colours);
-    EXPECT_EQ(mainRecord.antiAliasing, window->boardView.Preferences().antiAliasing);
+    EXPECT_EQ(mainRecord.blockColours, window->Board().Preferences().colours);
+    EXPECT_EQ(mainRecord.antiAliasing, window->Board().Preferences().antiAliasing);
     EXPECT_EQ(musicRecord.musicFolder, "/some/where");
     EXPECT_FALSE(musicRecord.music);
-    EXPECT_EQ(loaded.settings, window->puzzle.settings);
-    EXPECT_EQ(loaded.solution, window->puzzle.solution);
-    EXPECT_EQ(loaded.initialRows, window->puzzle.initialRows);
+    EXPECT_EQ(loaded.settings, window->GamePuzzle().settings);
+    EXPECT_EQ(loaded.solution, window->GamePuzzle().solution);
+    EXPECT_EQ(loaded.initialRows, window->GamePuzzle().initialRows);
     EXPECT_TRUE(loaded.history.empty()) << "a saved game resumes at its start";
 }
 
@@ -189,9 +189,11 @@ TEST_F(MainWindowTest, QuitAndFileExitCloseTheWindowAndWriteTheState)
     for (const int id : {ID_QUIT, ID_MENU_EXIT}) {
         QFile::remove(QStringLiteral("PREFS.SAV"));
         auto window = ShowNewWindow();
+        window->CommandButton(ID_QUIT).setFocus();
         window->OnCommand(id);
         EXPECT_TRUE(window->isVisible()) << "the close request is posted, not run at once";
-        EXPECT_TRUE(window->focusButton.hasFocus() || !window->isActiveWindow());
+        // The window's own focus child, whether or not the window is active.
+        EXPECT_EQ(window->focusWidget(), &window->FocusButton()) << id;
         QApplication::processEvents();
         EXPECT_FALSE(window->isVisible());
         EXPECT_TRUE(QFile::exists(QStringLiteral("PREFS.SAV"))) << id;
@@ -208,8 +210,8 @@ TEST_F(MainWindowTest, ClosingMaximisedOpensMaximisedWithTheDefaultNormalSize)
         window->close();
     }
     auto again = std::make_unique<GameMainWindow>();
-    EXPECT_TRUE(again->startMaximized);
-    EXPECT_EQ(again->windowRect, DEFAULT_WINDOW_RECT);
+    EXPECT_TRUE(again->StartMaximized());
+    EXPECT_EQ(again->StartRect(), DEFAULT_WINDOW_RECT);
     again->ShowAtStart();
     QApplication::processEvents();
     EXPECT_TRUE(again->isMaximized());
@@ -222,9 +224,9 @@ TEST_F(MainWindowTest, BackgroundWorkStartsTheMusicOnce)
 {
     auto window = ShowNewWindow();
     window->StartBackgroundWork();
-    EXPECT_TRUE(window->musicPlayer.IsCreated());
+    EXPECT_TRUE(window->Music().IsCreated());
     window->StartBackgroundWork();
-    EXPECT_TRUE(window->musicPlayer.IsCreated());
+    EXPECT_TRUE(window->Music().IsCreated());
 }
 
 } // namespace

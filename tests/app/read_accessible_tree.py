@@ -85,14 +85,18 @@ table = board.queryTable()
 if (table.nRows, table.nColumns) != (3, 12):
     fail("the board reads as %d rows of %d, not 3 of 12" % (table.nRows, table.nColumns))
 for row in range(3):
-    for column in (0, 11):
+    # A row's blocks fill its first places; the rest read "empty".
+    names = [table.getAccessibleAt(row, column).name for column in range(12)]
+    length = len([name for name in names if name != "empty"])
+    if length == 0 or any(name == "empty" for name in names[:length]):
+        fail("row %d reads %s" % (row, names))
+    for column in range(length):
         cell = table.getAccessibleAt(row, column)
         if cell.getRoleName() != "table cell" or not re.fullmatch(r"[a-z ]+, [a-z ]+", cell.name):
             fail("block (%d, %d) reads as %s %r" % (row, column, cell.getRoleName(), cell.name))
-        if cell.description != "row end":
-            fail("block (%d, %d) is not told to be a row end" % (row, column))
-if table.getAccessibleAt(0, 5).description:
-    fail("a block inside a row is told to be a row end")
+        end = column in (0, length - 1)
+        if (cell.description == "row end") != end:
+            fail("block (%d, %d) of a row of %d: told %r" % (row, column, length, cell.description))
 counters = [n.name for n in board if n.getRoleName() == "label"]
 if len(counters) != 5 or not all(re.fullmatch(r"[a-z ]+: \d+ left", name) for name in counters):
     fail("the counters read %s" % counters)

@@ -31,7 +31,7 @@ protected:
     void SetUp() override
     {
         window = ShowNewWindow();
-        TickUntilIdle(window->boardView);
+        TickUntilIdle(window->Board());
     }
 
     ScratchDirectory scratch;
@@ -40,48 +40,50 @@ protected:
 
 TEST_F(SettingsCommandsTest, PlayOptionsWithTheSameValuesLeaveTheGameAlone)
 {
-    ClickBlocks(window->boardView, FirstSolutionMove(window->puzzle));
+    ClickBlocks(window->Board(), FirstSolutionMove(window->GamePuzzle()));
     window->OnCommit();
-    TickUntilIdle(window->boardView);
-    const MoveList solution = window->puzzle.solution;
+    TickUntilIdle(window->Board());
+    const MoveList solution = window->GamePuzzle().solution;
+    window->CommandButton(ID_OPTIONS).setFocus();
     WhenOpen<PlayOptionsDialog>([](PlayOptionsDialog& dialog) { dialog.accept(); });
     window->OnPlayOptions();
-    EXPECT_EQ(window->puzzle.solution, solution);
-    EXPECT_EQ(MovesMade(window->puzzle), 1);
-    EXPECT_TRUE(window->focusButton.hasFocus() || !window->isActiveWindow());
+    EXPECT_EQ(window->GamePuzzle().solution, solution);
+    EXPECT_EQ(MovesMade(window->GamePuzzle()), 1);
+    // The window's own focus child, whether or not it is active again yet.
+    EXPECT_EQ(window->focusWidget(), &window->FocusButton());
 }
 
 TEST_F(SettingsCommandsTest, PlayOptionsWithAChangeStartANewGameAtOnce)
 {
-    window->ironman = true;
+    ChooseIronman(*window, true);
     WhenOpen<PlayOptionsDialog>([](PlayOptionsDialog& dialog) {
         dialog.RowsPicker().SetValue(4);
         dialog.RowWidthPicker().SetValue(8);
         dialog.accept();
     });
     window->OnPlayOptions();
-    EXPECT_EQ(window->puzzle.settings.rowCount, 4);
-    EXPECT_EQ(window->puzzle.settings.rowWidth, 8);
-    EXPECT_TRUE(window->puzzle.history.empty());
-    EXPECT_EQ(window->solveButton.text(), QStringLiteral("---"))
+    EXPECT_EQ(window->GamePuzzle().settings.rowCount, 4);
+    EXPECT_EQ(window->GamePuzzle().settings.rowWidth, 8);
+    EXPECT_TRUE(window->GamePuzzle().history.empty());
+    EXPECT_EQ(window->CommandButton(ID_SOLVE).text(), QStringLiteral("---"))
         << "a new game takes the Ironman preference";
     ColourCounters counters{};
-    const int32_t blocks = CountBlocks(window->puzzle.rows, 4, counters);
+    const int32_t blocks = CountBlocks(window->GamePuzzle().rows, 4, counters);
     EXPECT_GT(blocks, 3 * 8) << "the board is not the new one";
     EXPECT_LE(blocks, 4 * 8);
 }
 
 TEST_F(SettingsCommandsTest, PlayOptionsCancelledChangeNothing)
 {
-    const PuzzleSettings before = window->puzzle.settings;
-    const MoveList solution = window->puzzle.solution;
+    const PuzzleSettings before = window->GamePuzzle().settings;
+    const MoveList solution = window->GamePuzzle().solution;
     WhenOpen<PlayOptionsDialog>([](PlayOptionsDialog& dialog) {
         dialog.RowsPicker().SetValue(6);
         dialog.reject();
     });
     window->OnPlayOptions();
-    EXPECT_EQ(window->puzzle.settings, before);
-    EXPECT_EQ(window->puzzle.solution, solution);
+    EXPECT_EQ(window->GamePuzzle().settings, before);
+    EXPECT_EQ(window->GamePuzzle().solution, solution);
 }
 
 TEST_F(SettingsCommandsTest, PreferencesAppliedOnOkButIronmanWaitsForNew)
@@ -93,26 +95,26 @@ TEST_F(SettingsCommandsTest, PreferencesAppliedOnOkButIronmanWaitsForNew)
         dialog.accept();
     });
     window->OnPreferences();
-    EXPECT_TRUE(window->ironman);
-    EXPECT_FALSE(window->gameIronman);
-    EXPECT_EQ(window->solveButton.text(), QStringLiteral("Solve"));
-    EXPECT_FALSE(window->music);
-    EXPECT_FALSE(window->musicPlayer.music);
-    EXPECT_FALSE(window->boardView.Preferences().soundEffects);
+    EXPECT_TRUE(window->Ironman());
+    EXPECT_FALSE(window->GameIronman());
+    EXPECT_EQ(window->CommandButton(ID_SOLVE).text(), QStringLiteral("Solve"));
+    EXPECT_FALSE(window->MusicOn());
+    EXPECT_FALSE(window->Music().music);
+    EXPECT_FALSE(window->Board().Preferences().soundEffects);
 }
 
 TEST_F(SettingsCommandsTest, PreferencesCancelledKeepAFolderChosenMeanwhile)
 {
     WhenOpen<PreferencesDialog>([this](PreferencesDialog& dialog) {
         // What the folder button does once the player has picked a file.
-        window->musicPlayer.TakeFolderOf(QStringLiteral("/new/place/tune.mid"));
+        window->Music().TakeFolderOf(QStringLiteral("/new/place/tune.mid"));
         dialog.CheckBox(PreferencesDialog::MUSIC_ID)->setChecked(false);
         dialog.reject();
     });
     window->OnPreferences();
-    EXPECT_EQ(window->musicPlayer.musicFolder, "/new/place");
-    EXPECT_TRUE(window->music);
-    EXPECT_TRUE(window->musicPlayer.music);
+    EXPECT_EQ(window->Music().musicFolder, "/new/place");
+    EXPECT_TRUE(window->MusicOn());
+    EXPECT_TRUE(window->Music().music);
 }
 
 } // namespace

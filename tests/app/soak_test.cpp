@@ -78,10 +78,10 @@ void CheckLayout(GameMainWindow& window)
 {
     const ChildPlacement placement
         = PlaceChildren(window.ClientArea().width(), window.ClientArea().height());
-    const PixelRect& board = placement.boardView;
-    ASSERT_EQ(window.boardView.geometry(), QRect(board.x, board.y, board.width, board.height));
-    const PixelRect& quit = placement.buttons[8];
-    ASSERT_EQ(window.quitButton.geometry(), QRect(quit.x, quit.y, quit.width, quit.height));
+    const Rect& board = placement.boardView;
+    ASSERT_EQ(window.Board().geometry(), QRect(board.left, board.top, board.Width(), board.Height()));
+    const Rect& quit = placement.buttons[8];
+    ASSERT_EQ(window.CommandButton(ID_QUIT).geometry(), QRect(quit.left, quit.top, quit.Width(), quit.Height()));
 }
 
 // At rest, the picture on the board is what a full redraw paints.
@@ -99,10 +99,10 @@ TEST(Soak, ThousandsOfRandomActionsKeepTheGameWhole)
 {
     ScratchDirectory scratch;
     auto window = ShowNewWindow();
-    BoardPreferences quiet = window->boardView.Preferences();
+    BoardPreferences quiet = window->Board().Preferences();
     quiet.soundEffects = false;
-    window->boardView.ApplyPreferences(quiet);
-    BoardView& board = window->boardView;
+    window->Board().ApplyPreferences(quiet);
+    BoardView& board = window->Board();
     std::mt19937 random(4711);
     const auto below = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
 
@@ -123,14 +123,14 @@ TEST(Soak, ThousandsOfRandomActionsKeepTheGameWhole)
             QTest::mouseClick(&board, Qt::RightButton, {}, QPoint(5, 5));
         } else if (action < 65) {
             QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget()
-                                                        : &window->focusButton,
+                                                        : &window->FocusButton(),
                             Qt::Key_Space);
         } else if (action < 75) {
             window->OnUndo();
         } else if (action < 80) {
             window->OnSolve();
         } else if (action < 83) {
-            window->ironman = below(2) == 0;
+            ChooseIronman(*window, below(2) == 0);
             window->OnNewGame();
         } else if (action < 88) {
             window->OnRetry();
@@ -140,7 +140,7 @@ TEST(Soak, ThousandsOfRandomActionsKeepTheGameWhole)
         } else if (action < 92) {
             QTest::mouseClick(&window->BarButton(below(2) == 0 ? 5 : 1), Qt::LeftButton);
         } else {
-            window->musicPlayer.OnTick();
+            window->Music().OnTick();
         }
         for (int tick = below(25); tick > 0; --tick)
             board.Tick();
@@ -149,8 +149,8 @@ TEST(Soak, ThousandsOfRandomActionsKeepTheGameWhole)
         ASSERT_NO_FATAL_FAILURE(CheckBoard(*board.ShownPuzzle())) << "step " << step;
         ASSERT_NO_FATAL_FAILURE(CheckSelection(board)) << "step " << step;
         ASSERT_TRUE(board.Phase() >= PHASE_REFRESH && board.Phase() <= PHASE_SLIDING);
-        ASSERT_EQ(window->solveButton.text(),
-                  window->gameIronman ? QStringLiteral("---") : QStringLiteral("Solve"));
+        ASSERT_EQ(window->CommandButton(ID_SOLVE).text(),
+                  window->GameIronman() ? QStringLiteral("---") : QStringLiteral("Solve"));
         if (step % 25 == 0) {
             ASSERT_NO_FATAL_FAILURE(CheckLayout(*window)) << "step " << step;
             ASSERT_NO_FATAL_FAILURE(CheckPicture(board)) << "step " << step;

@@ -30,9 +30,9 @@ TEST_F(StateAtStartTest, IronmanSavedShowsDashesFromTheStart)
     record.ironman = true;
     WriteStateFile(record);
     auto window = ShowNewWindow();
-    EXPECT_TRUE(window->ironman);
-    EXPECT_TRUE(window->gameIronman);
-    EXPECT_EQ(window->solveButton.text(), QStringLiteral("---"));
+    EXPECT_TRUE(window->Ironman());
+    EXPECT_TRUE(window->GameIronman());
+    EXPECT_EQ(window->CommandButton(ID_SOLVE).text(), QStringLiteral("---"));
 }
 
 TEST_F(StateAtStartTest, A400By600RectangleIsReplacedAndA600By400OneKept)
@@ -40,12 +40,12 @@ TEST_F(StateAtStartTest, A400By600RectangleIsReplacedAndA600By400OneKept)
     WriteStateFile(RecordWithRect({30, 30, 430, 630}));
     {
         auto window = std::make_unique<GameMainWindow>();
-        EXPECT_EQ(window->windowRect, DEFAULT_WINDOW_RECT);
-        EXPECT_FALSE(window->startMaximized);
+        EXPECT_EQ(window->StartRect(), DEFAULT_WINDOW_RECT);
+        EXPECT_FALSE(window->StartMaximized());
     }
     WriteStateFile(RecordWithRect({30, 30, 630, 430}));
     auto window = ShowNewWindow();
-    EXPECT_EQ(window->windowRect, (WindowRect{30, 30, 630, 430}));
+    EXPECT_EQ(window->StartRect(), (WindowRect{30, 30, 630, 430}));
     EXPECT_EQ(window->frameGeometry().size(), QSize(600, 400));
 }
 
@@ -54,8 +54,8 @@ TEST_F(StateAtStartTest, LargerThanTheScreenOpensMaximised)
     const QSize screen = QApplication::primaryScreen()->size();
     WriteStateFile(RecordWithRect({0, 0, screen.width() + 10, screen.height()}));
     auto window = std::make_unique<GameMainWindow>();
-    EXPECT_TRUE(window->startMaximized);
-    EXPECT_EQ(window->windowRect, DEFAULT_WINDOW_RECT);
+    EXPECT_TRUE(window->StartMaximized());
+    EXPECT_EQ(window->StartRect(), DEFAULT_WINDOW_RECT);
     window->ShowAtStart();
     QApplication::processEvents();
     EXPECT_TRUE(window->isMaximized());
@@ -68,10 +68,10 @@ TEST_F(StateAtStartTest, MusicOffIsTakenByThePlayerAndTheWindowsCopy)
     music.musicFolder = "elsewhere";
     WriteStateFile(RecordWithRect(DEFAULT_WINDOW_RECT), music);
     auto window = std::make_unique<GameMainWindow>();
-    EXPECT_FALSE(window->music);
-    EXPECT_FALSE(window->musicPlayer.music);
-    EXPECT_EQ(window->musicPlayer.musicFolder, "elsewhere");
-    EXPECT_EQ(window->boardView.MusicSwitch(), &window->music);
+    EXPECT_FALSE(window->MusicOn());
+    EXPECT_FALSE(window->Music().music);
+    EXPECT_EQ(window->Music().musicFolder, "elsewhere");
+    EXPECT_EQ(window->Board().MusicSwitch(), &window->MusicOn());
 }
 
 TEST_F(StateAtStartTest, PreferencesComeBack)
@@ -83,12 +83,12 @@ TEST_F(StateAtStartTest, PreferencesComeBack)
     record.settings = {20, 5, 7, 2, 4};
     WriteStateFile(record);
     auto window = std::make_unique<GameMainWindow>();
-    EXPECT_FALSE(window->boardView.Preferences().soundEffects);
-    EXPECT_FALSE(window->boardView.Preferences().antiAliasing);
-    EXPECT_EQ(window->boardView.Preferences().colours[0], 0x010203u);
-    EXPECT_EQ(window->puzzle.settings, (PuzzleSettings{20, 5, 7, 2, 4}));
-    EXPECT_TRUE(window->puzzle.history.empty());
-    EXPECT_EQ(window->puzzle.rows, window->puzzle.initialRows);
+    EXPECT_FALSE(window->Board().Preferences().soundEffects);
+    EXPECT_FALSE(window->Board().Preferences().antiAliasing);
+    EXPECT_EQ(window->Board().Preferences().colours[0], 0x010203u);
+    EXPECT_EQ(window->GamePuzzle().settings, (PuzzleSettings{20, 5, 7, 2, 4}));
+    EXPECT_TRUE(window->GamePuzzle().history.empty());
+    EXPECT_EQ(window->GamePuzzle().rows, window->GamePuzzle().initialRows);
 }
 
 TEST_F(StateAtStartTest, AnUnknownFormatOpensAtTheDefaultRectangle)
@@ -98,8 +98,8 @@ TEST_F(StateAtStartTest, AnUnknownFormatOpensAtTheDefaultRectangle)
     file.write(QByteArray::fromHex("01000000" "64000000640000002003000058020000"));
     file.close();
     auto window = std::make_unique<GameMainWindow>();
-    EXPECT_EQ(window->stateReadResult, StateReadResult::BadFormat);
-    EXPECT_EQ(window->windowRect, DEFAULT_WINDOW_RECT);
+    EXPECT_EQ(window->StateRead(), StateReadResult::BadFormat);
+    EXPECT_EQ(window->StartRect(), DEFAULT_WINDOW_RECT);
 }
 
 TEST_F(StateAtStartTest, ADamagedFileStillGivesAWindowThatPassesTheChecks)
@@ -111,15 +111,15 @@ TEST_F(StateAtStartTest, ADamagedFileStillGivesAWindowThatPassesTheChecks)
     file.resize(40);
     file.close();
     auto window = ShowNewWindow();
-    EXPECT_GE(window->windowRect.right - window->windowRect.left, 480);
-    EXPECT_GE(window->windowRect.bottom - window->windowRect.top, 320);
+    EXPECT_GE(window->StartRect().right - window->StartRect().left, 480);
+    EXPECT_GE(window->StartRect().bottom - window->StartRect().top, 320);
 }
 
 TEST_F(StateAtStartTest, AWindowOffEveryScreenOpensAtTheDefaultCorner)
 {
     WriteStateFile(RecordWithRect({20000, 20000, 20640, 20480}));
     auto window = std::make_unique<GameMainWindow>();
-    EXPECT_EQ(window->windowRect, (WindowRect{10, 10, 650, 490}));
+    EXPECT_EQ(window->StartRect(), (WindowRect{10, 10, 650, 490}));
 }
 
 } // namespace

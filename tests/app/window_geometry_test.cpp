@@ -1,4 +1,4 @@
-// The main window's geometry rules on their worked examples and edges.
+// The main window's geometry rules: where the children go, drags kept in proportion, the saved rectangle checked.
 #include "app/window_geometry.h"
 
 #include <gtest/gtest.h>
@@ -12,40 +12,39 @@ WindowRect Sized(int32_t left, int32_t top, int32_t width, int32_t height)
     return {left, top, left + width, top + height};
 }
 
-TEST(LayoutChildren, A472By266ClientGivesTheWorkedExample)
+TEST(LayoutChildren, A472By266ClientGivesA236PixelBoardAndNineButtons)
 {
     const ChildPlacement placement = PlaceChildren(472, 266);
-    EXPECT_EQ(placement.boardView, (PixelRect{0, 0, 472, 236}));
+    EXPECT_EQ(placement.boardView, (Rect{0, 0, 472, 236}));
     for (int k = 0; k < 8; ++k)
-        EXPECT_EQ(placement.buttons[k], (PixelRect{52 * k, 236, 52, 30})) << "button " << k;
-    EXPECT_EQ(placement.buttons[8], (PixelRect{416, 236, 56, 30}));
+        EXPECT_EQ(placement.buttons[k], (Rect{52 * k, 236, 52 * k + 52, 266})) << "button " << k;
+    EXPECT_EQ(placement.buttons[8], (Rect{416, 236, 472, 266}));
 }
 
 TEST(LayoutChildren, TheBarAlwaysReachesTheRightEdge)
 {
     for (int width = 0; width < 2000; width += 7) {
         const ChildPlacement placement = PlaceChildren(width, 400);
-        const PixelRect& quit = placement.buttons[8];
-        EXPECT_EQ(quit.x + quit.width, std::max(width, 8 * placement.buttons[0].width))
-            << "width " << width;
-        EXPECT_EQ(placement.buttons[0].width % 2, 0);
+        const Rect& quit = placement.buttons[8];
+        EXPECT_EQ(quit.right, std::max(width, 8 * placement.buttons[0].Width())) << "width " << width;
+        EXPECT_EQ(placement.buttons[0].Width() % 2, 0);
     }
 }
 
 TEST(LayoutChildren, NegativeAndTinySizesCountAsZero)
 {
     const ChildPlacement minimised = PlaceChildren(0, 0);
-    EXPECT_EQ(minimised.boardView, (PixelRect{0, 0, 0, 0}));
-    EXPECT_EQ(minimised.buttons[8].width, 0);
+    EXPECT_EQ(minimised.boardView, (Rect{0, 0, 0, 0}));
+    EXPECT_EQ(minimised.buttons[8].Width(), 0);
     const ChildPlacement negative = PlaceChildren(-50, -10);
-    EXPECT_EQ(negative.boardView.width, 0);
-    EXPECT_EQ(negative.boardView.height, 0);
+    EXPECT_EQ(negative.boardView.Width(), 0);
+    EXPECT_EQ(negative.boardView.Height(), 0);
     const ChildPlacement low = PlaceChildren(300, 20);
-    EXPECT_EQ(low.boardView.height, 0);
-    EXPECT_EQ(low.buttons[0].y, -10);
+    EXPECT_EQ(low.boardView.Height(), 0);
+    EXPECT_EQ(low.buttons[0].top, -10);
 }
 
-TEST(ConstrainSizing, TheThreeWorkedDrags)
+TEST(ConstrainSizing, TooWideTooTallAndTooSmallDragsAreBroughtIntoShape)
 {
     WindowRect wide = Sized(100, 50, 1000, 400);
     ConstrainSizing(wide);

@@ -59,7 +59,7 @@ protected:
         puzzle.reset();
     }
 
-    // Rows as given (the rest empty), with the settings to match, then a full
+    // These rows (the rest empty), with the settings to match, then a full
     // layout at width x height and one Refresh tick.
     void UseBoard(std::initializer_list<std::vector<int32_t>> rows, int rowWidth, int colours, int minRemove,
                   int maxRemove, bool antiAliasing = false, int width = 700, int height = 400)

@@ -102,6 +102,10 @@ TEST(Downsample, RefusesRectanglesOutsideEitherSurfaceOrWithEmptySides)
     Downsample(source, destination, {0, 0, 6, 6}, {1, 1, 3, 3});
     Downsample(source, destination, {0, 0, 0, 6}, {0, 0, 2, 2});
     Downsample(source, destination, {0, 0, 6, 6}, {0, 0, 2, 0});
+    // A destination larger than its source would read past the source's last
+    // row (and the rectangle's own).
+    Downsample(source, destination, {5, 5, 6, 6}, {0, 0, 2, 2});
+    Downsample(source, destination, {0, 0, 1, 2}, {0, 0, 2, 2});
     DibSurface none;
     Downsample(none, destination, {0, 0, 0, 0}, {0, 0, 2, 2});
     for (int y = 0; y < 2; ++y)

@@ -376,9 +376,14 @@ TEST_F(Play, ASizeChangeDuringTheAnimationEndsItInAFullRedraw)
     view->SizeChanged(800, 500);
     EXPECT_EQ(view->Phase(), PHASE_REFRESH);
     EXPECT_TRUE(view->ClockRunning());
+    // The move's blocks are gone: the first picture at the new size shows no
+    // other blocks selected in their places.
+    EXPECT_TRUE(view->Selection().empty());
+    const QImage first = view->ComposeSurface().Image().copy();
     view->Tick();
     EXPECT_EQ(view->Phase(), PHASE_IDLE);
     EXPECT_TRUE(view->Selection().empty());
+    EXPECT_EQ(view->ComposeSurface().Image(), first);
     // The whole new picture is drawn: a block of row 2, and the board's frame.
     const Rect cell = view->BlockRect(0, 2, 6);
     EXPECT_EQ(view->ComposeSurface().Pixel(cell.left, cell.top), ShadeLight(view->Painter().BlockColours()[3]));

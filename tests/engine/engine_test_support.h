@@ -112,16 +112,24 @@ inline int32_t TotalBlocks(const RowSet& rows)
     return CountBlocks(rows, MAX_ROWS, counters);
 }
 
-// Every combination the play options can set: colours 2-10, rows 2-10,
-// width 6-30 in steps of 2, 2 <= min <= max <= min(18, 2 * rows - 2).
+// Every combination the play options' pickers can set, with
+// 2 <= min <= max <= min(18, 2 * rows - 2). The callers check the count, so a
+// changed choice shows.
 inline std::vector<PuzzleSettings> AllPlayOptions()
 {
     std::vector<PuzzleSettings> all;
-    for (int32_t colours = 2; colours <= 10; ++colours) {
-        for (int32_t rowCount = 2; rowCount <= 10; ++rowCount) {
-            for (int32_t width = 6; width <= 30; width += 2) {
-                const int32_t highest = std::min(18, 2 * rowCount - 2);
-                for (int32_t least = 2; least <= highest; ++least) {
+    const SettingChoices colourChoices = COLOUR_COUNT_CHOICES;
+    const SettingChoices rowChoices = ROW_COUNT_CHOICES;
+    const SettingChoices widthChoices = ROW_WIDTH_CHOICES;
+    for (int32_t colours = colourChoices.low; colours <= colourChoices.high;
+         colours += colourChoices.step) {
+        for (int32_t rowCount = rowChoices.low; rowCount <= rowChoices.high;
+             rowCount += rowChoices.step) {
+            for (int32_t width = widthChoices.low; width <= widthChoices.high;
+                 width += widthChoices.step) {
+                const int32_t highest =
+                    std::min(MAX_REMOVE_CHOICES.high, MostRemovableChoice(rowCount));
+                for (int32_t least = MIN_REMOVE_CHOICES.low; least <= highest; ++least) {
                     for (int32_t most = least; most <= highest; ++most) {
                         all.push_back({width, rowCount, colours, least, most});
                     }

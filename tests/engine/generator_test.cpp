@@ -1,5 +1,5 @@
-// The generator: exact boards for known seeds, and the worked cases of its
-// slot and attempt rules.
+// The generator: exact boards for known seeds, and small boards that show
+// each of its slot and attempt rules.
 #include "engine/generator.h"
 #include "engine/random.h"
 

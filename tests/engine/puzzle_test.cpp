@@ -1,4 +1,5 @@
 // Moves, undo, retry and new games on the puzzle in play.
+#include "engine/move_rule.h"
 #include "engine/puzzle.h"
 #include "engine/random.h"
 
@@ -185,4 +186,75 @@ TEST(Puzzle, SolvingAfterSomeMovesClearsTheBoardAndUndoesStepByStep)
     }
     EXPECT_EQ(undone, groups.size());
     EXPECT_EQ(puzzle.rows, puzzle.initialRows);
+}
+
+namespace {
+
+// Colour 2 stands at six row ends; row 3 is empty and row 4 is not in play.
+RowSet RuleBoard()
+{
+    RowSet rows;
+    rows[0] = {2, 1, 1, 2};
+    rows[1] = {2, 4, 2};
+    rows[2] = {2, 3};
+    rows[4] = {2, 2};
+    return rows;
+}
+
+constexpr PuzzleSettings RULE_SETTINGS{6, 4, 5, 2, 3};
+
+struct JoinCase {
+    const char* what;
+    MoveList selection;
+    BlockRef block;
+    bool joins;
+};
+
+struct MoveCase {
+    const char* what;
+    MoveList selection;
+    bool legal;
+};
+
+}  // namespace
+
+TEST(MoveRule, ABlockJoinsASelectionOnlyAtARowEndInTheColourChosenWhileRoomRemains)
+{
+    const JoinCase cases[] = {
+        {"left end", {}, {0, 0}, true},
+        {"right end", {}, {3, 0}, true},
+        {"middle of a row", {}, {1, 0}, false},
+        {"past the right end", {}, {4, 0}, false},
+        {"empty row", {}, {0, 3}, false},
+        {"row not in play", {}, {0, 4}, false},
+        {"negative row", {}, {0, -1}, false},
+        {"colour entry", {}, ColourEntry(2), false},
+        {"another colour", {{0, 0}}, {1, 2}, false},
+        {"chosen already", {{0, 0}}, {0, 0}, false},
+        {"same colour, another row", {{0, 0}, {3, 0}}, {2, 1}, true},
+        {"maximum reached", {{0, 0}, {3, 0}, {0, 1}}, {2, 1}, false},
+    };
+    const RowSet rows = RuleBoard();
+    for (const JoinCase& c : cases) {
+        EXPECT_EQ(CanJoinSelection(rows, RULE_SETTINGS, c.selection, c.block), c.joins) << c.what;
+    }
+}
+
+TEST(MoveRule, AMoveIsMinimumToMaximumDistinctRowEndsOfOneColour)
+{
+    const MoveCase cases[] = {
+        {"nothing", {}, false},
+        {"fewer than the minimum", {{0, 0}}, false},
+        {"both ends of a row, right first", {{3, 0}, {0, 0}}, true},
+        {"the maximum over two rows", {{0, 0}, {3, 0}, {0, 2}}, true},
+        {"more than the maximum", {{0, 0}, {3, 0}, {0, 1}, {2, 1}}, false},
+        {"one block twice", {{0, 0}, {0, 0}}, false},
+        {"a block inside a row", {{0, 0}, {1, 0}}, false},
+        {"two colours", {{0, 0}, {1, 2}}, false},
+        {"a row not in play", {{0, 0}, {0, 4}}, false},
+    };
+    const RowSet rows = RuleBoard();
+    for (const MoveCase& c : cases) {
+        EXPECT_EQ(IsLegalMove(rows, RULE_SETTINGS, c.selection), c.legal) << c.what;
+    }
 }
