@@ -10,7 +10,19 @@
 #include <QMessageBox>
 #include <QPalette>
 
+#include <cstdio>
 #include <ctime>
+#include <string>
+
+namespace {
+
+// One line on stderr, in the form command-line tools use.
+void Report(const std::string& line)
+{
+    std::fprintf(stderr, "kolumo: %s\n", line.c_str());
+}
+
+}  // namespace
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 {
@@ -43,6 +55,23 @@ bool Application::Start()
     SeedRandom(static_cast<uint32_t>(std::time(nullptr)));
     terminationSignals = std::make_unique<TerminationSignals>();
     mainWindow = std::make_unique<GameMainWindow>();
+    if (!mainWindow->StateReadReport().empty())
+        Report(mainWindow->StateReadReport());
     mainWindow->ShowAtStart();
     return true;
+}
+
+int Application::Finish(int status)
+{
+    if (mainWindow == nullptr)
+        return status;
+    // A quit without a close (a logout's signal, Ctrl+C) saves here.
+    if (!mainWindow->StateSaved())
+        mainWindow->SaveState();
+    const std::string saveReport = mainWindow->StateSaveReport();
+    mainWindow.reset();
+    if (saveReport.empty())
+        return status;
+    Report(saveReport);
+    return 1;
 }

@@ -16,8 +16,13 @@ public:
     ~Application() override;
 
     // Prepares the program and shows the main window. False when the program
-    // must end at once.
+    // must end at once. A saved state that was there but not taken whole is
+    // reported on stderr.
     bool Start();
+    // After the event loop: writes the saved state if no close has, and
+    // closes the window. Returns the exit status: status, or 1 when nothing
+    // could be saved, which is then reported on stderr.
+    int Finish(int status);
 
     GameMainWindow* MainWindow() const { return mainWindow.get(); }
 

@@ -2,6 +2,7 @@
 #include "game_main_window.h"
 
 #include "app/audio_messages.h"
+#include "app/hint_settings.h"
 #include "app/main_window_keys.h"
 #include "app/x11_size_hints.h"
 #include "board/audio_device.h"
@@ -66,7 +67,8 @@ GameMainWindow::GameMainWindow()
     : menuBar(this), client(this), boardView(&client), focusButton(&client),
       newButton(&client), retryButton(&client), prefsButton(&client), optionsButton(&client),
       solveButton(&client), undoButton(&client), helpButton(&client), aboutButton(&client),
-      quitButton(&client)
+      quitButton(&client),
+      playerHelp(puzzle, boardView, [this] { return gameIronman; }, HINT_SETTINGS_FILE)
 {
     ReadState();
     CheckWindowRectAtStart();
@@ -104,7 +106,8 @@ void GameMainWindow::ReadState()
     MusicRecord musicRecord;
     musicPlayer.SerializeTo(musicRecord);
 
-    stateReadResult = LoadStateFile(stateFileName, mainRecord, musicRecord, puzzle);
+    stateReadResult = LoadStateFile(stateFileName, mainRecord, musicRecord, puzzle,
+                                    &stateReadReport);
 
     ApplyMainRecord(mainRecord);
     musicPlayer.SerializeFrom(musicRecord);
@@ -143,6 +146,7 @@ void GameMainWindow::CreateWindowParts()
     CreateButtons();
 
     puzzle.boardView = &boardView;
+    connect(&boardView, &BoardView::MoveSettled, &playerHelp, &PlayerHelp::MoveSettled);
     boardView.SetPuzzle(&puzzle);
     boardView.SetMusicSwitch(&music);
     boardView.setGeometry(0, 0, 16, 16);
@@ -209,9 +213,15 @@ void GameMainWindow::CreateMenu()
     };
     // The eight trailing spaces widen the menu bar's entries.
     addMenu("File        ", {{"New Game", ID_MENU_NEW_GAME}, {"Retry", ID_MENU_RETRY},
-                             {"Exit", ID_MENU_EXIT}});
+                             {"Hint", ID_MENU_HINT},
+                             {"Back to a Solvable Position", ID_MENU_BACK_TO_SOLVABLE},
+                             {"Redo", ID_MENU_REDO}, {"Exit", ID_MENU_EXIT}});
     addMenu("Prefs        ", {{"Graphics / Sound", ID_MENU_GRAPHICS_SOUND},
-                              {"Play Options", ID_MENU_PLAY_OPTIONS}});
+                              {"Play Options", ID_MENU_PLAY_OPTIONS},
+                              {"Warn of Dead Ends", ID_MENU_WARN_OF_DEAD_ENDS}});
+    QAction* warn = MenuAction(ID_MENU_WARN_OF_DEAD_ENDS);
+    warn->setCheckable(true);
+    warn->setChecked(playerHelp.WarnOfDeadEnds());
     addMenu("Help        ", {{"About Kolumo", ID_MENU_ABOUT},
                              {"Online Manual", ID_MENU_ONLINE_MANUAL}});
 }
@@ -224,6 +234,9 @@ void GameMainWindow::CreateShortcuts()
     MenuAction(ID_MENU_RETRY)->setShortcut(QKeySequence(Qt::Key_F5));
     MenuAction(ID_MENU_EXIT)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     MenuAction(ID_MENU_ONLINE_MANUAL)->setShortcut(QKeySequence(Qt::Key_F1));
+    MenuAction(ID_MENU_HINT)->setShortcut(QKeySequence(Qt::Key_H));
+    MenuAction(ID_MENU_REDO)->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     // Undo and Solve have no menu items: their shortcuts belong to the window,
     // so a player without a mouse still reaches every button's command.
     undoShortcut = AddWindowShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), ID_UNDO);
@@ -381,16 +394,29 @@ void GameMainWindow::RestoreFocus()
 
 WindowRect GameMainWindow::OuterRect() const
 {
-    return RectOf(frameGeometry());
+    const WindowRect rect = RectOf(frameGeometry());
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return rect;
+    // A Wayland client is never told where its window stands, so the place
+    // it was started at is kept: a later start under X11 opens it there, not
+    // with its title bar above the top of the screen.
+    return {windowRect.left, windowRect.top, windowRect.left + (rect.right - rect.left),
+            windowRect.top + (rect.bottom - rect.top)};
 }
 
 bool GameMainWindow::SaveState()
 {
+    stateSaved = true;
+    // A file start-up could not read is the player's, unseen by this run:
+    // it is left as it is rather than replaced with the defaults.
+    if (stateReadResult == StateReadResult::Unreadable) {
+        stateSaveReport = UnreadFileKeptReport(stateFileName);
+        return false;
+    }
     const MainWindowRecord mainRecord = MainRecord(OuterRect());
     MusicRecord musicRecord;
     musicPlayer.SerializeTo(musicRecord);
-    stateSaved = true;
-    return SaveStateFile(stateFileName, mainRecord, musicRecord, puzzle);
+    return SaveStateFile(stateFileName, mainRecord, musicRecord, puzzle, &stateSaveReport);
 }
 
 void GameMainWindow::closeEvent(QCloseEvent* event)

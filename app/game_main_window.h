@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/music_player.h"
+#include "app/player_help.h"
 #include "app/window_geometry.h"
 #include "board/board_view.h"
 #include "engine/puzzle.h"
@@ -39,6 +40,10 @@ enum CommandId : int {
     ID_MENU_ABOUT = 32776,
     ID_MENU_ONLINE_MANUAL = 32777,
     ID_COMMIT = 32782,
+    ID_MENU_HINT = 32783,
+    ID_MENU_BACK_TO_SOLVABLE = 32784,
+    ID_MENU_REDO = 32785,
+    ID_MENU_WARN_OF_DEAD_ENDS = 32786,
 };
 
 class GameMainWindow : public QWidget {
@@ -70,13 +75,18 @@ public:
     // Help and about.
     void OnHelp();
     void OnAbout();
+    void OnHint();
+    void OnBackToSolvable();
+    void OnRedo();
+    void OnWarnOfDeadEnds();
 
     // Gives the keyboard focus to the invisible focusButton, so that no
     // visible button holds it after a command.
     void RestoreFocus();
     // Places the board view and the bar for the current client area.
     void LayoutChildren();
-    // The outer rectangle at this moment (the maximised one when maximised).
+    // The outer rectangle at this moment (the maximised one when maximised;
+    // under Wayland, which hides it, the position stays the one started at).
     WindowRect OuterRect() const;
     // Writes all three records to stateFileName; false when it could not.
     bool SaveState();
@@ -109,6 +119,9 @@ public:
     const Puzzle& GamePuzzle() const { return puzzle; }
     BoardView& Board() { return boardView; }
     MusicPlayer& Music() { return musicPlayer; }
+    // Hint, Back to a Solvable Position and the warnings (the tests put a
+    // solver of their own in).
+    PlayerHelp& Help() { return playerHelp; }
     // The Ironman preference, and the rule of the game in play.
     bool Ironman() const { return ironman; }
     bool GameIronman() const { return gameIronman; }
@@ -120,6 +133,12 @@ public:
     bool StartMaximized() const { return startMaximized; }
     // How the saved state was found at start.
     StateReadResult StateRead() const { return stateReadResult; }
+    // The line for the player about the file read at start (empty when it
+    // was taken whole, or there was none).
+    const std::string& StateReadReport() const { return stateReadReport; }
+    // Whether a close has saved, and why the last save wrote nothing.
+    bool StateSaved() const { return stateSaved; }
+    const std::string& StateSaveReport() const { return stateSaveReport; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -174,11 +193,20 @@ private:
     QPushButton quitButton;
 
     MusicPlayer musicPlayer;
+    // Hint, Back to a Solvable Position and the warnings; after the board
+    // view and the puzzle, which it uses.
+    PlayerHelp playerHelp;
 
     const std::string stateFileName = "PREFS.SAV";
     WindowRect windowRect = DEFAULT_WINDOW_RECT;
 
+    // How the saved state was found at start-up, and the line for the player
+    // when it was not taken whole (empty when it was, or there was none).
     StateReadResult stateReadResult = StateReadResult::NotOpened;
+    std::string stateReadReport;
+    // Why the last save wrote nothing, for the player; empty after a save
+    // that worked.
+    std::string stateSaveReport;
 
     std::array<QPushButton*, BAR_BUTTON_COUNT> barButtons{};
     MainWindowKeys* keys = nullptr;

@@ -1,5 +1,4 @@
-// The main window's command handlers: the game commands with the Ironman rule,
-// and the settings, help and about commands.
+// The main window's command handlers: game commands with the Ironman rule, settings, help and about.
 #include "game_main_window.h"
 
 #include "app/about_dialog.h"
@@ -12,6 +11,7 @@
 
 void GameMainWindow::OnCommand(int id)
 {
+    playerHelp.PlayerActed();
     switch (id) {
     case ID_NEW:
     case ID_MENU_NEW_GAME:
@@ -50,9 +50,22 @@ void GameMainWindow::OnCommand(int id)
     case ID_MENU_ABOUT:
         OnAbout();
         break;
+    case ID_MENU_HINT:
+        OnHint();
+        break;
+    case ID_MENU_BACK_TO_SOLVABLE:
+        OnBackToSolvable();
+        break;
+    case ID_MENU_REDO:
+        OnRedo();
+        break;
+    case ID_MENU_WARN_OF_DEAD_ENDS:
+        OnWarnOfDeadEnds();
+        break;
     default:
         break;
     }
+    playerHelp.CommandDone();
 }
 
 void GameMainWindow::SetSolveCaption()
@@ -166,5 +179,30 @@ void GameMainWindow::OnAbout()
         AboutDialog dialog(this);
         dialog.exec();
     }
+    RestoreFocus();
+}
+
+void GameMainWindow::OnHint()
+{
+    playerHelp.Hint();
+    RestoreFocus();
+}
+
+void GameMainWindow::OnBackToSolvable()
+{
+    playerHelp.BackToSolvablePosition();
+    RestoreFocus();
+}
+
+void GameMainWindow::OnRedo()
+{
+    boardView.RedoMove();
+    RestoreFocus();
+}
+
+void GameMainWindow::OnWarnOfDeadEnds()
+{
+    const QAction* item = MenuAction(ID_MENU_WARN_OF_DEAD_ENDS);
+    playerHelp.SetWarnOfDeadEnds(item->isChecked());
     RestoreFocus();
 }

@@ -6,5 +6,5 @@ int main(int argc, char** argv)
     Application application(argc, argv);
     if (!application.Start())
         return 1;
-    return Application::exec();
+    return application.Finish(Application::exec());
 }

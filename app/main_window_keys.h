@@ -1,5 +1,4 @@
-// The main window's own keys: Space commits the board selection, the arrows,
-// Return and keypad Enter play the board, whichever child has the focus.
+// The main window's own keys: Space commits, arrows, Return and keypad Enter play the board from any child.
 #pragma once
 
 #include <QObject>

@@ -1,6 +1,4 @@
-// The main window's geometry rules as pure functions: the saved rectangle's
-// checks, the outer size kept while the player drags a border, and where the
-// board view and the button bar go in the client area.
+// The main window's geometry rules as pure functions: saved rectangle checks, drags, child placement.
 #pragma once
 
 #include "board/rect.h"

@@ -1,4 +1,4 @@
-// Development preview: a board in a window, playable, at a chosen size.
+// Development preview: a playable board in a window at a chosen size, or its picture saved to a file.
 // Usage: kolumo_board_preview [width height [aa 0|1 [shot.png [moves]]]]
 #include "board/board_view.h"
 #include "engine/puzzle.h"

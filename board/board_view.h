@@ -19,6 +19,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <vector>
 
 class Puzzle;
 
@@ -77,6 +78,14 @@ public:
     // Takes back the last move, ending any animation at once; refused during
     // Solve or with nothing to undo.
     void UndoMove();
+    // Puts back the move Undo took back last, with a move's animation; an
+    // animation still running ends at once. Refused during Solve or with
+    // nothing to redo.
+    void RedoMove();
+    // The blocks become the selection as if the player had clicked them one
+    // by one, after the selection as it stood is dropped; in Idle outside
+    // Solve only.
+    void ChooseMove(const std::vector<BlockRef>& blocks);
     // Starts the Solve replay from the start of the puzzle, or stops it.
     void SetSolving(bool on);
     // The board changed wholesale: selection dropped, full redraw next tick.
@@ -130,6 +139,10 @@ public:
     // The effects asked for (the tests read and clear what was asked).
     EffectPlayer& Effects() { return effectPlayer; }
 
+signals:
+    // A move's animation has ended and the board waits for the player.
+    void MoveSettled();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -146,6 +159,7 @@ private:
     void DrawSlide(double t) override;
     void PlaySound(int id) override { PlayEffect(id); }
     void ReplayEntry(BlockRef entry) override;
+    void MoveEnded() override { emit MoveSettled(); }
 
     void DrawBlockAt(int32_t index, int32_t row, bool selected);
     // DrawBoard without its first step, for a destination that already shows

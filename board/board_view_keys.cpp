@@ -1,5 +1,4 @@
-// The board view from the keyboard: a cursor over the row ends, moved by the
-// arrows, Enter choosing as a click does, hidden while the mouse is in use.
+// The board view from the keyboard: a cursor over the row ends, Enter choosing as a click does.
 #include "board_view.h"
 
 #include "board/board_accessible.h"

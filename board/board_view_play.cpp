@@ -80,6 +80,38 @@ void BoardView::UndoMove()
     BoardAccessible::Tell(this, BoardAccessible::News::Undone);
 }
 
+void BoardView::RedoMove()
+{
+    const MoveList blocks = puzzle ? puzzle->NextRedoBlocks() : MoveList();
+    if (phases.Solving() || blocks.empty()) {
+        PlayEffect(SOUND_REFUSE);
+        return;
+    }
+    // The board is shown settled first, so the move's animation starts from
+    // the board it takes its blocks from.
+    if (phases.Phase() != PHASE_IDLE || !selection.empty()) {
+        selection.clear();
+        phases.Settle();
+        Redraw();
+    }
+    // The same move again: ApplyMove takes it off the redo list.
+    selection = blocks;
+    StartMove();
+}
+
+void BoardView::ChooseMove(const std::vector<BlockRef>& blocks)
+{
+    if (phases.Phase() != PHASE_IDLE || phases.Solving() || !puzzle)
+        return;
+    while (!selection.empty()) {
+        const BlockRef dropped = selection.front();
+        selection.pop_front();
+        DrawBlockAt(dropped.index, dropped.row, false);
+    }
+    for (const BlockRef& block : blocks)
+        ChooseBlock(block);
+}
+
 void BoardView::SetSolving(bool on)
 {
     if (!on) {

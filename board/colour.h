@@ -1,10 +1,10 @@
-// Colour values as the game keeps them: red in bits 0-7, green 8-15, blue
-// 16-23, 0 in the top byte. Converted to Qt's 0xffRRGGBB only where pixels
-// are written.
+// Colour values as the game keeps them (0x00BBGGRR) and the shades derived from them.
 #pragma once
 
 #include <cstdint>
 
+// Red in bits 0-7, green 8-15, blue 16-23, 0 in the top byte; converted to
+// Qt's 0xffRRGGBB only where pixels are written.
 using ColourValue = uint32_t;
 
 inline constexpr int RedOf(ColourValue c) { return static_cast<int>(c & 0xFF); }

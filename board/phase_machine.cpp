@@ -16,6 +16,10 @@ void PhaseMachine::Tick()
     case PHASE_REFRESH:
         board.RedrawAll();
         phase = PHASE_IDLE;
+        if (moveEnding) {
+            moveEnding = false;
+            board.MoveEnded();
+        }
         break;
     case PHASE_IDLE:
         if (solving)
@@ -55,8 +59,10 @@ void PhaseMachine::SlidingStep()
 {
     slideFraction += 0.15;
     board.DrawSlide(slideFraction > 0.9999 ? 0.9999 : slideFraction);
-    if (slideFraction > 1.05)
+    if (slideFraction > 1.05) {
         phase = PHASE_REFRESH;
+        moveEnding = true;
+    }
 }
 
 void PhaseMachine::SolveStep()

@@ -32,6 +32,8 @@ public:
         virtual void PlaySound(int id) = 0;
         // The next entry of the solution: a block to select or a move marker.
         virtual void ReplayEntry(BlockRef entry) = 0;
+        // A move's slide has ended and the Refresh after it is drawn.
+        virtual void MoveEnded() {}
 
     protected:
         ~Board() = default;
@@ -48,9 +50,17 @@ public:
     // A move was applied: its animation starts on the next tick.
     void MoveApplied() { phase = PHASE_REMOVE_START; }
     // Redraw from scratch on the next tick.
-    void RefreshNext() { phase = PHASE_REFRESH; }
+    void RefreshNext()
+    {
+        phase = PHASE_REFRESH;
+        moveEnding = false;
+    }
     // Back to waiting for the player at once (an undo ends any animation).
-    void Settle() { phase = PHASE_IDLE; }
+    void Settle()
+    {
+        phase = PHASE_IDLE;
+        moveEnding = false;
+    }
 
     bool Solving() const { return solving; }
     // Replays `solution` (not owned) from its first entry.
@@ -68,6 +78,8 @@ private:
     double slideFraction = 0.0;
     int32_t replayCountdown = 0;
     bool solving = false;
+    // The Refresh to come ends a move.
+    bool moveEnding = false;
     const MoveList* solution = nullptr;
     MoveList::const_iterator solveCursor;  // meaningful only while solving
 };

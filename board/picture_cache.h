@@ -1,5 +1,4 @@
-// Finished pictures of equal-sized cells (a block, a counter), kept so that a
-// repaint that would draw the same pixels again is one rectangle copy.
+// Finished pictures of equal-sized cells (a block, a counter), so a repaint of the same pixels is one copy.
 #pragma once
 
 #include "board/dib_surface.h"

@@ -1,5 +1,4 @@
-// Text on pixel surfaces: plain and centred, or smoothed by drawing three
-// times larger and averaging back down.
+// Text on pixel surfaces: plain and centred, or smoothed by drawing three times larger and averaging down.
 #pragma once
 
 #include "board/dib_surface.h"

@@ -2,6 +2,7 @@
 #include "engine/move_rule.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -81,4 +82,28 @@ void PutBackBlocks(RowSet& rows, const Move& move)
             row.push_back(move.colour);
         }
     }
+}
+
+bool AnyLegalMove(const RowSet& rows, const PuzzleSettings& settings)
+{
+    // Any minRemove of one colour's end blocks make a move, so only the
+    // first minRemove of each colour need be tried.
+    std::array<MoveList, MAX_COLOURS> ends;
+    for (int32_t r = 0; r < settings.rowCount && r < MAX_ROWS; ++r) {
+        const auto length = static_cast<int32_t>(rows[r].size());
+        for (const int32_t index : {0, length - 1}) {
+            const BlockRef block{index, r};
+            if (length == 0 || (index > 0 && length == 1))
+                continue;
+            const int32_t colour = ColourAt(rows, block);
+            if (colour < 0 || colour >= MAX_COLOURS)
+                continue;
+            MoveList& chosen = ends[static_cast<size_t>(colour)];
+            if (static_cast<int32_t>(chosen.size()) < settings.minRemove)
+                chosen.push_back(block);
+        }
+    }
+    return std::any_of(ends.begin(), ends.end(), [&](const MoveList& chosen) {
+        return IsLegalMove(rows, settings, chosen);
+    });
 }

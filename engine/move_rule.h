@@ -36,3 +36,7 @@ int32_t RemoveBlocks(RowSet& rows, const PuzzleSettings& settings, const MoveLis
 // colour, this restores the board before the move exactly. Trusts its caller:
 // every entry names a row in play.
 void PutBackBlocks(RowSet& rows, const Move& move);
+
+// True when at least one legal move can be made on rows: some colour has
+// minRemove blocks standing at row ends.
+bool AnyLegalMove(const RowSet& rows, const PuzzleSettings& settings);

@@ -1,9 +1,23 @@
 // The puzzle in play: moves, undo, retry and new games.
 #include "engine/puzzle.h"
 
+#include <algorithm>
+
 #include "engine/generator.h"
 #include "engine/move_rule.h"
 #include "engine/puzzle_view.h"
+
+namespace {
+
+// The same blocks, in whatever order they were chosen.
+bool SameBlocks(const MoveList& a, const MoveList& b)
+{
+    return a.size() == b.size()
+        && std::all_of(a.begin(), a.end(),
+                       [&b](const BlockRef& x) { return std::find(b.begin(), b.end(), x) != b.end(); });
+}
+
+} // namespace
 
 Puzzle::Puzzle()
 {
@@ -18,6 +32,10 @@ void Puzzle::ApplyMove(const MoveList& selection)
     if (selection.empty()) {
         return;
     }
+    if (!redoMoves.empty() && SameBlocks(redoMoves.back(), selection))
+        redoMoves.pop_back();
+    else
+        redoMoves.clear();
     CopyRows(previousRows, rows);
     const int32_t colour = RemoveBlocks(rows, settings, selection);
     AppendHistoryEntry(history, {colour, selection});
@@ -30,13 +48,20 @@ bool Puzzle::Undo()
         return false;
     }
     PutBackBlocks(rows, last);
+    redoMoves.push_back(std::move(last.blocks));
     return true;
+}
+
+MoveList Puzzle::NextRedoBlocks() const
+{
+    return redoMoves.empty() ? MoveList() : redoMoves.back();
 }
 
 void Puzzle::Retry()
 {
     CopyRows(rows, initialRows);
     history.clear();
+    redoMoves.clear();
     if (boardView != nullptr) {
         boardView->ResetBoard();
     }
@@ -46,6 +71,7 @@ void Puzzle::NewGame()
 {
     Generate(rows, settings, solution);
     history.clear();
+    redoMoves.clear();
     CopyRows(initialRows, rows);
     if (boardView != nullptr) {
         boardView->ResetBoard();

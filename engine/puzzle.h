@@ -6,6 +6,8 @@
 #include "puzzle_settings.h"
 #include "row_set.h"
 
+#include <vector>
+
 class PuzzleView;
 
 class Puzzle {
@@ -20,7 +22,13 @@ public:
     // Trusted, not checked.
     void ApplyMove(const MoveList& selection);
     // Takes back the last move; false (and no change) when there is none.
+    // The move goes on the redo list.
     bool Undo();
+    // The blocks of the move Undo took back last, as ApplyMove takes them;
+    // empty when there is nothing to redo. Applying exactly these blocks is
+    // the redo: ApplyMove then takes the move off the redo list, while any
+    // other move empties it.
+    MoveList NextRedoBlocks() const;
     // Back to the start of the puzzle; history emptied.
     void Retry();
     // A new puzzle for the current settings.
@@ -33,4 +41,6 @@ public:
     RowSet initialRows;
     MoveList solution;
     MoveList history;
+    // Moves taken back, the latest last: each its block entries. Not saved.
+    std::vector<MoveList> redoMoves;
 };

@@ -17,6 +17,10 @@ namespace {
 constexpr std::size_t MAX_STATE_FILE_BYTES = 1u << 20;
 constexpr std::size_t SOLUTION_ENTRY_BYTES = 8;
 
+// Why a record was refused, in the player's words.
+constexpr const char* CUT_SHORT = "cut short";
+constexpr const char* DAMAGED = "damaged";
+
 bool ReadFlag(ArchiveReader& in, bool& flag)
 {
     uint8_t byte = 0;
@@ -40,12 +44,18 @@ bool ReadWindowRect(ArchiveReader& in, WindowRect& rect)
         && in.ReadInt(rect.bottom);
 }
 
+// A colour word keeps red, green and blue in its three low bytes; the top
+// byte is always 0 in a file the game writes, so whatever another writer left
+// there is dropped rather than carried into the next save.
+constexpr uint32_t COLOUR_WORD_MASK = 0x00FFFFFFu;
+
 bool ReadBlockColours(ArchiveReader& in, std::array<uint32_t, 10>& colours)
 {
     for (uint32_t& colour : colours) {
         if (!in.ReadWord(colour)) {
             return false;
         }
+        colour &= COLOUR_WORD_MASK;
     }
     return true;
 }
@@ -106,19 +116,25 @@ bool ReadSolution(ArchiveReader& in, MoveList& solution)
 }
 
 // The stored puzzle resumes at its start: its board is rebuilt from the
-// solution and the moves played before saving are gone.
-bool ReadPuzzleRecord(ArchiveReader& in, Puzzle& puzzle)
+// solution and the moves played before saving are gone. Null when taken,
+// else why not.
+const char* ReadPuzzleRecord(ArchiveReader& in, Puzzle& puzzle)
 {
     uint32_t magic = 0;
-    if (!in.ReadWord(magic) || magic != PUZZLE_RECORD_MAGIC) {
-        return false;
+    if (!in.ReadWord(magic)) {
+        return CUT_SHORT;
     }
     PuzzleSettings settings;
     MoveList solution;
+    if (magic != PUZZLE_RECORD_MAGIC) {
+        return DAMAGED;
+    }
+    if (!ReadSettings(in, settings) || !ReadSolution(in, solution)) {
+        return CUT_SHORT;
+    }
     RowSet rows;
-    if (!ReadSettings(in, settings) || !ReadSolution(in, solution)
-        || !RebuildCheckedBoard(solution, settings, rows)) {
-        return false;
+    if (!RebuildCheckedBoard(solution, settings, rows)) {
+        return DAMAGED;
     }
     puzzle.settings = settings;
     puzzle.solution = std::move(solution);
@@ -126,19 +142,21 @@ bool ReadPuzzleRecord(ArchiveReader& in, Puzzle& puzzle)
     CopyRows(puzzle.previousRows, rows);
     CopyRows(puzzle.initialRows, rows);
     puzzle.history.clear();
+    puzzle.redoMoves.clear();
     if (puzzle.boardView != nullptr) {
         puzzle.boardView->ResetBoard();
     }
-    return true;
+    return nullptr;
 }
 
-// Music and puzzle records; true when the puzzle record was taken.
-bool ReadLaterRecords(ArchiveReader& in, MusicRecord& music, Puzzle& puzzle)
+// Music and puzzle records; null when the puzzle record was taken, else why
+// it was not.
+const char* ReadLaterRecords(ArchiveReader& in, MusicRecord& music, Puzzle& puzzle)
 {
     MusicRecord readMusic = music;
     switch (ReadMusicRecord(in, readMusic)) {
     case MusicRead::CutShort:
-        return false;
+        return CUT_SHORT;
     case MusicRead::Taken:
         music = std::move(readMusic);
         break;
@@ -197,31 +215,39 @@ void WritePuzzleRecord(ArchiveWriter& out, const Puzzle& puzzle)
 
 StateReadResult ParseStateFile(const std::vector<uint8_t>& bytes,
                                MainWindowRecord& main, MusicRecord& music,
-                               Puzzle& puzzle)
+                               Puzzle& puzzle, StateFileProblem* problem)
 {
+    StateFileProblem ignored;
+    StateFileProblem& refused = problem != nullptr ? *problem : ignored;
+    refused = StateFileProblem{};
     // The board in play was made for these; if the file leaves other
     // settings in force without a puzzle of its own, the board must follow.
     const PuzzleSettings boardSettings = puzzle.settings;
     ArchiveReader in(bytes);
     uint32_t format = 0;
     if (!in.ReadWord(format)) {
+        refused = {StateRejected::WholeFile, bytes.empty() ? "empty" : CUT_SHORT};
         return StateReadResult::Read;
     }
     if (format < PREFS_FORMAT_OLDEST || format > PREFS_FORMAT_NEWEST) {
         main.windowRect = DEFAULT_WINDOW_RECT;
+        refused = {StateRejected::WholeFile, "unknown format number " + std::to_string(format)};
         return StateReadResult::BadFormat;
     }
     MainWindowRecord readMain = main;
     if (!ReadMainRecord(in, format, readMain)) {
+        refused = {StateRejected::WholeFile, CUT_SHORT};
         return StateReadResult::Read;
     }
     main = readMain;
     if (readMain.settings.WithinEngineLimits()) {
         puzzle.settings = readMain.settings;
     }
-    const bool puzzleTaken = ReadLaterRecords(in, music, puzzle);
-    if (!puzzleTaken && puzzle.settings != boardSettings) {
-        puzzle.NewGame();
+    if (const char* why = ReadLaterRecords(in, music, puzzle)) {
+        refused = {StateRejected::Puzzle, why};
+        if (puzzle.settings != boardSettings) {
+            puzzle.NewGame();
+        }
     }
     main.settings = puzzle.settings;
     return StateReadResult::Read;
@@ -239,17 +265,63 @@ std::vector<uint8_t> SerializeStateFile(const MainWindowRecord& main,
 }
 
 StateReadResult LoadStateFile(const std::string& path, MainWindowRecord& main,
-                              MusicRecord& music, Puzzle& puzzle)
+                              MusicRecord& music, Puzzle& puzzle, std::string* report)
 {
+    std::string ignored;
+    std::string& line = report != nullptr ? *report : ignored;
+    line.clear();
     std::vector<uint8_t> bytes;
-    if (ReadWholeFile(path, MAX_STATE_FILE_BYTES, bytes) != WholeFileRead::Read) {
+    std::string reason;
+    switch (ReadWholeFile(path, MAX_STATE_FILE_BYTES, bytes, &reason)) {
+    case WholeFileRead::Read:
+        break;
+    case WholeFileRead::Missing:
         return StateReadResult::NotOpened;
+    case WholeFileRead::Unreadable:
+    case WholeFileRead::TooLarge:
+        line = "cannot read " + DisplayPath(path) + ": " + reason + "; starting with the defaults";
+        return StateReadResult::Unreadable;
     }
-    return ParseStateFile(bytes, main, music, puzzle);
+    StateFileProblem problem;
+    const StateReadResult result = ParseStateFile(bytes, main, music, puzzle, &problem);
+    switch (problem.rejected) {
+    case StateRejected::Nothing:
+        break;
+    case StateRejected::WholeFile:
+        line = "ignored " + DisplayPath(path) + ": " + problem.reason
+             + "; starting with the defaults";
+        break;
+    case StateRejected::Puzzle:
+        line = "ignored the saved puzzle in " + DisplayPath(path) + ": " + problem.reason
+             + "; starting a new puzzle";
+        break;
+    }
+    return result;
 }
 
 bool SaveStateFile(const std::string& path, const MainWindowRecord& main,
-                   const MusicRecord& music, const Puzzle& puzzle)
+                   const MusicRecord& music, const Puzzle& puzzle, std::string* report)
 {
-    return ReplaceFile(path, SerializeStateFile(main, music, puzzle));
+    std::string reason;
+    if (ReplaceFile(path, SerializeStateFile(main, music, puzzle), &reason)) {
+        if (report != nullptr) {
+            report->clear();
+        }
+        return true;
+    }
+    if (report != nullptr) {
+        // Through a link, the folder that refused may not be the player's.
+        const std::string target = FinalLinkTarget(path);
+        const std::string via = target.empty() || target == path
+                                    ? std::string()
+                                    : " (a link to " + DisplayPath(target) + ")";
+        *report = "could not save " + DisplayPath(path) + via + ": " + reason;
+    }
+    return false;
+}
+
+std::string UnreadFileKeptReport(const std::string& path)
+{
+    return "nothing saved: " + DisplayPath(path)
+         + " could not be read at start, so it is left as it was";
 }

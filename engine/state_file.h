@@ -11,9 +11,24 @@
 class Puzzle;
 
 enum class StateReadResult {
-    NotOpened,    // no file or no access: every default stays
+    NotOpened,    // no file (or a link to none): every default stays
+    Unreadable,   // a file is there but was not read: every default stays,
+                  // and the close must leave that file as it is
     BadFormat,    // unknown format number: only windowRect reset to default
     Read,         // the file was read (possibly damaged part-way: see below)
+};
+
+// What a read refused to take, for the report at start.
+enum class StateRejected {
+    Nothing,      // every record was taken (or there was no file)
+    WholeFile,    // too short, cut inside the main record, or of an unknown
+                  // format: nothing was taken
+    Puzzle,       // the main record was taken, the puzzle record was not
+};
+
+struct StateFileProblem {
+    StateRejected rejected = StateRejected::Nothing;
+    std::string reason;  // a few words for the player; empty with Nothing
 };
 
 // Parses a whole file's bytes. Each record is parsed into temporaries and
@@ -33,9 +48,11 @@ enum class StateReadResult {
 // After a puzzle is taken: rows == initialRows == previousRows, history empty,
 // and boardView (if set) is told to ResetBoard. main.settings ends equal to
 // the puzzle's settings in force. Bytes after the puzzle record are ignored.
+// Colour words keep their three low bytes only. problem, when given, says
+// what was refused.
 StateReadResult ParseStateFile(const std::vector<uint8_t>& bytes,
                                MainWindowRecord& main, MusicRecord& music,
-                               Puzzle& puzzle);
+                               Puzzle& puzzle, StateFileProblem* problem = nullptr);
 
 // The bytes of a whole file of format PREFS_FORMAT; main.settings is ignored
 // in favour of puzzle.settings, which both records store.
@@ -43,14 +60,24 @@ std::vector<uint8_t> SerializeStateFile(const MainWindowRecord& main,
                                         const MusicRecord& music,
                                         const Puzzle& puzzle);
 
-// Reads the file at path and parses it. A file that cannot be opened, is not
-// a regular file, or is larger than any the game could write (1 MiB) is not
-// read: NotOpened, every default stays.
+// Reads the file at path (through links) and parses it. A missing file is
+// NotOpened; one that cannot be read, is not a regular file, or is larger
+// than any the game could write (1 MiB) is Unreadable. Either way every
+// default stays. report, when given, receives one line for the player when
+// the file was there but not read, or some of it was refused, naming the
+// file, the reason and what the game does instead; else it is emptied.
 StateReadResult LoadStateFile(const std::string& path, MainWindowRecord& main,
-                              MusicRecord& music, Puzzle& puzzle);
+                              MusicRecord& music, Puzzle& puzzle,
+                              std::string* report = nullptr);
 
-// Writes to a temporary file beside path, flushes it and renames it over
-// path; on any failure the old file stays whole. Returns false on failure;
-// the program reports nothing to the player.
+// Replaces the file at path (its final target, when it is a link) through a
+// temporary file that is flushed and renamed over it; on any failure the old
+// file stays whole. Returns false on failure, and report (when given)
+// receives one line for the player naming the file and the system's reason.
 bool SaveStateFile(const std::string& path, const MainWindowRecord& main,
-                   const MusicRecord& music, const Puzzle& puzzle);
+                   const MusicRecord& music, const Puzzle& puzzle,
+                   std::string* report = nullptr);
+
+// The line the close reports when it leaves alone a file that start-up could
+// not read, instead of replacing what the player could not see.
+std::string UnreadFileKeptReport(const std::string& path);

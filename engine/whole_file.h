@@ -1,5 +1,5 @@
-// Reading a small file whole, and replacing a file so that a failure never
-// leaves it half-written.
+// Reading a small file whole without ever waiting on it, and replacing a file
+// so that a failure or a crash never leaves it half-written.
 #pragma once
 
 #include <cstddef>
@@ -9,15 +9,33 @@
 
 enum class WholeFileRead {
     Read,
-    NotOpened,   // missing, no access, or not a regular file
-    TooLarge,    // more than maxBytes: not read
+    Missing,     // no such file, or a link that leads nowhere
+    Unreadable,  // there, but not read: no access, an I/O error, a folder,
+                 // a FIFO or anything else that is not a regular file
+    TooLarge,    // a regular file of more than maxBytes: not read
 };
 
-// Reads the regular file at path into bytes, refusing files past maxBytes.
+// Reads the regular file at path (through any links) into bytes, refusing
+// files past maxBytes. Never blocks: the file is opened without waiting and
+// refused before a byte is read unless it is a regular file. Unless the
+// result is Read, reason (when given) receives a few words saying why.
 WholeFileRead ReadWholeFile(const std::string& path, std::size_t maxBytes,
-                            std::vector<uint8_t>& bytes);
+                            std::vector<uint8_t>& bytes, std::string* reason = nullptr);
 
-// Writes bytes to a temporary file beside path, flushes it to the disk and
-// renames it over path. On failure the temporary file is removed, path is
-// left as it was, and the result is false.
-bool ReplaceFile(const std::string& path, const std::vector<uint8_t>& bytes);
+// The file a chain of symbolic links starting at path ends at; path itself
+// when it is no link. The last one may not exist. Empty, with reason filled,
+// when the chain cannot be followed (a loop, an unreadable link).
+std::string FinalLinkTarget(const std::string& path, std::string* reason = nullptr);
+
+// Replaces the file at path with bytes. A link is written through: its final
+// target is replaced and the link stays a link. The bytes go to a fresh,
+// uniquely named temporary file in the target's folder (created exclusively,
+// never through a link), which is flushed to the disk and renamed over the
+// target. The new file keeps the old one's permissions, or has those any new
+// file gets. On failure the temporary file is removed, the target is left as
+// it was, the result is false and reason (when given) has the system's words.
+bool ReplaceFile(const std::string& path, const std::vector<uint8_t>& bytes,
+                 std::string* reason = nullptr);
+
+// path as the player should see it in a message: absolute when it can be.
+std::string DisplayPath(const std::string& path);

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the saved state file reader: it must never crash,
-// and whatever it takes must be a whole, playable puzzle that saves and reads
-// back unchanged.
+// whatever it takes must be a whole, playable puzzle with colour words the
+// game would write, and all of it must save and read back unchanged.
 #include "engine/puzzle.h"
 #include "engine/random.h"
 #include "engine/solution_check.h"
@@ -40,8 +40,17 @@ bool ReadsBackUnchanged(const MainWindowRecord& main, const MusicRecord& music,
     Puzzle puzzleBack = StartUpPuzzle();
     ParseStateFile(SerializeStateFile(main, music, puzzle), mainBack, musicBack, puzzleBack);
     return puzzleBack.settings == puzzle.settings && puzzleBack.solution == puzzle.solution
-        && puzzleBack.rows == puzzle.rows && musicBack == music
-        && mainBack.windowRect == main.windowRect;
+        && puzzleBack.rows == puzzle.rows && musicBack == music && mainBack == main;
+}
+
+bool ColourWordsHaveAZeroTopByte(const MainWindowRecord& main)
+{
+    for (const uint32_t colour : main.blockColours) {
+        if (colour > 0x00FFFFFFu) {
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace
@@ -55,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     Puzzle puzzle = StartUpPuzzle();
     ParseStateFile(bytes, main, music, puzzle);
     if (!IsWholePlayablePuzzle(puzzle) || music.musicFolder.find('\0') != std::string::npos
-        || !ReadsBackUnchanged(main, music, puzzle)) {
+        || !ColourWordsHaveAZeroTopByte(main) || !ReadsBackUnchanged(main, music, puzzle)) {
         __builtin_trap();
     }
     return 0;

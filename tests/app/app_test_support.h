@@ -1,5 +1,4 @@
-// Helpers shared by the main window tests: saved state files, idle boards,
-// the first move of a puzzle's solution.
+// Helpers shared by the main window tests: saved state files, idle boards, solution moves, clicks.
 #pragma once
 
 #include "app/game_main_window.h"

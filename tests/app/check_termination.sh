@@ -1,32 +1,79 @@
 #!/usr/bin/env bash
 # The game ended by SIGTERM (a logout) or SIGINT (Ctrl+C) still writes its
-# saved state, as a close of the window does.
+# saved state, as a close of the window does; and whatever stands at
+# "PREFS.SAV", it starts without waiting, says what it could not read or
+# save, and ends with status 1 when nothing was saved.
 set -euo pipefail
 program=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR=$work
+# The game names files by their absolute path, links in it resolved.
+work=$(cd "$(mktemp -d)" && pwd -P)
+runtime=$(mktemp -d)
+errors=$(mktemp)
+trap 'rm -rf "$work" "$runtime" "$errors"' EXIT
+export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR=$runtime
 
 fail() { echo "FAIL: $*"; exit 1; }
+
+# Sends the signal and waits up to five seconds for the game to end.
+stop() {
+  kill -s "$2" "$1"
+  for _ in $(seq 50); do
+    kill -0 "$1" 2>/dev/null || return 0
+    sleep 0.1
+  done
+  kill -9 "$1"
+  fail "SIG$2 did not end the game"
+}
+
+# Runs the game in $work until SIGTERM; its status and stderr go to status
+# and $errors.
+run_game() {
+  (cd "$work" && exec "$program") 2>"$errors" &
+  local pid=$!
+  sleep 3
+  stop "$pid" TERM
+  status=0
+  wait "$pid" || status=$?
+}
 
 for signal in TERM INT; do
   rm -f "$work/PREFS.SAV"
   (cd "$work" && exec "$program") &
   pid=$!
   sleep 3
-  kill -s "$signal" "$pid"
-  for _ in $(seq 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  if kill -0 "$pid" 2>/dev/null; then
-    kill -9 "$pid"
-    fail "SIG$signal did not end the game"
-  fi
+  stop "$pid" "$signal"
   wait "$pid" || true
   [ -s "$work/PREFS.SAV" ] || fail "SIG$signal: no PREFS.SAV written"
   # The format number DF 67 C2 02 opens a file the game wrote.
   [ "$(head -c 4 "$work/PREFS.SAV" | od -An -tx1 | tr -d ' \n')" = "df67c202" ] \
     || fail "SIG$signal: PREFS.SAV does not start with the format number"
+done
+# What stands at PREFS.SAV: each case prepares the folder (run in it), and
+# checks it after the game; the table gives the exit status and a line that
+# stderr must hold.
+prepare_fifo() { mkfifo PREFS.SAV; }
+check_fifo() {
+  [ -p PREFS.SAV ] && grep -qxF "kolumo: nothing saved: $work/PREFS.SAV could not be read at start, so it is left as it was" "$errors"
+}
+starts_with_format() { [ "$(head -c 4 "$1" | od -An -tx1 | tr -d ' \n')" = df67c202 ]; }
+prepare_link() { mkdir dots && printf '\007\000\000\000' >dots/kolumo.sav && ln -s dots/kolumo.sav PREFS.SAV; }
+check_link() {
+  [ -L PREFS.SAV ] && starts_with_format dots/kolumo.sav && [ "$(ls)" = "$(printf 'PREFS.SAV\ndots')" ]
+}
+prepare_lost_link() { ln -s gone/kolumo.sav PREFS.SAV; }
+check_lost_link() { [ -L PREFS.SAV ] && [ "$(ls)" = PREFS.SAV ]; }
+cases=(
+  "fifo|1|kolumo: cannot read $work/PREFS.SAV: not a regular file; starting with the defaults"
+  "link|0|kolumo: ignored $work/PREFS.SAV: unknown format number 7; starting with the defaults"
+  "lost_link|1|kolumo: could not save $work/PREFS.SAV (a link to $work/gone/kolumo.sav): No such file or directory"
+)
+for entry in "${cases[@]}"; do
+  IFS='|' read -r name expected line <<<"$entry"
+  find "$work" -mindepth 1 -delete
+  (cd "$work" && "prepare_$name")
+  run_game
+  [ "$status" = "$expected" ] || { cat "$errors"; fail "$name: status $status, not $expected"; }
+  grep -qxF "$line" "$errors" || { cat "$errors"; fail "$name: stderr lacks: $line"; }
+  (cd "$work" && "check_$name") || { ls -la "$work"; cat "$errors"; fail "$name: not as it should be after"; }
 done
 echo "termination: all checks passed"

@@ -1,5 +1,4 @@
-// The game commands: the Ironman rule, Solve, New and Retry during a replay,
-// Undo, and the focus after each command.
+// The game commands: the Ironman rule, Solve, New and Retry during a replay, Undo, and the focus after each.
 #include "app/game_main_window.h"
 #include "app_test_support.h"
 

@@ -1,6 +1,4 @@
-// The main window from the keyboard: the arrows and Enter play the board from
-// any focused child, dialogs and menus keep their keys, the menu shortcuts,
-// and a whole puzzle solved without the mouse.
+// The main window from the keyboard: the board from any child, dialogs and menus, shortcuts, a whole puzzle.
 #include "app/game_main_window.h"
 #include "app/help_window.h"
 #include "app_test_support.h"
@@ -205,6 +203,10 @@ TEST_F(MainWindowKeysTest, MenuItemsShowTheirShortcutsBesideUnchangedCaptions)
         {ID_MENU_GRAPHICS_SOUND, "Graphics / Sound", ""},
         {ID_MENU_PLAY_OPTIONS, "Play Options", ""},
         {ID_MENU_ABOUT, "About Kolumo", ""},
+        {ID_MENU_HINT, "Hint", "H"},
+        {ID_MENU_BACK_TO_SOLVABLE, "Back to a Solvable Position", ""},
+        {ID_MENU_REDO, "Redo", "Ctrl+Shift+Z"},
+        {ID_MENU_WARN_OF_DEAD_ENDS, "Warn of Dead Ends", ""},
     };
     for (const auto& item : items) {
         const QAction* action = window->MenuAction(item.id);
@@ -212,6 +214,9 @@ TEST_F(MainWindowKeysTest, MenuItemsShowTheirShortcutsBesideUnchangedCaptions)
         EXPECT_EQ(action->text(), QString::fromLatin1(item.caption));
         EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(item.keys))) << item.caption;
     }
+    EXPECT_EQ(window->MenuAction(ID_MENU_REDO)->shortcuts(),
+              (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Shift+Z")),
+                                   QKeySequence(QStringLiteral("Ctrl+Y"))}));
     EXPECT_EQ(window->UndoShortcut().shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
     EXPECT_EQ(window->UndoShortcut().shortcutContext(), Qt::WindowShortcut);
     EXPECT_EQ(window->SolveShortcut().shortcut(), QKeySequence(QStringLiteral("Ctrl+D")));

@@ -1,5 +1,4 @@
-// The main window as the player first meets it: size, bar, menu, layout, the
-// Space key, the focus and closing.
+// The main window as the player first meets it: size, bar, menu, layout, Space, focus and closing.
 #include "app/application.h"
 #include "app/game_main_window.h"
 #include "app_test_support.h"
@@ -69,12 +68,18 @@ TEST_F(MainWindowTest, TheMenuKeepsItsCaptionsAndIds)
         {32771, "New Game"},         {32772, "Retry"},        {32773, "Exit"},
         {32774, "Graphics / Sound"}, {32775, "Play Options"}, {32776, "About Kolumo"},
         {32777, "Online Manual"},
+        {ID_MENU_HINT, "Hint"},      {ID_MENU_BACK_TO_SOLVABLE, "Back to a Solvable Position"},
+        {ID_MENU_REDO, "Redo"},      {ID_MENU_WARN_OF_DEAD_ENDS, "Warn of Dead Ends"},
     };
     for (const auto& [id, caption] : items) {
         QAction* action = window->MenuAction(id);
         ASSERT_NE(action, nullptr) << id;
         EXPECT_EQ(action->text(), QString::fromLatin1(caption));
     }
+    QStringList file;
+    for (const QAction* action : menu.actions().front()->menu()->actions())
+        file << action->text();
+    EXPECT_EQ(file.join('|'), QStringLiteral("New Game|Retry|Hint|Back to a Solvable Position|Redo|Exit"));
     EXPECT_EQ(window->MenuAction(106), nullptr) << "Solve has no menu item";
 }
 

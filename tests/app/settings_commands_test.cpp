@@ -1,5 +1,4 @@
-// The preferences and play options commands, with the dialogs answered as a
-// player would: OK applies, Cancel leaves the game alone.
+// The preferences and play options commands, their dialogs answered with OK or Cancel.
 #include "app/game_main_window.h"
 #include "app_test_support.h"
 #include "controls/play_options_dialog.h"

@@ -9,11 +9,20 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <random>
 
 namespace {
 
-constexpr int ACTIONS = 6000;
+// CI plays this many; a long soak sets KOLUMO_SOAK_ACTIONS (e.g. 100000).
+constexpr int DEFAULT_ACTIONS = 6000;
+
+int Actions()
+{
+    const char* wanted = std::getenv("KOLUMO_SOAK_ACTIONS");
+    const int actions = wanted != nullptr ? std::atoi(wanted) : 0;
+    return actions > 0 ? actions : DEFAULT_ACTIONS;
+}
 
 int BlockEntries(const MoveList& list)
 {
@@ -106,7 +115,8 @@ TEST(Soak, ThousandsOfRandomActionsKeepTheGameWhole)
     std::mt19937 random(4711);
     const auto below = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
 
-    for (int step = 0; step < ACTIONS; ++step) {
+    const int actions = Actions();
+    for (int step = 0; step < actions; ++step) {
         const int action = below(100);
         if (action < 45) {
             // Mostly on the end blocks of a row, sometimes anywhere.
@@ -139,6 +149,9 @@ TEST(Soak, ThousandsOfRandomActionsKeepTheGameWhole)
             QApplication::processEvents();
         } else if (action < 92) {
             QTest::mouseClick(&window->BarButton(below(2) == 0 ? 5 : 1), Qt::LeftButton);
+        } else if (action < 96) {
+            // Redo after Undo, after moves, mid-animation: whatever came before.
+            window->OnCommand(ID_MENU_REDO);
         } else {
             window->Music().OnTick();
         }

@@ -1,5 +1,4 @@
-// What a saved state makes of the next start: Ironman, music, and the checks
-// of the window rectangle.
+// What a saved state makes of the next start: Ironman, music, preferences and the window rectangle.
 #include "app/game_main_window.h"
 #include "app_test_support.h"
 

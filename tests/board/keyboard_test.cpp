@@ -1,5 +1,4 @@
-// Playing the board from the keyboard: the cursor, its outline, Enter as a
-// click, the mouse taking over, and a whole puzzle solved without a mouse.
+// Playing the board from the keyboard: cursor, outline, Enter as a click, the mouse taking over.
 #include "board_fixture.h"
 
 #include "board/colour.h"

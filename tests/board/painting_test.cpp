@@ -140,8 +140,14 @@ TEST_F(Painting, WithAntiAliasingUnselectedBlocksComeFromTheCache)
     for (int y = 0; y < 50; ++y)
         for (int x = 0; x < 50; ++x)
             ASSERT_EQ(view->ComposeSurface().Pixel(cell.left + x, cell.top + y), cache.Pixel(150 + x, y));
-    // All ten codes are cached, whatever the colours in play.
+    // All ten codes are cached, whatever the colours in play, and rendered
+    // again in new colours on request.
     EXPECT_EQ(cache.Pixel(450, 0), ShadeLight(view->Painter().BlockColours()[9]));
+    BoardPreferences recoloured = view->Preferences();
+    recoloured.colours[9] = 0x336699;
+    view->ApplyPreferences(recoloured);
+    view->BuildBlockCache();
+    EXPECT_EQ(cache.Pixel(450, 0), ShadeLight(0x336699));
 }
 
 TEST_F(Painting, PlainNumbersHaveHardEdgesOnTheFace)

@@ -1,6 +1,5 @@
-// Playing the board: selection rules and sounds, the 14 ticks of a move, the
-// shrinking and sliding frames, Undo, Solve, the sound switches, and the
-// clock that runs only while something moves.
+// Playing the board: selection rules and sounds, the ticks and frames of a move, Undo, Solve, sound switches,
+// and the clock that runs only while something moves.
 #include "board_fixture.h"
 
 #include "board/colour.h"
@@ -335,7 +334,7 @@ TEST_F(Play, WhileSolvingClicksAreIgnoredSilently)
     EXPECT_TRUE(view->Selection().empty());
 }
 
-TEST_F(Play, ClearingTheBoardPlaysTheWinSoundWheneverCountersAreDrawn)
+TEST_F(Play, ClearingTheBoardPlaysTheWinSoundWheneverItIsRedrawn)
 {
     UseBoard({{0}, {0}}, 12, 2, 2, 2);
     Click(0, 0);
@@ -346,6 +345,12 @@ TEST_F(Play, ClearingTheBoardPlaysTheWinSoundWheneverCountersAreDrawn)
     view->Effects().ClearRequested();
     view->Redraw();
     EXPECT_EQ(Sounds(), (std::vector<int>{134}));
+    // Drawing the counters somewhere decides pixels only.
+    view->Effects().ClearRequested();
+    DibSurface elsewhere;
+    elsewhere.Create(700, 400);
+    EXPECT_FALSE(view->DrawColourCounters(elsewhere).IsEmpty());
+    EXPECT_TRUE(Sounds().empty());
 }
 
 TEST_F(Play, MusicSwapsInTheQuieterEffectsAndTheSwitchSilencesAll)

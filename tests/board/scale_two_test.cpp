@@ -1,5 +1,4 @@
-// The board on a screen scaled twice: laid out, painted and hit in device
-// pixels, so that it is as sharp as the screen allows.
+// The board on a screen scaled twice: laid out, painted and hit in device pixels.
 #include "board_fixture.h"
 
 #include "board/colour.h"

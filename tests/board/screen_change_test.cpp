@@ -1,5 +1,4 @@
-// A board window dragged between a plain and a twice-dense screen lays itself
-// out again for the new device pixels, and back.
+// A board window dragged between a plain and a twice-dense screen lays itself out again, and back.
 #include "board/board_view.h"
 #include "engine/puzzle.h"
 #include "engine/random.h"

@@ -87,4 +87,6 @@ read -r l t r b <<<"$(rect_of "$work/PREFS.SAV")"
 echo "saved rectangle: $l $t $r $b"
 [ $((r - l)) = $width ] && [ $((b - t)) = $height ] \
   || fail "saved size $((r - l)) x $((b - t)), started at $width x $height"
+# The compositor places the window; the place it was started at is kept.
+[ "$l $t" = "$left $top" ] || fail "saved position $l,$t, started at $left,$top"
 echo "wayland: all checks passed"

@@ -294,3 +294,74 @@ TEST(StateFile, EmptyInputChangesNothing)
     EXPECT_EQ(back->main, MainWindowRecord{});
     EXPECT_EQ(back->music, MusicRecord{});
 }
+
+// The top byte of a colour word is 0 in every file the game writes; another
+// writer's top byte is dropped, so the next save follows the rule again.
+TEST(StateFile, ColourWordsKeepTheirThreeLowBytesOnly)
+{
+    const Puzzle saved = GeneratedPuzzle({12, 3, 5, 3, 3}, 8);
+    auto bytes = SerializeStateFile(SampleMainRecord(), SampleMusicRecord(), saved);
+    PutWord(bytes, 21, 0xFF102030u);
+    PutWord(bytes, 57, 0x80FFFFFFu);
+    const auto back = Read(bytes);
+    EXPECT_EQ(back->main.blockColours[0], 0x00102030u);
+    EXPECT_EQ(back->main.blockColours[9], 0x00FFFFFFu);
+    EXPECT_EQ(back->main.blockColours[1], SampleMainRecord().blockColours[1]);
+    const auto again = SerializeStateFile(back->main, back->music, back->puzzle);
+    EXPECT_EQ(WordAt(again, 21), 0x00102030u);
+    EXPECT_EQ(WordAt(again, 57), 0x00FFFFFFu);
+}
+
+// What the reader refuses is named, so that start-up can tell the player;
+// a file the game wrote, in either format, is refused nowhere.
+TEST(StateFile, WhatTheReaderRefusesIsNamed)
+{
+    const Puzzle saved = GeneratedPuzzle({10, 3, 4, 2, 3}, 8);
+    const auto valid = SerializeStateFile(SampleMainRecord(), SampleMusicRecord(), saved);
+    const std::size_t countAt = 95 + SampleMusicRecord().musicFolder.size() + 24;
+    const auto cut = [&](std::size_t length) {
+        return std::vector<uint8_t>(valid.begin(), valid.begin() + static_cast<long>(length));
+    };
+    const auto changed = [&](std::size_t at, uint32_t word) {
+        auto bytes = valid;
+        PutWord(bytes, at, word);
+        return bytes;
+    };
+    auto oldest = valid;
+    oldest.erase(oldest.begin() + 62);
+    PutWord(oldest, 0, PREFS_FORMAT_OLDEST);
+    struct Case {
+        const char* what;
+        std::vector<uint8_t> bytes;
+        StateRejected rejected;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {"a saved game", valid, StateRejected::Nothing, ""},
+        {"the oldest format", oldest, StateRejected::Nothing, ""},
+        {"trailing bytes", [&] { auto b = valid; b.push_back(1); return b; }(),
+         StateRejected::Nothing, ""},
+        {"main settings out of limits", changed(67, 13), StateRejected::Nothing, ""},
+        {"empty", {}, StateRejected::WholeFile, "empty"},
+        {"part of a format number", cut(3), StateRejected::WholeFile, "cut short"},
+        {"unknown format", changed(0, 5), StateRejected::WholeFile, "unknown format number 5"},
+        {"cut in the main record", cut(50), StateRejected::WholeFile, "cut short"},
+        {"cut in the music record", cut(90), StateRejected::Puzzle, "cut short"},
+        {"no puzzle record", cut(countAt - 24), StateRejected::Puzzle, "cut short"},
+        {"wrong puzzle magic", changed(countAt - 24, 1), StateRejected::Puzzle, "damaged"},
+        {"cut in the solution", cut(valid.size() - 1), StateRejected::Puzzle, "cut short"},
+        {"a solution that does not play", changed(countAt + 4, 0), StateRejected::Puzzle,
+         "damaged"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SeedRandom(3);
+        MainWindowRecord main;
+        MusicRecord music;
+        Puzzle puzzle;
+        StateFileProblem problem{StateRejected::WholeFile, "stale"};
+        ParseStateFile(c.bytes, main, music, puzzle, &problem);
+        EXPECT_EQ(problem.rejected, c.rejected);
+        EXPECT_EQ(problem.reason, c.reason);
+    }
+}

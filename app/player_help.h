@@ -1,0 +1,105 @@
+// Help for a player who is stuck: Hint, Back to a Solvable Position, the
+// word when no move is left, and the warning of a dead end. The solver runs
+// on a worker; the board and the puzzle are only touched here, on the
+// user-interface thread, when an answer still applies.
+#pragma once
+
+#include "app/player_message.h"
+#include "app/solver_worker.h"
+#include "engine/move_list.h"
+#include "engine/row_set.h"
+
+#include <QObject>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class BoardView;
+class Puzzle;
+
+class PlayerHelp : public QObject {
+    Q_OBJECT
+
+public:
+    // How long one question may take the solver before its answer is "can't
+    // tell" (the search then stops on its own).
+    static constexpr int SEARCH_BUDGET_MS = 1000;
+
+    // The messages, as the player reads them.
+    static const QString DEAD_END_TEXT;
+    static const QString UNDECIDED_TEXT;
+    static const QString NO_MOVE_LEFT_TEXT;
+    static const QString MOVE_MADE_IT_DEAD_TEXT;
+    static const QString STILL_CLEARABLE_TEXT;
+
+    // gameIronman tells whether the game in play is an Ironman game; the
+    // setting is read from settingsFile in the current directory.
+    PlayerHelp(Puzzle& puzzle, BoardView& board, std::function<bool()> gameIronman,
+               std::string settingsFile);
+    ~PlayerHelp() override;
+
+    // --- Commands ---------------------------------------------------------
+    // Selects the first move of a way to clear the board, once the solver
+    // finds one; or says the board cannot be cleared, or that it can't tell.
+    void Hint();
+    // Takes moves back, one Undo at a time, until the board is shown to be
+    // clearable, at worst to the start of the puzzle.
+    void BackToSolvablePosition();
+    // "Warn of Dead Ends": kept in the settings file at once.
+    void SetWarnOfDeadEnds(bool on);
+    bool WarnOfDeadEnds() const { return warnOfDeadEnds; }
+
+    // --- What the main window tells --------------------------------------
+    // The player clicked, pressed a key or gave a command: the message goes,
+    // and a hint or a walk back asked for before is dropped.
+    void PlayerActed();
+    // A command has run: a search whose board is gone is cancelled.
+    void CommandDone();
+    // A move's animation has ended (the board view's signal).
+    void MoveSettled();
+
+    PlayerMessage& Message() { return message; }
+    SolverWorker& Worker() { return worker; }
+    // True while a question of Hint or Back to a Solvable Position waits for
+    // its answer.
+    bool Searching() const { return purpose != Purpose::None; }
+
+    // The engine's solver within SEARCH_BUDGET_MS.
+    static SolverCall EngineSolver();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    enum class Purpose { None, Hint, BackToSolvable, DeadEndCheck };
+
+    void Ask(Purpose why);
+    void Answered(int ticket, const SolverAnswer& answer);
+    void HintAnswered(const SolverAnswer& answer);
+    void StepBackAnswered(const SolverAnswer& answer);
+    void ShowHintedMove();
+    bool BoardAsAsked() const;
+    bool BlocksLeft() const;
+
+    Puzzle& puzzle;
+    BoardView& board;
+    std::function<bool()> gameIronman;
+    std::string settingsFile;
+    bool warnOfDeadEnds = false;
+
+    SolverWorker worker;
+    PlayerMessage message;
+    Purpose purpose = Purpose::None;
+    RowSet askedRows;
+    // A hinted move that waits for the board's animation to end.
+    std::vector<BlockRef> hintedMove;
+    int movesTakenBack = 0;
+    // The moves that led to the board the player was last told cannot be
+    // cleared: while the history still begins with them, every board is a
+    // dead end too and nothing is said again.
+    void RememberWarning();
+    bool Warned() const;
+    bool warned = false;
+    MoveList warnedLine;
+};

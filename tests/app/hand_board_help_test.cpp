@@ -1,0 +1,196 @@
+// Help for a stuck player on hand-made boards, outside any window: a hint
+// that cannot be given, what empties the redo list, No move left; and the
+// file that keeps the dead-end warning's setting.
+#include "app/hint_settings.h"
+#include "app/player_help.h"
+#include "app_test_support.h"
+#include "board/board_view.h"
+#include "engine/puzzle.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Rows = std::vector<std::vector<int32_t>>;
+
+// A hand-made board with its own help, outside any window: the commands are
+// called as the main window calls them.
+class HandBoardHelpTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        puzzle.boardView = &board;
+        board.SetPuzzle(&puzzle);
+        QObject::connect(&board, &BoardView::MoveSettled, &help, &PlayerHelp::MoveSettled);
+    }
+    void TearDown() override { puzzle.boardView = nullptr; }
+
+    void UseBoard(const Rows& rows, int rowWidth, int colours, int minRemove, int maxRemove)
+    {
+        puzzle.settings = PuzzleSettings{rowWidth, static_cast<int32_t>(rows.size()), colours, minRemove,
+                                         maxRemove};
+        for (BlockRow& row : puzzle.rows)
+            row.clear();
+        for (size_t r = 0; r < rows.size(); ++r)
+            puzzle.rows[r] = rows[r];
+        puzzle.solution.clear();
+        puzzle.initialRows = puzzle.rows;
+        puzzle.Retry();
+        board.SizeChanged(700, 400);
+        TickUntilIdle(board);
+        board.Effects().ClearRequested();
+    }
+
+    void Move(const std::vector<BlockRef>& blocks)
+    {
+        ClickBlocks(board, blocks);
+        board.CommitSelection();
+        TickUntilIdle(board);
+    }
+
+    std::string Shown() { return help.Message().Shown().toStdString(); }
+
+    void WaitForAnswers()
+    {
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !help.Worker().Busy(); }, 20000));
+    }
+
+    ScratchDirectory scratch;
+    Puzzle puzzle;
+    BoardView board;
+    PlayerHelp help{puzzle, board, [] { return false; }, HINT_SETTINGS_FILE};
+};
+
+// A board whose only move, the three 0s, leaves two 1s and two 2s: it has a
+// move but cannot be cleared, and after that move no move is left.
+const Rows ONE_MOVE_TO_NOWHERE = {{0, 1, 1, 0}, {0, 2, 2}};
+const std::vector<BlockRef> THE_THREE_ZEROS = {{0, 0}, {3, 0}, {0, 1}};
+
+TEST_F(HandBoardHelpTest, AHintThatCannotBeGivenSelectsNothingAndSaysWhyUntilTheNextClick)
+{
+    const struct {
+        const char* board;
+        bool stubUndecided;  // else the engine's own solver
+        std::vector<int> sounds;
+        QString said;
+    } cases[] = {
+        {"a dead end", false, {SOUND_REFUSE}, PlayerHelp::DEAD_END_TEXT},
+        {"a board the solver can't decide", true, {}, PlayerHelp::UNDECIDED_TEXT},
+    };
+    board.resize(700, 400);
+    board.show();
+    for (const auto& c : cases) {
+        UseBoard(ONE_MOVE_TO_NOWHERE, 6, 3, 3, 3);
+        help.Worker().SetCall(c.stubUndecided ? SolverCall([](const SolverQuestion&, const std::atomic<bool>&) {
+            return SolverAnswer{};
+        })
+                                              : PlayerHelp::EngineSolver());
+        ClickBlocks(board, {THE_THREE_ZEROS[0]});
+        ASSERT_EQ(board.Selection().size(), 1U);
+        board.Effects().ClearRequested();
+
+        help.PlayerActed();
+        help.Hint();
+        WaitForAnswers();
+        EXPECT_EQ(board.Selection().empty(), !c.stubUndecided) << c.board;
+        EXPECT_EQ(board.Effects().Requested(), c.sounds) << c.board;
+        EXPECT_EQ(Shown(), c.said.toStdString()) << c.board;
+
+        QTest::mouseClick(&board, Qt::LeftButton, {}, QPoint(2, 2));
+        EXPECT_EQ(Shown(), "") << "gone at the player's next action";
+    }
+    EXPECT_TRUE(PlayerHelp::DEAD_END_TEXT.contains(QStringLiteral("Back to a Solvable Position")));
+}
+
+TEST_F(HandBoardHelpTest, ANewMoveRetryNewGameAndSolveEmptyTheRedoList)
+{
+    // Three moves of colour 1 here: {A right, B left}, {A right, B right},
+    // {B left, B right}.
+    const Rows board2 = {{0, 0, 1, 1}, {1, 0, 0, 1}};
+    const std::vector<BlockRef> undone = {{3, 0}, {0, 1}};
+    const struct {
+        const char* action;
+        std::function<void()> run;
+    } cases[] = {
+        {"another move", [this] { Move({{0, 1}, {3, 1}}); }},
+        {"Retry", [this] { puzzle.Retry(); }},
+        {"New Game", [this] { puzzle.NewGame(); }},
+        {"Solve", [this] { board.SetSolving(true); board.SetSolving(false); }},
+    };
+    for (const auto& c : cases) {
+        UseBoard(board2, 6, 2, 2, 2);
+        Move(undone);
+        board.UndoMove();
+        ASSERT_FALSE(puzzle.NextRedoBlocks().empty());
+        c.run();
+        EXPECT_TRUE(puzzle.NextRedoBlocks().empty()) << c.action;
+        TickUntilIdle(board);
+        board.Effects().ClearRequested();
+        board.RedoMove();
+        EXPECT_EQ(board.Effects().Requested(), std::vector<int>{SOUND_REFUSE}) << c.action;
+    }
+    // The same move made again by hand is the redo itself: the list keeps the rest.
+    UseBoard(board2, 6, 2, 2, 2);
+    Move(undone);
+    Move({{2, 0}, {2, 1}});
+    board.UndoMove();
+    board.UndoMove();
+    Move({undone[1], undone[0]});
+    EXPECT_FALSE(puzzle.NextRedoBlocks().empty());
+}
+
+TEST_F(HandBoardHelpTest, NoMoveLeftIsSaidWhenTheMovesAnimationEnds)
+{
+    UseBoard(ONE_MOVE_TO_NOWHERE, 6, 3, 3, 3);
+    ClickBlocks(board, THE_THREE_ZEROS);
+    board.CommitSelection();
+    board.Tick();
+    EXPECT_EQ(Shown(), "") << "not while the blocks still move";
+    TickUntilIdle(board);
+    const QString said = help.Message().Shown();
+    EXPECT_EQ(said.toStdString(), PlayerHelp::NO_MOVE_LEFT_TEXT.toStdString());
+    for (const char* way : {"Undo", "Retry", "Back to a Solvable Position"})
+        EXPECT_TRUE(said.contains(QString::fromLatin1(way))) << way;
+}
+
+TEST(HintSettingsFile, OnlyTheGamesOwnLineForOnTurnsTheWarningOn)
+{
+    const struct {
+        const char* content;  // null: no file at all
+        bool on;
+    } cases[] = {
+        {nullptr, false},
+        {"warn-dead-ends=on\n", true},
+        {"warn-dead-ends=off\n", false},
+        {"warn-dead-ends=on", false},
+        {"warn-dead-ends=on\nwarn-dead-ends=on\n", false},
+        {"\xff\xfe garbage", false},
+        {"", false},
+    };
+    ScratchDirectory scratch;
+    for (const auto& c : cases) {
+        QFile::remove(QStringLiteral("HINTS.SAV"));
+        if (c.content != nullptr) {
+            QFile file(QStringLiteral("HINTS.SAV"));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(c.content);
+        }
+        EXPECT_EQ(ReadWarnOfDeadEnds("HINTS.SAV"), c.on) << (c.content ? c.content : "(none)");
+    }
+    for (const bool on : {true, false}) {
+        ASSERT_TRUE(WriteWarnOfDeadEnds("HINTS.SAV", on));
+        EXPECT_EQ(ReadWarnOfDeadEnds("HINTS.SAV"), on);
+    }
+    EXPECT_FALSE(WriteWarnOfDeadEnds("no-such-folder/HINTS.SAV", true));
+}
+
+} // namespace

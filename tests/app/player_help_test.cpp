@@ -1,0 +1,339 @@
+// Help for a stuck player in the main window: Hint, Back to a Solvable
+// Position, Redo, the dead-end warning, and a search that never holds up the
+// board.
+#include "app/game_main_window.h"
+#include "app/hint_settings.h"
+#include "app_test_support.h"
+#include "engine/move_rule.h"
+#include "engine/puzzle.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <memory>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using Rows = std::vector<std::vector<int32_t>>;
+
+bool SameBoard(const RowSet& a, const RowSet& b, int rowCount)
+{
+    return std::equal(a.begin(), a.begin() + rowCount, b.begin());
+}
+
+class PlayerHelpTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window = ShowNewWindow();
+        window->activateWindow();
+        TickUntilIdle(board());
+        effects().ClearRequested();
+    }
+
+    BoardView& board() { return window->Board(); }
+    const Puzzle& puzzle() { return window->GamePuzzle(); }
+    PlayerHelp& help() { return window->Help(); }
+    EffectPlayer& effects() { return board().Effects(); }
+
+    std::string Shown() { return help().Message().Shown().toStdString(); }
+
+    // Until the worker has answered the last question (and every question
+    // that answer led to).
+    void WaitForAnswers()
+    {
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !help().Worker().Busy(); }, 20000));
+    }
+
+    // Chooses blocks and commits them as the player does; the animation runs out.
+    void Move(const std::vector<BlockRef>& blocks)
+    {
+        ClickBlocks(board(), blocks);
+        window->OnCommit();
+        TickUntilIdle(board());
+    }
+
+    // Plays moves `from` .. `to` - 1 of the puzzle's solution, on the board
+    // after its first `from` moves; the board before and after each move.
+    std::vector<RowSet> PlaySolution(int to, int from = 0)
+    {
+        std::vector<RowSet> boards{puzzle().rows};
+        std::vector<BlockRef> blocks;
+        int group = 0;
+        for (const BlockRef& entry : puzzle().solution) {
+            if (group >= to)
+                break;
+            if (entry.IsBlock())
+                blocks.push_back(entry);
+            if (!entry.IsMoveMarker())
+                continue;
+            if (group++ >= from) {
+                Move(blocks);
+                boards.push_back(puzzle().rows);
+            }
+            blocks.clear();
+        }
+        return boards;
+    }
+
+    // A stub solver that answers by the board: verdict(rows).
+    void AnswerBy(std::function<SolverVerdict(const RowSet&)> verdict)
+    {
+        help().Worker().SetCall([verdict](const SolverQuestion& question, const std::atomic<bool>&) {
+            SolverAnswer answer;
+            answer.verdict = verdict(question.rows);
+            return answer;
+        });
+    }
+
+    ScratchDirectory scratch;
+    std::unique_ptr<GameMainWindow> window;
+};
+
+TEST_F(PlayerHelpTest, HintAtTheStartSelectsALegalMoveAfterWhichTheBoardCanStillBeCleared)
+{
+    window->OnCommand(ID_MENU_HINT);
+    WaitForAnswers();
+    const MoveList hinted = board().Selection();
+    ASSERT_TRUE(IsLegalMove(puzzle().rows, puzzle().settings, hinted));
+    EXPECT_EQ(effects().LastRequested(), SOUND_SELECT);
+    EXPECT_EQ(Shown(), "");
+
+    window->OnCommit();
+    TickUntilIdle(board());
+    ASSERT_EQ(MovesMade(puzzle()), 1);
+    std::atomic<bool> stay{false};
+    const SolverAnswer after = PlayerHelp::EngineSolver()({puzzle().rows, puzzle().settings, {}}, stay);
+    EXPECT_EQ(after.verdict, SolverVerdict::Clearable);
+}
+
+TEST_F(PlayerHelpTest, TheHKeyAsksForAHintAndCtrlYOrCtrlShiftZRedo)
+{
+    QApplication::setActiveWindow(window.get());
+    const auto type = [](int key, Qt::KeyboardModifiers modifiers) {
+        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
+    };
+    window->RestoreFocus();
+    type(Qt::Key_H, Qt::NoModifier);
+    WaitForAnswers();
+    EXPECT_FALSE(board().Selection().empty()) << "H gave no hint";
+
+    const std::vector<RowSet> boards = PlaySolution(1);
+    const std::pair<int, Qt::KeyboardModifiers> redoKeys[] = {
+        {Qt::Key_Y, Qt::ControlModifier}, {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier}};
+    for (const auto& [key, modifiers] : redoKeys) {
+        window->OnUndo();
+        ASSERT_EQ(puzzle().rows, boards[0]);
+        type(key, modifiers);
+        TickUntilIdle(board());
+        EXPECT_EQ(puzzle().rows, boards[1]);
+    }
+}
+
+TEST_F(PlayerHelpTest, AHintAnsweredAfterThePlayerActedIsDropped)
+{
+    auto release = std::make_shared<std::atomic<bool>>(false);
+    auto answered = std::make_shared<std::atomic<bool>>(false);
+    const MoveList firstMove = [this] {
+        MoveList group;
+        for (const BlockRef& entry : puzzle().solution) {
+            group.push_back(entry);
+            if (entry.IsMoveMarker())
+                break;
+        }
+        return group;
+    }();
+    help().Worker().SetCall([release, answered, firstMove](const SolverQuestion&, const std::atomic<bool>&) {
+        while (!*release)
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        *answered = true;
+        return SolverAnswer{SolverVerdict::Clearable, firstMove};
+    });
+    window->OnCommand(ID_MENU_HINT);
+    ASSERT_TRUE(help().Worker().Busy());
+
+    const BlockRef chosen = FirstSolutionMove(puzzle()).back();
+    const Rect cell = board().BlockRect(chosen.index, chosen.row,
+                                        static_cast<int32_t>(puzzle().rows[chosen.row].size()));
+    const qreal ratio = board().devicePixelRatioF();
+    QTest::mouseClick(&board(), Qt::LeftButton, {},
+                      QPoint(static_cast<int>((cell.left + cell.right) / 2 / ratio),
+                             static_cast<int>((cell.top + cell.bottom) / 2 / ratio)));
+    *release = true;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return answered->load(); }, 5000));
+    QTest::qWait(20);  // whatever the search posted has arrived
+    EXPECT_FALSE(help().Worker().Busy());
+    EXPECT_EQ(board().Selection(), MoveList{chosen}) << "the hint came over the player's own choice";
+}
+
+TEST_F(PlayerHelpTest, HintIsRefusedInIronmanGamesAndWhileSolveRuns)
+{
+    const struct {
+        const char* when;
+        bool ironman;
+        bool solving;
+    } cases[] = {{"Ironman game", true, false}, {"Solve running", false, true}};
+    for (const auto& c : cases) {
+        ChooseIronman(*window, c.ironman);
+        window->OnNewGame();
+        TickUntilIdle(board());
+        if (c.solving)
+            window->OnSolve();
+        effects().ClearRequested();
+        window->OnCommand(ID_MENU_HINT);
+        EXPECT_FALSE(help().Worker().Busy()) << c.when;
+        EXPECT_EQ(effects().Requested(), std::vector<int>{SOUND_REFUSE}) << c.when;
+        EXPECT_TRUE(board().Selection().empty()) << c.when;
+    }
+}
+
+TEST_F(PlayerHelpTest, BackToASolvablePositionStopsAtTheFirstBoardShownClearable)
+{
+    const struct {
+        int clearableUpTo;  // boards after this many moves or fewer are clearable
+        int undecidedAt;    // the solver can't tell for this board (-1: none)
+        int movesLeft;
+    } cases[] = {
+        {2, -1, 2},
+        {2, 3, 2},   // undecided counts as not shown clearable
+        {1, 2, 1},
+        {4, -1, 4},  // clearable already: nothing taken back
+        {0, -1, 0},  // at worst the start of the puzzle
+    };
+    for (const auto& c : cases) {
+        window->OnRetry();
+        TickUntilIdle(board());
+        const std::vector<RowSet> boards = PlaySolution(4);
+        ASSERT_EQ(MovesMade(puzzle()), 4);
+        const int rowCount = puzzle().settings.rowCount;
+        AnswerBy([&boards, &c, rowCount](const RowSet& rows) {
+            int moves = 0;
+            while (moves < 4 && !SameBoard(rows, boards[static_cast<size_t>(moves)], rowCount))
+                ++moves;
+            if (moves == c.undecidedAt)
+                return SolverVerdict::Unknown;
+            return moves <= c.clearableUpTo ? SolverVerdict::Clearable : SolverVerdict::Dead;
+        });
+        window->OnCommand(ID_MENU_BACK_TO_SOLVABLE);
+        WaitForAnswers();
+        EXPECT_EQ(MovesMade(puzzle()), c.movesLeft) << c.clearableUpTo << " " << c.undecidedAt;
+        EXPECT_TRUE(SameBoard(puzzle().rows, boards[static_cast<size_t>(c.movesLeft)], rowCount));
+        EXPECT_EQ(Shown().empty(), c.movesLeft != 4);
+
+        // Redo brings the moves back, one by one.
+        for (int k = c.movesLeft; k < 4; ++k) {
+            window->OnCommand(ID_MENU_REDO);
+            TickUntilIdle(board());
+        }
+        EXPECT_TRUE(SameBoard(puzzle().rows, boards[4], rowCount));
+    }
+}
+
+TEST_F(PlayerHelpTest, RedoAfterUndoGivesBackTheBoardAfterTheMoveWithItsAnimation)
+{
+    const std::vector<RowSet> boards = PlaySolution(2);
+    window->OnUndo();
+    window->OnUndo();
+    ASSERT_EQ(puzzle().rows, puzzle().initialRows);
+    for (size_t k = 1; k <= 2; ++k) {
+        effects().ClearRequested();
+        window->OnCommand(ID_MENU_REDO);
+        EXPECT_EQ(board().Phase(), PHASE_REMOVE_START);
+        board().Tick();
+        EXPECT_EQ(effects().LastRequested(), *board().MusicSwitch() ? SOUND_REMOVE_QUIET : SOUND_REMOVE);
+        TickUntilIdle(board());
+        EXPECT_EQ(puzzle().rows, boards[k]);
+    }
+    effects().ClearRequested();
+    window->OnCommand(ID_MENU_REDO);
+    EXPECT_EQ(effects().Requested(), std::vector<int>{SOUND_REFUSE}) << "nothing left to redo";
+}
+
+TEST_F(PlayerHelpTest, WarnOfDeadEndsIsOffUntilChosenThenWarnsOnceUntilTakenBack)
+{
+    AnswerBy([](const RowSet&) { return SolverVerdict::Dead; });
+    QAction* item = window->MenuAction(ID_MENU_WARN_OF_DEAD_ENDS);
+    ASSERT_NE(item, nullptr);
+    EXPECT_TRUE(item->isCheckable());
+    EXPECT_FALSE(item->isChecked());
+    PlaySolution(1);
+    EXPECT_FALSE(help().Worker().Busy()) << "no check while the warning is off";
+    window->OnUndo();
+
+    ASSERT_TRUE(window->SaveState());
+    QFile saved(QStringLiteral("PREFS.SAV"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray before = saved.readAll();
+    saved.close();
+    item->trigger();
+    EXPECT_TRUE(help().WarnOfDeadEnds());
+    EXPECT_TRUE(ReadWarnOfDeadEnds("HINTS.SAV"));
+    ASSERT_TRUE(window->SaveState());
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), before) << "the setting has a file of its own";
+
+    const struct {
+        const char* step;
+        int undo;      // moves taken back first
+        int from, to;  // then these moves of the solution
+        bool warned;
+    } steps[] = {
+        {"the first move", 0, 0, 1, true},
+        {"the next move on the same dead line", 0, 1, 2, false},
+        {"the first move again after both were taken back", 2, 0, 1, true},
+    };
+    for (const auto& s : steps) {
+        for (int k = 0; k < s.undo; ++k)
+            window->OnCommand(ID_UNDO);
+        PlaySolution(s.to, s.from);
+        WaitForAnswers();
+        EXPECT_EQ(Shown(), s.warned ? PlayerHelp::MOVE_MADE_IT_DEAD_TEXT.toStdString() : "")
+            << s.step;
+        QTest::mouseClick(&board(), Qt::LeftButton, {}, QPoint(2, 2));
+    }
+}
+
+TEST_F(PlayerHelpTest, ASearchInProgressNeverHoldsUpTheBoardsTicksNorTheClosing)
+{
+    auto release = std::make_shared<std::atomic<bool>>(false);
+    auto entered = std::make_shared<std::atomic<int>>(0);
+    help().Worker().SetCall([release, entered](const SolverQuestion&, const std::atomic<bool>&) {
+        ++*entered;
+        while (!*release)
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        return SolverAnswer{};
+    });
+    window->MenuAction(ID_MENU_WARN_OF_DEAD_ENDS)->trigger();
+    PlaySolution(1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return *entered == 1; }, 5000));
+
+    // The next move is animated by the board's own timer while the search
+    // still runs: 14 ticks, none of which may wait for it.
+    const std::vector<BlockRef> blocks = [this] {
+        std::vector<BlockRef> second;
+        int group = 0;
+        for (const BlockRef& entry : puzzle().solution) {
+            group += entry.IsMoveMarker() ? 1 : 0;
+            if (group == 1 && entry.IsBlock())
+                second.push_back(entry);
+        }
+        return second;
+    }();
+    ClickBlocks(board(), blocks);
+    window->OnCommit();
+    ASSERT_EQ(board().Phase(), PHASE_REMOVE_START);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return board().Phase() == PHASE_IDLE; }, 5000));
+    EXPECT_FALSE(*release);
+    EXPECT_EQ(MovesMade(puzzle()), 2);
+
+    window.reset();  // closing does not wait for the searches still running
+    *release = true;
+}
+} // namespace
