@@ -184,6 +184,11 @@ void GameMainWindow::CreateButtons()
     // Invisible but able to hold the focus: Qt gives no focus to a hidden
     // widget, so it is shown at no size at all, under the board view.
     focusButton.setProperty("commandId", int(ID_NEW));
+    // While it holds the focus the keys play on the board, so that is what
+    // a screen reader calls it.
+    focusButton.setAccessibleName(QStringLiteral("Board"));
+    focusButton.setAccessibleDescription(
+        QStringLiteral("Arrow keys move between blocks, Return selects, Space takes the selection"));
     focusButton.setGeometry(0, 0, 0, 0);
     focusButton.setFocusPolicy(Qt::StrongFocus);
     focusButton.show();

@@ -13,6 +13,7 @@ public:
     virtual bool Open(const QString& path) = 0;
     // Plays the open file once from its start; false when nothing plays.
     virtual bool Play() = 0;
+    // Silence at once; the file is closed too, so playing again needs Open.
     virtual void Stop() = 0;
     virtual bool IsPlaying() const = 0;
 };

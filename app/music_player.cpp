@@ -48,16 +48,23 @@ void MusicPlayer::CreatePlayerWindow(const std::string& folder)
         musicFolder = folder;
     ScanFolder();
     idleTicks = 0;
-    musicTimer.start(MUSIC_TIMER_PERIOD_MS, Qt::CoarseTimer, this);
+    created = true;
+    if (music)
+        musicTimer.start(MUSIC_TIMER_PERIOD_MS, Qt::CoarseTimer, this);
 }
 
 void MusicPlayer::SetMusic(bool on)
 {
     music = on;
-    if (on)
+    if (on) {
         idleTicks = 0;
-    else
+        // Ticks with music off change nothing, so none are missed.
+        if (created && !musicTimer.isActive())
+            musicTimer.start(MUSIC_TIMER_PERIOD_MS, Qt::CoarseTimer, this);
+    } else {
+        musicTimer.stop();
         backend->Stop();
+    }
 }
 
 std::string MusicPlayer::ChooseFolder(QWidget* dialogParent)

@@ -1,6 +1,7 @@
 // Background music: MIDI files from one folder, in random order, one after
 // another, while music is on. A one-second timer polls the player and starts
-// the next song once nothing has played for two ticks.
+// the next song once nothing has played for two ticks; with music off the
+// timer stops, so the program can sleep.
 #pragma once
 
 #include "app/music_backend.h"
@@ -37,11 +38,14 @@ public:
     void SerializeFrom(const MusicRecord& record);
 
     // Takes folder when it is not empty, searches the folder and starts the
-    // timer; the first song starts on the second tick.
+    // timer if music is on; the first song starts on the second tick.
     void CreatePlayerWindow(const std::string& folder);
-    bool IsCreated() const { return musicTimer.isActive(); }
+    bool IsCreated() const { return created; }
+    // Whether the one-second timer runs: only once created, with music on.
+    bool IsTicking() const { return musicTimer.isActive(); }
 
-    // On: a song starts on the second tick from now. Off: silence at once.
+    // On: the timer starts again and a song starts on its second tick.
+    // Off: silence at once, and the timer stops.
     void SetMusic(bool on);
 
     // Lets the player pick a MIDI file; its folder becomes the music folder.
@@ -78,4 +82,5 @@ private:
 
     std::unique_ptr<MusicBackend> backend;
     QBasicTimer musicTimer;
+    bool created = false;
 };

@@ -3,6 +3,7 @@
 #include "app/player_help.h"
 
 #include "app/hint_settings.h"
+#include "board/board_accessible.h"
 #include "board/board_view.h"
 #include "engine/move_rule.h"
 #include "engine/puzzle.h"
@@ -80,6 +81,9 @@ PlayerHelp::PlayerHelp(Puzzle& puzzle, BoardView& board, std::function<bool()> g
 {
     warnOfDeadEnds = ReadWarnOfDeadEnds(this->settingsFile);
     connect(&worker, &SolverWorker::Answered, this, &PlayerHelp::Answered);
+    // A screen reader hears each message as the board's news.
+    connect(&message, &PlayerMessage::Said, this,
+            [this](const QString& words) { BoardAccessible::Say(&this->board, words); });
     qApp->installEventFilter(this);
 }
 

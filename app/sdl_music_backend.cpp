@@ -46,11 +46,15 @@ SdlMusicBackend::~SdlMusicBackend()
 bool SdlMusicBackend::Open(const QString& path)
 {
     Close();
-    if (!AudioDevice::Instance().IsOpen())
+    if (!AudioDevice::Instance().Open())
         return false;
     MakeSureOfASoundfont();
     song = Mix_LoadMUS(QFile::encodeName(path).constData());
-    return song != nullptr;
+    if (song == nullptr)
+        return false;
+    // The device closes its decoders when it rests: not under a loaded song.
+    AudioDevice::Instance().Hold();
+    return true;
 }
 
 bool SdlMusicBackend::Play()
@@ -62,6 +66,9 @@ void SdlMusicBackend::Stop()
 {
     if (AudioDevice::Instance().IsOpen())
         Mix_HaltMusic();
+    // A stopped song is never played again without opening a file, and
+    // letting it go lets the device rest.
+    Close();
 }
 
 bool SdlMusicBackend::IsPlaying() const
@@ -76,4 +83,5 @@ void SdlMusicBackend::Close()
     // Mix_FreeMusic halts the song first if it is the one playing.
     Mix_FreeMusic(song);
     song = nullptr;
+    AudioDevice::Instance().Release();
 }

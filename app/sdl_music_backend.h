@@ -14,7 +14,8 @@ public:
     SdlMusicBackend(const SdlMusicBackend&) = delete;
     SdlMusicBackend& operator=(const SdlMusicBackend&) = delete;
 
-    // Fails quietly while the audio device is not open.
+    // Opens the audio device if it rests; fails quietly when there is none.
+    // A loaded song holds the device open until it is stopped or replaced.
     bool Open(const QString& path) override;
     bool Play() override;
     void Stop() override;

@@ -134,6 +134,12 @@ int Mix_PlayChannelTimed(int channel, Mix_Chunk* chunk, int loops, int ticks)
     return real != nullptr ? real(channel, chunk, loops, ticks) : -1;
 }
 
+int Mix_Playing(int channel)
+{
+    KOLUMO_REAL(Mix_Playing);
+    return real != nullptr ? real(channel) : 0;
+}
+
 int Mix_HaltChannel(int channel)
 {
     KOLUMO_REAL(Mix_HaltChannel);

@@ -1,6 +1,8 @@
 // The board view's window side: creation, size changes, the display scale, painting, the timer, the mouse.
 #include "board_view.h"
 
+#include "board/board_accessible.h"
+
 #include "engine/puzzle.h"
 
 #include <QKeyEvent>
@@ -23,6 +25,7 @@ BoardView::BoardView(QWidget* parent)
     setAttribute(Qt::WA_NoSystemBackground);
     // Moving the mouse over the board hides the keyboard cursor.
     setMouseTracking(true);
+    BoardAccessible::Install();
     boardTimerId = startTimer(BOARD_TIMER_INTERVAL_MS, Qt::PreciseTimer);
 }
 
@@ -113,6 +116,17 @@ void BoardView::paintEvent(QPaintEvent* event)
     painter.drawImage(target, dense, QRectF(left, top, right - left, bottom - top));
 }
 
+void BoardView::FollowPhase()
+{
+    const bool resting = phases.Phase() == PHASE_IDLE && !phases.Solving();
+    if (resting && boardTimerId != 0) {
+        killTimer(boardTimerId);
+        boardTimerId = 0;
+    } else if (!resting && boardTimerId == 0) {
+        boardTimerId = startTimer(BOARD_TIMER_INTERVAL_MS, Qt::PreciseTimer);
+    }
+}
+
 void BoardView::timerEvent(QTimerEvent* event)
 {
     if (event->timerId() != boardTimerId) {
@@ -170,6 +184,7 @@ void BoardView::SizeChanged(int width, int height)
         phases.RefreshNext();
         selection.clear();
     }
+    FollowPhase();
     Layout();
     update();
 }

@@ -96,6 +96,10 @@ public:
 
     // One 40 ms step of the phase machine (the timer calls it).
     void Tick();
+    // Whether the 40 ms timer runs. It rests while the board waits for the
+    // player with no Solve replay (a tick would do nothing then) and runs
+    // again from whatever starts something, so the program can sleep.
+    bool ClockRunning() const { return boardTimerId != 0; }
     // A left-button release at a client point: the selection rules. The
     // mouse hides the keyboard cursor.
     void LeftButtonUp(int x, int y);
@@ -173,6 +177,9 @@ private:
     // Lays out again when the device pixel ratio changed under the same
     // logical size (the window went to another screen).
     void FollowPixelRatio();
+
+    // Starts or stops the timer for the phase the board is in now.
+    void FollowPhase();
 
     // The selection rules for one block, after the hit test.
     void ChooseBlock(BlockRef hit);

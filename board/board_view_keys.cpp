@@ -1,6 +1,8 @@
 // The board view from the keyboard: a cursor over the row ends, Enter choosing as a click does.
 #include "board_view.h"
 
+#include "board/board_accessible.h"
+
 #include "engine/puzzle.h"
 
 #include <algorithm>
@@ -47,6 +49,7 @@ void BoardView::MoveCursor(KeyCursor::Step step)
     }
     keyCursor.shown = true;
     DrawCursorCell();
+    BoardAccessible::Tell(this, BoardAccessible::News::CursorMoved);
 }
 
 void BoardView::EnterKey()
@@ -61,6 +64,7 @@ void BoardView::EnterKey()
     if (!keyCursor.Snap(puzzle->rows, puzzle->settings.rowCount))
         return;
     ChooseBlock(keyCursor.position);
+    BoardAccessible::Tell(this, BoardAccessible::News::Selected);
 }
 
 void BoardView::HideCursor()

@@ -1,6 +1,8 @@
 // The board view in play: selection by mouse, moves, undo, the Solve replay's entries and sound effects.
 #include "board_view.h"
 
+#include "board/board_accessible.h"
+
 #include "engine/move_rule.h"
 #include "engine/puzzle.h"
 
@@ -58,8 +60,10 @@ void BoardView::StartMove()
         DrawCursorCell();
         keyCursor.shown = true;
     }
+    BoardAccessible::Tell(this, BoardAccessible::News::Moved);
     puzzle->ApplyMove(selection);
     phases.MoveApplied();
+    FollowPhase();
 }
 
 void BoardView::UndoMove()
@@ -71,7 +75,9 @@ void BoardView::UndoMove()
     PlayEffect(SOUND_SELECT);
     selection.clear();
     phases.Settle();
+    FollowPhase();
     Redraw();
+    BoardAccessible::Tell(this, BoardAccessible::News::Undone);
 }
 
 void BoardView::RedoMove()
@@ -110,24 +116,33 @@ void BoardView::SetSolving(bool on)
 {
     if (!on) {
         phases.StopReplay();
+        FollowPhase();
         return;
     }
     if (!puzzle)
         return;
     phases.StartReplay(puzzle->solution);
     puzzle->Retry();
+    FollowPhase();
 }
 
 void BoardView::ResetBoard()
 {
     phases.RefreshNext();
+    FollowPhase();
     selection.clear();
     DrawBoard(composeSurface, 2.0);
     update();
+    BoardAccessible::Tell(this, BoardAccessible::News::NewBoard);
 }
 
 void BoardView::PlayEffect(int id)
 {
+    // What the player hears of a refusal or a cleared board, a screen
+    // reader says, sound or no sound.
+    if (id == SOUND_REFUSE || id == SOUND_WIN)
+        BoardAccessible::Tell(this, id == SOUND_REFUSE ? BoardAccessible::News::Refused
+                                                       : BoardAccessible::News::Cleared);
     if (!soundEffects)
         return;
     if (music && *music) {
@@ -143,8 +158,10 @@ void BoardView::PlayEffect(int id)
 
 void BoardView::Tick()
 {
-    if (puzzle)
-        phases.Tick();
+    if (!puzzle)
+        return;
+    phases.Tick();
+    FollowPhase();
 }
 
 void BoardView::ReplayEntry(BlockRef entry)

@@ -29,6 +29,7 @@ void EffectPlayer::Play(int id)
         return;
     // Playing on a busy channel stops the old sound first: one voice.
     Mix_PlayChannel(AudioDevice::EFFECT_CHANNEL, chunk, 0);
+    AudioDevice::Instance().EffectStarted();
 }
 
 Mix_Chunk* EffectPlayer::Load(int id)

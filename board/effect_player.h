@@ -15,7 +15,8 @@ public:
     EffectPlayer& operator=(const EffectPlayer&) = delete;
 
     // Plays the WAVE resource ":/sounds/<id>.wav" at once, cutting off the
-    // effect still playing. No audio device or no such sound: silence.
+    // effect still playing; a device at rest opens again first. No audio
+    // device or no such sound: silence.
     void Play(int id);
 
     // Every id Play was given, oldest first, whether or not it could sound.

@@ -1,10 +1,10 @@
-# kolumo_add_test(NAME name SOURCES ... LIBRARIES ... [SCREENS plain|dense|plain_and_dense])
+# kolumo_add_test(NAME name SOURCES ... LIBRARIES ... [SCREENS plain|dense|plain_and_dense|1.5])
 # One GoogleTest program, each of its cases a CTest test of its own. Every
 # case runs headless (Qt's offscreen platform, SDL's dummy audio driver) in a
 # scratch folder of its own, so cases run in parallel and none touches a real
 # "PREFS.SAV". A Qt program names its SCREENS and gets the one QApplication
-# environment: one plain screen, one screen scaled by two, or a plain and a
-# twice-dense screen side by side.
+# environment: one plain screen, one screen scaled by two (or by another
+# factor, such as 1.5), or a plain and a twice-dense screen side by side.
 function(kolumo_add_test)
   cmake_parse_arguments(T "" "NAME;SCREENS" "SOURCES;LIBRARIES" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
@@ -16,10 +16,12 @@ function(kolumo_add_test)
     target_link_libraries(${T_NAME} PRIVATE kolumo_qt_test_environment)
     if(T_SCREENS STREQUAL "dense")
       set(scale 2)
+    elseif(T_SCREENS MATCHES "^[0-9]+\\.[0-9]+$")
+      set(scale ${T_SCREENS})
     elseif(T_SCREENS STREQUAL "plain_and_dense")
       set(platform "offscreen:configfile=${PROJECT_SOURCE_DIR}/tests/support/plain_and_dense_screens.json")
     elseif(NOT T_SCREENS STREQUAL "plain")
-      message(FATAL_ERROR "${T_NAME}: SCREENS is plain, dense or plain_and_dense, not ${T_SCREENS}")
+      message(FATAL_ERROR "${T_NAME}: SCREENS is plain, dense, plain_and_dense or a scale such as 1.5, not ${T_SCREENS}")
     endif()
   endif()
 

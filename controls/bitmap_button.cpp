@@ -7,6 +7,24 @@
 #include <QEvent>
 #include <QPainter>
 
+namespace {
+
+struct SpokenFace {
+    const char* caption;
+    const char* words;
+};
+
+// The words drawn on each of the game's button faces.
+constexpr SpokenFace SPOKEN_FACES[] = {
+    {"IDB_OK", "OK"},
+    {"IDB_CANCEL", "Cancel"},
+    {"IDB_DEFAULT", "Default"},
+    {"IDB_WEBSITE", "Visit Website"},
+    {"IDB_SETMUSIC", "Set Music Dir"},
+};
+
+} // namespace
+
 BitmapButton::BitmapButton(QWidget* parent)
     : QPushButton(parent)
 {
@@ -17,6 +35,7 @@ void BitmapButton::Create(const QString& caption, QWidget* parent, int controlId
     hide();
     setParent(parent);
     setText(caption);
+    setAccessibleName(SpokenName(caption));
     SetControlId(this, controlId);
     setGeometry(0, 0, 10, 10);
 }
@@ -47,7 +66,8 @@ bool BitmapButton::LoadFaces()
 {
     // A face that isn't there stays a null pixmap; nothing is said about it.
     faceDensity = PictureDensity(this);
-    const auto load = [this](const QString& name) { return LoadPicture(FacePath(name), faceDensity); };
+    faceRatio = PictureRatio(this);
+    const auto load = [this](const QString& name) { return LoadPicture(FacePath(name), faceRatio); };
     normalFace = pressedFace = focusedFace = disabledFace = QPixmap();
     normalFace = load(faceNames[0]);
     if (normalFace.isNull())
@@ -112,10 +132,19 @@ QString BitmapButton::FacePath(const QString& name)
         + QStringLiteral(".png");
 }
 
+QString BitmapButton::SpokenName(const QString& caption)
+{
+    for (const SpokenFace& face : SPOKEN_FACES) {
+        if (caption == QLatin1String(face.caption))
+            return QString::fromLatin1(face.words);
+    }
+    return caption;
+}
+
 bool BitmapButton::event(QEvent* event)
 {
     // Only the pictures change: the button keeps its logical size.
-    if (MayChangeDensity(event) && !normalFace.isNull() && PictureDensity(this) != faceDensity) {
+    if (MayChangeDensity(event) && !normalFace.isNull() && PictureRatio(this) != faceRatio) {
         LoadFaces();
         update();
     }

@@ -15,7 +15,8 @@
 // nothing, yet clicks and keyboard activation still work.
 // On a HiDPI screen each face comes from its twice-dense twin ("IDB_OKU@2x")
 // where there is one: the button keeps the plain face's size in logical
-// pixels and paints it with twice the pixels.
+// pixels and paints it with twice the pixels, or, at a ratio between 1 and
+// 2, with the twin shrunk once to the screen's own pixels.
 class BitmapButton : public QPushButton {
     Q_OBJECT
 
@@ -55,6 +56,11 @@ public:
     // The resource path of a face name ("" if the name is empty).
     static QString FacePath(const QString& name);
 
+    // What a screen reader should call a button captioned with a face name:
+    // the words on the face ("IDB_OK" -> "OK"). Any other caption is spoken
+    // as it is.
+    static QString SpokenName(const QString& caption);
+
     // The pixel density (1 or 2) the faces were last loaded for.
     int FaceDensity() const { return faceDensity; }
 
@@ -70,6 +76,7 @@ private:
     // window moves to a screen of another density.
     std::array<QString, 4> faceNames;
     int faceDensity = 1;
+    qreal faceRatio = 1;
     QPixmap normalFace;
     QPixmap pressedFace;
     QPixmap focusedFace;

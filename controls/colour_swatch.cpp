@@ -1,7 +1,10 @@
 // One numbered square of colour in the preferences' colour panel.
 #include "controls/colour_swatch.h"
 
+#include "controls/colour_swatch_accessible.h"
 #include "controls/dialog_colours.h"
+
+#include <QAccessible>
 
 #include <QColorDialog>
 #include <QMouseEvent>
@@ -34,6 +37,7 @@ ColourSwatch::ColourSwatch(QWidget* parent)
     : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    ColourSwatchAccessible::Install();
 }
 
 void ColourSwatch::ChooseColour()
@@ -44,6 +48,10 @@ void ColourSwatch::ChooseColour()
         return;
     face = FromPixel(chooser.selectedColor().rgb());
     update();
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void ColourSwatch::paintEvent(QPaintEvent*)

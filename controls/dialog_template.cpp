@@ -68,6 +68,7 @@ QWidget* CreateControl(QDialog& dialog, const ControlTemplate& control,
     case ControlKind::OWNER_DRAW_BUTTON: {
         auto* button = new BitmapButton(&dialog);
         button->setText(text);
+        button->setAccessibleName(BitmapButton::SpokenName(text));
         button->setDefault(control.id == 1);
         const int id = control.id;
         QObject::connect(button, &QPushButton::clicked, &dialog, [onCommand, id] { onCommand(id); });
@@ -92,7 +93,7 @@ QWidget* CreateControl(QDialog& dialog, const ControlTemplate& control,
     case ControlKind::ICON: {
         auto* label = new QLabel(&dialog);
         // A twice-dense twin of the icon, where one is made, for HiDPI screens.
-        label->setPixmap(LoadPicture(text, PictureDensity(&dialog)));
+        label->setPixmap(LoadPicture(text, PictureRatio(&dialog)));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         widget = label;
         break;

@@ -2,13 +2,17 @@
 #include "controls/number_picker.h"
 
 #include "controls/dialog_template.h"
+#include "controls/number_picker_accessible.h"
 #include "controls/picture_density.h"
+
+#include <QAccessible>
 
 #include <QPainter>
 #include <QPixmap>
 
 #include <algorithm>
 #include <array>
+#include <map>
 #include <string>
 
 namespace {
@@ -33,16 +37,16 @@ const QColor EDGE_DARK_SHADOW(105, 105, 105);
 const QColor EDGE_SHADOW(160, 160, 160);
 const QColor EDGE_HIGHLIGHT(255, 255, 255);
 
-// All pickers on screens of one density draw from one strip. Each holds a
+// All pickers on screens of one pixel ratio draw from one strip. Each holds a
 // share of it, so the strip is released only when the last picker that
 // could draw from it is gone.
-std::shared_ptr<const QPixmap> ShareDigitStrip(int density)
+std::shared_ptr<const QPixmap> ShareDigitStrip(qreal ratio)
 {
-    static std::array<std::weak_ptr<const QPixmap>, 2> shared;
-    std::weak_ptr<const QPixmap>& slot = shared[density >= 2 ? 1 : 0];
+    static std::map<qreal, std::weak_ptr<const QPixmap>> shared;
+    std::weak_ptr<const QPixmap>& slot = shared[ratio];
     std::shared_ptr<const QPixmap> strip = slot.lock();
     if (!strip) {
-        strip = std::make_shared<const QPixmap>(LoadPicture(DIGIT_STRIP_PATH, density));
+        strip = std::make_shared<const QPixmap>(LoadPicture(DIGIT_STRIP_PATH, ratio));
         slot = strip;
     }
     return strip;
@@ -80,8 +84,9 @@ void DrawBumpEdge(QPainter& painter, const QRect& r)
 } // namespace
 
 NumberPicker::NumberPicker()
-    : digitStrip(ShareDigitStrip(PictureDensity(this)))
+    : digitStrip(ShareDigitStrip(PictureRatio(this)))
 {
+    NumberPickerAccessible::Install();
 }
 
 NumberPicker::~NumberPicker() = default;
@@ -115,11 +120,14 @@ void NumberPicker::Create(const QRect& rect, QWidget* parent, int id, int32_t mi
     setParent(parent);
     SetControlId(this, id);
     // Now that the picker knows its window, the strip can match its screen.
-    digitStrip = ShareDigitStrip(PictureDensity(this));
+    digitStrip = ShareDigitStrip(PictureRatio(this));
     decrementButton.Create(QStringLiteral("<"), this, DECREMENT_ID);
     incrementButton.Create(QStringLiteral(">"), this, INCREMENT_ID);
     decrementButton.LoadBitmaps(DECREMENT_UP, DECREMENT_DOWN);
     incrementButton.LoadBitmaps(INCREMENT_UP, INCREMENT_DOWN);
+    // Spoken in place of the "<" and ">" captions until the owner names them.
+    if (decrementButton.accessibleName().isEmpty())
+        SetSpokenNames(accessibleName(), QStringLiteral("Less"), QStringLiteral("More"));
     for (BitmapButton* arrowButton : {&decrementButton, &incrementButton}) {
         arrowButton->setAutoDefault(false);
         arrowButton->setFocusPolicy(Qt::ClickFocus);
@@ -147,8 +155,25 @@ void NumberPicker::Create(const QRect& rect, QWidget* parent, int id, int32_t mi
 
 void NumberPicker::SetValue(int32_t v)
 {
+    const int32_t before = value;
     value = std::min(std::max(v, minimum), maximum);
+    ValueChanged(before);
+}
+
+void NumberPicker::SetSpokenNames(const QString& label, const QString& decrement, const QString& increment)
+{
+    setAccessibleName(label);
+    decrementButton.setAccessibleName(decrement);
+    incrementButton.setAccessibleName(increment);
+}
+
+void NumberPicker::ValueChanged(int32_t before)
+{
     Redraw();
+    if (value != before && QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, value);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void NumberPicker::Redraw()
@@ -164,15 +189,17 @@ void NumberPicker::Redraw()
 
 void NumberPicker::OnDecrement()
 {
+    const int32_t before = value;
     value = std::max(value - step, minimum);
-    Redraw();
+    ValueChanged(before);
     focusSink.setFocus(Qt::OtherFocusReason);
 }
 
 void NumberPicker::OnIncrement()
 {
+    const int32_t before = value;
     value = std::min(value + step, maximum);
-    Redraw();
+    ValueChanged(before);
     focusSink.setFocus(Qt::OtherFocusReason);
 }
 
@@ -194,7 +221,7 @@ bool NumberPicker::event(QEvent* event)
 {
     // The arrows reload their own faces; the cells keep their logical size.
     if (MayChangeDensity(event) && created) {
-        std::shared_ptr<const QPixmap> strip = ShareDigitStrip(PictureDensity(this));
+        std::shared_ptr<const QPixmap> strip = ShareDigitStrip(PictureRatio(this));
         if (strip != digitStrip) {
             digitStrip = std::move(strip);
             update();

@@ -35,6 +35,13 @@ public:
 
     void SetValue(int32_t v);
     int32_t GetValue() const { return value; }
+    int32_t Minimum() const { return minimum; }
+    int32_t Maximum() const { return maximum; }
+    int32_t Step() const { return step; }
+
+    // What a screen reader calls the picker (its label) and its two arrows
+    // (what a click on each does, e.g. "Fewer colours", "More colours").
+    void SetSpokenNames(const QString& label, const QString& decrement, const QString& increment);
 
     // Draws the number now (nothing before Create).
     void Redraw();
@@ -62,6 +69,8 @@ protected:
 private:
     QRect DrawNumber(QPainter& painter) const;
     void LayOutArrows();
+    // Redraws and tells a listening screen reader, when the value moved.
+    void ValueChanged(int32_t before);
 
     BitmapButton decrementButton;
     BitmapButton incrementButton;

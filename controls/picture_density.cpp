@@ -4,14 +4,14 @@
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QImageReader>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace {
 
-// Halfway between the two drawn densities: at ×1.5 the dense twin shrinks
-// a little, which keeps more of its detail than the plain picture blown up.
-constexpr qreal DENSE_FROM_RATIO = 1.5;
 
 QSize PictureSize(const QString& path)
 {
@@ -23,7 +23,12 @@ QSize PictureSize(const QString& path)
 
 int PictureDensity(const QWidget* widget)
 {
-    return widget->devicePixelRatioF() >= DENSE_FROM_RATIO ? 2 : 1;
+    return PictureRatio(widget) > 1 ? 2 : 1;
+}
+
+qreal PictureRatio(const QWidget* widget)
+{
+    return std::max<qreal>(widget->devicePixelRatioF(), 1);
 }
 
 QString TwinPath(const QString& path)
@@ -35,19 +40,28 @@ QString TwinPath(const QString& path)
     return path.left(dot) + QStringLiteral("@2x") + path.mid(dot);
 }
 
-QPixmap LoadPicture(const QString& path, int density)
+QPixmap LoadPicture(const QString& path, qreal ratio)
 {
     if (path.isEmpty() || !QFile::exists(path))
         return {};
-    if (density >= 2) {
+    if (ratio > 1) {
         const QString twin = TwinPath(path);
+        const QSize plainSize = PictureSize(path);
         // A twin of any other size would change the control's size or
         // squeeze its picture: the plain picture is the safer choice.
-        if (QFile::exists(twin) && PictureSize(twin) == 2 * PictureSize(path)) {
-            QPixmap dense(twin);
+        if (QFile::exists(twin) && PictureSize(twin) == 2 * plainSize) {
+            QImage dense(twin);
             if (!dense.isNull()) {
-                dense.setDevicePixelRatio(2);
-                return dense;
+                // Between the densities the twin is shrunk once, here, with
+                // every source pixel weighed in, rather than at each paint.
+                if (ratio < 2) {
+                    const QSize device(qRound(plainSize.width() * ratio), qRound(plainSize.height() * ratio));
+                    dense = dense.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+                    dense.setDevicePixelRatio(ratio);
+                } else {
+                    dense.setDevicePixelRatio(2);
+                }
+                return QPixmap::fromImage(dense);
             }
         }
     }

@@ -37,12 +37,19 @@ constexpr DialogTemplate PLAY_OPTIONS_TEMPLATE = {"Kolumo Rez Options", 301, 201
 struct PickerPlace {
     int placeholderId;
     SettingChoices choices;
+    // What a screen reader calls the picker and its down and up arrows.
+    const char* label;
+    const char* decrement;
+    const char* increment;
 };
 
 // Colours, rows, row width, minimum, maximum: the order of the pickers.
 constexpr PickerPlace PICKER_PLACES[] = {
-    {1010, COLOUR_COUNT_CHOICES}, {1006, ROW_COUNT_CHOICES}, {1007, ROW_WIDTH_CHOICES},
-    {1008, MIN_REMOVE_CHOICES}, {1009, MAX_REMOVE_CHOICES},
+    {1010, COLOUR_COUNT_CHOICES, "No. of Colours", "Fewer colours", "More colours"},
+    {1006, ROW_COUNT_CHOICES, "No. of Rows", "Fewer rows", "More rows"},
+    {1007, ROW_WIDTH_CHOICES, "Row Width", "Narrower rows", "Wider rows"},
+    {1008, MIN_REMOVE_CHOICES, "Minimum", "Lower minimum", "Higher minimum"},
+    {1009, MAX_REMOVE_CHOICES, "Maximum", "Lower maximum", "Higher maximum"},
 };
 
 constexpr int BUTTON_IDS[] = {1, 2, PlayOptionsDialog::DEFAULT_ID, PlayOptionsDialog::WEBSITE_ID};
@@ -110,6 +117,8 @@ void PlayOptionsDialog::Initialise()
         const QRect rect = FindControl(this, place.placeholderId)->geometry();
         const SettingChoices& choices = place.choices;
         pickers[k].Create(rect, this, place.placeholderId, choices.low, choices.high, choices.step);
+        pickers[k].SetSpokenNames(QString::fromLatin1(place.label), QString::fromLatin1(place.decrement),
+                                  QString::fromLatin1(place.increment));
         pickers[k].SetValue(fields[k]);
     }
     for (int id : BUTTON_IDS)

@@ -19,6 +19,10 @@ packages=(
   clang libclang-rt-dev
   # running the game headless and looking at it
   xvfb xauth
+  # reading the game over the accessibility bus, as a screen reader does
+  dbus-daemon
+  at-spi2-core
+  python3-pyatspi
   # the native Wayland client: Qt's plugin, and weston's headless compositor to test it
   qt6-wayland weston
   # validating the desktop entry and metainfo, building and checking the Debian package

@@ -1,12 +1,14 @@
 // Starts a program under X and measures it as a player would feel it: the time
-// from process start to the first painted frame, peak memory, idle CPU over a
-// few seconds, and the time from a window manager's close request to exit.
+// from process start to the first painted frame, peak memory, idle CPU and
+// wake-ups over a few seconds at rest, and the time from a window manager's
+// close request to exit.
 //
 //   kolumo_first_frame_probe X Y IDLE_SECONDS program [args...]
 //
 // (X, Y) is a screen point inside the program's window; the screen there must
 // be black before the window appears (a bare Xvfb root is). Prints one line:
-//   first_frame_ms=... vmhwm_kb=... idle_cpu_percent=... close_to_exit_ms=...
+//   first_frame_ms=... vmhwm_kb=... idle_cpu_percent=... wakeups_per_s=...
+//   close_to_exit_ms=...
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -57,6 +59,31 @@ double CpuNanoseconds(pid_t pid)
         double running = 0;
         if (schedstat >> running)
             total += running;
+    }
+    closedir(directory);
+    return total;
+}
+
+// Times any thread of the process was switched in, woken or preempted: the
+// voluntary and involuntary context switches of every thread.
+long ContextSwitches(pid_t pid)
+{
+    long total = 0;
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+    DIR* directory = opendir(tasks.c_str());
+    if (directory == nullptr)
+        return 0;
+    while (const dirent* entry = readdir(directory)) {
+        if (entry->d_name[0] == '.')
+            continue;
+        std::ifstream status(tasks + "/" + entry->d_name + "/status");
+        std::string line;
+        while (std::getline(status, line)) {
+            if (line.rfind("voluntary_ctxt_switches:", 0) == 0)
+                total += std::stol(line.substr(line.find(':') + 1));
+            else if (line.rfind("nonvoluntary_ctxt_switches:", 0) == 0)
+                total += std::stol(line.substr(line.find(':') + 1));
+        }
     }
     closedir(directory);
     return total;
@@ -150,12 +177,17 @@ int main(int argc, char** argv)
         std::this_thread::sleep_for(std::chrono::microseconds(250));
     }
 
-    // Let start-up's deferred work finish, then watch the idle program.
-    std::this_thread::sleep_for(std::chrono::seconds(2));
+    // Let start-up's deferred work finish and the audio device, opened by
+    // it, come to rest (three seconds after opening), then watch the idle
+    // program.
+    std::this_thread::sleep_for(std::chrono::seconds(5));
     const double cpuBefore = CpuNanoseconds(pid);
+    const long switchesBefore = ContextSwitches(pid);
     std::this_thread::sleep_for(std::chrono::seconds(idleSeconds));
     const double cpuAfter = CpuNanoseconds(pid);
+    const long switchesAfter = ContextSwitches(pid);
     const double idleCpu = 100.0 * (cpuAfter - cpuBefore) / (1e9 * idleSeconds);
+    const double wakeups = static_cast<double>(switchesAfter - switchesBefore) / idleSeconds;
     const long peak = PeakResidentKb(pid);
 
     const Window window = FindWindowOf(display, DefaultRootWindow(display), pid,
@@ -177,7 +209,8 @@ int main(int argc, char** argv)
         waitpid(pid, &status, 0);
     }
     XCloseDisplay(display);
-    std::printf("first_frame_ms=%.1f vmhwm_kb=%ld idle_cpu_percent=%.2f close_to_exit_ms=%.1f\n",
-                firstFrame, peak, idleCpu, closeToExit);
+    std::printf("first_frame_ms=%.1f vmhwm_kb=%ld idle_cpu_percent=%.2f wakeups_per_s=%.1f "
+                "close_to_exit_ms=%.1f\n",
+                firstFrame, peak, idleCpu, wakeups, closeToExit);
     return firstFrame < 0 ? 1 : 0;
 }

@@ -38,6 +38,7 @@ public:
     {
         ++state.stops;
         state.playing = false;
+        open = false;
     }
     bool IsPlaying() const override { return state.playing; }
 

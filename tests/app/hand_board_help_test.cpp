@@ -7,6 +7,7 @@
 #include "board/board_view.h"
 #include "engine/puzzle.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QTest>
@@ -104,6 +105,8 @@ TEST_F(HandBoardHelpTest, AHintThatCannotBeGivenSelectsNothingAndSaysWhyUntilThe
         EXPECT_EQ(board.Selection().empty(), !c.stubUndecided) << c.board;
         EXPECT_EQ(board.Effects().Requested(), c.sounds) << c.board;
         EXPECT_EQ(Shown(), c.said.toStdString()) << c.board;
+        EXPECT_TRUE(QAccessible::queryAccessibleInterface(&board)->text(QAccessible::Name).contains(c.said))
+            << c.board << ": a screen reader hears it as the board's news";
 
         QTest::mouseClick(&board, Qt::LeftButton, {}, QPoint(2, 2));
         EXPECT_EQ(Shown(), "") << "gone at the player's next action";

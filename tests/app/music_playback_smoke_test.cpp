@@ -1,8 +1,10 @@
-// Real MIDI playback on SDL's dummy audio driver: a song starts on the second
-// tick, and broken or missing files end in silence rather than a crash.
+// Real sound on SDL's dummy audio driver: a song starts on the second tick,
+// broken or missing files end in silence rather than a crash, and the device
+// rests when nothing sounds and comes back for the next effect.
 #include "app/music_player.h"
 #include "app/sdl_music_backend.h"
 #include "board/audio_device.h"
+#include "board/effect_player.h"
 #include "engine/random.h"
 
 #include <QFile>
@@ -67,8 +69,52 @@ TEST(MusicPlaybackSmoke, ASongReallyPlaysOnTheDummyDriver)
     EXPECT_NE(Mix_PlayingMusic(), 0);
     player.OnTick();
     EXPECT_EQ(player.idleTicks, 0) << "the player does not see its own song playing";
+    EXPECT_FALSE(AudioDevice::Instance().RestIfIdle()) << "the device closed under a song";
     player.SetMusic(false);
     EXPECT_EQ(Mix_PlayingMusic(), 0);
+    EXPECT_FALSE(AudioDevice::Instance().IsHeld());
+    EXPECT_TRUE(AudioDevice::Instance().RestIfIdle());
+}
+
+TEST(AudioRestTest, AnEffectAfterARestOpensTheDeviceAgainAndPlays)
+{
+    // The tests run on SDL's dummy driver, which is always there.
+    AudioDevice& device = AudioDevice::Instance();
+    ASSERT_TRUE(device.Open());
+    EffectPlayer effects;
+    for (int round = 0; round < 3; ++round) {
+        effects.Play(131);
+        EXPECT_TRUE(device.IsOpen()) << round;
+        EXPECT_NE(Mix_Playing(AudioDevice::EFFECT_CHANNEL), 0) << "the effect was lost, round " << round;
+        EXPECT_TRUE(device.RestPending()) << round;
+        Mix_HaltChannel(AudioDevice::EFFECT_CHANNEL);
+        EXPECT_TRUE(device.RestIfIdle()) << round;
+        EXPECT_FALSE(device.IsOpen()) << round;
+    }
+}
+
+TEST(AudioRestTest, ThePlayingEffectOrAHeldSongKeepsTheDeviceOpen)
+{
+    // The tests run on SDL's dummy driver, which is always there.
+    AudioDevice& device = AudioDevice::Instance();
+    ASSERT_TRUE(device.Open());
+    // A silent sound played for ever, so it is surely still playing.
+    static Uint8 silence[4096] = {};
+    Mix_Chunk* endless = Mix_QuickLoad_RAW(silence, sizeof silence);
+    ASSERT_NE(endless, nullptr);
+    Mix_PlayChannel(AudioDevice::EFFECT_CHANNEL, endless, -1);
+    EXPECT_FALSE(device.RestIfIdle());
+    EXPECT_TRUE(device.RestPending()) << "no second look once the effect ends";
+    Mix_HaltChannel(AudioDevice::EFFECT_CHANNEL);
+    Mix_FreeChunk(endless);
+
+    device.Hold();
+    EXPECT_FALSE(device.RestIfIdle());
+    device.Release();
+    EXPECT_TRUE(device.RestPending());
+    EXPECT_TRUE(device.RestIfIdle());
+    EXPECT_FALSE(device.IsOpen());
+    EXPECT_TRUE(device.RestIfIdle()) << "resting twice is harmless";
 }
 
 TEST(MusicPlaybackSmoke, BrokenAndVanishedFilesAreSilent)
@@ -90,8 +136,8 @@ TEST(MusicPlaybackSmoke, BrokenAndVanishedFilesAreSilent)
 
 TEST(MusicPlaybackSmoke, WithoutAnAudioDeviceNothingOpens)
 {
-    // The backend refuses quietly whenever the device is not open; here it
-    // may be, so only the other half is certain: no crash, an answer.
+    // The backend opens the device itself, and refuses quietly when there
+    // is none: either way, no crash, an answer.
     SdlMusicBackend backend;
     EXPECT_FALSE(backend.Open(QStringLiteral("/no/such/file.mid")));
     EXPECT_FALSE(backend.Play());

@@ -185,9 +185,11 @@ TEST_F(MusicPlayerTest, ASongThatWillNotPlayIsFollowedByTwoMoreTriesThenSilence)
 TEST_F(MusicPlayerTest, MusicOffStopsAtOnceAndKeepsSilent)
 {
     auto player = MakePlayer(3);
+    EXPECT_TRUE(player->IsTicking());
     NextSong(*player);
     player->SetMusic(false);
     EXPECT_FALSE(state.playing);
+    EXPECT_FALSE(player->IsTicking()) << "with music off nothing is left to poll";
     const auto opened = state.opened.size();
     for (int k = 0; k < 10; ++k) {
         player->OnTick();
@@ -195,9 +197,24 @@ TEST_F(MusicPlayerTest, MusicOffStopsAtOnceAndKeepsSilent)
     }
     EXPECT_EQ(state.opened.size(), opened);
     player->SetMusic(true);
+    EXPECT_TRUE(player->IsTicking());
     player->OnTick();
     player->OnTick();
     EXPECT_EQ(state.opened.size(), opened + 1);
+}
+
+TEST_F(MusicPlayerTest, TheTimerStartsOnlyOnceCreatedAndWithMusicOn)
+{
+    MusicPlayer player(std::make_unique<FakeMusicBackend>(state));
+    player.music = false;
+    player.SetMusic(true);
+    EXPECT_FALSE(player.IsTicking()) << "switched on before the player exists";
+    player.SetMusic(false);
+    player.CreatePlayerWindow(QFile::encodeName(scratch.filePath("none")).toStdString());
+    EXPECT_TRUE(player.IsCreated());
+    EXPECT_FALSE(player.IsTicking());
+    player.SetMusic(true);
+    EXPECT_TRUE(player.IsTicking());
 }
 
 TEST_F(MusicPlayerTest, PickSongOnNoSongsChoosesNothing)

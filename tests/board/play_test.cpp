@@ -1,7 +1,11 @@
-// Playing the board: selection rules and sounds, the ticks and frames of a move, Undo, Solve, sound switches.
+// Playing the board: selection rules and sounds, the ticks and frames of a move, Undo, Solve, sound switches,
+// and the clock that runs only while something moves.
 #include "board_fixture.h"
 
 #include "board/colour.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
 
 namespace {
 
@@ -132,11 +136,15 @@ TEST_F(Play, AMoveLivesFourteenTicksWithItsTwoSounds)
     Click(5, 0);
     Click(0, 1);
     view->Effects().ClearRequested();
+    EXPECT_FALSE(view->ClockRunning()) << "a waiting board needs no ticks";
     view->CommitSelection();
+    EXPECT_TRUE(view->ClockRunning());
     std::vector<int32_t> phases;
+    std::vector<bool> clock;
     for (int tick = 1; tick <= 14; ++tick) {
         view->Tick();
         phases.push_back(view->Phase());
+        clock.push_back(view->ClockRunning());
         if (tick == 1) {
             EXPECT_EQ(Sounds(), (std::vector<int>{135}));
         }
@@ -145,6 +153,9 @@ TEST_F(Play, AMoveLivesFourteenTicksWithItsTwoSounds)
         }
     }
     EXPECT_EQ(phases, (std::vector<int32_t>{4, 4, 4, 4, 4, 5, 6, 6, 6, 6, 6, 6, 1, 2}));
+    std::vector<bool> runningUntilIdle(14, true);
+    runningUntilIdle.back() = false;
+    EXPECT_EQ(clock, runningUntilIdle);
     EXPECT_TRUE(view->Selection().empty());
 }
 
@@ -210,6 +221,7 @@ TEST_F(Play, UndoDuringTheAnimationTakesTheMoveBackAtOnce)
         view->UndoMove();
         EXPECT_EQ(Sounds(), (std::vector<int>{131}));
         EXPECT_EQ(view->Phase(), PHASE_IDLE);
+        EXPECT_FALSE(view->ClockRunning());
         EXPECT_TRUE(view->Selection().empty());
         EXPECT_EQ(puzzle->rows, puzzle->initialRows);
         // The restored board is on screen: block 5 of row 0 is back, unselected.
@@ -246,6 +258,7 @@ TEST_F(Play, SolveSelectsOneEntryEveryFifthTickAndClearsTheBoard)
     Click(0, 0);
     view->SetSolving(true);
     EXPECT_TRUE(view->Solving());
+    EXPECT_TRUE(view->ClockRunning());
     EXPECT_EQ(view->Phase(), PHASE_REFRESH);
     EXPECT_TRUE(view->Selection().empty());
     view->Tick();  // Refresh
@@ -263,9 +276,12 @@ TEST_F(Play, SolveSelectsOneEntryEveryFifthTickAndClearsTheBoard)
     EXPECT_EQ(growthTicks[0], 6);
     EXPECT_EQ(growthTicks[1], 11);
     int guard = 0;
-    while (view->Solving() && guard++ < 5000)
+    while (view->Solving() && guard++ < 5000) {
         view->Tick();
+        EXPECT_TRUE(view->ClockRunning() || !view->Solving()) << "the replay stalled";
+    }
     EXPECT_FALSE(view->Solving());
+    EXPECT_FALSE(view->ClockRunning());
     ColourCounters counts{};
     EXPECT_EQ(CountBlocks(puzzle->rows, puzzle->settings.rowCount, counts), 0);
     // Solve's moves stand in the history like the player's own.
@@ -284,6 +300,7 @@ TEST_F(Play, SolvePressedAgainStopsAndLeavesTheSelection)
     for (int i = 0; i < 30; ++i)
         view->Tick();
     EXPECT_FALSE(view->Solving());
+    EXPECT_FALSE(view->ClockRunning());
     EXPECT_EQ(view->Selection(), chosen);
     EXPECT_EQ(view->Phase(), PHASE_IDLE);
     // Clicks and commits work again.
@@ -363,6 +380,7 @@ TEST_F(Play, ASizeChangeDuringTheAnimationEndsItInAFullRedraw)
     view->Tick();
     view->SizeChanged(800, 500);
     EXPECT_EQ(view->Phase(), PHASE_REFRESH);
+    EXPECT_TRUE(view->ClockRunning());
     // The move's blocks are gone: the first picture at the new size shows no
     // other blocks selected in their places.
     EXPECT_TRUE(view->Selection().empty());
@@ -390,9 +408,27 @@ TEST_F(Play, ResetBoardDropsTheSelectionAndRefreshesNextTick)
     Click(5, 0);
     puzzle->Retry();
     EXPECT_EQ(view->Phase(), PHASE_REFRESH);
+    EXPECT_TRUE(view->ClockRunning());
     EXPECT_TRUE(view->Selection().empty());
     view->Tick();
     EXPECT_EQ(view->Phase(), PHASE_IDLE);
+    EXPECT_FALSE(view->ClockRunning());
+}
+
+TEST_F(Play, TheClockItselfCarriesAMoveToItsEndAndThenRests)
+{
+    UseTwoEndsBoard();
+    Click(5, 0);
+    Click(0, 1);
+    view->CommitSelection();
+    // No hand-made ticks: only the restarted timer can finish the move.
+    QElapsedTimer waited;
+    waited.start();
+    while (view->Phase() != PHASE_IDLE && waited.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+    EXPECT_EQ(view->Phase(), PHASE_IDLE);
+    EXPECT_FALSE(view->ClockRunning());
+    EXPECT_EQ(puzzle->rows[0].size(), 5u);
 }
 
 }  // namespace

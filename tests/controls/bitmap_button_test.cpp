@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 const QColor UP_COLOUR(255, 199, 139);
@@ -138,6 +140,26 @@ TEST_F(BitmapButtonTest, AFacelessButtonStillClicksByMouseAndKeyboard)
     button->setFocus();
     QTest::keyClick(button, Qt::Key_Space);
     EXPECT_EQ(commands, 2);
+}
+
+TEST(SpokenNameTest, FaceNamesAreSpokenAsTheWordsOnTheFace)
+{
+    const std::pair<const char*, const char*> table[] = {
+        {"IDB_OK", "OK"},
+        {"IDB_CANCEL", "Cancel"},
+        {"IDB_DEFAULT", "Default"},
+        {"IDB_WEBSITE", "Visit Website"},
+        {"IDB_SETMUSIC", "Set Music Dir"},
+        {"New", "New"},
+        {"IDB_OKU", "IDB_OKU"},
+    };
+    for (const auto& [caption, spoken] : table)
+        EXPECT_EQ(BitmapButton::SpokenName(QString::fromLatin1(caption)), QString::fromLatin1(spoken)) << caption;
+    QWidget parent;
+    BitmapButton button;
+    button.Create(QStringLiteral("IDB_CANCEL"), &parent, 2);
+    EXPECT_EQ(button.text(), QStringLiteral("IDB_CANCEL")) << "the faces are still found by the caption";
+    EXPECT_EQ(button.accessibleName(), QStringLiteral("Cancel"));
 }
 
 TEST(FacePathTest, NamesAndNumbersFindTheGamesPictures)

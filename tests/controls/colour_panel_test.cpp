@@ -1,6 +1,10 @@
-// The colour panel's layout and how each swatch paints its face, label and bevel.
+// The colour panel's layout, how each swatch paints its face, label and bevel,
+// and what a screen reader calls each colour.
+#include "board/colour_names.h"
 #include "controls/colour_panel.h"
 
+#include <QAccessible>
+#include <QAccessibleInterface>
 #include <QDialog>
 #include <QImage>
 
@@ -89,6 +93,57 @@ TEST_F(SwatchPaintTest, TheBevelIsThreePixelsDeepAndRaised)
     }
     EXPECT_EQ(image.pixel(3, midY) & 0xFFFFFF, 0xFF0000u);
     EXPECT_EQ(image.pixel(image.width() - 4, midY) & 0xFFFFFF, 0xFF0000u);
+}
+
+struct NamedColourCase {
+    ColourValue colour;
+    const char* name;
+};
+
+// The ten defaults by their own names; anything else by the basic colour it
+// looks most like.
+constexpr NamedColourCase COLOUR_NAMES[] = {
+    {MakeColour(255, 0, 0), "red"},        {MakeColour(255, 255, 0), "yellow"},
+    {MakeColour(0, 255, 0), "green"},      {MakeColour(0, 0, 255), "blue"},
+    {MakeColour(255, 0, 255), "magenta"},  {MakeColour(0, 255, 255), "cyan"},
+    {MakeColour(255, 128, 0), "orange"},   {MakeColour(255, 255, 255), "white"},
+    {MakeColour(128, 128, 128), "grey"},   {MakeColour(128, 0, 128), "purple"},
+    {MakeColour(230, 20, 30), "red"},      {MakeColour(250, 240, 60), "yellow"},
+    {MakeColour(30, 30, 140), "navy"},     {MakeColour(10, 10, 10), "black"},
+    {MakeColour(200, 200, 205), "light grey"}, {MakeColour(140, 70, 30), "brown"},
+    {MakeColour(255, 150, 190), "pink"},   {MakeColour(20, 110, 20), "dark green"},
+    {MakeColour(60, 60, 230), "blue"},     {MakeColour(240, 140, 20), "orange"},
+    {MakeColour(140, 20, 150), "purple"},  {MakeColour(50, 230, 220), "cyan"},
+};
+
+TEST(ColourNameTest, DefaultsHaveTheirNamesAndPickedColoursTheNearest)
+{
+    for (const NamedColourCase& c : COLOUR_NAMES)
+        EXPECT_EQ(ColourName(c.colour), c.name) << std::hex << c.colour;
+}
+
+TEST(ColourPanelTest, ScreenReadersHearEachSwatchAsANumberedColourButton)
+{
+    QDialog dialog;
+    dialog.resize(382, 346);
+    ColourPanel panel;
+    SetDefaultColours(panel.colours.data(), 10);
+    panel.Create(QRect(10, 126, 361, 113), &dialog);
+    const char* names[] = {"red", "yellow", "green", "blue", "magenta",
+                           "cyan", "orange", "white", "grey", "purple"};
+    for (size_t k = 0; k < 10; ++k) {
+        QAccessibleInterface* swatch = QAccessible::queryAccessibleInterface(&panel.swatches[k]);
+        ASSERT_NE(swatch, nullptr);
+        EXPECT_EQ(swatch->role(), QAccessible::Button);
+        EXPECT_EQ(swatch->text(QAccessible::Name), QStringLiteral("Colour %1: %2").arg(k + 1).arg(names[k]));
+        ASSERT_NE(swatch->actionInterface(), nullptr);
+        EXPECT_TRUE(swatch->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    }
+    // The name follows the face.
+    panel.colours[2] = MakeColour(20, 20, 130);
+    panel.Synchronise();
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&panel.swatches[2])->text(QAccessible::Name),
+              QStringLiteral("Colour 3: navy"));
 }
 
 } // namespace

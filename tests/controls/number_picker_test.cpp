@@ -1,6 +1,8 @@
 // The number picker: geometry, clamping, arrow steps and where the focus goes.
 #include "controls/number_picker.h"
 
+#include <QAccessible>
+#include <QAccessibleInterface>
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
@@ -103,6 +105,46 @@ TEST_F(NumberPickerTest, ClickingAnArrowParksTheFocusOnTheSink)
     EXPECT_EQ(picker.GetValue(), 5);
     EXPECT_TRUE(picker.FocusSink().hasFocus());
     EXPECT_FALSE(picker.FocusSink().focusPolicy() & Qt::TabFocus);
+}
+
+TEST_F(NumberPickerTest, AScreenReaderSeesASpinBoxWithItsRangeAndCanSetIt)
+{
+    CreatePicker(6, 30, 2, 12);
+    picker.SetSpokenNames(QStringLiteral("Row Width"), QStringLiteral("Narrower rows"),
+                          QStringLiteral("Wider rows"));
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(&picker);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->role(), QAccessible::SpinBox);
+    EXPECT_EQ(box->text(QAccessible::Name), QStringLiteral("Row Width"));
+    EXPECT_EQ(box->text(QAccessible::Value), QStringLiteral("12"));
+    QAccessibleValueInterface* value = box->valueInterface();
+    ASSERT_NE(value, nullptr);
+    EXPECT_EQ(value->currentValue().toInt(), 12);
+    EXPECT_EQ(value->minimumValue().toInt(), 6);
+    EXPECT_EQ(value->maximumValue().toInt(), 30);
+    EXPECT_EQ(value->minimumStepSize().toInt(), 2);
+    value->setCurrentValue(40);
+    EXPECT_EQ(picker.GetValue(), 30) << "a value set from outside is clamped like any other";
+    value->setCurrentValue(7);
+    EXPECT_EQ(picker.GetValue(), 7);
+    picker.OnIncrement();
+    EXPECT_EQ(value->currentValue().toInt(), 9);
+
+    // Its children are the two arrows, named by what they do; the focus sink
+    // is not among them and, when it holds the focus, speaks as the picker.
+    ASSERT_EQ(box->childCount(), 2);
+    EXPECT_EQ(box->child(0)->object(), &picker.DecrementButton());
+    EXPECT_EQ(box->child(0)->text(QAccessible::Name), QStringLiteral("Narrower rows"));
+    EXPECT_EQ(box->child(0)->role(), QAccessible::Button);
+    EXPECT_EQ(box->child(1)->text(QAccessible::Name), QStringLiteral("Wider rows"));
+    QAccessibleInterface* sink = QAccessible::queryAccessibleInterface(&picker.FocusSink());
+    ASSERT_NE(sink, nullptr);
+    EXPECT_EQ(box->indexOfChild(sink), -1);
+    EXPECT_EQ(sink->role(), QAccessible::SpinBox);
+    EXPECT_EQ(sink->text(QAccessible::Name), QStringLiteral("Row Width"));
+    ASSERT_NE(sink->valueInterface(), nullptr);
+    EXPECT_EQ(sink->valueInterface()->currentValue().toInt(), 9);
+    EXPECT_EQ(sink->childCount(), 0);
 }
 
 TEST(DigitCountTest, CountsDigitsAndAMinusSignWithoutLogarithms)

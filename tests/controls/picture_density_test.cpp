@@ -53,6 +53,27 @@ TEST_F(LoadPictureTest, ADenseScreenGetsTheTwinAtTheSameLogicalSize)
     EXPECT_EQ(Colour(picture), DENSE_COLOUR);
 }
 
+TEST_F(LoadPictureTest, BetweenTheDensitiesTheTwinIsShrunkOnceToTheScreensPixels)
+{
+    const QString face = MakeFace(QStringLiteral("BETWEEN"), QSize(160, 60));
+    const QImage twin(TwinPath(face));
+    struct Between {
+        qreal ratio;
+        QSize pixels;
+    };
+    const Between table[] = {{1.25, {100, 38}}, {1.5, {120, 45}}, {1.75, {140, 53}}};
+    for (const Between& row : table) {
+        const QPixmap picture = LoadPicture(face, row.ratio);
+        EXPECT_EQ(picture.size(), row.pixels) << row.ratio;
+        EXPECT_EQ(picture.devicePixelRatio(), row.ratio);
+        EXPECT_EQ(picture.deviceIndependentSize().toSize(), QSize(80, 30)) << row.ratio;
+        EXPECT_EQ(picture.toImage().convertToFormat(QImage::Format_RGB32),
+                  twin.scaled(row.pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                      .convertToFormat(QImage::Format_RGB32))
+            << row.ratio;
+    }
+}
+
 TEST_F(LoadPictureTest, WithoutATwinADenseScreenGetsThePlainPicture)
 {
     const QPixmap picture = LoadPicture(MakeFace(QStringLiteral("NOTWIN")), 2);

@@ -3,6 +3,8 @@
 #include "controls/dialog_template.h"
 #include "controls/play_options_dialog.h"
 
+#include <QAccessible>
+#include <QAccessibleInterface>
 #include <QLabel>
 
 #include <gtest/gtest.h>
@@ -54,6 +56,44 @@ TEST_F(PlayOptionsDialogTest, PickersSitOnTheirPlaceholdersWithTheirRanges)
     EXPECT_EQ(dialog.RowWidthPicker().GetValue(), 16);
     dialog.ColoursPicker().SetValue(11);
     EXPECT_EQ(dialog.ColoursPicker().GetValue(), 10);
+}
+
+TEST_F(PlayOptionsDialogTest, ScreenReadersHearCaptionsLabelsAndWhatEachArrowDoes)
+{
+    struct Spoken {
+        QWidget* widget;
+        QAccessible::Role role;
+        const char* name;
+    };
+    const Spoken table[] = {
+        {dialog.Button(1), QAccessible::Button, "OK"},
+        {dialog.Button(2), QAccessible::Button, "Cancel"},
+        {dialog.Button(PlayOptionsDialog::DEFAULT_ID), QAccessible::Button, "Default"},
+        {dialog.Button(PlayOptionsDialog::WEBSITE_ID), QAccessible::Button, "Visit Website"},
+        {&dialog.ColoursPicker(), QAccessible::SpinBox, "No. of Colours"},
+        {&dialog.ColoursPicker().DecrementButton(), QAccessible::Button, "Fewer colours"},
+        {&dialog.ColoursPicker().IncrementButton(), QAccessible::Button, "More colours"},
+        {&dialog.RowsPicker(), QAccessible::SpinBox, "No. of Rows"},
+        {&dialog.RowsPicker().DecrementButton(), QAccessible::Button, "Fewer rows"},
+        {&dialog.RowsPicker().IncrementButton(), QAccessible::Button, "More rows"},
+        {&dialog.RowWidthPicker(), QAccessible::SpinBox, "Row Width"},
+        {&dialog.RowWidthPicker().DecrementButton(), QAccessible::Button, "Narrower rows"},
+        {&dialog.RowWidthPicker().IncrementButton(), QAccessible::Button, "Wider rows"},
+        {&dialog.MinimumPicker(), QAccessible::SpinBox, "Minimum"},
+        {&dialog.MinimumPicker().DecrementButton(), QAccessible::Button, "Lower minimum"},
+        {&dialog.MinimumPicker().IncrementButton(), QAccessible::Button, "Higher minimum"},
+        {&dialog.MaximumPicker(), QAccessible::SpinBox, "Maximum"},
+        {&dialog.MaximumPicker().DecrementButton(), QAccessible::Button, "Lower maximum"},
+        {&dialog.MaximumPicker().IncrementButton(), QAccessible::Button, "Higher maximum"},
+        {&dialog.MaximumPicker().FocusSink(), QAccessible::SpinBox, "Maximum"},
+    };
+    for (const Spoken& row : table) {
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(row.widget);
+        ASSERT_NE(spoken, nullptr) << row.name;
+        EXPECT_EQ(spoken->role(), row.role) << row.name;
+        EXPECT_EQ(spoken->text(QAccessible::Name), QString::fromLatin1(row.name));
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&dialog.RowWidthPicker())->valueInterface()->currentValue(), 14);
 }
 
 TEST_F(PlayOptionsDialogTest, WithThreeRowsTheMaximumCannotStayAboveFour)

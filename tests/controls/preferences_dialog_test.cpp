@@ -4,6 +4,8 @@
 #include "controls/dialog_template.h"
 #include "controls/preferences_dialog.h"
 
+#include <QAccessible>
+#include <QAccessibleInterface>
 #include <QCheckBox>
 #include <QTest>
 
@@ -57,6 +59,32 @@ TEST_F(PreferencesDialogTest, TheTemplateGivesTitleSizeCaptionsAndPanelPlace)
     EXPECT_EQ(dialog.Panel().geometry(), QRect(10, 126, 361, 113));
     EXPECT_EQ(ControlId(&dialog.Panel()), ColourPanel::PANEL_ID);
     EXPECT_EQ(dialog.Button(1016)->text(), QStringLiteral("IDB_SETMUSIC"));
+}
+
+TEST_F(PreferencesDialogTest, ScreenReadersHearButtonsAndBoxesByTheirCaptions)
+{
+    struct Spoken {
+        QWidget* widget;
+        QAccessible::Role role;
+        const char* name;
+    };
+    const Spoken table[] = {
+        {dialog.Button(1), QAccessible::Button, "OK"},
+        {dialog.Button(2), QAccessible::Button, "Cancel"},
+        {dialog.Button(PreferencesDialog::DEFAULT_ID), QAccessible::Button, "Default"},
+        {dialog.Button(PreferencesDialog::MUSIC_FOLDER_ID), QAccessible::Button, "Set Music Dir"},
+        {dialog.CheckBox(1001), QAccessible::CheckBox, "Sound effects?"},
+        {dialog.CheckBox(1004), QAccessible::CheckBox, "Ironman (starting with next game, will not auto-solve) ?"},
+        {dialog.CheckBox(1014), QAccessible::CheckBox, "Music?"},
+        {dialog.CheckBox(1005), QAccessible::CheckBox, "Anti-aliasing (smoother numbers and symbols) ?"},
+        {&dialog.Panel().swatches[0], QAccessible::Button, "Colour 1: black"},
+    };
+    for (const Spoken& row : table) {
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(row.widget);
+        ASSERT_NE(spoken, nullptr) << row.name;
+        EXPECT_EQ(spoken->role(), row.role) << row.name;
+        EXPECT_EQ(spoken->text(QAccessible::Name), QString::fromLatin1(row.name));
+    }
 }
 
 TEST_F(PreferencesDialogTest, TabOrderFollowsTheTemplate)

@@ -1,0 +1,62 @@
+// Names of the basic colours and the nearest of them to any colour.
+#include "board/colour_names.h"
+
+#include <array>
+#include <limits>
+
+namespace {
+
+struct NamedColour {
+    ColourValue value;
+    const char* name;
+};
+
+// The ten default block colours come first, so each is named exactly; the
+// rest catch the colours a player is likely to pick instead.
+constexpr std::array<NamedColour, 17> BASIC_COLOURS{{
+    {MakeColour(255, 0, 0), "red"},
+    {MakeColour(255, 255, 0), "yellow"},
+    {MakeColour(0, 255, 0), "green"},
+    {MakeColour(0, 0, 255), "blue"},
+    {MakeColour(255, 0, 255), "magenta"},
+    {MakeColour(0, 255, 255), "cyan"},
+    {MakeColour(255, 128, 0), "orange"},
+    {MakeColour(255, 255, 255), "white"},
+    {MakeColour(128, 128, 128), "grey"},
+    {MakeColour(128, 0, 128), "purple"},
+    {MakeColour(0, 0, 0), "black"},
+    {MakeColour(192, 192, 192), "light grey"},
+    {MakeColour(64, 64, 64), "dark grey"},
+    {MakeColour(139, 69, 19), "brown"},
+    {MakeColour(255, 160, 192), "pink"},
+    {MakeColour(0, 100, 0), "dark green"},
+    {MakeColour(0, 0, 128), "navy"},
+}};
+
+// Squared distance weighted by how strongly the eye tells each channel apart
+// (more weight on red in reddish colours, on blue in bluish ones): plain RGB
+// distance calls too many dark blues black.
+long Distance(ColourValue a, ColourValue b)
+{
+    const long meanRed = (RedOf(a) + RedOf(b)) / 2;
+    const long dr = RedOf(a) - RedOf(b);
+    const long dg = GreenOf(a) - GreenOf(b);
+    const long db = BlueOf(a) - BlueOf(b);
+    return ((512 + meanRed) * dr * dr >> 8) + 4 * dg * dg + ((767 - meanRed) * db * db >> 8);
+}
+
+} // namespace
+
+std::string ColourName(ColourValue c)
+{
+    const NamedColour* nearest = &BASIC_COLOURS[0];
+    long best = std::numeric_limits<long>::max();
+    for (const NamedColour& basic : BASIC_COLOURS) {
+        const long d = Distance(c, basic.value);
+        if (d < best) {
+            best = d;
+            nearest = &basic;
+        }
+    }
+    return nearest->name;
+}
