@@ -1,10 +1,9 @@
-// The main window: construction, the saved state, layout, sizing and closing.
+// The main window: construction, its parts, the saved state, layout and closing.
 #include "game_main_window.h"
 
 #include "app/audio_messages.h"
 #include "app/hint_settings.h"
 #include "app/main_window_keys.h"
-#include "app/x11_size_hints.h"
 #include "board/audio_device.h"
 
 #include <QAction>
@@ -14,10 +13,7 @@
 #include <QIcon>
 #include <QKeySequence>
 #include <QMenu>
-#include <QScreen>
 #include <QTimer>
-
-#include <vector>
 
 namespace {
 
@@ -42,25 +38,6 @@ constexpr std::array<BarEntry, BAR_BUTTON_COUNT> BAR_BUTTONS{{
 // If no paint has come by then (a window started minimised), the music and
 // the audio device start anyway.
 constexpr int BACKGROUND_WORK_LATEST_MS = 1500;
-// Time the window manager gets to maximise the window before the window
-// takes the screen itself.
-constexpr int MAXIMISE_GRACE_MS = 400;
-
-WindowRect RectOf(const QRect& rect)
-{
-    return {rect.x(), rect.y(), rect.x() + rect.width(), rect.y() + rect.height()};
-}
-
-std::vector<WindowRect> ScreenAreas()
-{
-    std::vector<WindowRect> areas;
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        const QRect g = screen->geometry();
-        areas.push_back(RectOf(g));
-    }
-    return areas;
-}
-
 } // namespace
 
 GameMainWindow::GameMainWindow()
@@ -119,18 +96,6 @@ void GameMainWindow::ApplyMainRecord(const MainWindowRecord& record)
     windowRect = record.windowRect;
     boardView.ApplyPreferences({record.blockColours, record.antiAliasing, record.soundEffects});
     ironman = record.ironman;
-}
-
-void GameMainWindow::CheckWindowRectAtStart()
-{
-    // Checked whatever the file held, even a damaged one: the default passes
-    // every check, so this only ever mends.
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QSize screenSize = screen != nullptr ? screen->size() : QSize(1 << 30, 1 << 30);
-    const CheckedWindowRect checked = CheckWindowRect(
-        windowRect, defaultRect, screenSize.width(), screenSize.height(), ScreenAreas());
-    windowRect = checked.rect;
-    startMaximized = checked.startMaximized;
 }
 
 void GameMainWindow::CreateWindowParts()
@@ -280,57 +245,6 @@ QPushButton& GameMainWindow::CommandButton(int id)
     return focusButton;
 }
 
-void GameMainWindow::ApplyWindowRect()
-{
-    // The frame is not known before the window is shown: the rectangle is
-    // taken as the outer one here and the size corrected once the frame is
-    // known (FitOuterSize).
-    setMinimumSize(minWidth, minHeight);
-    move(windowRect.left, windowRect.top);
-    resize(windowRect.right - windowRect.left, windowRect.bottom - windowRect.top);
-}
-
-void GameMainWindow::ShowAtStart()
-{
-    show();
-    if (!startMaximized)
-        return;
-    showMaximized();
-    QTimer::singleShot(MAXIMISE_GRACE_MS, this, &GameMainWindow::FallBackToScreenIfNotMaximised);
-}
-
-void GameMainWindow::FallBackToScreenIfNotMaximised()
-{
-    // Without a window manager nobody maximises the window: it takes the
-    // screen's available area itself, which is saved as larger than the
-    // screen and so opens maximised again next time.
-    const QScreen* screen = this->screen();
-    if (screen == nullptr)
-        return;
-    const QRect available = screen->availableGeometry();
-    if (frameGeometry().width() >= available.width() - 4
-        && frameGeometry().height() >= available.height() - 4)
-        return;
-    setGeometry(available);
-    KeepProportionsWhileDragging();
-}
-
-void GameMainWindow::FitOuterSize()
-{
-    // Once the frame is known: the outer size is the saved one and the outer
-    // minimum is 480 x 320. Done once; later sizes are the player's.
-    if (outerSizeFitted)
-        return;
-    const QSize frameExtra = frameGeometry().size() - geometry().size();
-    if (frameExtra.width() <= 0 && frameExtra.height() <= 0)
-        return;
-    outerSizeFitted = true;
-    setMinimumSize(std::max(minWidth - frameExtra.width(), 1),
-                   std::max(minHeight - frameExtra.height(), 1));
-    if (windowState() == Qt::WindowNoState)
-        resize(geometry().size() - frameExtra);
-}
-
 void GameMainWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
@@ -348,14 +262,6 @@ void GameMainWindow::StartBackgroundWork()
     SilenceAudioLibraryMessages();
     AudioDevice::Instance().Open();
     musicPlayer.CreatePlayerWindow(std::string());
-}
-
-void GameMainWindow::KeepProportionsWhileDragging()
-{
-    // The height between 60 % and 6/7 of the width: width / height between
-    // 7/6 and 5/3. Qt rewrites the hints whenever it sets a size itself, so
-    // this follows every size the program sets.
-    SetAspectHints(this, 7, 6, 5, 3);
 }
 
 bool GameMainWindow::eventFilter(QObject* watched, QEvent* event)
@@ -390,18 +296,6 @@ void GameMainWindow::LayoutChildren()
 void GameMainWindow::RestoreFocus()
 {
     focusButton.setFocus(Qt::OtherFocusReason);
-}
-
-WindowRect GameMainWindow::OuterRect() const
-{
-    const WindowRect rect = RectOf(frameGeometry());
-    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
-        return rect;
-    // A Wayland client is never told where its window stands, so the place
-    // it was started at is kept: a later start under X11 opens it there, not
-    // with its title bar above the top of the screen.
-    return {windowRect.left, windowRect.top, windowRect.left + (rect.right - rect.left),
-            windowRect.top + (rect.bottom - rect.top)};
 }
 
 bool GameMainWindow::SaveState()
