@@ -47,16 +47,17 @@ le32() { printf "\\x$(printf %02x $(($1 & 255)))\\x$(printf %02x $((($1 >> 8) & 
 start_game() {
   (cd "$work" && WAYLAND_DEBUG=1 exec "$program") 2>"$work/game.log" &
   game=$!
-  for _ in $(seq 150); do
+  for _ in $(seq 300); do
     grep -q 'wl_surface@[0-9]*\.attach(wl_buffer@' "$work/game.log" 2>/dev/null && return 0
     kill -0 "$game" 2>/dev/null || fail "the game ended at start"
     sleep 0.1
   done
-  fail "no window shown within 15 s"
+  fail "no window shown within 30 s"
 }
 stop_game() {
   kill -s TERM "$game"
-  for _ in $(seq 50); do
+  # Generous: on a loaded machine the close can take seconds; it is not timed.
+  for _ in $(seq 300); do
     kill -0 "$game" 2>/dev/null || break
     sleep 0.1
   done
