@@ -62,7 +62,7 @@ GameMainWindow::~GameMainWindow()
     puzzle.boardView = nullptr;
 }
 
-MainWindowRecord GameMainWindow::MainRecord(const WindowRect& rect) const
+MainWindowRecord GameMainWindow::MainRecord(const DesktopRect& rect) const
 {
     MainWindowRecord record;
     record.windowRect = rect;

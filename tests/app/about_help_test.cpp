@@ -2,6 +2,7 @@
 #include "app/about_dialog.h"
 #include "app/help_window.h"
 #include "controls/bitmap_button.h"
+#include "kolumo_version.h"
 #include "tests/support/captions_fit.h"
 
 #include <QDir>
@@ -23,7 +24,7 @@ TEST(AboutDialogTest, ShowsTitleVersionAndItsOkButton)
     QStringList texts;
     for (const QLabel* label : about.findChildren<QLabel*>())
         texts << label->text();
-    EXPECT_TRUE(texts.contains(QStringLiteral("Kolumo Version 1.1")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Kolumo Version " KOLUMO_VERSION)));
     ASSERT_NE(about.OkButton(), nullptr);
     EXPECT_EQ(about.OkButton()->pos(), QPoint(103, 120));
     EXPECT_EQ(about.OkButton()->size(), QSize(80, 30));
