@@ -106,8 +106,10 @@ TEST_F(GameCommandsTest, NewDuringSolveStopsTheReplayBeforeTheBoardChanges)
 {
     SolveFor(1);
     const MoveList oldSolution = window->GamePuzzle().Solution();
+    const std::string oldSymbols = window->Board().Painter().Symbols();
     window->OnNewGame();
     EXPECT_FALSE(window->Board().Solving());
+    EXPECT_NE(window->Board().Painter().Symbols(), oldSymbols) << "a new puzzle draws new symbols";
     EXPECT_TRUE(window->GamePuzzle().History().empty());
     EXPECT_EQ(window->GamePuzzle().Rows(), window->GamePuzzle().InitialRows());
     for (int k = 0; k < 200; ++k)
@@ -120,8 +122,10 @@ TEST_F(GameCommandsTest, RetryDuringSolveStopsTheReplayAndKeepsThePuzzle)
 {
     SolveFor(1);
     const MoveList solution = window->GamePuzzle().Solution();
+    const std::string symbols = window->Board().Painter().Symbols();
     window->OnRetry();
     EXPECT_FALSE(window->Board().Solving());
+    EXPECT_EQ(window->Board().Painter().Symbols(), symbols);
     for (int k = 0; k < 200; ++k)
         window->Board().Tick();
     EXPECT_TRUE(window->GamePuzzle().History().empty());

@@ -129,7 +129,7 @@ TEST(Puzzle, RetryGoesBackToTheStartAndLeavesNothingToUndo)
     EXPECT_EQ(view.calls, (std::vector<char>{'R'}));
 }
 
-TEST(Puzzle, NewGameGeneratesForTheCurrentSettingsThenResetsAndShuffles)
+TEST(Puzzle, NewGameGeneratesForItsSettingsThenResetsTheView)
 {
     SeedRandom(8);
     Puzzle puzzle;
