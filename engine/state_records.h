@@ -18,7 +18,7 @@ inline constexpr uint32_t PUZZLE_RECORD_MAGIC = 4224566;
 
 // Where the window system places windows and screens, in desktop
 // coordinates: left, top, right, bottom, right and bottom exclusive. Read
-// from a file, so its sides may be anywhere in 32 bits and its width not.
+// from a file, so its sides may be anywhere in 32 bits and its width may not fit.
 struct DesktopRect {
     int32_t left = 0;
     int32_t top = 0;
