@@ -169,7 +169,8 @@ void BM_CursorStep(benchmark::State& state)
     auto b = Make(state);
     b->view.HandleKey(Qt::Key_Right);
     const auto cell = [&b](BlockRef at) {
-        return b->view.Geometry().BlockRect(at.index, at.row, static_cast<int32_t>(b->puzzle.rows[static_cast<size_t>(at.row)].size()));
+        const auto length = static_cast<int32_t>(b->puzzle.rows[static_cast<size_t>(at.row)].size());
+        return b->view.Geometry().BlockRect(at.index, at.row, length);
     };
     for (auto _ : state) {
         const BlockRef before = b->view.Cursor().Position();

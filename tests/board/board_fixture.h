@@ -93,7 +93,8 @@ protected:
 
     void Click(int32_t index, int32_t row)
     {
-        const Rect cell = view->Geometry().BlockRect(index, row, static_cast<int32_t>(puzzle->rows[static_cast<size_t>(row)].size()));
+        const auto length = static_cast<int32_t>(puzzle->rows[static_cast<size_t>(row)].size());
+        const Rect cell = view->Geometry().BlockRect(index, row, length);
         view->LeftButtonUp((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
     }
 

@@ -104,20 +104,6 @@ TEST_F(Keyboard, ArrowsWalkTheRowEndsAndSkipTheEmptyRow)
     EXPECT_EQ(WhitePixels(), one);
 }
 
-TEST_F(Keyboard, OnlyBoardKeysWithoutChordsAreTaken)
-{
-    UseGappedBoard();
-    EXPECT_FALSE(Press(Qt::Key_Space));
-    EXPECT_FALSE(Press(Qt::Key_A));
-    EXPECT_FALSE(Press(Qt::Key_Left, Qt::ControlModifier));
-    EXPECT_FALSE(Press(Qt::Key_Return, Qt::AltModifier));
-    EXPECT_FALSE(view->Cursor().Shown());
-    EXPECT_TRUE(Press(Qt::Key_Left, Qt::KeypadModifier));
-    EXPECT_TRUE(Press(Qt::Key_Enter, Qt::KeypadModifier));
-    view->SetPuzzle(nullptr);
-    EXPECT_FALSE(Press(Qt::Key_Left));
-}
-
 TEST_F(Keyboard, KeyEventsOnTheBoardItselfGoThroughTheSameKeys)
 {
     UseGappedBoard();
@@ -156,7 +142,8 @@ TEST_F(Keyboard, EnterSelectsAndDeselectsWithTheSoundsOfAClick)
     // The cell under the cursor shows the block unselected, outline on top.
     EXPECT_TRUE(PlainInsideOutline(0, 2, false));
     EXPECT_TRUE(PlainInsideOutline(5, 0, true));
-    EXPECT_EQ(view->ComposeSurface().Pixel(view->Geometry().BlockRect(0, 2, 4).left, view->Geometry().BlockRect(0, 2, 4).top), 0u);
+    const Rect cursorCell = view->Geometry().BlockRect(0, 2, 4);
+    EXPECT_EQ(view->ComposeSurface().Pixel(cursorCell.left, cursorCell.top), 0u);
 }
 
 TEST_F(Keyboard, EnterOnASelectedBlockKeepsTheOutlineAroundTheSmallerBlock)
@@ -169,32 +156,6 @@ TEST_F(Keyboard, EnterOnASelectedBlockKeepsTheOutlineAroundTheSmallerBlock)
     // Inside the outline the selected block stands two pixels in, tinted.
     EXPECT_EQ(view->ComposeSurface().Pixel(cell.left + 2, cell.top + 2),
               ShadeLight(SelectedTint(view->Painter().BlockColours()[1])));
-}
-
-TEST_F(Keyboard, EnterIsIgnoredDuringTheAnimationAndWhileSolving)
-{
-    UseGappedBoard();
-    Press(Qt::Key_Right);
-    Press(Qt::Key_Right);
-    Press(Qt::Key_Return);
-    Press(Qt::Key_Right);
-    Press(Qt::Key_Return);
-    view->CommitSelection();
-    view->Tick();
-    sounds.clear();
-    Press(Qt::Key_Return);
-    EXPECT_TRUE(Sounds().empty());
-    EXPECT_EQ(view->Phase(), PHASE_REMOVING);
-    TicksToIdle();
-    view->SetSolving(true);
-    view->Tick();  // the replay's Refresh
-    ASSERT_TRUE(view->Solving());
-    ASSERT_EQ(view->Phase(), PHASE_IDLE);
-    sounds.clear();
-    Press(Qt::Key_Left);
-    Press(Qt::Key_Return);
-    EXPECT_TRUE(Sounds().empty());
-    EXPECT_TRUE(view->Selection().empty());
 }
 
 TEST_F(Keyboard, TheMouseHidesTheCursorAndTheNextArrowShowsItWhereTheMouseChose)

@@ -86,23 +86,6 @@ TEST_F(Play, ThreeSelectedBlocksWaitForTheCommitAndAFourthIsRefused)
     EXPECT_EQ(view->Selection(), (MoveList{{0, 0}, {0, 1}}));
 }
 
-TEST_F(Play, OnlyRowEndsOfTheFirstBlocksColourMayBeChosen)
-{
-    UseBoard({{0, 0, 0, 0, 0}, {1, 0}, {0}}, 12, 2, 2, 3);
-    Click(1, 0);  // second block of five
-    EXPECT_EQ(Sounds(), (std::vector<int>{133}));
-    EXPECT_TRUE(view->Selection().empty());
-    Click(0, 2);  // the only block of a row is at both ends
-    Click(1, 1);  // both blocks of a two-block row are ends
-    EXPECT_EQ(view->Selection().size(), 2u);
-    Click(0, 1);  // another colour than the head's
-    EXPECT_EQ(Sounds(), (std::vector<int>{133, 131, 131, 133}));
-    EXPECT_EQ(view->Selection().size(), 2u);
-    // A click beside the blocks does nothing, silently.
-    view->LeftButtonUp(5, 5);
-    EXPECT_EQ(Sounds().size(), 4u);
-}
-
 TEST_F(Play, TheSelectedBlockIsDrawnSelectedAndOnlyItsCellChanges)
 {
     UseFullBoard();
