@@ -119,6 +119,10 @@ TEST(BoardInput, HandsChooseOnlyWhatTheRulesAllowAndOnlyWhileTheBoardWaits)
         int moves;
     };
     const Case cases[] = {
+        {"three chosen blocks wait for the commit, a fourth is refused, a chosen one clicked again is let go",
+         {{0, 1, 1, 0}, {0, 1, 1, 0}, {1, 1, 1, 1}}, 3, 3, true, false,
+         "click 0,0; click 3,0; click 0,1; click 3,1; click 3,0",
+         {{0, 0}, {0, 1}}, {131, 131, 131, 133, 131}, {3, 0}, false, 0},
         {"only row ends of the first block's colour; a row end the mouse chose is where the keyboard goes on",
          {{0, 0, 0, 0, 0}, {1, 0}, {0}}, 2, 3, true, false,
          "click 1,0; click 0,2; click 1,1; click 0,1; beside",

@@ -66,26 +66,6 @@ protected:
     }
 };
 
-TEST_F(Play, ThreeSelectedBlocksWaitForTheCommitAndAFourthIsRefused)
-{
-    UseBoard({{0, 1, 1, 0}, {0, 1, 1, 0}, {1, 1, 1, 1}}, 12, 2, 3, 3);
-    Click(0, 0);
-    Click(3, 0);
-    Click(0, 1);
-    EXPECT_EQ(Sounds(), (std::vector<int>{131, 131, 131}));
-    EXPECT_EQ(view->Selection().size(), 3u);
-    for (int i = 0; i < 5; ++i)
-        view->Tick();
-    EXPECT_EQ(view->Phase(), PHASE_IDLE);
-    EXPECT_EQ(puzzle->rows[0].size(), 4u);
-    Click(3, 1);
-    EXPECT_EQ(LastSound(), 133);
-    EXPECT_EQ(view->Selection().size(), 3u);
-    Click(3, 0);  // deselects
-    EXPECT_EQ(LastSound(), 131);
-    EXPECT_EQ(view->Selection(), (MoveList{{0, 0}, {0, 1}}));
-}
-
 TEST_F(Play, TheSelectedBlockIsDrawnSelectedAndOnlyItsCellChanges)
 {
     UseFullBoard();
