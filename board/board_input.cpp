@@ -15,7 +15,7 @@ BlockRef BoardInput::BlockAt(int x, int y) const
     const Puzzle* puzzle = board.Played();
     if (!layout || !puzzle)
         return {NO_BLOCK, NO_BLOCK};
-    return layout->HitTest(x, y, puzzle->rows, puzzle->settings.rowCount);
+    return layout->HitTest(x, y, puzzle->Rows(), puzzle->Settings().rowCount);
 }
 
 void BoardInput::LeftButtonUp(int x, int y)
@@ -71,7 +71,7 @@ void BoardInput::CommitSelection()
     const Puzzle* puzzle = board.Played();
     if (!board.WaitsForPlayer() || !puzzle)
         return;
-    if (IsLegalMove(puzzle->rows, puzzle->settings, selection))
+    if (IsLegalMove(puzzle->Rows(), puzzle->Settings(), selection))
         board.StartMove();
 }
 
@@ -105,7 +105,7 @@ void BoardInput::ReplayEntry(BlockRef entry)
 void BoardInput::SnapCursor()
 {
     const Puzzle* puzzle = board.Played();
-    if (puzzle && !keyCursor.Snap(puzzle->rows, puzzle->settings.rowCount))
+    if (puzzle && !keyCursor.Snap(puzzle->Rows(), puzzle->Settings().rowCount))
         keyCursor.Hide();
 }
 
@@ -130,7 +130,7 @@ void BoardInput::ChooseBlock(BlockRef hit)
         return;
     }
     const Puzzle* puzzle = board.Played();
-    if (!CanJoinSelection(puzzle->rows, puzzle->settings, selection, hit)) {
+    if (!CanJoinSelection(puzzle->Rows(), puzzle->Settings(), selection, hit)) {
         board.PlaySound(SOUND_REFUSE);
         return;
     }
@@ -142,8 +142,8 @@ void BoardInput::ChooseBlock(BlockRef hit)
 void BoardInput::MoveCursor(KeyCursor::Step step)
 {
     const Puzzle* puzzle = board.Played();
-    const int32_t rowCount = puzzle->settings.rowCount;
-    if (!keyCursor.Snap(puzzle->rows, rowCount)) {
+    const int32_t rowCount = puzzle->Settings().rowCount;
+    if (!keyCursor.Snap(puzzle->Rows(), rowCount)) {
         keyCursor.Hide();
         return;
     }
@@ -151,7 +151,7 @@ void BoardInput::MoveCursor(KeyCursor::Step step)
     if (keyCursor.Shown()) {
         keyCursor.Hide();
         DrawCursorCell();
-        keyCursor.Move(step, puzzle->rows, rowCount);
+        keyCursor.Move(step, puzzle->Rows(), rowCount);
     }
     keyCursor.Show();
     DrawCursorCell();
@@ -168,7 +168,7 @@ void BoardInput::EnterKey()
     if (!board.WaitsForPlayer())
         return;
     const Puzzle* puzzle = board.Played();
-    if (!keyCursor.Snap(puzzle->rows, puzzle->settings.rowCount))
+    if (!keyCursor.Snap(puzzle->Rows(), puzzle->Settings().rowCount))
         return;
     ChooseBlock(keyCursor.Position());
     board.Tell(BoardAccessible::News::Selected);
@@ -187,7 +187,7 @@ void BoardInput::DrawCursorCell()
     // Outside Idle the animation or the coming Refresh owns the picture.
     const Puzzle* puzzle = board.Played();
     const BlockRef at = keyCursor.Position();
-    if (!board.Settled() || !puzzle || !board.UsableLayout() || at.row < 0 || at.row >= puzzle->settings.rowCount
+    if (!board.Settled() || !puzzle || !board.UsableLayout() || at.row < 0 || at.row >= puzzle->Settings().rowCount
         || at.index < 0 || at.index >= RowLength(at.row))
         return;
     const bool selected = std::find(selection.begin(), selection.end(), at) != selection.end();
@@ -199,5 +199,5 @@ int32_t BoardInput::RowLength(int32_t row) const
     const Puzzle* puzzle = board.Played();
     if (!puzzle || row < 0 || row >= MAX_ROWS)
         return 0;
-    return static_cast<int32_t>(puzzle->rows[static_cast<size_t>(row)].size());
+    return static_cast<int32_t>(puzzle->Rows()[static_cast<size_t>(row)].size());
 }

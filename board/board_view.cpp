@@ -191,7 +191,7 @@ int BoardView::LayoutBlockSize() const
     if (!puzzle)
         return 0;
     return BoardGeometry::BlockSizeFor(boardGeometry.clientWidth, boardGeometry.clientHeight,
-                                       puzzle->settings.rowWidth, puzzle->settings.rowCount);
+                                       puzzle->Settings().rowWidth, puzzle->Settings().rowCount);
 }
 
 bool BoardView::Usable() const
@@ -204,7 +204,7 @@ void BoardView::Layout()
     if (LayoutBlockSize() < 2)
         return;
     boardGeometry = BoardGeometry::For(boardGeometry.clientWidth, boardGeometry.clientHeight,
-                                       puzzle->settings.rowWidth, puzzle->settings.rowCount);
+                                       puzzle->Settings().rowWidth, puzzle->Settings().rowCount);
     composeHoldsBackground = false;
     // The fonts are made anew: nothing may keep pointing at the old ones.
     composeSurface.text.font = nullptr;
@@ -233,7 +233,7 @@ void BoardView::Redraw()
     const Rect counters = DrawColourCounters(composeSurface);
     // The picture decides no sound: a cleared board is greeted here.
     ColourCounters counts{};
-    if (CountBlocks(puzzle->rows, puzzle->settings.rowCount, counts) == 0)
+    if (CountBlocks(puzzle->Rows(), puzzle->Settings().rowCount, counts) == 0)
         PlayEffect(SOUND_WIN);
     if (composeHoldsBackground && counters == counterRect) {
         // The window already shows the rest of the picture.
@@ -248,7 +248,7 @@ void BoardView::Redraw()
 
 Rect BoardView::BoardRect() const
 {
-    return puzzle ? boardGeometry.BoardRect(puzzle->settings.rowWidth, puzzle->settings.rowCount)
+    return puzzle ? boardGeometry.BoardRect(puzzle->Settings().rowWidth, puzzle->Settings().rowCount)
                   : boardGeometry.BoardRect(1, 1);
 }
 
@@ -256,14 +256,14 @@ int32_t BoardView::RowLength(int32_t row) const
 {
     if (!puzzle || row < 0 || row >= MAX_ROWS)
         return 0;
-    return static_cast<int32_t>(puzzle->rows[static_cast<size_t>(row)].size());
+    return static_cast<int32_t>(puzzle->Rows()[static_cast<size_t>(row)].size());
 }
 
 int32_t BoardView::CodeAt(int32_t index, int32_t row) const
 {
     if (!puzzle || index < 0 || index >= RowLength(row))
         return 0;
-    return puzzle->rows[static_cast<size_t>(row)][static_cast<size_t>(index)];
+    return puzzle->Rows()[static_cast<size_t>(row)][static_cast<size_t>(index)];
 }
 
 void BoardView::Invalidate(const Rect& rect)

@@ -63,7 +63,7 @@ public:
 
     // --- Glyphs -----------------------------------------------------------
     // Ten distinct symbols for a new puzzle; any replay ends.
-    void ShuffleSymbols() override;
+    void ShuffleSymbols();
 
     // --- Play -------------------------------------------------------------
     // The player's move (right button, Space): applied when the selection's
@@ -82,7 +82,8 @@ public:
     void ChooseMove(const std::vector<BlockRef>& blocks) { input.ChooseMove(blocks); }
     // Starts the Solve replay from the start of the puzzle, or stops it.
     void SetSolving(bool on);
-    // The board changed wholesale: selection dropped, full redraw next tick.
+    // The board changed wholesale: selection dropped, any replay ended, full
+    // redraw next tick.
     void ResetBoard() override;
     // One sound effect, respecting soundEffects and the quieter variants
     // while the main window's music is on.
@@ -124,6 +125,8 @@ public:
     const BoardInput& Input() const { return input; }
     const MoveList& Selection() const { return input.Selection(); }
     const KeyCursor& Cursor() const { return input.Cursor(); }
+    // The board before the last move, which its removal draws from.
+    const RowSet& PreviousRows() const { return phases.PreviousRows(); }
     // The layout in force: client size, block size, baseCell.
     const BoardGeometry& Geometry() const { return boardGeometry; }
     // The picture the window shows, in device pixels.

@@ -18,7 +18,7 @@ void BoardView::DrawCursorOutline()
     if (!cursor.Shown() || phases.Phase() > PHASE_IDLE || !puzzle || !Usable())
         return;
     const BlockRef at = cursor.Position();
-    if (at.row < 0 || at.row >= puzzle->settings.rowCount || at.index < 0 || at.index >= RowLength(at.row))
+    if (at.row < 0 || at.row >= puzzle->Settings().rowCount || at.index < 0 || at.index >= RowLength(at.row))
         return;
     painter.DrawCursorOutline(composeSurface, boardGeometry.BlockRect(at.index, at.row, RowLength(at.row)));
 }
@@ -37,7 +37,7 @@ void BoardView::DrawBoardRows(DibSurface& destination, double t)
 {
     if (!Usable())
         return;
-    painter.DrawRows(destination, boardGeometry, puzzle->rows, puzzle->settings.rowCount, input.Selection(), t);
+    painter.DrawRows(destination, boardGeometry, puzzle->Rows(), puzzle->Settings().rowCount, input.Selection(), t);
 }
 
 Rect BoardView::DrawColourCounters(DibSurface& destination)
@@ -45,8 +45,8 @@ Rect BoardView::DrawColourCounters(DibSurface& destination)
     if (!Usable())
         return {};
     ColourCounters counts{};
-    CountBlocks(puzzle->rows, puzzle->settings.rowCount, counts);
-    return painter.DrawColourCounters(destination, boardGeometry, counts, puzzle->settings.colourCount);
+    CountBlocks(puzzle->Rows(), puzzle->Settings().rowCount, counts);
+    return painter.DrawColourCounters(destination, boardGeometry, counts, puzzle->Settings().colourCount);
 }
 
 void BoardView::ShuffleSymbols()
@@ -67,7 +67,7 @@ void BoardView::DrawRemoval(double scale)
     if (!Usable())
         return;
     for (const BlockRef& entry : input.Selection()) {
-        const auto& before = puzzle->previousRows[static_cast<size_t>(entry.row)];
+        const auto& before = phases.PreviousRows()[static_cast<size_t>(entry.row)];
         const int n = static_cast<int>(before.size());
         if (entry.index < 0 || entry.index >= n)
             continue;

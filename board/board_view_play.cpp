@@ -5,12 +5,16 @@
 
 #include "engine/puzzle.h"
 
+#include <utility>
+
 void BoardView::StartMove()
 {
     input.MoveStarts();
     BoardAccessible::Tell(this, BoardAccessible::News::Moved);
+    RowSet before;
+    CopyRows(before, puzzle->Rows());
     puzzle->ApplyMove(input.Selection());
-    phases.MoveApplied();
+    phases.MoveApplied(std::move(before));
     FollowPhase();
 }
 
@@ -56,13 +60,17 @@ void BoardView::SetSolving(bool on)
     }
     if (!puzzle)
         return;
-    phases.StartReplay(puzzle->solution);
+    // Back to the start first: the board changing wholesale ends a replay.
     puzzle->Retry();
+    phases.StartReplay(puzzle->Solution());
     FollowPhase();
 }
 
 void BoardView::ResetBoard()
 {
+    // A replay walks the solution of the puzzle as it started, which may be
+    // gone now.
+    phases.StopReplay();
     phases.RefreshNext();
     FollowPhase();
     input.ClearSelection();

@@ -19,12 +19,12 @@ class PaperBoard : public BoardInput::Board {
 public:
     PaperBoard(const Rows& rows, int minRemove, int maxRemove)
     {
-        puzzle.settings = PuzzleSettings{12, static_cast<int32_t>(rows.size()), 4, minRemove, maxRemove};
-        for (BlockRow& row : puzzle.rows)
-            row.clear();
+        RowSet board;
         for (size_t r = 0; r < rows.size(); ++r)
-            puzzle.rows[r] = rows[r];
-        geometry = BoardGeometry::For(700, 400, 12, puzzle.settings.rowCount);
+            board[r] = rows[r];
+        const PuzzleSettings settings{12, static_cast<int32_t>(rows.size()), 4, minRemove, maxRemove};
+        puzzle.Start(settings, board, {});
+        geometry = BoardGeometry::For(700, 400, 12, settings.rowCount);
     }
 
     const Puzzle* Played() const override { return withPuzzle ? &puzzle : nullptr; }
@@ -39,7 +39,7 @@ public:
     // The centre of block (index, row) in client pixels.
     std::pair<int, int> Centre(int32_t index, int32_t row) const
     {
-        const auto length = static_cast<int32_t>(puzzle.rows[static_cast<size_t>(row)].size());
+        const auto length = static_cast<int32_t>(puzzle.Rows()[static_cast<size_t>(row)].size());
         const Rect cell = geometry.BlockRect(index, row, length);
         return {(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
     }
