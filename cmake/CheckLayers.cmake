@@ -9,7 +9,8 @@
 #   engine, board, controls, app   the layers up to their own
 #   tests/<layer>, bench/<layer>   the same as <layer>; tests of board and up
 #                                  also tests/support, never another test folder
-#   tests/support                  itself
+#   tests/support                  itself, the engine and the board (it serves
+#                                  the tests of the board and up)
 #   fuzz                           the engine
 #   tools, tests/tools             tools
 # A bare "name.h" is the header beside the includer; "kolumo_version.h", made
@@ -66,7 +67,7 @@ foreach(file IN LISTS sources)
   elseif(folder MATCHES "tools$")
     set(may tools)
   elseif(folder STREQUAL "tests/support")
-    set(may tests/support)
+    set(may engine board tests/support)
   else()
     set(may)
   endif()
