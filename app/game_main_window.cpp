@@ -49,7 +49,7 @@ GameMainWindow::GameMainWindow()
 {
     ReadState();
     CheckWindowRectAtStart();
-    gameIronman = ironman;
+    gameIronman = preferences.ironman;
     CreateWindowParts();
     ApplyWindowRect();
 }
@@ -64,15 +64,7 @@ GameMainWindow::~GameMainWindow()
 
 MainWindowRecord GameMainWindow::MainRecord(const WindowRect& rect) const
 {
-    MainWindowRecord record;
-    record.windowRect = rect;
-    const BoardPreferences board = boardView.Preferences();
-    record.soundEffects = board.soundEffects;
-    record.blockColours = board.colours;
-    record.ironman = ironman;
-    record.antiAliasing = board.antiAliasing;
-    record.settings = puzzle.settings;
-    return record;
+    return MainRecordOf(rect, preferences, puzzle.settings);
 }
 
 void GameMainWindow::ReadState()
@@ -80,22 +72,23 @@ void GameMainWindow::ReadState()
     // The record starts from the values in force, which stay where the file
     // has nothing to say.
     MainWindowRecord mainRecord = MainRecord(windowRect);
-    MusicRecord musicRecord;
-    musicPlayer.SerializeTo(musicRecord);
+    MusicRecord musicRecord = MusicRecordOf(preferences);
 
     stateReadResult = LoadStateFile(stateFileName, mainRecord, musicRecord, puzzle,
                                     &stateReadReport);
 
-    ApplyMainRecord(mainRecord);
-    musicPlayer.SerializeFrom(musicRecord);
-    music = musicPlayer.music;
+    windowRect = mainRecord.windowRect;
+    preferences = PreferencesOf(mainRecord, musicRecord);
+    boardView.ApplyPreferences(preferences);
+    musicPlayer.ApplyPreferences(preferences);
 }
 
 void GameMainWindow::ApplyMainRecord(const MainWindowRecord& record)
 {
     windowRect = record.windowRect;
-    boardView.ApplyPreferences({record.blockColours, record.antiAliasing, record.soundEffects});
-    ironman = record.ironman;
+    // The music record is not this one's: the music choices stay.
+    preferences = PreferencesOf(record, MusicRecordOf(preferences));
+    boardView.ApplyPreferences(preferences);
 }
 
 void GameMainWindow::CreateWindowParts()
@@ -113,11 +106,11 @@ void GameMainWindow::CreateWindowParts()
     puzzle.boardView = &boardView;
     connect(&boardView, &BoardView::MoveSettled, &playerHelp, &PlayerHelp::MoveSettled);
     boardView.SetPuzzle(&puzzle);
-    boardView.SetMusicSwitch(&music);
+    boardView.SetMusicSwitch(&preferences.music);
     boardView.setGeometry(0, 0, 16, 16);
     boardView.hide();
 
-    gameIronman = ironman;
+    gameIronman = preferences.ironman;
     SetSolveCaption();
     boardView.SetSolving(false);
 
@@ -307,10 +300,8 @@ bool GameMainWindow::SaveState()
         stateSaveReport = UnreadFileKeptReport(stateFileName);
         return false;
     }
-    const MainWindowRecord mainRecord = MainRecord(OuterRect());
-    MusicRecord musicRecord;
-    musicPlayer.SerializeTo(musicRecord);
-    return SaveStateFile(stateFileName, mainRecord, musicRecord, puzzle, &stateSaveReport);
+    return SaveStateFile(stateFileName, MainRecord(OuterRect()), MusicRecordOf(preferences), puzzle,
+                         &stateSaveReport);
 }
 
 void GameMainWindow::closeEvent(QCloseEvent* event)

@@ -122,11 +122,13 @@ public:
     // Hint, Back to a Solvable Position and the warnings (the tests put a
     // solver of their own in).
     PlayerHelp& Help() { return playerHelp; }
+    // The player's preferences in force (the music folder as last chosen).
+    const PlayerPreferences& Preferences() const { return preferences; }
     // The Ironman preference, and the rule of the game in play.
-    bool Ironman() const { return ironman; }
+    bool Ironman() const { return preferences.ironman; }
     bool GameIronman() const { return gameIronman; }
     // The music switch; the board view watches it to choose its quieter effects.
-    const bool& MusicOn() const { return music; }
+    const bool& MusicOn() const { return preferences.music; }
     // The outer rectangle read at start, once checked, and whether the
     // window starts maximised.
     const WindowRect& StartRect() const { return windowRect; }
@@ -167,11 +169,10 @@ private:
     QMenuBar menuBar;
     QWidget client;
 
-    // The preferences the window keeps itself (the board keeps its own).
     bool startMaximized = false;
-    bool ironman = false;
+    // The board and the music player are handed them whole when they change.
+    PlayerPreferences preferences;
     bool gameIronman = false;
-    bool music = true;
 
     // Made in this order: the puzzle draws from the shared Random first.
     Puzzle puzzle;

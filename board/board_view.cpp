@@ -34,16 +34,11 @@ BoardView::~BoardView()
     selection.clear();
 }
 
-BoardPreferences BoardView::Preferences() const
+void BoardView::ApplyPreferences(const PlayerPreferences& chosen)
 {
-    return {painter.BlockColours(), painter.AntiAliasing(), soundEffects};
-}
-
-void BoardView::ApplyPreferences(const BoardPreferences& preferences)
-{
-    painter.SetBlockColours(preferences.colours);
-    painter.SetAntiAliasing(preferences.antiAliasing);
-    soundEffects = preferences.soundEffects;
+    preferences = chosen;
+    painter.SetBlockColours(chosen.blockColours);
+    painter.SetAntiAliasing(chosen.antiAliasing);
 }
 
 void BoardView::resizeEvent(QResizeEvent* event)

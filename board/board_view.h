@@ -3,7 +3,6 @@
 
 #include "board/board_geometry.h"
 #include "board/board_painter.h"
-#include "board/board_preferences.h"
 #include "board/board_sounds.h"
 #include "board/dib_surface.h"
 #include "board/effect_player.h"
@@ -11,6 +10,7 @@
 #include "board/phase_machine.h"
 #include "board/rect.h"
 #include "engine/move_list.h"
+#include "engine/player_preferences.h"
 #include "engine/puzzle_view.h"
 
 #include <QPoint>
@@ -36,9 +36,11 @@ public:
     // The main window's music switch (not owned); null means off. While it
     // is on, the louder effects give way to quieter ones.
     void SetMusicSwitch(const bool* on) { music = on; }
-    BoardPreferences Preferences() const;
+    // The player's choices the board draws and sounds by (block colours,
+    // anti-aliasing, sound effects): the last ones applied.
+    const PlayerPreferences& Preferences() const { return preferences; }
     // Takes effect on the next Layout (fonts, caches) and at once for sounds.
-    void ApplyPreferences(const BoardPreferences& preferences);
+    void ApplyPreferences(const PlayerPreferences& chosen);
 
     // --- Geometry and painting -------------------------------------------
     // Geometry for the current client size and the puzzle's rowWidth and
@@ -200,7 +202,7 @@ private:
 
     Puzzle* puzzle = nullptr;
     const bool* music = nullptr;
-    bool soundEffects = true;
+    PlayerPreferences preferences;
     MoveList selection;
     PhaseMachine phases{*this};
     BoardGeometry boardGeometry;

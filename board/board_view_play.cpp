@@ -143,7 +143,7 @@ void BoardView::PlayEffect(int id)
     if (id == SOUND_REFUSE || id == SOUND_WIN)
         BoardAccessible::Tell(this, id == SOUND_REFUSE ? BoardAccessible::News::Refused
                                                        : BoardAccessible::News::Cleared);
-    if (!soundEffects)
+    if (!preferences.soundEffects)
         return;
     if (music && *music) {
         if (id == SOUND_REMOVE)

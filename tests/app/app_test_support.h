@@ -4,9 +4,14 @@
 #include "app/game_main_window.h"
 #include "engine/state_records.h"
 
+#include <QApplication>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTimer>
 
+#include <gtest/gtest.h>
+
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -27,6 +32,17 @@ private:
 // A saved state as the game writes it: the given records with a fresh puzzle.
 void WriteStateFile(const MainWindowRecord& mainRecord,
                     const MusicRecord& musicRecord = MusicRecord{});
+
+// Runs answer on the dialog once it is open and running its modal loop.
+template <typename Dialog>
+void WhenOpen(std::function<void(Dialog&)> answer)
+{
+    QTimer::singleShot(0, [answer] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        answer(*dialog);
+    });
+}
 
 // A main window built from the current "PREFS.SAV" (if any), shown.
 std::unique_ptr<GameMainWindow> ShowNewWindow();

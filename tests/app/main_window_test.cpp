@@ -3,9 +3,11 @@
 #include "app/game_main_window.h"
 #include "app_test_support.h"
 #include "qt_environment.h"
+#include "controls/preferences_dialog.h"
 #include "engine/state_file.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QFile>
 #include <QMenu>
@@ -158,14 +160,17 @@ TEST_F(MainWindowTest, SpaceWithAModifierOrOutsideTheWindowIsNotTheCommand)
 
 TEST_F(MainWindowTest, ClosingWritesAFileTheEngineReadsBackWhole)
 {
+    WriteStateFile(MainWindowRecord{}, MusicRecord{true, "/some/where"});
     auto window = ShowNewWindow();
-    ChooseIronman(*window, true);
-    BoardPreferences chosen = window->Board().Preferences();
-    chosen.soundEffects = false;
-    chosen.colours[3] = 0x123456;
-    window->Board().ApplyPreferences(chosen);
-    window->Music().musicFolder = "/some/where";
-    window->Music().music = false;
+    WhenOpen<PreferencesDialog>([](PreferencesDialog& dialog) {
+        dialog.CheckBox(PreferencesDialog::IRONMAN_ID)->setChecked(true);
+        dialog.CheckBox(PreferencesDialog::SOUND_EFFECTS_ID)->setChecked(false);
+        dialog.CheckBox(PreferencesDialog::MUSIC_ID)->setChecked(false);
+        dialog.Panel().swatches[3].face = 0x123456;
+        dialog.accept();
+    });
+    window->OnPreferences();
+    EXPECT_EQ(window->Board().Preferences().blockColours[3], 0x123456u);
     TickUntilIdle(window->Board());
     ClickBlocks(window->Board(), FirstSolutionMove(window->GamePuzzle()));
     window->OnCommit();
@@ -179,7 +184,7 @@ TEST_F(MainWindowTest, ClosingWritesAFileTheEngineReadsBackWhole)
     EXPECT_EQ(mainRecord.windowRect, outer);
     EXPECT_TRUE(mainRecord.ironman);
     EXPECT_FALSE(mainRecord.soundEffects);
-    EXPECT_EQ(mainRecord.blockColours, window->Board().Preferences().colours);
+    EXPECT_EQ(mainRecord.blockColours, window->Board().Preferences().blockColours);
     EXPECT_EQ(mainRecord.antiAliasing, window->Board().Preferences().antiAliasing);
     EXPECT_EQ(musicRecord.musicFolder, "/some/where");
     EXPECT_FALSE(musicRecord.music);

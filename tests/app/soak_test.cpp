@@ -107,10 +107,10 @@ void CheckPicture(BoardView& board)
 TEST(Soak, ThousandsOfRandomActionsKeepTheGameWhole)
 {
     ScratchDirectory scratch;
-    auto window = ShowNewWindow();
-    BoardPreferences quiet = window->Board().Preferences();
+    MainWindowRecord quiet;
     quiet.soundEffects = false;
-    window->Board().ApplyPreferences(quiet);
+    WriteStateFile(quiet);
+    auto window = ShowNewWindow();
     BoardView& board = window->Board();
     std::mt19937 random(4711);
     const auto below = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
