@@ -40,12 +40,13 @@ constexpr std::array<BarEntry, BAR_BUTTON_COUNT> BAR_BUTTONS{{
 constexpr int BACKGROUND_WORK_LATEST_MS = 1500;
 } // namespace
 
-GameMainWindow::GameMainWindow()
+GameMainWindow::GameMainWindow(MainWindowParts parts)
     : menuBar(this), client(this), boardView(&client), focusButton(&client),
       newButton(&client), retryButton(&client), prefsButton(&client), optionsButton(&client),
       solveButton(&client), undoButton(&client), helpButton(&client), aboutButton(&client),
-      quitButton(&client),
-      playerHelp(puzzle, boardView, [this] { return gameIronman; }, HINT_SETTINGS_FILE)
+      quitButton(&client), musicPlayer(std::move(parts.musicBackend)),
+      playerHelp(puzzle, boardView, [this] { return gameIronman; }, HINT_SETTINGS_FILE,
+                 std::move(parts.solver))
 {
     ReadState();
     CheckWindowRectAtStart();
@@ -177,7 +178,7 @@ void GameMainWindow::CreateMenu()
     addMenu("Prefs        ", {{"Graphics / Sound", ID_MENU_GRAPHICS_SOUND},
                               {"Play Options", ID_MENU_PLAY_OPTIONS},
                               {"Warn of Dead Ends", ID_MENU_WARN_OF_DEAD_ENDS}});
-    QAction* warn = MenuAction(ID_MENU_WARN_OF_DEAD_ENDS);
+    QAction* warn = FindMenuAction(ID_MENU_WARN_OF_DEAD_ENDS);
     warn->setCheckable(true);
     warn->setChecked(playerHelp.WarnOfDeadEnds());
     addMenu("Help        ", {{"About Kolumo", ID_MENU_ABOUT},
@@ -188,12 +189,12 @@ void GameMainWindow::CreateShortcuts()
 {
     // Shown beside the captions, which stay as they are. A window shortcut
     // only works while the main window is the active one, never in a dialog.
-    MenuAction(ID_MENU_NEW_GAME)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    MenuAction(ID_MENU_RETRY)->setShortcut(QKeySequence(Qt::Key_F5));
-    MenuAction(ID_MENU_EXIT)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    MenuAction(ID_MENU_ONLINE_MANUAL)->setShortcut(QKeySequence(Qt::Key_F1));
-    MenuAction(ID_MENU_HINT)->setShortcut(QKeySequence(Qt::Key_H));
-    MenuAction(ID_MENU_REDO)->setShortcuts(
+    FindMenuAction(ID_MENU_NEW_GAME)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    FindMenuAction(ID_MENU_RETRY)->setShortcut(QKeySequence(Qt::Key_F5));
+    FindMenuAction(ID_MENU_EXIT)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    FindMenuAction(ID_MENU_ONLINE_MANUAL)->setShortcut(QKeySequence(Qt::Key_F1));
+    FindMenuAction(ID_MENU_HINT)->setShortcut(QKeySequence(Qt::Key_H));
+    FindMenuAction(ID_MENU_REDO)->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     // Undo and Solve have no menu items: their shortcuts belong to the window,
     // so a player without a mouse still reaches every button's command.
@@ -211,7 +212,12 @@ QAction* GameMainWindow::AddWindowShortcut(const QKeySequence& keys, int id)
     return action;
 }
 
-QAction* GameMainWindow::MenuAction(int id) const
+const QAction* GameMainWindow::MenuAction(int id) const
+{
+    return FindMenuAction(id);
+}
+
+QAction* GameMainWindow::FindMenuAction(int id) const
 {
     for (QAction* top : menuBar.actions()) {
         if (top->menu() == nullptr)
@@ -224,7 +230,7 @@ QAction* GameMainWindow::MenuAction(int id) const
     return nullptr;
 }
 
-QPushButton& GameMainWindow::BarButton(int position)
+const QPushButton& GameMainWindow::BarButton(int position) const
 {
     return *barButtons.at(static_cast<size_t>(position));
 }

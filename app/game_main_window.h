@@ -15,6 +15,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 class QAction;
@@ -46,13 +47,21 @@ enum CommandId : int {
     ID_MENU_WARN_OF_DEAD_ENDS = 32786,
 };
 
+// The parts a test may hand the window instead of the game's own.
+struct MainWindowParts {
+    // Answers Hint, Back to a Solvable Position and the warnings.
+    SolverCall solver = PlayerHelp::EngineSolver();
+    // Plays the songs; null plays them through SDL_mixer.
+    std::unique_ptr<MusicBackend> musicBackend;
+};
+
 class GameMainWindow : public QWidget {
     Q_OBJECT
 
 public:
     // Generates a first puzzle, reads "PREFS.SAV" from the current directory
     // and builds the window; it is not shown yet. SeedRandom must have run.
-    GameMainWindow();
+    explicit GameMainWindow(MainWindowParts parts = {});
     // Writes the saved state if no close has written it yet.
     ~GameMainWindow() override;
 
@@ -101,14 +110,14 @@ public:
     void StartBackgroundWork();
 
     // The bar's nine buttons, left to right.
-    QPushButton& BarButton(int position);
-    QMenuBar& MainMenu() { return menuBar; }
-    QWidget& ClientArea() { return client; }
+    const QPushButton& BarButton(int position) const;
+    const QMenuBar& MainMenu() const { return menuBar; }
+    const QWidget& ClientArea() const { return client; }
     // The menu item with the given command id, or null.
-    QAction* MenuAction(int id) const;
+    const QAction* MenuAction(int id) const;
     // The window's Ctrl+Z, which runs Undo (the menu has no Undo item).
-    QAction& UndoShortcut() { return *undoShortcut; }
-    QAction& SolveShortcut() { return *solveShortcut; }
+    const QAction& UndoShortcut() const { return *undoShortcut; }
+    const QAction& SolveShortcut() const { return *solveShortcut; }
     // The hidden button that holds the focus between commands.
     QPushButton& FocusButton() { return focusButton; }
     // The bar button that runs command `id` (ID_NEW .. ID_ABOUT); the hidden
@@ -118,10 +127,9 @@ public:
     // --- What the window's parts and the tests read ------------------------
     const Puzzle& GamePuzzle() const { return puzzle; }
     BoardView& Board() { return boardView; }
-    MusicPlayer& Music() { return musicPlayer; }
-    // Hint, Back to a Solvable Position and the warnings (the tests put a
-    // solver of their own in).
-    PlayerHelp& Help() { return playerHelp; }
+    const MusicPlayer& Music() const { return musicPlayer; }
+    // Hint, Back to a Solvable Position and the warnings.
+    const PlayerHelp& Help() const { return playerHelp; }
     // The player's preferences in force (the music folder as last chosen).
     const PlayerPreferences& Preferences() const { return preferences; }
     // The Ironman preference, and the rule of the game in play.
@@ -149,6 +157,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The menu item with the given command id, or null, to change.
+    QAction* FindMenuAction(int id) const;
     void ReadState();
     void CheckWindowRectAtStart();
     void CreateWindowParts();

@@ -7,10 +7,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <mutex>
 
 ScratchDirectory::ScratchDirectory() : previous(QDir::currentPath())
 {
@@ -31,9 +35,9 @@ void WriteStateFile(const MainWindowRecord& mainRecord, const MusicRecord& music
     ASSERT_TRUE(SaveStateFile("PREFS.SAV", mainRecord, musicRecord, puzzle));
 }
 
-std::unique_ptr<GameMainWindow> ShowNewWindow()
+std::unique_ptr<GameMainWindow> ShowNewWindow(MainWindowParts parts)
 {
-    auto window = std::make_unique<GameMainWindow>();
+    auto window = std::make_unique<GameMainWindow>(std::move(parts));
     window->show();
     QApplication::processEvents();
     return window;
@@ -70,6 +74,53 @@ int MovesMade(const Puzzle& puzzle)
 {
     return static_cast<int>(std::count_if(puzzle.history.begin(), puzzle.history.end(),
                                           [](const BlockRef& e) { return e.IsMoveMarker(); }));
+}
+
+void ClickBarButton(GameMainWindow& window, int position)
+{
+    const QPushButton& button = window.BarButton(position);
+    const QPoint centre = button.mapTo(&window, button.rect().center());
+    QWidget* under = window.childAt(centre);
+    ASSERT_EQ(under, &button);
+    QTest::mouseClick(under, Qt::LeftButton);
+}
+
+void ChooseMenuItem(GameMainWindow& window, int id)
+{
+    for (QAction* top : window.MainMenu().actions()) {
+        for (QAction* item : top->menu()->actions()) {
+            if (item->data().toInt() == id) {
+                item->trigger();
+                return;
+            }
+        }
+    }
+    ADD_FAILURE() << "no menu item " << id;
+}
+
+struct StandInSolver::Shared {
+    std::mutex lock;
+    SolverCall answer = PlayerHelp::EngineSolver();
+};
+
+StandInSolver::StandInSolver() : shared(std::make_shared<Shared>()) {}
+
+SolverCall StandInSolver::Call() const
+{
+    return [shared = shared](const SolverQuestion& question, const std::atomic<bool>& cancel) {
+        SolverCall answer;
+        {
+            const std::lock_guard<std::mutex> held(shared->lock);
+            answer = shared->answer;
+        }
+        return answer(question, cancel);
+    };
+}
+
+void StandInSolver::Answer(SolverCall answer)
+{
+    const std::lock_guard<std::mutex> held(shared->lock);
+    shared->answer = std::move(answer);
 }
 
 void ChooseIronman(GameMainWindow& window, bool on)

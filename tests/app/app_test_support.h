@@ -45,7 +45,7 @@ void WhenOpen(std::function<void(Dialog&)> answer)
 }
 
 // A main window built from the current "PREFS.SAV" (if any), shown.
-std::unique_ptr<GameMainWindow> ShowNewWindow();
+std::unique_ptr<GameMainWindow> ShowNewWindow(MainWindowParts parts = {});
 
 // Ticks the board until its phase machine is idle (at most a few hundred).
 void TickUntilIdle(BoardView& board);
@@ -55,6 +55,26 @@ std::vector<BlockRef> FirstSolutionMove(const Puzzle& puzzle);
 
 // Clicks each block with the left button, as the player would.
 void ClickBlocks(BoardView& board, const std::vector<BlockRef>& blocks);
+
+// Clicks the bar button at `position` (left to right) where it stands on
+// the screen, as the player does.
+void ClickBarButton(GameMainWindow& window, int position);
+
+// Chooses the menu item of command `id` from its menu, as the player does.
+void ChooseMenuItem(GameMainWindow& window, int id);
+
+// A solver the window is built with (MainWindowParts::solver) whose answers
+// the test changes as it goes; the one in force when a search starts answers it.
+class StandInSolver {
+public:
+    StandInSolver();
+    SolverCall Call() const;
+    void Answer(SolverCall answer);
+
+private:
+    struct Shared;
+    std::shared_ptr<Shared> shared;
+};
 
 // The Ironman preference set as the Preferences dialog's OK would set it:
 // the game in play keeps its own rule.

@@ -40,13 +40,13 @@ TEST_F(MainWindowTest, FirstStartWithoutASavedStateOpens480By320At10And10)
 TEST_F(MainWindowTest, TheBarReadsLeftToRightInItsOrder)
 {
     auto window = ShowNewWindow();
-    std::vector<QPushButton*> buttons;
+    std::vector<const QPushButton*> buttons;
     for (int k = 0; k < BAR_BUTTON_COUNT; ++k)
         buttons.push_back(&window->BarButton(k));
     std::sort(buttons.begin(), buttons.end(),
-              [](QPushButton* a, QPushButton* b) { return a->x() < b->x(); });
+              [](const QPushButton* a, const QPushButton* b) { return a->x() < b->x(); });
     QStringList captions;
-    for (QPushButton* button : buttons) {
+    for (const QPushButton* button : buttons) {
         EXPECT_TRUE(button->isVisible());
         captions << button->text();
     }
@@ -60,7 +60,7 @@ TEST_F(MainWindowTest, TheBarReadsLeftToRightInItsOrder)
 TEST_F(MainWindowTest, TheMenuKeepsItsCaptionsAndIds)
 {
     auto window = ShowNewWindow();
-    QMenuBar& menu = window->MainMenu();
+    const QMenuBar& menu = window->MainMenu();
     EXPECT_EQ(menu.objectName(), QStringLiteral("MainMenu"));
     QStringList titles;
     for (QAction* top : menu.actions())
@@ -74,7 +74,7 @@ TEST_F(MainWindowTest, TheMenuKeepsItsCaptionsAndIds)
         {ID_MENU_REDO, "Redo"},      {ID_MENU_WARN_OF_DEAD_ENDS, "Warn of Dead Ends"},
     };
     for (const auto& [id, caption] : items) {
-        QAction* action = window->MenuAction(id);
+        const QAction* action = window->MenuAction(id);
         ASSERT_NE(action, nullptr) << id;
         EXPECT_EQ(action->text(), QString::fromLatin1(caption));
     }
