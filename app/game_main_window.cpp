@@ -235,7 +235,7 @@ const QPushButton& GameMainWindow::BarButton(int position) const
     return *barButtons.at(static_cast<size_t>(position));
 }
 
-QPushButton& GameMainWindow::CommandButton(int id)
+const QPushButton& GameMainWindow::CommandButton(int id) const
 {
     for (size_t k = 0; k < BAR_BUTTONS.size(); ++k) {
         if (BAR_BUTTONS[k].id == id)

@@ -119,10 +119,10 @@ public:
     const QAction& UndoShortcut() const { return *undoShortcut; }
     const QAction& SolveShortcut() const { return *solveShortcut; }
     // The hidden button that holds the focus between commands.
-    QPushButton& FocusButton() { return focusButton; }
+    const QPushButton& FocusButton() const { return focusButton; }
     // The bar button that runs command `id` (ID_NEW .. ID_ABOUT); the hidden
     // focus button for any other id.
-    QPushButton& CommandButton(int id);
+    const QPushButton& CommandButton(int id) const;
 
     // --- What the window's parts and the tests read ------------------------
     const Puzzle& GamePuzzle() const { return puzzle; }

@@ -76,13 +76,21 @@ int MovesMade(const Puzzle& puzzle)
                                           [](const BlockRef& e) { return e.IsMoveMarker(); }));
 }
 
-void ClickBarButton(GameMainWindow& window, int position)
+void ClickCommandButton(GameMainWindow& window, int id)
 {
-    const QPushButton& button = window.BarButton(position);
+    const QPushButton& button = window.CommandButton(id);
     const QPoint centre = button.mapTo(&window, button.rect().center());
     QWidget* under = window.childAt(centre);
     ASSERT_EQ(under, &button);
     QTest::mouseClick(under, Qt::LeftButton);
+}
+
+void TabTo(GameMainWindow& window, const QWidget& target)
+{
+    // Round the whole bar at most twice.
+    for (int k = 0; k < 2 * BAR_BUTTON_COUNT + 2 && window.focusWidget() != &target; ++k)
+        QTest::keyClick(window.focusWidget() != nullptr ? window.focusWidget() : &window, Qt::Key_Tab);
+    ASSERT_EQ(window.focusWidget(), &target);
 }
 
 void ChooseMenuItem(GameMainWindow& window, int id)

@@ -56,9 +56,12 @@ std::vector<BlockRef> FirstSolutionMove(const Puzzle& puzzle);
 // Clicks each block with the left button, as the player would.
 void ClickBlocks(BoardView& board, const std::vector<BlockRef>& blocks);
 
-// Clicks the bar button at `position` (left to right) where it stands on
-// the screen, as the player does.
-void ClickBarButton(GameMainWindow& window, int position);
+// Clicks the bar button of command `id` where it stands on the screen, as
+// the player does.
+void ClickCommandButton(GameMainWindow& window, int id);
+
+// Moves the window's keyboard focus to `target` with the Tab key.
+void TabTo(GameMainWindow& window, const QWidget& target);
 
 // Chooses the menu item of command `id` from its menu, as the player does.
 void ChooseMenuItem(GameMainWindow& window, int id);

@@ -61,6 +61,15 @@ protected:
     BoardView& board() { return window->Board(); }
     BlockRef Cursor() { return board().Cursor().position; }
 
+    // The widget that holds the window's keyboard focus: where the player's
+    // keys go.
+    QWidget* FocusedWidget() const
+    {
+        QWidget* focus = window->focusWidget();
+        EXPECT_NE(focus, nullptr);
+        return focus;
+    }
+
     // A key pressed and released where the keyboard focus is, as the player
     // would type it.
     void Type(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
@@ -86,7 +95,7 @@ protected:
 TEST_F(MainWindowKeysTest, ArrowsAndEnterAtTheFocusButtonMoveTheCursorAndSelect)
 {
     ASSERT_TRUE(window->FocusButton().hasFocus());
-    KeySpy spy(&window->FocusButton());
+    KeySpy spy(FocusedWidget());
     Type(Qt::Key_Down);  // the first arrow only shows the cursor
     EXPECT_TRUE(board().Cursor().shown);
     EXPECT_EQ(Cursor(), (BlockRef{0, 0}));
@@ -106,10 +115,10 @@ TEST_F(MainWindowKeysTest, EnterAtAFocusedBarButtonSelectsABlockAndNeverPressesI
     const MoveList solution = window->GamePuzzle().solution;
     int clicks = 0;
     QObject::connect(&window->CommandButton(ID_NEW), &QPushButton::clicked, [&clicks] { ++clicks; });
+    TabTo(*window, window->CommandButton(ID_NEW));
     // Even a button that would click on Enter is passed over.
-    window->CommandButton(ID_NEW).setAutoDefault(true);
-    window->CommandButton(ID_NEW).setFocus();
-    KeySpy spy(&window->CommandButton(ID_NEW));
+    qobject_cast<QPushButton*>(FocusedWidget())->setAutoDefault(true);
+    KeySpy spy(FocusedWidget());
     for (int key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Return, Qt::Key_Left, Qt::Key_Up, Qt::Key_Down})
         Type(key);
     EXPECT_EQ(clicks, 0);
@@ -121,7 +130,7 @@ TEST_F(MainWindowKeysTest, EnterAtAFocusedBarButtonSelectsABlockAndNeverPressesI
 
 TEST_F(MainWindowKeysTest, KeysTheBoardLeavesStillReachTheFocusedWidget)
 {
-    KeySpy spy(&window->FocusButton());
+    KeySpy spy(FocusedWidget());
     Type(Qt::Key_A);
     Type(Qt::Key_Return, Qt::ControlModifier);
     Type(Qt::Key_Return, Qt::ShiftModifier);
@@ -134,24 +143,24 @@ TEST_F(MainWindowKeysTest, KeysTheBoardLeavesStillReachTheFocusedWidget)
 
 TEST_F(MainWindowKeysTest, AHeldArrowKeepsMovingAndOnlyItsLastReleaseIsLetGo)
 {
-    KeySpy spy(&window->FocusButton());
+    KeySpy spy(FocusedWidget());
     Type(Qt::Key_Right);
     const BlockRef start = Cursor();
     // A held key arrives as presses and releases marked as repeats.
     for (int k = 0; k < 2; ++k) {
-        QTest::sendKeyEvent(QTest::Press, &window->FocusButton(), Qt::Key_Right, QString(), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Press, FocusedWidget(), Qt::Key_Right, QString(), Qt::NoModifier);
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier, QString(), true);
-        QApplication::sendEvent(&window->FocusButton(), &release);
+        QApplication::sendEvent(FocusedWidget(), &release);
     }
     QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), true);
-    QApplication::sendEvent(&window->FocusButton(), &repeat);
+    QApplication::sendEvent(FocusedWidget(), &repeat);
     QKeyEvent last(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier);
-    QApplication::sendEvent(&window->FocusButton(), &last);
+    QApplication::sendEvent(FocusedWidget(), &last);
     EXPECT_NE(Cursor(), start);
     EXPECT_TRUE(spy.keys.empty());
     // Once let go, a release nobody pressed here passes through.
     QKeyEvent stray(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier);
-    QApplication::sendEvent(&window->FocusButton(), &stray);
+    QApplication::sendEvent(FocusedWidget(), &stray);
     EXPECT_EQ(spy.keys, (std::vector<int>{Qt::Key_Right}));
 }
 
@@ -175,7 +184,7 @@ TEST_F(MainWindowKeysTest, TheMenuBarAndAnOpenMenuKeepTheirArrowsAndEnter)
 {
     // Alt alone puts the menu bar under the keyboard: the arrows walk its
     // menus then, not the board.
-    QTest::keyClick(&window->FocusButton(), Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyClick(FocusedWidget(), Qt::Key_Alt, Qt::AltModifier);
     ASSERT_TRUE(window->MainMenu().hasFocus());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
     EXPECT_EQ(window->MainMenu().activeAction(), window->MainMenu().actions().at(1));
@@ -235,7 +244,7 @@ TEST_F(MainWindowKeysTest, MenuItemsShowTheirShortcutsBesideUnchangedCaptions)
 TEST_F(MainWindowKeysTest, CtrlZUndoesAMoveAndLeavesTheFocusOnTheFocusButton)
 {
     MakeOneMove();
-    window->CommandButton(ID_QUIT).setFocus();
+    TabTo(*window, window->CommandButton(ID_QUIT));
     Type(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(MovesMade(window->GamePuzzle()), 0);
     EXPECT_EQ(window->GamePuzzle().rows, window->GamePuzzle().initialRows);
@@ -247,7 +256,7 @@ TEST_F(MainWindowKeysTest, CtrlZUndoesAMoveAndLeavesTheFocusOnTheFocusButton)
 TEST_F(MainWindowKeysTest, CtrlDStartsAndStopsTheSolveReplayLikeTheSolveButton)
 {
     MakeOneMove();
-    window->CommandButton(ID_RETRY).setFocus();
+    TabTo(*window, window->CommandButton(ID_RETRY));
     Type(Qt::Key_D, Qt::ControlModifier);
     EXPECT_TRUE(board().Solving());
     EXPECT_EQ(window->GamePuzzle().rows, window->GamePuzzle().initialRows);  // Solve starts from the top
@@ -259,7 +268,7 @@ TEST_F(MainWindowKeysTest, CtrlDStartsAndStopsTheSolveReplayLikeTheSolveButton)
 TEST_F(MainWindowKeysTest, CtrlNStartsANewGameAndF1OpensTheManual)
 {
     const MoveList solution = window->GamePuzzle().solution;
-    window->CommandButton(ID_UNDO).setFocus();
+    TabTo(*window, window->CommandButton(ID_UNDO));
     Type(Qt::Key_N, Qt::ControlModifier);
     EXPECT_NE(window->GamePuzzle().solution, solution);
     EXPECT_TRUE(window->FocusButton().hasFocus());
@@ -309,7 +318,7 @@ TEST(MainWindowKeyboardPlay, AWholePuzzleIsSolvedFromTheKeyboardAlone)
         QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
     };
     // The player clicked a bar button first and left the focus on it.
-    window->CommandButton(ID_RETRY).setFocus();
+    TabTo(*window, window->CommandButton(ID_RETRY));
     const MoveList solution = window->GamePuzzle().solution;
     ASSERT_GT(solution.size(), 10u);
     int moves = 0;

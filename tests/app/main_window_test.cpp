@@ -125,7 +125,7 @@ TEST_F(MainWindowTest, SpaceAfterAButtonClickCommitsAndNeverPressesTheButton)
     auto window = ShowNewWindow();
     window->activateWindow();
     TickUntilIdle(window->Board());
-    QTest::mouseClick(&window->CommandButton(ID_RETRY), Qt::LeftButton);
+    ClickCommandButton(*window, ID_RETRY);
     EXPECT_TRUE(window->FocusButton().hasFocus());
     TickUntilIdle(window->Board());
 
@@ -133,9 +133,9 @@ TEST_F(MainWindowTest, SpaceAfterAButtonClickCommitsAndNeverPressesTheButton)
     ASSERT_EQ(window->Board().Selection().size(), 3u);
     // Even a button that holds the focus is not pressed: Space is the
     // window's, press and release alike.
-    window->CommandButton(ID_NEW).setFocus();
+    TabTo(*window, window->CommandButton(ID_NEW));
     const MoveList solution = window->GamePuzzle().solution;
-    QTest::keyClick(&window->CommandButton(ID_NEW), Qt::Key_Space);
+    QTest::keyClick(window->focusWidget(), Qt::Key_Space);
     EXPECT_EQ(MovesMade(window->GamePuzzle()), 1);
     EXPECT_EQ(window->GamePuzzle().solution, solution) << "Space pressed the New button";
     EXPECT_EQ(window->Board().Phase(), PHASE_REMOVE_START);
@@ -146,7 +146,8 @@ TEST_F(MainWindowTest, SpaceWithAModifierOrOutsideTheWindowIsNotTheCommand)
     auto window = ShowNewWindow();
     TickUntilIdle(window->Board());
     ClickBlocks(window->Board(), FirstSolutionMove(window->GamePuzzle()));
-    QTest::keyClick(&window->FocusButton(), Qt::Key_Space, Qt::ControlModifier);
+    ASSERT_EQ(window->focusWidget(), &window->FocusButton());
+    QTest::keyClick(window->focusWidget(), Qt::Key_Space, Qt::ControlModifier);
     EXPECT_EQ(MovesMade(window->GamePuzzle()), 0);
 
     QPushButton elsewhere;
@@ -199,7 +200,7 @@ TEST_F(MainWindowTest, QuitAndFileExitCloseTheWindowAndWriteTheState)
     for (const int id : {ID_QUIT, ID_MENU_EXIT}) {
         QFile::remove(QStringLiteral("PREFS.SAV"));
         auto window = ShowNewWindow();
-        window->CommandButton(ID_QUIT).setFocus();
+        TabTo(*window, window->CommandButton(ID_QUIT));
         window->OnCommand(id);
         EXPECT_TRUE(window->isVisible()) << "the close request is posted, not run at once";
         // The window's own focus child, whether or not the window is active.

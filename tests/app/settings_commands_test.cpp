@@ -38,7 +38,7 @@ TEST_F(SettingsCommandsTest, PlayOptionsWithTheSameValuesLeaveTheGameAlone)
     window->OnCommit();
     TickUntilIdle(window->Board());
     const MoveList solution = window->GamePuzzle().solution;
-    window->CommandButton(ID_OPTIONS).setFocus();
+    TabTo(*window, window->CommandButton(ID_OPTIONS));
     WhenOpen<PlayOptionsDialog>([](PlayOptionsDialog& dialog) { dialog.accept(); });
     window->OnPlayOptions();
     EXPECT_EQ(window->GamePuzzle().solution, solution);

@@ -132,8 +132,7 @@ TEST(Soak, ThousandsOfRandomActionsKeepTheGameWhole)
         } else if (action < 53) {
             QTest::mouseClick(&board, Qt::RightButton, {}, QPoint(5, 5));
         } else if (action < 65) {
-            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget()
-                                                        : &window->FocusButton(),
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window.get(),
                             Qt::Key_Space);
         } else if (action < 75) {
             window->OnUndo();
@@ -148,7 +147,7 @@ TEST(Soak, ThousandsOfRandomActionsKeepTheGameWhole)
             window->resize(400 + below(500), 250 + below(400));
             QApplication::processEvents();
         } else if (action < 92) {
-            ClickBarButton(*window, below(2) == 0 ? 5 : 1);
+            ClickCommandButton(*window, below(2) == 0 ? ID_UNDO : ID_RETRY);
         } else if (action < 96) {
             // Redo after Undo, after moves, mid-animation: whatever came before.
             window->OnCommand(ID_MENU_REDO);
