@@ -60,12 +60,12 @@ GameMainWindow::~GameMainWindow()
     if (!stateSaved)
         SaveState();
     qApp->removeEventFilter(keys);
-    puzzle.boardView = nullptr;
+    puzzle.SetBoardView(nullptr);
 }
 
 MainWindowRecord GameMainWindow::MainRecord(const WindowRect& rect) const
 {
-    return MainRecordOf(rect, preferences, puzzle.settings);
+    return MainRecordOf(rect, preferences, puzzle.Settings());
 }
 
 void GameMainWindow::ReadState()
@@ -104,7 +104,7 @@ void GameMainWindow::CreateWindowParts()
     CreateMenu();
     CreateButtons();
 
-    puzzle.boardView = &boardView;
+    puzzle.SetBoardView(&boardView);
     connect(&boardView, &BoardView::MoveSettled, &playerHelp, &PlayerHelp::MoveSettled);
     boardView.SetPuzzle(&puzzle);
     boardView.SetMusicSwitch(&preferences.music);
