@@ -84,14 +84,6 @@ void GameMainWindow::ReadState()
     musicPlayer.ApplyPreferences(preferences);
 }
 
-void GameMainWindow::ApplyMainRecord(const MainWindowRecord& record)
-{
-    windowRect = record.windowRect;
-    // The music record is not this one's: the music choices stay.
-    preferences = PreferencesOf(record, MusicRecordOf(preferences));
-    boardView.ApplyPreferences(preferences);
-}
-
 void GameMainWindow::CreateWindowParts()
 {
     setWindowTitle(QStringLiteral("Kolumo"));

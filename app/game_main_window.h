@@ -100,11 +100,8 @@ public:
     // Writes all three records to stateFileName; false when it could not.
     bool SaveState();
     // The main window's saved record as the state in force stands, with the
-    // given outer rectangle; and such a record put in force (the puzzle's
-    // settings aside, which the puzzle reads itself). Start-up, the close and
-    // nothing else build and apply it.
+    // given outer rectangle. Start-up and the close build it.
     MainWindowRecord MainRecord(const WindowRect& rect) const;
-    void ApplyMainRecord(const MainWindowRecord& record);
     // What must not hold up the first frame: the audio device and the music.
     // Runs once, soon after the first paint; later calls do nothing.
     void StartBackgroundWork();

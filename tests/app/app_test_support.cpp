@@ -1,10 +1,12 @@
 // Helpers shared by the main window tests.
 #include "app_test_support.h"
 
+#include "controls/preferences_dialog.h"
 #include "engine/puzzle.h"
 #include "engine/state_file.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -132,7 +134,15 @@ void StandInSolver::Answer(SolverCall answer)
 
 void ChooseIronman(GameMainWindow& window, bool on)
 {
-    MainWindowRecord record = window.MainRecord(window.StartRect());
-    record.ironman = on;
-    window.ApplyMainRecord(record);
+    const bool active = window.isActiveWindow();
+    WhenOpen<PreferencesDialog>([on](PreferencesDialog& dialog) {
+        dialog.CheckBox(PreferencesDialog::IRONMAN_ID)->setChecked(on);
+        dialog.accept();
+    });
+    window.OnPreferences();
+    // Back from the dialog, the window is the active one again.
+    if (active) {
+        window.activateWindow();
+        QApplication::processEvents();
+    }
 }

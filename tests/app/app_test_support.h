@@ -79,7 +79,7 @@ private:
     std::shared_ptr<Shared> shared;
 };
 
-// The Ironman preference set as the Preferences dialog's OK would set it:
+// The Ironman preference set with the Preferences dialog's box and OK:
 // the game in play keeps its own rule.
 void ChooseIronman(GameMainWindow& window, bool on);
 
