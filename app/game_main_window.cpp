@@ -15,6 +15,8 @@
 #include <QMenu>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 
 struct BarEntry {
@@ -41,7 +43,7 @@ constexpr int BACKGROUND_WORK_LATEST_MS = 1500;
 } // namespace
 
 GameMainWindow::GameMainWindow(MainWindowParts parts)
-    : menuBar(this), client(this), boardView(&client), focusButton(&client),
+    : menuBar(this), client(this), boardView(&client, std::move(parts.effects)), focusButton(&client),
       newButton(&client), retryButton(&client), prefsButton(&client), optionsButton(&client),
       solveButton(&client), undoButton(&client), helpButton(&client), aboutButton(&client),
       quitButton(&client), musicPlayer(std::move(parts.musicBackend)),
@@ -99,7 +101,7 @@ void GameMainWindow::CreateWindowParts()
     puzzle.SetBoardView(&boardView);
     connect(&boardView, &BoardView::MoveSettled, &playerHelp, &PlayerHelp::MoveSettled);
     boardView.SetPuzzle(&puzzle);
-    boardView.SetMusicSwitch(&preferences.music);
+    boardView.SetMusicOn(preferences.music);
     boardView.setGeometry(0, 0, 16, 16);
     boardView.hide();
 

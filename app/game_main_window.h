@@ -53,6 +53,8 @@ struct MainWindowParts {
     SolverCall solver = PlayerHelp::EngineSolver();
     // Plays the songs; null plays them through SDL_mixer.
     std::unique_ptr<MusicBackend> musicBackend;
+    // Plays the board's effects; null plays them on the audio device.
+    std::unique_ptr<SoundEffects> effects;
 };
 
 class GameMainWindow : public QWidget {
@@ -132,8 +134,9 @@ public:
     // The Ironman preference, and the rule of the game in play.
     bool Ironman() const { return preferences.ironman; }
     bool GameIronman() const { return gameIronman; }
-    // The music switch; the board view watches it to choose its quieter effects.
-    const bool& MusicOn() const { return preferences.music; }
+    // The music switch; the board view is told of it to choose its quieter
+    // effects.
+    bool MusicOn() const { return preferences.music; }
     // The outer rectangle read at start, once checked, and whether the
     // window starts maximised.
     const WindowRect& StartRect() const { return windowRect; }

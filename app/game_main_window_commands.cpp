@@ -136,6 +136,7 @@ void GameMainWindow::OnPreferences()
         preferences = dialog.Preferences();
         boardView.ApplyPreferences(preferences);
         musicPlayer.ApplyPreferences(preferences);
+        boardView.SetMusicOn(preferences.music);
         boardView.Layout();
         boardView.Redraw();
     }

@@ -44,6 +44,13 @@ std::unique_ptr<GameMainWindow> ShowNewWindow(MainWindowParts parts)
     return window;
 }
 
+std::unique_ptr<GameMainWindow> ShowNewWindow(std::unique_ptr<SoundEffects> effects)
+{
+    MainWindowParts parts;
+    parts.effects = std::move(effects);
+    return ShowNewWindow(std::move(parts));
+}
+
 void TickUntilIdle(BoardView& board)
 {
     for (int k = 0; k < 400 && !(board.Phase() == PHASE_IDLE && !board.Solving()); ++k)
@@ -66,7 +73,7 @@ void ClickBlocks(BoardView& board, const std::vector<BlockRef>& blocks)
 {
     for (const BlockRef& block : blocks) {
         const auto length = static_cast<int32_t>(board.ShownPuzzle()->Rows()[block.row].size());
-        const Rect cell = board.BlockRect(block.index, block.row, length);
+        const Rect cell = board.Geometry().BlockRect(block.index, block.row, length);
         board.LeftButtonUp((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
     }
 }

@@ -44,8 +44,11 @@ void WhenOpen(std::function<void(Dialog&)> answer)
     });
 }
 
-// A main window built from the current "PREFS.SAV" (if any), shown.
+// A main window built from the current "PREFS.SAV" (if any) with `parts`,
+// shown.
 std::unique_ptr<GameMainWindow> ShowNewWindow(MainWindowParts parts = {});
+// The same with the board's effects handed in, every other part the game's own.
+std::unique_ptr<GameMainWindow> ShowNewWindow(std::unique_ptr<SoundEffects> effects);
 
 // Ticks the board until its phase machine is idle (at most a few hundred).
 void TickUntilIdle(BoardView& board);
