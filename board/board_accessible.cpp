@@ -8,7 +8,10 @@
 #include "board/symbol_names.h"
 #include "engine/puzzle.h"
 
+#include <QStringList>
+
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -46,13 +49,13 @@ QAccessibleInterface* BoardAccessible::Factory(const QString& className, QObject
     return nullptr;
 }
 
-void BoardAccessible::Tell(BoardView* view, News what)
+void BoardAccessible::Tell(BoardView* view, News what, const QString& why)
 {
     // Cheap enough to do whether or not anyone listens: the interface is
     // made once, and the news is a few words.
     auto* board = dynamic_cast<BoardAccessible*>(QAccessible::queryAccessibleInterface(view));
     if (board != nullptr)
-        board->Hear(what);
+        board->Hear(what, why);
 }
 
 void BoardAccessible::Say(BoardView* view, const QString& words)
@@ -65,14 +68,35 @@ void BoardAccessible::Say(BoardView* view, const QString& words)
     QAccessible::updateAccessibility(&event);
 }
 
-void BoardAccessible::Hear(News what)
+void BoardAccessible::TakeFocus(BoardView* view)
+{
+    auto* board = dynamic_cast<BoardAccessible*>(QAccessible::queryAccessibleInterface(view));
+    if (board == nullptr)
+        return;
+    QAccessibleInterface* focus = board->focusChild();
+    QAccessibleEvent event(focus != nullptr ? focus : board, QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
+}
+
+void BoardAccessible::Unsay(BoardView* view, const QString& words)
+{
+    auto* board = dynamic_cast<BoardAccessible*>(QAccessible::queryAccessibleInterface(view));
+    if (board != nullptr && !words.isEmpty() && board->news == words)
+        Say(view, QString());
+}
+
+void BoardAccessible::Hear(News what, const QString& why)
 {
     if (what == News::CursorMoved || what == News::Selected) {
+        // Whatever was last told is old once the player moves on: the name
+        // goes back to plain "Board" rather than repeat it at every step.
+        if (what == News::CursorMoved && !news.isEmpty())
+            Say(view, QString());
         // The block under the cursor is what the player wants to hear.
         const BlockRef at = view->Cursor().position;
-        if (!HasBlock(at.row, at.index))
+        if (at.index < 0 || at.index >= RowLength(at.row))
             return;
-        BoardCellAccessible* cell = Cell(at.row, at.index);
+        BoardCellAccessible* cell = Cell(at.row, ColumnOf(at.row, at.index));
         if (what == News::Selected) {
             QAccessible::State changed;
             changed.selected = true;
@@ -83,29 +107,39 @@ void BoardAccessible::Hear(News what)
         QAccessible::updateAccessibility(&focus);
         return;
     }
-    news = Announcement(what);
+    news = Announcement(what, why);
     if (what == News::NewBoard) {
         QAccessibleTableModelChangeEvent reset(view, QAccessibleTableModelChangeEvent::ModelReset);
         QAccessible::updateAccessibility(&reset);
+    }
+    if (what == News::Hinted) {
+        // The hinted blocks were chosen for the player: each says so.
+        for (const BlockRef& block : view->Selection()) {
+            if (block.index < 0 || block.index >= RowLength(block.row))
+                continue;
+            QAccessible::State changed;
+            changed.selected = true;
+            QAccessibleStateChangeEvent event(Cell(block.row, ColumnOf(block.row, block.index)), changed);
+            QAccessible::updateAccessibility(&event);
+        }
     }
     QAccessibleEvent event(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
 }
 
-QString BoardAccessible::Announcement(News what) const
+QString BoardAccessible::Announcement(News what, const QString& why) const
 {
     const QString left = QStringLiteral("%1 blocks left").arg(BlocksLeft());
     switch (what) {
     case News::Refused:
-        return QStringLiteral("Refused");
+        return why.isEmpty() ? QStringLiteral("Refused") : QStringLiteral("Refused: ") + why;
     case News::Moved: {
         // Told before the move is applied, while the selection still names it.
         const auto& selection = view->Selection();
         if (selection.empty())
             return QStringLiteral("Move made");
         const BlockRef first = selection.front();
-        return QStringLiteral("Took %1 %2").arg(selection.size()).arg(
-            Words(ColourName(view->Painter().BlockColours()[static_cast<size_t>(CodeAt(first.row, first.index)) % 10])));
+        return QStringLiteral("Took %1 %2").arg(selection.size()).arg(ColourWord(CodeAt(first.row, first.index)));
     }
     case News::Undone:
         return QStringLiteral("Move taken back, ") + left;
@@ -113,9 +147,57 @@ QString BoardAccessible::Announcement(News what) const
         return QStringLiteral("New board, %1 rows, ").arg(rowCount()) + left;
     case News::Cleared:
         return QStringLiteral("Board cleared");
+    case News::Hinted:
+        return HintNews();
     default:
         return {};
     }
+}
+
+QString BoardAccessible::HintNews() const
+{
+    // "Hint: take 3 blue, from rows 1, 2 and 3": the rows counted from 1,
+    // top down, as the player reads the board.
+    const auto& selection = view->Selection();
+    if (selection.empty())
+        return {};
+    const BlockRef first = selection.front();
+    std::vector<int> rows;
+    std::vector<int> bothEnds;
+    for (const BlockRef& block : selection) {
+        if (std::find(rows.begin(), rows.end(), block.row + 1) != rows.end())
+            bothEnds.push_back(block.row + 1);
+        else
+            rows.push_back(block.row + 1);
+    }
+    for (const int row : bothEnds)
+        rows.erase(std::find(rows.begin(), rows.end(), row));
+    std::sort(rows.begin(), rows.end());
+    std::sort(bothEnds.begin(), bothEnds.end());
+    const auto list = [](const std::vector<int>& numbers) {
+        QString words;
+        for (size_t k = 0; k < numbers.size(); ++k) {
+            if (k > 0)
+                words += k + 1 == numbers.size() ? QStringLiteral(" and ") : QStringLiteral(", ");
+            words += QString::number(numbers[k]);
+        }
+        return words;
+    };
+    QStringList from;
+    if (!rows.empty())
+        from << (rows.size() == 1 ? QStringLiteral("row ") : QStringLiteral("rows ")) + list(rows);
+    if (!bothEnds.empty())
+        from << (bothEnds.size() == 1 ? QStringLiteral("both ends of row ") : QStringLiteral("both ends of rows "))
+                + list(bothEnds);
+    return QStringLiteral("Hint: take %1 %2, from %3")
+        .arg(selection.size())
+        .arg(ColourWord(CodeAt(first.row, first.index)), from.join(QStringLiteral(" and ")));
+}
+
+QString BoardAccessible::ColourWord(int32_t code) const
+{
+    return code >= 0 && code < 10 ? Words(ColourName(view->Painter().BlockColours()[static_cast<size_t>(code)]))
+                                  : QStringLiteral("colour %1").arg(code + 1);
 }
 
 int BoardAccessible::BlocksLeft() const
@@ -126,26 +208,43 @@ int BoardAccessible::BlocksLeft() const
     return CountBlocks(view->ShownPuzzle()->rows, view->ShownPuzzle()->settings.rowCount, counters);
 }
 
-int32_t BoardAccessible::CodeAt(int row, int column) const
+int32_t BoardAccessible::CodeAt(int row, int index) const
 {
-    return view->ShownPuzzle()->rows[static_cast<size_t>(row)][static_cast<size_t>(column)];
+    return view->ShownPuzzle()->rows[static_cast<size_t>(row)][static_cast<size_t>(index)];
+}
+
+int BoardAccessible::RowLength(int row) const
+{
+    if (view->ShownPuzzle() == nullptr || row < 0 || row >= rowCount())
+        return 0;
+    return static_cast<int>(view->ShownPuzzle()->rows[static_cast<size_t>(row)].size());
+}
+
+int BoardAccessible::ColumnOf(int row, int index) const
+{
+    // Centred as the board draws it; a row longer than the table (never
+    // made by the game) starts at the left.
+    return index + std::max(columnCount() - RowLength(row), 0) / 2;
+}
+
+int BoardAccessible::IndexAt(int row, int column) const
+{
+    const int index = column - std::max(columnCount() - RowLength(row), 0) / 2;
+    return column >= 0 && index >= 0 && index < RowLength(row) ? index : -1;
 }
 
 bool BoardAccessible::HasBlock(int row, int column) const
 {
-    if (view->ShownPuzzle() == nullptr || row < 0 || row >= rowCount() || column < 0)
-        return false;
-    return column < static_cast<int>(view->ShownPuzzle()->rows[static_cast<size_t>(row)].size());
+    return IndexAt(row, column) >= 0;
 }
 
 QString BoardAccessible::CellName(int row, int column) const
 {
-    if (!HasBlock(row, column))
+    const int index = IndexAt(row, column);
+    if (index < 0)
         return QStringLiteral("empty");
-    const int32_t code = CodeAt(row, column);
-    const QString colour = code >= 0 && code < 10
-        ? Words(ColourName(view->Painter().BlockColours()[static_cast<size_t>(code)]))
-        : QStringLiteral("colour %1").arg(code + 1);
+    const int32_t code = CodeAt(row, index);
+    const QString colour = ColourWord(code);
     const QString symbol = code >= 0 && static_cast<size_t>(code) < view->Painter().Symbols().size()
         ? Words(SymbolName(view->Painter().Symbols()[static_cast<size_t>(code)]))
         : QString();
@@ -154,28 +253,29 @@ QString BoardAccessible::CellName(int row, int column) const
 
 bool BoardAccessible::IsRowEnd(int row, int column) const
 {
-    if (!HasBlock(row, column))
-        return false;
-    return column == 0 || column == static_cast<int>(view->ShownPuzzle()->rows[static_cast<size_t>(row)].size()) - 1;
+    const int index = IndexAt(row, column);
+    return index >= 0 && (index == 0 || index == RowLength(row) - 1);
 }
 
 bool BoardAccessible::IsSelected(int row, int column) const
 {
     const auto& selection = view->Selection();
-    return std::find(selection.begin(), selection.end(), BlockRef{column, row}) != selection.end();
+    const int index = IndexAt(row, column);
+    return index >= 0 && std::find(selection.begin(), selection.end(), BlockRef{index, row}) != selection.end();
 }
 
 bool BoardAccessible::IsCursor(int row, int column) const
 {
-    return view->Cursor().shown && view->Cursor().position == BlockRef{column, row};
+    const int index = IndexAt(row, column);
+    return index >= 0 && view->Cursor().shown && view->Cursor().position == BlockRef{index, row};
 }
 
 QRect BoardAccessible::CellRect(int row, int column) const
 {
-    if (!HasBlock(row, column) || view->Geometry().blockSize == 0)
+    const int index = IndexAt(row, column);
+    if (index < 0 || view->Geometry().blockSize == 0)
         return {};
-    const int length = static_cast<int>(view->ShownPuzzle()->rows[static_cast<size_t>(row)].size());
-    const Rect cell = view->BlockRect(column, row, length);
+    const Rect cell = view->BlockRect(index, row, RowLength(row));
     // The board lays out in device pixels; screen readers want logical ones.
     const qreal ratio = view->devicePixelRatioF();
     const QRect logical(QPoint(static_cast<int>(cell.left / ratio), static_cast<int>(cell.top / ratio)),
@@ -266,8 +366,8 @@ int BoardAccessible::indexOfChild(const QAccessibleInterface* child) const
 QAccessibleInterface* BoardAccessible::childAt(int x, int y) const
 {
     for (int row = 0; row < rowCount(); ++row) {
-        for (int column = 0; HasBlock(row, column); ++column) {
-            if (CellRect(row, column).contains(x, y))
+        for (int column = 0; column < columnCount(); ++column) {
+            if (HasBlock(row, column) && CellRect(row, column).contains(x, y))
                 return Cell(row, column);
         }
     }
@@ -277,8 +377,8 @@ QAccessibleInterface* BoardAccessible::childAt(int x, int y) const
 QAccessibleInterface* BoardAccessible::focusChild() const
 {
     const BlockRef at = view->Cursor().position;
-    if (view->Cursor().shown && HasBlock(at.row, at.index))
-        return Cell(at.row, at.index);
+    if (view->Cursor().shown && at.index >= 0 && at.index < RowLength(at.row))
+        return Cell(at.row, ColumnOf(at.row, at.index));
     return nullptr;
 }
 
@@ -298,8 +398,8 @@ QList<QAccessibleInterface*> BoardAccessible::selectedCells() const
 {
     QList<QAccessibleInterface*> chosen;
     for (const BlockRef& block : view->Selection()) {
-        if (HasBlock(block.row, block.index))
-            chosen.append(Cell(block.row, block.index));
+        if (block.index >= 0 && block.index < RowLength(block.row))
+            chosen.append(Cell(block.row, ColumnOf(block.row, block.index)));
     }
     return chosen;
 }

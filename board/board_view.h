@@ -93,6 +93,9 @@ public:
     // One sound effect, respecting soundEffects and the quieter variants
     // while the main window's music is on.
     void PlayEffect(int id);
+    // The refusal sound, with the reason a screen reader says after
+    // "Refused" ("Nothing to undo").
+    void Refuse(const QString& why);
 
     // One 40 ms step of the phase machine (the timer calls it).
     void Tick();
@@ -162,6 +165,10 @@ private:
     void MoveEnded() override { emit MoveSettled(); }
 
     void DrawBlockAt(int32_t index, int32_t row, bool selected);
+    // PlayEffect without telling a screen reader.
+    void Sound(int id);
+    // Why hit may not join the selection, in the player's words.
+    QString WhyNotJoin(BlockRef hit) const;
     // DrawBoard without its first step, for a destination that already shows
     // the background there.
     void DrawBoardRows(DibSurface& destination, double t);

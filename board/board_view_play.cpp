@@ -35,12 +35,21 @@ void BoardView::ChooseBlock(BlockRef hit)
         return;
     }
     if (!CanJoinSelection(puzzle->rows, puzzle->settings, selection, hit)) {
-        PlayEffect(SOUND_REFUSE);
+        Refuse(WhyNotJoin(hit));
         return;
     }
     selection.push_back(hit);
     PlayEffect(SOUND_SELECT);
     DrawBlockAt(hit.index, hit.row, true);
+}
+
+QString BoardView::WhyNotJoin(BlockRef hit) const
+{
+    if (!IsAtRowEnd(puzzle->rows, puzzle->settings, hit))
+        return QStringLiteral("Not an end of its row");
+    if (static_cast<long>(selection.size()) >= puzzle->settings.maxRemove)
+        return QStringLiteral("A move takes at most %1 blocks").arg(puzzle->settings.maxRemove);
+    return QStringLiteral("Another colour is selected");
 }
 
 void BoardView::CommitSelection()
@@ -69,7 +78,7 @@ void BoardView::StartMove()
 void BoardView::UndoMove()
 {
     if (phases.Solving() || !puzzle || !puzzle->Undo()) {
-        PlayEffect(SOUND_REFUSE);
+        Refuse(phases.Solving() ? QStringLiteral("Not while Solve plays") : QStringLiteral("Nothing to undo"));
         return;
     }
     PlayEffect(SOUND_SELECT);
@@ -84,7 +93,7 @@ void BoardView::RedoMove()
 {
     const MoveList blocks = puzzle ? puzzle->NextRedoBlocks() : MoveList();
     if (phases.Solving() || blocks.empty()) {
-        PlayEffect(SOUND_REFUSE);
+        Refuse(phases.Solving() ? QStringLiteral("Not while Solve plays") : QStringLiteral("Nothing to redo"));
         return;
     }
     // The board is shown settled first, so the move's animation starts from
@@ -143,6 +152,17 @@ void BoardView::PlayEffect(int id)
     if (id == SOUND_REFUSE || id == SOUND_WIN)
         BoardAccessible::Tell(this, id == SOUND_REFUSE ? BoardAccessible::News::Refused
                                                        : BoardAccessible::News::Cleared);
+    Sound(id);
+}
+
+void BoardView::Refuse(const QString& why)
+{
+    BoardAccessible::Tell(this, BoardAccessible::News::Refused, why);
+    Sound(SOUND_REFUSE);
+}
+
+void BoardView::Sound(int id)
+{
     if (!soundEffects)
         return;
     if (music && *music) {
