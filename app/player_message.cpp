@@ -134,7 +134,7 @@ void PlayerMessage::Place()
     const QSize device = board->DeviceClientSize();
     const Puzzle* puzzle = board->ShownPuzzle();
     const BoardGeometry layout = puzzle != nullptr
-        ? BoardGeometry::For(device.width(), device.height(), puzzle->settings.rowWidth, puzzle->settings.rowCount)
+        ? BoardGeometry::For(device.width(), device.height(), puzzle->Settings().rowWidth, puzzle->Settings().rowCount)
         : BoardGeometry{};
     const double block = layout.blockSize / ratio;
     const int gap = std::max(2, static_cast<int>(block / 12));
@@ -148,7 +148,7 @@ void PlayerMessage::Place()
     Band below = between;
     if (layout.blockSize > 0) {
         const Rect counters = layout.CounterRow(1);
-        const Rect blocks = layout.BoardRect(puzzle->settings.rowWidth, puzzle->settings.rowCount);
+        const Rect blocks = layout.BoardRect(puzzle->Settings().rowWidth, puzzle->Settings().rowCount);
         between = {static_cast<int>(std::ceil(counters.bottom / ratio)) + gap,
                    static_cast<int>(layout.baseCell.top / ratio) - gap};
         above = {gap, static_cast<int>(counters.top / ratio) - gap};

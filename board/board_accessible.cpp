@@ -205,19 +205,19 @@ int BoardAccessible::BlocksLeft() const
     if (view->ShownPuzzle() == nullptr)
         return 0;
     ColourCounters counters{};
-    return CountBlocks(view->ShownPuzzle()->rows, view->ShownPuzzle()->settings.rowCount, counters);
+    return CountBlocks(view->ShownPuzzle()->Rows(), view->ShownPuzzle()->Settings().rowCount, counters);
 }
 
 int32_t BoardAccessible::CodeAt(int row, int index) const
 {
-    return view->ShownPuzzle()->rows[static_cast<size_t>(row)][static_cast<size_t>(index)];
+    return view->ShownPuzzle()->Rows()[static_cast<size_t>(row)][static_cast<size_t>(index)];
 }
 
 int BoardAccessible::RowLength(int row) const
 {
     if (view->ShownPuzzle() == nullptr || row < 0 || row >= rowCount())
         return 0;
-    return static_cast<int>(view->ShownPuzzle()->rows[static_cast<size_t>(row)].size());
+    return static_cast<int>(view->ShownPuzzle()->Rows()[static_cast<size_t>(row)].size());
 }
 
 int BoardAccessible::ColumnOf(int row, int index) const
@@ -285,14 +285,14 @@ QRect BoardAccessible::CellRect(int row, int column) const
 
 int BoardAccessible::CounterCount() const
 {
-    return view->ShownPuzzle() != nullptr ? std::clamp(view->ShownPuzzle()->settings.colourCount, 0, 10) : 0;
+    return view->ShownPuzzle() != nullptr ? std::clamp(view->ShownPuzzle()->Settings().colourCount, 0, 10) : 0;
 }
 
 QString BoardAccessible::CounterName(int colour) const
 {
     ColourCounters counters{};
     if (view->ShownPuzzle() != nullptr)
-        CountBlocks(view->ShownPuzzle()->rows, view->ShownPuzzle()->settings.rowCount, counters);
+        CountBlocks(view->ShownPuzzle()->Rows(), view->ShownPuzzle()->Settings().rowCount, counters);
     return QStringLiteral("%1: %2 left")
         .arg(Words(ColourName(view->Painter().BlockColours()[static_cast<size_t>(colour)])))
         .arg(counters[static_cast<size_t>(colour)]);
@@ -326,12 +326,12 @@ QString BoardAccessible::text(QAccessible::Text type) const
 
 int BoardAccessible::rowCount() const
 {
-    return view->ShownPuzzle() != nullptr ? std::clamp(view->ShownPuzzle()->settings.rowCount, 0, MAX_ROWS) : 0;
+    return view->ShownPuzzle() != nullptr ? std::clamp(view->ShownPuzzle()->Settings().rowCount, 0, MAX_ROWS) : 0;
 }
 
 int BoardAccessible::columnCount() const
 {
-    return view->ShownPuzzle() != nullptr ? std::max(view->ShownPuzzle()->settings.rowWidth, 0) : 0;
+    return view->ShownPuzzle() != nullptr ? std::max(view->ShownPuzzle()->Settings().rowWidth, 0) : 0;
 }
 
 int BoardAccessible::childCount() const

@@ -76,10 +76,10 @@ protected:
     // after its first `from` moves; the board before and after each move.
     std::vector<RowSet> PlaySolution(int to, int from = 0)
     {
-        std::vector<RowSet> boards{puzzle().rows};
+        std::vector<RowSet> boards{puzzle().Rows()};
         std::vector<BlockRef> blocks;
         int group = 0;
-        for (const BlockRef& entry : puzzle().solution) {
+        for (const BlockRef& entry : puzzle().Solution()) {
             if (group >= to)
                 break;
             if (entry.IsBlock())
@@ -88,7 +88,7 @@ protected:
                 continue;
             if (group++ >= from) {
                 Move(blocks);
-                boards.push_back(puzzle().rows);
+                boards.push_back(puzzle().Rows());
             }
             blocks.clear();
         }
@@ -114,7 +114,7 @@ TEST_F(PlayerHelpTest, HintAtTheStartSelectsALegalMoveAfterWhichTheBoardCanStill
     window->OnCommand(ID_MENU_HINT);
     WaitForAnswers();
     const MoveList hinted = board().Selection();
-    ASSERT_TRUE(IsLegalMove(puzzle().rows, puzzle().settings, hinted));
+    ASSERT_TRUE(IsLegalMove(puzzle().Rows(), puzzle().Settings(), hinted));
     EXPECT_EQ(effects().LastRequested(), SOUND_SELECT);
     EXPECT_EQ(Shown(), "");
 
@@ -122,7 +122,7 @@ TEST_F(PlayerHelpTest, HintAtTheStartSelectsALegalMoveAfterWhichTheBoardCanStill
     TickUntilIdle(board());
     ASSERT_EQ(MovesMade(puzzle()), 1);
     std::atomic<bool> stay{false};
-    const SolverAnswer after = PlayerHelp::EngineSolver()({puzzle().rows, puzzle().settings, {}}, stay);
+    const SolverAnswer after = PlayerHelp::EngineSolver()({puzzle().Rows(), puzzle().Settings(), {}}, stay);
     EXPECT_EQ(after.verdict, SolverVerdict::Clearable);
 }
 
@@ -144,10 +144,10 @@ TEST_F(PlayerHelpTest, TheHKeyAsksForAHintAndCtrlYOrCtrlShiftZRedo)
         {Qt::Key_Y, Qt::ControlModifier}, {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier}};
     for (const auto& [key, modifiers] : redoKeys) {
         window->OnUndo();
-        ASSERT_EQ(puzzle().rows, boards[0]);
+        ASSERT_EQ(puzzle().Rows(), boards[0]);
         type(key, modifiers);
         TickUntilIdle(board());
-        EXPECT_EQ(puzzle().rows, boards[1]);
+        EXPECT_EQ(puzzle().Rows(), boards[1]);
     }
 }
 
@@ -157,7 +157,7 @@ TEST_F(PlayerHelpTest, AHintAnsweredAfterThePlayerActedIsDropped)
     auto answered = std::make_shared<std::atomic<bool>>(false);
     const MoveList firstMove = [this] {
         MoveList group;
-        for (const BlockRef& entry : puzzle().solution) {
+        for (const BlockRef& entry : puzzle().Solution()) {
             group.push_back(entry);
             if (entry.IsMoveMarker())
                 break;
@@ -175,7 +175,7 @@ TEST_F(PlayerHelpTest, AHintAnsweredAfterThePlayerActedIsDropped)
 
     const BlockRef chosen = FirstSolutionMove(puzzle()).back();
     const Rect cell = board().BlockRect(chosen.index, chosen.row,
-                                        static_cast<int32_t>(puzzle().rows[chosen.row].size()));
+                                        static_cast<int32_t>(puzzle().Rows()[chosen.row].size()));
     const qreal ratio = board().devicePixelRatioF();
     QTest::mouseClick(&board(), Qt::LeftButton, {},
                       QPoint(static_cast<int>((cell.left + cell.right) / 2 / ratio),
@@ -226,7 +226,7 @@ TEST_F(PlayerHelpTest, BackToASolvablePositionStopsAtTheFirstBoardShownClearable
         TickUntilIdle(board());
         const std::vector<RowSet> boards = PlaySolution(4);
         ASSERT_EQ(MovesMade(puzzle()), 4);
-        const int rowCount = puzzle().settings.rowCount;
+        const int rowCount = puzzle().Settings().rowCount;
         AnswerBy([&boards, &c, rowCount](const RowSet& rows) {
             int moves = 0;
             while (moves < 4 && !SameBoard(rows, boards[static_cast<size_t>(moves)], rowCount))
@@ -238,7 +238,7 @@ TEST_F(PlayerHelpTest, BackToASolvablePositionStopsAtTheFirstBoardShownClearable
         window->OnCommand(ID_MENU_BACK_TO_SOLVABLE);
         WaitForAnswers();
         EXPECT_EQ(MovesMade(puzzle()), c.movesLeft) << c.clearableUpTo << " " << c.undecidedAt;
-        EXPECT_TRUE(SameBoard(puzzle().rows, boards[static_cast<size_t>(c.movesLeft)], rowCount));
+        EXPECT_TRUE(SameBoard(puzzle().Rows(), boards[static_cast<size_t>(c.movesLeft)], rowCount));
         EXPECT_EQ(Shown().empty(), c.movesLeft != 4);
 
         // Redo brings the moves back, one by one.
@@ -246,7 +246,7 @@ TEST_F(PlayerHelpTest, BackToASolvablePositionStopsAtTheFirstBoardShownClearable
             window->OnCommand(ID_MENU_REDO);
             TickUntilIdle(board());
         }
-        EXPECT_TRUE(SameBoard(puzzle().rows, boards[4], rowCount));
+        EXPECT_TRUE(SameBoard(puzzle().Rows(), boards[4], rowCount));
     }
 }
 
@@ -255,7 +255,7 @@ TEST_F(PlayerHelpTest, RedoAfterUndoGivesBackTheBoardAfterTheMoveWithItsAnimatio
     const std::vector<RowSet> boards = PlaySolution(2);
     window->OnUndo();
     window->OnUndo();
-    ASSERT_EQ(puzzle().rows, puzzle().initialRows);
+    ASSERT_EQ(puzzle().Rows(), puzzle().InitialRows());
     for (size_t k = 1; k <= 2; ++k) {
         effects().ClearRequested();
         window->OnCommand(ID_MENU_REDO);
@@ -263,7 +263,7 @@ TEST_F(PlayerHelpTest, RedoAfterUndoGivesBackTheBoardAfterTheMoveWithItsAnimatio
         board().Tick();
         EXPECT_EQ(effects().LastRequested(), *board().MusicSwitch() ? SOUND_REMOVE_QUIET : SOUND_REMOVE);
         TickUntilIdle(board());
-        EXPECT_EQ(puzzle().rows, boards[k]);
+        EXPECT_EQ(puzzle().Rows(), boards[k]);
     }
     effects().ClearRequested();
     window->OnCommand(ID_MENU_REDO);
@@ -354,8 +354,8 @@ TEST_F(PlayerHelpTest, TheMessageStandsBetweenTheCountersAndTheBlocksInBalancedL
             return QRect(QPoint(static_cast<int>(r.left / ratio), static_cast<int>(r.top / ratio)),
                          QPoint(static_cast<int>(r.right / ratio) - 1, static_cast<int>(r.bottom / ratio) - 1));
         };
-        const Rect counters = layout.CounterRow(puzzle().settings.colourCount);
-        const Rect blocks = layout.BoardRect(puzzle().settings.rowWidth, puzzle().settings.rowCount);
+        const Rect counters = layout.CounterRow(puzzle().Settings().colourCount);
+        const Rect blocks = layout.BoardRect(puzzle().Settings().rowWidth, puzzle().Settings().rowCount);
         EXPECT_FALSE(message.geometry().intersects(logical(counters))) << what;
         EXPECT_FALSE(message.geometry().intersects(logical(blocks))) << what;
         EXPECT_TRUE(board().rect().contains(message.geometry())) << what;
@@ -430,7 +430,7 @@ TEST_F(PlayerHelpTest, ASearchInProgressNeverHoldsUpTheBoardsTicksNorTheClosing)
     const std::vector<BlockRef> blocks = [this] {
         std::vector<BlockRef> second;
         int group = 0;
-        for (const BlockRef& entry : puzzle().solution) {
+        for (const BlockRef& entry : puzzle().Solution()) {
             group += entry.IsMoveMarker() ? 1 : 0;
             if (group == 1 && entry.IsBlock())
                 second.push_back(entry);
