@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <functional>
@@ -388,7 +389,7 @@ TEST_F(PlayerHelpTest, AnyKeyThatPlaysOnTheBoardEndsTheMessageAndItsNews)
     EXPECT_EQ(Shown(), PlayerHelp::DEAD_END_TEXT.toStdString()) << "a key that does nothing leaves it";
 }
 
-TEST_F(PlayerHelpTest, AScreenReaderMeetsTheBoardOnceAndTheMenusByTheirWords)
+TEST_F(PlayerHelpTest, AScreenReaderMeetsTheBoardOnceTheMenusByTheirWordsAndHearsTheBoardCleared)
 {
     QStringList boards;
     QStringList menus;
@@ -409,6 +410,14 @@ TEST_F(PlayerHelpTest, AScreenReaderMeetsTheBoardOnceAndTheMenusByTheirWords)
     EXPECT_EQ(menus, (QStringList{"File", "Prefs", "Help"}));
     EXPECT_EQ(window->MainMenu().actions().front()->text(), QStringLiteral("File        "))
         << "the drawn caption keeps its padding";
+
+    const int moves = static_cast<int>(std::count_if(puzzle().Solution().begin(), puzzle().Solution().end(),
+                                                     [](const BlockRef& entry) { return entry.IsMoveMarker(); }));
+    PlaySolution(moves - 1);
+    help().PlayerActed();
+    PlaySolution(moves, moves - 1);
+    EXPECT_EQ(BoardName(), QStringLiteral("Board: Board cleared"));
+    EXPECT_EQ(Shown(), "") << "a cleared board shows no word and no score";
 }
 
 TEST_F(PlayerHelpTest, ASearchInProgressNeverHoldsUpTheBoardsTicksNorTheClosing)
