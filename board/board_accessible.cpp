@@ -93,7 +93,7 @@ void BoardAccessible::Hear(News what, const QString& why)
         if (what == News::CursorMoved && !news.isEmpty())
             Say(view, QString());
         // The block under the cursor is what the player wants to hear.
-        const BlockRef at = view->Cursor().position;
+        const BlockRef at = view->Cursor().Position();
         if (at.index < 0 || at.index >= RowLength(at.row))
             return;
         BoardCellAccessible* cell = Cell(at.row, ColumnOf(at.row, at.index));
@@ -267,7 +267,7 @@ bool BoardAccessible::IsSelected(int row, int column) const
 bool BoardAccessible::IsCursor(int row, int column) const
 {
     const int index = IndexAt(row, column);
-    return index >= 0 && view->Cursor().shown && view->Cursor().position == BlockRef{index, row};
+    return index >= 0 && view->Cursor().Shown() && view->Cursor().Position() == BlockRef{index, row};
 }
 
 QRect BoardAccessible::CellRect(int row, int column) const
@@ -275,7 +275,7 @@ QRect BoardAccessible::CellRect(int row, int column) const
     const int index = IndexAt(row, column);
     if (index < 0 || view->Geometry().blockSize == 0)
         return {};
-    const Rect cell = view->BlockRect(index, row, RowLength(row));
+    const Rect cell = view->Geometry().BlockRect(index, row, RowLength(row));
     // The board lays out in device pixels; screen readers want logical ones.
     const qreal ratio = view->devicePixelRatioF();
     const QRect logical(QPoint(static_cast<int>(cell.left / ratio), static_cast<int>(cell.top / ratio)),
@@ -376,8 +376,8 @@ QAccessibleInterface* BoardAccessible::childAt(int x, int y) const
 
 QAccessibleInterface* BoardAccessible::focusChild() const
 {
-    const BlockRef at = view->Cursor().position;
-    if (view->Cursor().shown && at.index >= 0 && at.index < RowLength(at.row))
+    const BlockRef at = view->Cursor().Position();
+    if (view->Cursor().Shown() && at.index >= 0 && at.index < RowLength(at.row))
         return Cell(at.row, ColumnOf(at.row, at.index));
     return nullptr;
 }
