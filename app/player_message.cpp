@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 namespace {
 
@@ -180,13 +181,20 @@ void PlayerMessage::Place()
     setFont(font);
     setText(lines.join(QLatin1Char('\n')));
 
+    // Where it does not fit between, the first other room that holds it; on a
+    // board with no such room, the roomiest, spilling over as little as can be.
     Band chosen = between;
     if (!between.Holds(height)) {
-        if (above.Holds(height))
-            chosen = above;
-        else if (below.Holds(height))
-            chosen = below;
+        for (const Band& room : {above, below, between}) {
+            if (room.Holds(height)) {
+                chosen = room;
+                break;
+            }
+            if (room.bottom - room.top > chosen.bottom - chosen.top)
+                chosen = room;
+        }
     }
-    const int top = std::max(0, chosen.top + (chosen.bottom - chosen.top - height) / 2);
+    const int centred = chosen.top + (chosen.bottom - chosen.top - height) / 2;
+    const int top = std::max(0, std::min(centred, board->height() - height));
     setGeometry((board->width() - width) / 2, top, width, height);
 }
