@@ -3,9 +3,9 @@
 
 #include "app/audio_messages.h"
 #include "app/focus_button_accessible.h"
-#include "app/menu_title_accessible.h"
 #include "app/hint_settings.h"
 #include "app/main_window_keys.h"
+#include "app/menu_title_accessible.h"
 #include "board/audio_device.h"
 #include "board/board_accessible.h"
 
