@@ -97,7 +97,7 @@ void BoardView::Refuse(const QString& why)
 
 void BoardView::Sound(int id)
 {
-    if (!soundEffects)
+    if (!preferences.soundEffects)
         return;
     if (musicOn) {
         if (id == SOUND_REMOVE)

@@ -38,7 +38,10 @@ class PlayerHelpTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window = ShowNewWindow(std::make_unique<RecordedEffects>(sounds));
+        MainWindowParts parts;
+        parts.solver = solver.Call();
+        parts.effects = std::make_unique<RecordedEffects>(sounds);
+        window = ShowNewWindow(std::move(parts));
         window->activateWindow();
         TickUntilIdle(board());
         sounds.clear();
@@ -46,7 +49,7 @@ protected:
 
     BoardView& board() { return window->Board(); }
     const Puzzle& puzzle() { return window->GamePuzzle(); }
-    PlayerHelp& help() { return window->Help(); }
+    const PlayerHelp& help() { return window->Help(); }
 
     std::string Shown() { return help().Message().Shown().toStdString(); }
     // The board's name as a screen reader reads it, news and all.
@@ -99,7 +102,7 @@ protected:
     // A stub solver that answers by the board: verdict(rows).
     void AnswerBy(std::function<SolverVerdict(const RowSet&)> verdict)
     {
-        help().Worker().SetCall([verdict](const SolverQuestion& question, const std::atomic<bool>&) {
+        solver.Answer([verdict](const SolverQuestion& question, const std::atomic<bool>&) {
             SolverAnswer answer;
             answer.verdict = verdict(question.rows);
             return answer;
@@ -107,6 +110,7 @@ protected:
     }
 
     ScratchDirectory scratch;
+    StandInSolver solver;
     // The board's effects, oldest first.
     std::vector<int> sounds;
     std::unique_ptr<GameMainWindow> window;
@@ -167,7 +171,7 @@ TEST_F(PlayerHelpTest, AHintAnsweredAfterThePlayerActedIsDropped)
         }
         return group;
     }();
-    help().Worker().SetCall([release, answered, firstMove](const SolverQuestion&, const std::atomic<bool>&) {
+    solver.Answer([release, answered, firstMove](const SolverQuestion&, const std::atomic<bool>&) {
         while (!*release)
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
         *answered = true;
@@ -276,7 +280,7 @@ TEST_F(PlayerHelpTest, RedoAfterUndoGivesBackTheBoardAfterTheMoveWithItsAnimatio
 TEST_F(PlayerHelpTest, WarnOfDeadEndsIsOffUntilChosenThenWarnsOnceUntilTakenBack)
 {
     AnswerBy([](const RowSet&) { return SolverVerdict::Dead; });
-    QAction* item = window->MenuAction(ID_MENU_WARN_OF_DEAD_ENDS);
+    const QAction* item = window->MenuAction(ID_MENU_WARN_OF_DEAD_ENDS);
     ASSERT_NE(item, nullptr);
     EXPECT_TRUE(item->isCheckable());
     EXPECT_FALSE(item->isChecked());
@@ -289,7 +293,7 @@ TEST_F(PlayerHelpTest, WarnOfDeadEndsIsOffUntilChosenThenWarnsOnceUntilTakenBack
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     const QByteArray before = saved.readAll();
     saved.close();
-    item->trigger();
+    ChooseMenuItem(*window, ID_MENU_WARN_OF_DEAD_ENDS);
     EXPECT_TRUE(help().WarnOfDeadEnds());
     EXPECT_TRUE(ReadWarnOfDeadEnds("HINTS.SAV"));
     ASSERT_TRUE(window->SaveState());
@@ -329,10 +333,10 @@ TEST_F(PlayerHelpTest, TheMessageStandsBetweenTheCountersAndTheBlocksInBalancedL
         {{1400, 1000}, PlayerHelp::STILL_CLEARABLE_TEXT, 1}, {{1400, 1000}, PlayerHelp::UNDECIDED_TEXT, 2},
     };
     int defaultPixels = 0;
+    PlayerMessage message(&board());
     for (const auto& c : cases) {
         window->resize(c.window);
         QApplication::processEvents();
-        PlayerMessage& message = help().Message();
         message.Say(c.text);
         const std::string what = c.text.toStdString() + " at " + std::to_string(c.window.width());
         EXPECT_EQ(message.Shown(), c.text) << what;
@@ -378,15 +382,19 @@ TEST_F(PlayerHelpTest, AnyKeyThatPlaysOnTheBoardEndsTheMessageAndItsNews)
         int key;
     } keys[] = {{"Right", Qt::Key_Right}, {"Down", Qt::Key_Down}, {"Return", Qt::Key_Return},
                 {"Enter", Qt::Key_Enter}, {"Space", Qt::Key_Space}};
-    window->RestoreFocus();
+    AnswerBy([](const RowSet&) { return SolverVerdict::Dead; });
+    const auto sayDeadEnd = [this] {
+        window->OnCommand(ID_MENU_HINT);
+        WaitForAnswers();
+    };
     for (const auto& k : keys) {
-        help().Message().Say(PlayerHelp::DEAD_END_TEXT);
+        sayDeadEnd();
         ASSERT_EQ(BoardName(), QStringLiteral("Board: ") + PlayerHelp::DEAD_END_TEXT);
         Type(k.key);
         EXPECT_EQ(Shown(), "") << k.name;
         EXPECT_FALSE(BoardName().contains(PlayerHelp::DEAD_END_TEXT)) << k.name << ": the news outlived the message";
     }
-    help().Message().Say(PlayerHelp::DEAD_END_TEXT);
+    sayDeadEnd();
     Type(Qt::Key_Shift, Qt::ShiftModifier);
     EXPECT_EQ(Shown(), PlayerHelp::DEAD_END_TEXT.toStdString()) << "a key that does nothing leaves it";
 }
@@ -416,7 +424,7 @@ TEST_F(PlayerHelpTest, AScreenReaderMeetsTheBoardOnceTheMenusByTheirWordsAndHear
     const int moves = static_cast<int>(std::count_if(puzzle().Solution().begin(), puzzle().Solution().end(),
                                                      [](const BlockRef& entry) { return entry.IsMoveMarker(); }));
     PlaySolution(moves - 1);
-    help().PlayerActed();
+    QTest::mouseClick(&board(), Qt::LeftButton, {}, QPoint(2, 2));
     PlaySolution(moves, moves - 1);
     EXPECT_EQ(BoardName(), QStringLiteral("Board: Board cleared"));
     EXPECT_EQ(Shown(), "") << "a cleared board shows no word and no score";
@@ -426,13 +434,13 @@ TEST_F(PlayerHelpTest, ASearchInProgressNeverHoldsUpTheBoardsTicksNorTheClosing)
 {
     auto release = std::make_shared<std::atomic<bool>>(false);
     auto entered = std::make_shared<std::atomic<int>>(0);
-    help().Worker().SetCall([release, entered](const SolverQuestion&, const std::atomic<bool>&) {
+    solver.Answer([release, entered](const SolverQuestion&, const std::atomic<bool>&) {
         ++*entered;
         while (!*release)
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
         return SolverAnswer{};
     });
-    window->MenuAction(ID_MENU_WARN_OF_DEAD_ENDS)->trigger();
+    ChooseMenuItem(*window, ID_MENU_WARN_OF_DEAD_ENDS);
     PlaySolution(1);
     ASSERT_TRUE(QTest::qWaitFor([&] { return *entered == 1; }, 5000));
 
