@@ -3,6 +3,8 @@
 // the puzzle's stored solution.
 #include "engine/solver.h"
 
+#include <time.h>
+
 #include <algorithm>
 #include <vector>
 
@@ -19,6 +21,13 @@ constexpr uint64_t RESTART_NODES = 2000;
 // How often, in positions and moves passed over, the clock and the cancel
 // flag are read.
 constexpr uint64_t CHECK_EVERY = 256;
+
+std::chrono::nanoseconds ThreadCpuTime()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
+}
 
 // Finds where row sits inside the start row it came from: moves only ever
 // take blocks from the ends, so it is an unbroken part of it.
@@ -74,7 +83,7 @@ public:
     Search(const PuzzleSettings& settings, const SolverLimits& limits,
            const std::atomic<bool>* cancel, const GuideRanks& ranks)
         : settings(settings), limits(limits), cancel(cancel), ranks(ranks),
-          table(limits.tableBytes), started(std::chrono::steady_clock::now())
+          table(limits.tableBytes), started(Now())
     {
     }
 
@@ -122,6 +131,11 @@ private:
         }
     }
 
+    std::chrono::nanoseconds Now() const
+    {
+        return limits.cpuTime ? ThreadCpuTime() : std::chrono::steady_clock::now().time_since_epoch();
+    }
+
     bool OutOfBudget()
     {
         if (limits.maxNodes != 0 && nodes > limits.maxNodes) {
@@ -139,7 +153,7 @@ private:
             stopReason = Stop::Cancelled;
             return true;
         }
-        const auto elapsed = std::chrono::steady_clock::now() - started;
+        const auto elapsed = Now() - started;
         if (limits.maxTime.count() > 0 && elapsed > limits.maxTime) {
             stopReason = Stop::Budget;
             return true;
@@ -203,7 +217,7 @@ private:
     const std::atomic<bool>* cancel;
     const GuideRanks& ranks;
     DeadPositionTable table;
-    std::chrono::steady_clock::time_point started;
+    std::chrono::nanoseconds started;
     SolverPosition* position = nullptr;
     std::vector<SolverMoves> frames;
     std::vector<Move> path;

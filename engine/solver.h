@@ -16,6 +16,9 @@ struct SolverLimits {
     uint64_t maxNodes = 0;
     // Time before giving up, checked every few hundred positions; 0: no limit.
     std::chrono::milliseconds maxTime{0};
+    // Whether maxTime counts the calling thread's CPU time instead of the
+    // wall clock: the same budget then means the same work on a busy machine.
+    bool cpuTime = false;
     // The most the table of dead positions may take; it starts at 16 KiB and
     // doubles as it fills, holding the old half too while it moves to the
     // new, so at the moment of the last doubling the search takes one and a
