@@ -12,12 +12,18 @@
 #include "engine/move_rule.h"
 #include "engine/solution_check.h"
 #include "engine/solver_moves.h"
+#include "engine/solver_playout.h"
 #include "engine/solver_position.h"
 
 namespace {
 
 // The budget of the first attempt, in positions; see Search::Run.
 constexpr uint64_t RESTART_NODES = 2000;
+// The search before the games, in positions: most boards are decided well
+// within it, and for them nothing changes.
+constexpr uint64_t SHORT_SEARCH_NODES = 24000;
+// The games' budget, in candidate moves tried.
+constexpr uint64_t PLAYOUT_TRIES = 1000000;
 // How often, in positions and moves passed over, the clock and the cancel
 // flag are read.
 constexpr uint64_t CHECK_EVERY = 256;
@@ -91,14 +97,24 @@ public:
     enum class Stop { Budget, Cancelled, Restart };
 
     // A depth-first search that starts badly can spend its whole budget
-    // below one early mistake. So it starts again, with ties between equally
-    // good moves broken another way, after budgets that grow as 1, 1, 2, 1,
-    // 1, 2, 4, ... times RESTART_NODES; the dead positions it has proved
-    // stay proved, so only the unfinished part is searched again.
+    // below one early mistake. So it starts again, with the moves in another
+    // order, after budgets that grow as 1, 1, 2, 1, 1, 2, 4, ... times
+    // RESTART_NODES; the dead positions it has proved stay proved, so only
+    // the unfinished part is searched again. A board the short search leaves
+    // open is most often clearable by a way it keeps missing, so quick
+    // randomised games come next, and then the search has the rest.
     Verdict Run(SolverPosition& start)
     {
         position = &start;
+        bool played = false;
         for (uint32_t attempt = 0;; ++attempt) {
+            if (!played && nodes >= SHORT_SEARCH_NODES) {
+                played = true;
+                const Verdict verdict = PlayOut();
+                if (verdict != Verdict::Dead) {
+                    return verdict;
+                }
+            }
             variation = attempt;
             attemptEnds = nodes + RESTART_NODES * Luby(attempt + 1);
             const Verdict verdict = Visit(0);
@@ -146,9 +162,10 @@ private:
             stopReason = Stop::Restart;
             return true;
         }
-        if (++ticks % CHECK_EVERY != 0) {
+        if (++ticks < nextCheck) {
             return false;
         }
+        nextCheck = ticks + CHECK_EVERY;
         if (cancel != nullptr && cancel->load(std::memory_order_relaxed)) {
             stopReason = Stop::Cancelled;
             return true;
@@ -168,6 +185,56 @@ private:
             taken.blocks.push_back(position->BlockAt(move.ends[k]));
         }
         return taken;
+    }
+
+    // Greedy games, each with its own noise, until one clears the board
+    // (Clears, its moves the path) or PLAYOUT_TRIES candidate moves are
+    // spent (Dead here means only: no game won). Each game's every step
+    // passes the pruning rules, so it never walks into a known dead end.
+    Verdict PlayOut()
+    {
+        attemptEnds = UINT64_MAX;
+        const uint64_t spent = nodes + PLAYOUT_TRIES;
+        std::vector<SolverMove> made;
+        std::vector<PositionKey> before;
+        std::vector<Move> taken;
+        for (uint64_t game = 1; nodes < spent; ++game) {
+            SolverPlayout playout(settings, position->Key().hash * 0x9E3779B97F4A7C15ull + game);
+            SolverMove move;
+            bool stopped = false;
+            while (position->Total() != 0) {
+                const bool chosen = playout.Choose(*position, table, move);
+                nodes += playout.Tried();
+                ticks += playout.Tried();
+                playout.ClearTried();
+                if (OutOfBudget()) {
+                    stopped = true;
+                    break;
+                }
+                if (!chosen) {
+                    break;
+                }
+                taken.push_back(Taken(move));
+                before.push_back(position->Key());
+                position->Apply(move);
+                made.push_back(move);
+            }
+            const bool cleared = position->Total() == 0;
+            for (std::size_t m = made.size(); m-- > 0;) {
+                position->Undo(made[m], before[m]);
+            }
+            if (cleared) {
+                path.assign(taken.rbegin(), taken.rend());
+                return Verdict::Clears;
+            }
+            if (stopped) {
+                return Verdict::Stopped;
+            }
+            made.clear();
+            before.clear();
+            taken.clear();
+        }
+        return Verdict::Dead;
     }
 
     Verdict Visit(std::size_t depth)
@@ -223,6 +290,7 @@ private:
     std::vector<Move> path;
     uint64_t nodes = 0;
     uint64_t ticks = 0;
+    uint64_t nextCheck = CHECK_EVERY;
     uint64_t attemptEnds = 0;
     uint32_t variation = 0;
     Stop stopReason = Stop::Budget;

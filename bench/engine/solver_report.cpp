@@ -1,7 +1,8 @@
 // Prints how often the solver decides positions a player can reach, how fast,
 // and in how much memory, beside the plain search's undecided share.
 // Usage: solver_report [--positions N] [--large-positions N] [--time-ms T]
-//                      [--wall-time] [--nodes N] [--rows 0,1,...] [--no-plain]
+//                      [--wall-time] [--nodes N] [--rows 0,1,...]
+//                      [--family astray|random] [--no-plain]
 // The time limit and the times printed are the search thread's CPU time, so a
 // machine busy with other work gives the same figures; --wall-time counts
 // the wall clock instead, as the game does.
@@ -50,6 +51,8 @@ struct Options {
     long nodes = 0;
     bool plain = true;
     bool wallTime = false;
+    // -1: both families.
+    int family = -1;
     std::vector<int> rows{0, 1, 2, 3, 4, 5, 6};
 };
 
@@ -196,6 +199,8 @@ Options ReadOptions(int argc, char** argv)
             options.nodes = std::atol(value), ++a;
         } else if (arg == "--time-ms") {
             options.timeMs = std::atoi(value), ++a;
+        } else if (arg == "--family") {
+            options.family = std::string(value) == "astray" ? 0 : 1, ++a;
         } else if (arg == "--wall-time") {
             options.wallTime = true;
         } else if (arg == "--no-plain") {
@@ -227,6 +232,9 @@ int main(int argc, char** argv)
     std::fflush(stdout);
     for (int index : options.rows) {
         for (int family = 0; family < 2; ++family) {
+            if (options.family >= 0 && family != options.family) {
+                continue;
+            }
             // A process per row, so each row's peak memory is its own.
             const pid_t child = fork();
             if (child == 0) {
