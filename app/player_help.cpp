@@ -109,7 +109,7 @@ void PlayerHelp::BackToSolvablePosition()
     }
     movesTakenBack = 0;
     // The start of the puzzle can always be cleared: nothing to ask.
-    if (puzzle.history.empty()) {
+    if (puzzle.History().empty()) {
         message.Say(STILL_CLEARABLE_TEXT);
         return;
     }
@@ -139,7 +139,7 @@ void PlayerHelp::CommandDone()
         purpose = Purpose::None;
     }
     // Taken back past the warned board: that move, made again, is warned of again.
-    if (warned && puzzle.history.size() < warnedLine.size())
+    if (warned && puzzle.History().size() < warnedLine.size())
         warned = false;
 }
 
@@ -154,7 +154,7 @@ void PlayerHelp::MoveSettled()
     }
     if (Warned())
         return;
-    if (BlocksLeft() && !AnyLegalMove(puzzle.rows, puzzle.settings)) {
+    if (BlocksLeft() && !AnyLegalMove(puzzle.Rows(), puzzle.Settings())) {
         message.Say(NO_MOVE_LEFT_TEXT);
         RememberWarning();
         return;
@@ -179,11 +179,11 @@ bool PlayerHelp::eventFilter(QObject* watched, QEvent* event)
 void PlayerHelp::Ask(Purpose why)
 {
     purpose = why;
-    CopyRows(askedRows, puzzle.rows);
+    CopyRows(askedRows, puzzle.Rows());
     SolverQuestion question;
-    CopyRows(question.rows, puzzle.rows);
-    question.settings = puzzle.settings;
-    question.guide = puzzle.solution;
+    CopyRows(question.rows, puzzle.Rows());
+    question.settings = puzzle.Settings();
+    question.guide = puzzle.Solution();
     worker.Ask(std::move(question));
 }
 
@@ -250,25 +250,25 @@ void PlayerHelp::StepBackAnswered(const SolverAnswer& answer)
     board.UndoMove();
     ++movesTakenBack;
     CommandDone();
-    if (!puzzle.history.empty())
+    if (!puzzle.History().empty())
         Ask(Purpose::BackToSolvable);
 }
 
 bool PlayerHelp::BoardAsAsked() const
 {
-    const int rowCount = std::clamp(puzzle.settings.rowCount, 0, MAX_ROWS);
-    return std::equal(askedRows.begin(), askedRows.begin() + rowCount, puzzle.rows.begin());
+    const int rowCount = std::clamp(puzzle.Settings().rowCount, 0, MAX_ROWS);
+    return std::equal(askedRows.begin(), askedRows.begin() + rowCount, puzzle.Rows().begin());
 }
 
 void PlayerHelp::RememberWarning()
 {
     warned = true;
-    warnedLine = puzzle.history;
+    warnedLine = puzzle.History();
 }
 
 bool PlayerHelp::Warned() const
 {
-    const MoveList& history = puzzle.history;
+    const MoveList& history = puzzle.History();
     return warned && history.size() >= warnedLine.size()
         && std::equal(warnedLine.begin(), warnedLine.end(), history.begin());
 }
@@ -276,5 +276,5 @@ bool PlayerHelp::Warned() const
 bool PlayerHelp::BlocksLeft() const
 {
     ColourCounters counters{};
-    return CountBlocks(puzzle.rows, puzzle.settings.rowCount, counters) > 0;
+    return CountBlocks(puzzle.Rows(), puzzle.Settings().rowCount, counters) > 0;
 }
