@@ -22,8 +22,11 @@ constexpr uint64_t RESTART_NODES = 2000;
 // The search before the games, in positions: most boards are decided well
 // within it, and for them nothing changes.
 constexpr uint64_t SHORT_SEARCH_NODES = 24000;
-// The games' budget, in candidate moves tried.
-constexpr uint64_t PLAYOUT_TRIES = 1000000;
+// The games' budget, in candidate moves tried per cell of the board: about
+// a third of a second on the largest. A game costs about as many tries as the
+// board has blocks, so every size gets about as many games; more would take
+// the time that proofs of dead boards need.
+constexpr uint64_t PLAYOUT_TRIES_PER_CELL = 3400;
 // How often, in positions and moves passed over, the clock and the cancel
 // flag are read.
 constexpr uint64_t CHECK_EVERY = 256;
@@ -188,13 +191,14 @@ private:
     }
 
     // Greedy games, each with its own noise, until one clears the board
-    // (Clears, its moves the path) or PLAYOUT_TRIES candidate moves are
+    // (Clears, its moves the path) or their budget of candidate moves is
     // spent (Dead here means only: no game won). Each game's every step
     // passes the pruning rules, so it never walks into a known dead end.
     Verdict PlayOut()
     {
         attemptEnds = UINT64_MAX;
-        const uint64_t spent = nodes + PLAYOUT_TRIES;
+        const uint64_t spent = nodes + PLAYOUT_TRIES_PER_CELL * static_cast<uint64_t>(settings.rowWidth)
+            * static_cast<uint64_t>(settings.rowCount);
         std::vector<SolverMove> made;
         std::vector<PositionKey> before;
         std::vector<Move> taken;
