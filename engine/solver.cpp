@@ -202,8 +202,19 @@ private:
         std::vector<SolverMove> made;
         std::vector<PositionKey> before;
         std::vector<Move> taken;
+        std::vector<SolverMove> best;
+        int32_t leastLeft = position->Total();
         for (uint64_t game = 1; nodes < spent; ++game) {
             SolverPlayout playout(settings, position->Key().hash * 0x9E3779B97F4A7C15ull + game);
+            // Every other game follows the game that got furthest, up to a
+            // random move of it, and goes its own way from there.
+            const std::size_t kept = game % 2 == 0 && !best.empty() ? playout.Below(best.size()) : 0;
+            for (std::size_t m = 0; m < kept; ++m) {
+                taken.push_back(Taken(best[m]));
+                before.push_back(position->Key());
+                position->Apply(best[m]);
+                made.push_back(best[m]);
+            }
             SolverMove move;
             bool stopped = false;
             while (position->Total() != 0) {
@@ -224,6 +235,10 @@ private:
                 made.push_back(move);
             }
             const bool cleared = position->Total() == 0;
+            if (position->Total() < leastLeft) {
+                leastLeft = position->Total();
+                best = made;
+            }
             for (std::size_t m = made.size(); m-- > 0;) {
                 position->Undo(made[m], before[m]);
             }

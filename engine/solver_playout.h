@@ -22,6 +22,8 @@ public:
     // back once.
     uint64_t Tried() const { return tried; }
     void ClearTried() { tried = 0; }
+    // A number drawn from 0 .. n - 1 (n > 0), from the game's own stream.
+    uint64_t Below(uint64_t n) { return Draw() % n; }
 
 private:
     uint64_t Draw();
