@@ -1,6 +1,6 @@
 // The solver: depth-first search over legal moves with a table of dead
-// positions, pruning by what each colour can still do, and moves ordered by
-// the puzzle's stored solution.
+// positions, pruning by what each colour can still do, moves ordered by the
+// puzzle's stored solution, restarts in another order and greedy games.
 #include "engine/solver.h"
 
 #include <time.h>

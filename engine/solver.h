@@ -1,5 +1,6 @@
 // Whether and how a board can still be cleared: a depth-first search over the
-// rule of a move that remembers dead positions in a table of fixed size.
+// rule of a move that remembers dead positions in a table of fixed size,
+// restarting in another order, with randomised greedy games to find a way.
 #pragma once
 
 #include <atomic>
@@ -39,7 +40,7 @@ struct SolveResult {
     // order from the board given, are legal moves that empty it. Otherwise
     // empty.
     MoveList moves;
-    // Positions visited.
+    // Positions visited, and candidate moves the greedy games tried.
     uint64_t nodes = 0;
     // Dead positions remembered when the search ended.
     std::size_t deadPositions = 0;
