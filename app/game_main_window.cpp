@@ -2,9 +2,12 @@
 #include "game_main_window.h"
 
 #include "app/audio_messages.h"
+#include "app/focus_button_accessible.h"
 #include "app/hint_settings.h"
 #include "app/main_window_keys.h"
+#include "app/menu_title_accessible.h"
 #include "board/audio_device.h"
+#include "board/board_accessible.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,6 +17,8 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QTimer>
+
+#include <utility>
 
 namespace {
 
@@ -40,16 +45,21 @@ constexpr std::array<BarEntry, BAR_BUTTON_COUNT> BAR_BUTTONS{{
 constexpr int BACKGROUND_WORK_LATEST_MS = 1500;
 } // namespace
 
-GameMainWindow::GameMainWindow()
-    : menuBar(this), client(this), boardView(&client), focusButton(&client),
+GameMainWindow::GameMainWindow(MainWindowParts parts)
+    : menuBar(this), client(this), boardView(&client, std::move(parts.effects)), focusButton(&client),
       newButton(&client), retryButton(&client), prefsButton(&client), optionsButton(&client),
       solveButton(&client), undoButton(&client), helpButton(&client), aboutButton(&client),
-      quitButton(&client),
-      playerHelp(puzzle, boardView, [this] { return gameIronman; }, HINT_SETTINGS_FILE)
+      quitButton(&client), musicPlayer(std::move(parts.musicBackend)),
+      playerHelp(puzzle, boardView, [this] { return gameIronman; }, HINT_SETTINGS_FILE,
+                 std::move(parts.solver))
 {
+    // Before anything asks for the parts a screen reader reads.
+    FocusButtonAccessible::Install();
+    MenuTitleAccessible::Install();
+    focusButton.setObjectName(QLatin1String(FocusButtonAccessible::OBJECT_NAME));
     ReadState();
     CheckWindowRectAtStart();
-    gameIronman = ironman;
+    gameIronman = preferences.ironman;
     CreateWindowParts();
     ApplyWindowRect();
 }
@@ -64,15 +74,7 @@ GameMainWindow::~GameMainWindow()
 
 MainWindowRecord GameMainWindow::MainRecord(const WindowRect& rect) const
 {
-    MainWindowRecord record;
-    record.windowRect = rect;
-    const BoardPreferences board = boardView.Preferences();
-    record.soundEffects = board.soundEffects;
-    record.blockColours = board.colours;
-    record.ironman = ironman;
-    record.antiAliasing = board.antiAliasing;
-    record.settings = puzzle.Settings();
-    return record;
+    return MainRecordOf(rect, preferences, puzzle.Settings());
 }
 
 void GameMainWindow::ReadState()
@@ -80,22 +82,15 @@ void GameMainWindow::ReadState()
     // The record starts from the values in force, which stay where the file
     // has nothing to say.
     MainWindowRecord mainRecord = MainRecord(windowRect);
-    MusicRecord musicRecord;
-    musicPlayer.SerializeTo(musicRecord);
+    MusicRecord musicRecord = MusicRecordOf(preferences);
 
     stateReadResult = LoadStateFile(stateFileName, mainRecord, musicRecord, puzzle,
                                     &stateReadReport);
 
-    ApplyMainRecord(mainRecord);
-    musicPlayer.SerializeFrom(musicRecord);
-    music = musicPlayer.music;
-}
-
-void GameMainWindow::ApplyMainRecord(const MainWindowRecord& record)
-{
-    windowRect = record.windowRect;
-    boardView.ApplyPreferences({record.blockColours, record.antiAliasing, record.soundEffects});
-    ironman = record.ironman;
+    windowRect = mainRecord.windowRect;
+    preferences = PreferencesOf(mainRecord, musicRecord);
+    boardView.ApplyPreferences(preferences);
+    musicPlayer.ApplyPreferences(preferences);
 }
 
 void GameMainWindow::CreateWindowParts()
@@ -113,11 +108,11 @@ void GameMainWindow::CreateWindowParts()
     puzzle.SetBoardView(&boardView);
     connect(&boardView, &BoardView::MoveSettled, &playerHelp, &PlayerHelp::MoveSettled);
     boardView.SetPuzzle(&puzzle);
-    boardView.SetMusicSwitch(&music);
+    boardView.SetMusicOn(preferences.music);
     boardView.setGeometry(0, 0, 16, 16);
     boardView.hide();
 
-    gameIronman = ironman;
+    gameIronman = preferences.ironman;
     SetSolveCaption();
     boardView.SetSolving(false);
 
@@ -125,11 +120,16 @@ void GameMainWindow::CreateWindowParts()
     keys = new MainWindowKeys(
         this, [this] { OnCommand(ID_COMMIT); },
         [this](int key, Qt::KeyboardModifiers modifiers, bool autoRepeat) {
-            return boardView.HandleKey(key, modifiers, autoRepeat);
+            if (!boardView.HandleKey(key, modifiers, autoRepeat))
+                return false;
+            // A key that plays on the board ends the message, as a click does.
+            playerHelp.PlayerActed();
+            return true;
         });
     qApp->installEventFilter(keys);
     // The first paint of the board lets the background work begin.
     boardView.installEventFilter(this);
+    focusButton.installEventFilter(this);
     QTimer::singleShot(BACKGROUND_WORK_LATEST_MS, this, &GameMainWindow::StartBackgroundWork);
 }
 
@@ -149,11 +149,8 @@ void GameMainWindow::CreateButtons()
     // Invisible but able to hold the focus: Qt gives no focus to a hidden
     // widget, so it is shown at no size at all, under the board view.
     focusButton.setProperty("commandId", int(ID_NEW));
-    // While it holds the focus the keys play on the board, so that is what
-    // a screen reader calls it.
-    focusButton.setAccessibleName(QStringLiteral("Board"));
-    focusButton.setAccessibleDescription(
-        QStringLiteral("Arrow keys move between blocks, Return selects, Space takes the selection"));
+    // While it holds the focus the keys play on the board: a screen reader
+    // meets the board itself, not this button (FocusButtonAccessible).
     focusButton.setGeometry(0, 0, 0, 0);
     focusButton.setFocusPolicy(Qt::StrongFocus);
     focusButton.show();
@@ -184,7 +181,7 @@ void GameMainWindow::CreateMenu()
     addMenu("Prefs        ", {{"Graphics / Sound", ID_MENU_GRAPHICS_SOUND},
                               {"Play Options", ID_MENU_PLAY_OPTIONS},
                               {"Warn of Dead Ends", ID_MENU_WARN_OF_DEAD_ENDS}});
-    QAction* warn = MenuAction(ID_MENU_WARN_OF_DEAD_ENDS);
+    QAction* warn = FindMenuAction(ID_MENU_WARN_OF_DEAD_ENDS);
     warn->setCheckable(true);
     warn->setChecked(playerHelp.WarnOfDeadEnds());
     addMenu("Help        ", {{"About Kolumo", ID_MENU_ABOUT},
@@ -195,12 +192,12 @@ void GameMainWindow::CreateShortcuts()
 {
     // Shown beside the captions, which stay as they are. A window shortcut
     // only works while the main window is the active one, never in a dialog.
-    MenuAction(ID_MENU_NEW_GAME)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    MenuAction(ID_MENU_RETRY)->setShortcut(QKeySequence(Qt::Key_F5));
-    MenuAction(ID_MENU_EXIT)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    MenuAction(ID_MENU_ONLINE_MANUAL)->setShortcut(QKeySequence(Qt::Key_F1));
-    MenuAction(ID_MENU_HINT)->setShortcut(QKeySequence(Qt::Key_H));
-    MenuAction(ID_MENU_REDO)->setShortcuts(
+    FindMenuAction(ID_MENU_NEW_GAME)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    FindMenuAction(ID_MENU_RETRY)->setShortcut(QKeySequence(Qt::Key_F5));
+    FindMenuAction(ID_MENU_EXIT)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    FindMenuAction(ID_MENU_ONLINE_MANUAL)->setShortcut(QKeySequence(Qt::Key_F1));
+    FindMenuAction(ID_MENU_HINT)->setShortcut(QKeySequence(Qt::Key_H));
+    FindMenuAction(ID_MENU_REDO)->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     // Undo and Solve have no menu items: their shortcuts belong to the window,
     // so a player without a mouse still reaches every button's command.
@@ -218,7 +215,12 @@ QAction* GameMainWindow::AddWindowShortcut(const QKeySequence& keys, int id)
     return action;
 }
 
-QAction* GameMainWindow::MenuAction(int id) const
+const QAction* GameMainWindow::MenuAction(int id) const
+{
+    return FindMenuAction(id);
+}
+
+QAction* GameMainWindow::FindMenuAction(int id) const
 {
     for (QAction* top : menuBar.actions()) {
         if (top->menu() == nullptr)
@@ -231,12 +233,12 @@ QAction* GameMainWindow::MenuAction(int id) const
     return nullptr;
 }
 
-QPushButton& GameMainWindow::BarButton(int position)
+const QPushButton& GameMainWindow::BarButton(int position) const
 {
     return *barButtons.at(static_cast<size_t>(position));
 }
 
-QPushButton& GameMainWindow::CommandButton(int id)
+const QPushButton& GameMainWindow::CommandButton(int id) const
 {
     for (size_t k = 0; k < BAR_BUTTONS.size(); ++k) {
         if (BAR_BUTTONS[k].id == id)
@@ -268,6 +270,10 @@ bool GameMainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == &boardView && event->type() == QEvent::Paint && !backgroundWorkStarted)
         QTimer::singleShot(0, this, &GameMainWindow::StartBackgroundWork);
+    // The keyboard is back on the board: a screen reader hears the board
+    // (after Qt has told of the unseen button taking the focus).
+    if (watched == &focusButton && event->type() == QEvent::FocusIn)
+        QTimer::singleShot(0, this, [this] { BoardAccessible::TakeFocus(&boardView); });
     return QWidget::eventFilter(watched, event);
 }
 
@@ -307,10 +313,8 @@ bool GameMainWindow::SaveState()
         stateSaveReport = UnreadFileKeptReport(stateFileName);
         return false;
     }
-    const MainWindowRecord mainRecord = MainRecord(OuterRect());
-    MusicRecord musicRecord;
-    musicPlayer.SerializeTo(musicRecord);
-    return SaveStateFile(stateFileName, mainRecord, musicRecord, puzzle, &stateSaveReport);
+    return SaveStateFile(stateFileName, MainRecord(OuterRect()), MusicRecordOf(preferences), puzzle,
+                         &stateSaveReport);
 }
 
 void GameMainWindow::closeEvent(QCloseEvent* event)

@@ -75,15 +75,18 @@ SolverCall PlayerHelp::EngineSolver()
 }
 
 PlayerHelp::PlayerHelp(Puzzle& puzzle, BoardView& board, std::function<bool()> gameIronman,
-                       std::string settingsFile)
+                       std::string settingsFile, SolverCall solver)
     : puzzle(puzzle), board(board), gameIronman(std::move(gameIronman)),
-      settingsFile(std::move(settingsFile)), worker(EngineSolver()), message(&board)
+      settingsFile(std::move(settingsFile)), worker(std::move(solver)), message(&board)
 {
     warnOfDeadEnds = ReadWarnOfDeadEnds(this->settingsFile);
     connect(&worker, &SolverWorker::Answered, this, &PlayerHelp::Answered);
     // A screen reader hears each message as the board's news.
     connect(&message, &PlayerMessage::Said, this,
             [this](const QString& words) { BoardAccessible::Say(&this->board, words); });
+    // And no longer once the message has gone.
+    connect(&message, &PlayerMessage::Dismissed, this,
+            [this](const QString& words) { BoardAccessible::Unsay(&this->board, words); });
     qApp->installEventFilter(this);
 }
 
@@ -237,6 +240,9 @@ void PlayerHelp::ShowHintedMove()
 {
     board.ChooseMove(hintedMove);
     hintedMove.clear();
+    // Seen as a selection, heard as the move it is.
+    if (!board.Selection().empty())
+        BoardAccessible::Tell(&board, BoardAccessible::News::Hinted);
 }
 
 void PlayerHelp::StepBackAnswered(const SolverAnswer& answer)

@@ -6,6 +6,7 @@
 #include "app_test_support.h"
 #include "board/board_view.h"
 #include "engine/puzzle.h"
+#include "tests/support/recorded_effects.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -43,7 +44,7 @@ protected:
         puzzle.Start({rowWidth, static_cast<int32_t>(rows.size()), colours, minRemove, maxRemove}, start, {});
         board.SizeChanged(700, 400);
         TickUntilIdle(board);
-        board.Effects().ClearRequested();
+        sounds.clear();
     }
 
     void Move(const std::vector<BlockRef>& blocks)
@@ -62,7 +63,9 @@ protected:
 
     ScratchDirectory scratch;
     Puzzle puzzle;
-    BoardView board;
+    // The board's effects, oldest first.
+    std::vector<int> sounds;
+    BoardView board{nullptr, std::make_unique<RecordedEffects>(sounds)};
     PlayerHelp help{puzzle, board, [] { return false; }, HINT_SETTINGS_FILE};
 };
 
@@ -92,19 +95,21 @@ TEST_F(HandBoardHelpTest, AHintThatCannotBeGivenSelectsNothingAndSaysWhyUntilThe
                                               : PlayerHelp::EngineSolver());
         ClickBlocks(board, {THE_THREE_ZEROS[0]});
         ASSERT_EQ(board.Selection().size(), 1U);
-        board.Effects().ClearRequested();
+        sounds.clear();
 
         help.PlayerActed();
         help.Hint();
         WaitForAnswers();
         EXPECT_EQ(board.Selection().empty(), !c.stubUndecided) << c.board;
-        EXPECT_EQ(board.Effects().Requested(), c.sounds) << c.board;
+        EXPECT_EQ(sounds, c.sounds) << c.board;
         EXPECT_EQ(Shown(), c.said.toStdString()) << c.board;
         EXPECT_TRUE(QAccessible::queryAccessibleInterface(&board)->text(QAccessible::Name).contains(c.said))
             << c.board << ": a screen reader hears it as the board's news";
 
         QTest::mouseClick(&board, Qt::LeftButton, {}, QPoint(2, 2));
         EXPECT_EQ(Shown(), "") << "gone at the player's next action";
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(&board)->text(QAccessible::Name), QStringLiteral("Board"))
+            << c.board << ": and its news with it";
     }
     EXPECT_TRUE(PlayerHelp::DEAD_END_TEXT.contains(QStringLiteral("Back to a Solvable Position")));
 }
@@ -132,9 +137,9 @@ TEST_F(HandBoardHelpTest, ANewMoveRetryNewGameAndSolveEmptyTheRedoList)
         c.run();
         EXPECT_TRUE(puzzle.NextRedoBlocks().empty()) << c.action;
         TickUntilIdle(board);
-        board.Effects().ClearRequested();
+        sounds.clear();
         board.RedoMove();
-        EXPECT_EQ(board.Effects().Requested(), std::vector<int>{SOUND_REFUSE}) << c.action;
+        EXPECT_EQ(sounds, std::vector<int>{SOUND_REFUSE}) << c.action;
     }
     // The same move made again by hand is the redo itself: the list keeps the rest.
     UseBoard(board2, 6, 2, 2, 2);

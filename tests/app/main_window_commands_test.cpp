@@ -1,6 +1,7 @@
 // The game commands: the Ironman rule, Solve, New and Retry during a replay, Undo, and the focus after each.
 #include "app/game_main_window.h"
 #include "app_test_support.h"
+#include "tests/support/recorded_effects.h"
 
 #include <QApplication>
 
@@ -12,17 +13,16 @@ class GameCommandsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window = ShowNewWindow();
+        window = ShowNewWindow(std::make_unique<RecordedEffects>(sounds));
         window->activateWindow();
         TickUntilIdle(window->Board());
-        effects().ClearRequested();
+        sounds.clear();
     }
     void TearDown() override
     {
         window.reset();
     }
 
-    EffectPlayer& effects() { return window->Board().Effects(); }
 
     // Runs Solve until it has made at least `moves` moves.
     void SolveFor(int moves)
@@ -35,6 +35,8 @@ protected:
     }
 
     ScratchDirectory scratch;
+    // The board's effects, oldest first.
+    std::vector<int> sounds;
     std::unique_ptr<GameMainWindow> window;
 };
 
@@ -52,10 +54,10 @@ TEST_F(GameCommandsTest, IronmanTurnedOnMidGameWaitsForTheNextNewGame)
     EXPECT_TRUE(window->GameIronman());
     EXPECT_EQ(window->CommandButton(ID_SOLVE).text(), QStringLiteral("---"));
     TickUntilIdle(window->Board());
-    effects().ClearRequested();
+    sounds.clear();
     window->OnSolve();
     EXPECT_FALSE(window->Board().Solving());
-    EXPECT_EQ(effects().Requested(), std::vector<int>{SOUND_REFUSE});
+    EXPECT_EQ(sounds, std::vector<int>{SOUND_REFUSE});
 }
 
 TEST_F(GameCommandsTest, IronmanTurnedOffStaysRefusedUntilNew)
@@ -80,7 +82,7 @@ TEST_F(GameCommandsTest, ARefusedSolveLeavesTheFocusWhereItWas)
 {
     ChooseIronman(*window, true);
     window->OnNewGame();
-    window->CommandButton(ID_UNDO).setFocus();
+    TabTo(*window, window->CommandButton(ID_UNDO));
     window->OnSolve();
     EXPECT_TRUE(window->CommandButton(ID_UNDO).hasFocus());
 }
@@ -97,9 +99,9 @@ TEST_F(GameCommandsTest, SolvePressedTwiceStopsAndUndoTakesItsMovesBack)
         EXPECT_EQ(MovesMade(window->GamePuzzle()), k - 1);
     }
     EXPECT_EQ(window->GamePuzzle().Rows(), window->GamePuzzle().InitialRows());
-    effects().ClearRequested();
+    sounds.clear();
     window->OnUndo();
-    EXPECT_EQ(effects().LastRequested(), SOUND_REFUSE);
+    EXPECT_EQ(LastOf(sounds), SOUND_REFUSE);
 }
 
 TEST_F(GameCommandsTest, NewDuringSolveStopsTheReplayBeforeTheBoardChanges)
@@ -147,11 +149,11 @@ TEST_F(GameCommandsTest, AfterEveryCommandButSpaceTheFocusIsOnTheFocusButton)
 {
     for (const int id : {ID_NEW, ID_RETRY, ID_SOLVE, ID_SOLVE, ID_UNDO, ID_MENU_NEW_GAME,
                          ID_MENU_RETRY}) {
-        window->CommandButton(ID_QUIT).setFocus();
+        TabTo(*window, window->CommandButton(ID_QUIT));
         window->OnCommand(id);
         EXPECT_TRUE(window->FocusButton().hasFocus()) << id;
     }
-    window->CommandButton(ID_QUIT).setFocus();
+    TabTo(*window, window->CommandButton(ID_QUIT));
     window->OnCommand(ID_COMMIT);
     EXPECT_TRUE(window->CommandButton(ID_QUIT).hasFocus());
 }

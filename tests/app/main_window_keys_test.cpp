@@ -4,6 +4,7 @@
 #include "app_test_support.h"
 #include "engine/puzzle.h"
 #include "engine/random.h"
+#include "tests/support/recorded_effects.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -14,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -50,15 +52,24 @@ class MainWindowKeysTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window = ShowNewWindow();
+        window = ShowNewWindow(std::make_unique<RecordedEffects>(sounds));
         Activate(*window);
         TickUntilIdle(board());
         window->RestoreFocus();
-        board().Effects().ClearRequested();
+        sounds.clear();
     }
 
     BoardView& board() { return window->Board(); }
-    BlockRef Cursor() { return board().Cursor().position; }
+    BlockRef Cursor() { return board().Cursor().Position(); }
+
+    // The widget that holds the window's keyboard focus: where the player's
+    // keys go.
+    QWidget* FocusedWidget() const
+    {
+        QWidget* focus = window->focusWidget();
+        EXPECT_NE(focus, nullptr);
+        return focus;
+    }
 
     // A key pressed and released where the keyboard focus is, as the player
     // would type it.
@@ -79,15 +90,17 @@ protected:
     }
 
     ScratchDirectory scratch;
+    // The board's effects, oldest first.
+    std::vector<int> sounds;
     std::unique_ptr<GameMainWindow> window;
 };
 
 TEST_F(MainWindowKeysTest, ArrowsAndEnterAtTheFocusButtonMoveTheCursorAndSelect)
 {
     ASSERT_TRUE(window->FocusButton().hasFocus());
-    KeySpy spy(&window->FocusButton());
+    KeySpy spy(FocusedWidget());
     Type(Qt::Key_Down);  // the first arrow only shows the cursor
-    EXPECT_TRUE(board().Cursor().shown);
+    EXPECT_TRUE(board().Cursor().Shown());
     EXPECT_EQ(Cursor(), (BlockRef{0, 0}));
     Type(Qt::Key_Down);
     EXPECT_EQ(Cursor(), (BlockRef{0, 1}));
@@ -95,7 +108,7 @@ TEST_F(MainWindowKeysTest, ArrowsAndEnterAtTheFocusButtonMoveTheCursorAndSelect)
     EXPECT_EQ(board().Selection(), (MoveList{{0, 1}}));
     Type(Qt::Key_Enter, Qt::KeypadModifier);  // keypad Enter: chosen again, so deselected
     EXPECT_TRUE(board().Selection().empty());
-    EXPECT_EQ(board().Effects().Requested(), (std::vector<int>{SOUND_SELECT, SOUND_SELECT}));
+    EXPECT_EQ(sounds, (std::vector<int>{SOUND_SELECT, SOUND_SELECT}));
     EXPECT_TRUE(spy.keys.empty()) << "the focus button saw a key the board took";
     EXPECT_TRUE(window->FocusButton().hasFocus());
 }
@@ -105,10 +118,10 @@ TEST_F(MainWindowKeysTest, EnterAtAFocusedBarButtonSelectsABlockAndNeverPressesI
     const MoveList solution = window->GamePuzzle().Solution();
     int clicks = 0;
     QObject::connect(&window->CommandButton(ID_NEW), &QPushButton::clicked, [&clicks] { ++clicks; });
+    TabTo(*window, window->CommandButton(ID_NEW));
     // Even a button that would click on Enter is passed over.
-    window->CommandButton(ID_NEW).setAutoDefault(true);
-    window->CommandButton(ID_NEW).setFocus();
-    KeySpy spy(&window->CommandButton(ID_NEW));
+    qobject_cast<QPushButton*>(FocusedWidget())->setAutoDefault(true);
+    KeySpy spy(FocusedWidget());
     for (int key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Return, Qt::Key_Left, Qt::Key_Up, Qt::Key_Down})
         Type(key);
     EXPECT_EQ(clicks, 0);
@@ -120,37 +133,37 @@ TEST_F(MainWindowKeysTest, EnterAtAFocusedBarButtonSelectsABlockAndNeverPressesI
 
 TEST_F(MainWindowKeysTest, KeysTheBoardLeavesStillReachTheFocusedWidget)
 {
-    KeySpy spy(&window->FocusButton());
+    KeySpy spy(FocusedWidget());
     Type(Qt::Key_A);
     Type(Qt::Key_Return, Qt::ControlModifier);
     Type(Qt::Key_Return, Qt::ShiftModifier);
     Type(Qt::Key_Up, Qt::AltModifier);
     EXPECT_EQ(spy.keys, (std::vector<int>{Qt::Key_A, Qt::Key_A, Qt::Key_Return, Qt::Key_Return, Qt::Key_Return,
                                           Qt::Key_Return, Qt::Key_Up, Qt::Key_Up}));
-    EXPECT_FALSE(board().Cursor().shown);
+    EXPECT_FALSE(board().Cursor().Shown());
     EXPECT_TRUE(board().Selection().empty());
 }
 
 TEST_F(MainWindowKeysTest, AHeldArrowKeepsMovingAndOnlyItsLastReleaseIsLetGo)
 {
-    KeySpy spy(&window->FocusButton());
+    KeySpy spy(FocusedWidget());
     Type(Qt::Key_Right);
     const BlockRef start = Cursor();
     // A held key arrives as presses and releases marked as repeats.
     for (int k = 0; k < 2; ++k) {
-        QTest::sendKeyEvent(QTest::Press, &window->FocusButton(), Qt::Key_Right, QString(), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Press, FocusedWidget(), Qt::Key_Right, QString(), Qt::NoModifier);
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier, QString(), true);
-        QApplication::sendEvent(&window->FocusButton(), &release);
+        QApplication::sendEvent(FocusedWidget(), &release);
     }
     QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), true);
-    QApplication::sendEvent(&window->FocusButton(), &repeat);
+    QApplication::sendEvent(FocusedWidget(), &repeat);
     QKeyEvent last(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier);
-    QApplication::sendEvent(&window->FocusButton(), &last);
+    QApplication::sendEvent(FocusedWidget(), &last);
     EXPECT_NE(Cursor(), start);
     EXPECT_TRUE(spy.keys.empty());
     // Once let go, a release nobody pressed here passes through.
     QKeyEvent stray(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier);
-    QApplication::sendEvent(&window->FocusButton(), &stray);
+    QApplication::sendEvent(FocusedWidget(), &stray);
     EXPECT_EQ(spy.keys, (std::vector<int>{Qt::Key_Right}));
 }
 
@@ -166,7 +179,7 @@ TEST_F(MainWindowKeysTest, ADialogKeepsItsEnterAndArrows)
     QTest::keyClick(&ok, Qt::Key_Down);
     QTest::keyClick(&ok, Qt::Key_Return);
     EXPECT_EQ(clicks, 1);
-    EXPECT_FALSE(board().Cursor().shown);
+    EXPECT_FALSE(board().Cursor().Shown());
     EXPECT_TRUE(board().Selection().empty());
 }
 
@@ -174,19 +187,19 @@ TEST_F(MainWindowKeysTest, TheMenuBarAndAnOpenMenuKeepTheirArrowsAndEnter)
 {
     // Alt alone puts the menu bar under the keyboard: the arrows walk its
     // menus then, not the board.
-    QTest::keyClick(&window->FocusButton(), Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyClick(FocusedWidget(), Qt::Key_Alt, Qt::AltModifier);
     ASSERT_TRUE(window->MainMenu().hasFocus());
-    QTest::keyClick(&window->MainMenu(), Qt::Key_Right);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
     EXPECT_EQ(window->MainMenu().activeAction(), window->MainMenu().actions().at(1));
-    QTest::keyClick(&window->MainMenu(), Qt::Key_Escape);
-    EXPECT_FALSE(board().Cursor().shown);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(board().Cursor().Shown());
 
     QMenu* file = window->MainMenu().actions().front()->menu();
     file->popup(window->mapToGlobal(QPoint(0, 0)));
     QTest::keyClick(file, Qt::Key_Down);
     EXPECT_EQ(file->activeAction(), file->actions().front());
     file->close();
-    EXPECT_FALSE(board().Cursor().shown);
+    EXPECT_FALSE(board().Cursor().Shown());
 }
 
 TEST_F(MainWindowKeysTest, MenuItemsShowTheirShortcutsBesideUnchangedCaptions)
@@ -223,8 +236,9 @@ TEST_F(MainWindowKeysTest, MenuItemsShowTheirShortcutsBesideUnchangedCaptions)
     EXPECT_EQ(window->SolveShortcut().shortcutContext(), Qt::WindowShortcut);
     // The menu's items are fixed: Undo's and Solve's shortcuts are not among them.
     for (QAction* top : window->MainMenu().actions()) {
-        EXPECT_FALSE(top->menu()->actions().contains(&window->UndoShortcut()));
-        EXPECT_FALSE(top->menu()->actions().contains(&window->SolveShortcut()));
+        const QList<QAction*> items = top->menu()->actions();
+        EXPECT_EQ(std::count(items.begin(), items.end(), &window->UndoShortcut()), 0);
+        EXPECT_EQ(std::count(items.begin(), items.end(), &window->SolveShortcut()), 0);
     }
     for (int k = 0; k < BAR_BUTTON_COUNT; ++k)
         EXPECT_FALSE(window->BarButton(k).text().contains('&')) << "a bar caption changed";
@@ -233,19 +247,19 @@ TEST_F(MainWindowKeysTest, MenuItemsShowTheirShortcutsBesideUnchangedCaptions)
 TEST_F(MainWindowKeysTest, CtrlZUndoesAMoveAndLeavesTheFocusOnTheFocusButton)
 {
     MakeOneMove();
-    window->CommandButton(ID_QUIT).setFocus();
+    TabTo(*window, window->CommandButton(ID_QUIT));
     Type(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(MovesMade(window->GamePuzzle()), 0);
     EXPECT_EQ(window->GamePuzzle().Rows(), window->GamePuzzle().InitialRows());
     EXPECT_TRUE(window->FocusButton().hasFocus());
     Type(Qt::Key_Z, Qt::ControlModifier);  // nothing left: refused as the Undo button is
-    EXPECT_EQ(board().Effects().LastRequested(), SOUND_REFUSE);
+    EXPECT_EQ(LastOf(sounds), SOUND_REFUSE);
 }
 
 TEST_F(MainWindowKeysTest, CtrlDStartsAndStopsTheSolveReplayLikeTheSolveButton)
 {
     MakeOneMove();
-    window->CommandButton(ID_RETRY).setFocus();
+    TabTo(*window, window->CommandButton(ID_RETRY));
     Type(Qt::Key_D, Qt::ControlModifier);
     EXPECT_TRUE(board().Solving());
     EXPECT_EQ(window->GamePuzzle().Rows(), window->GamePuzzle().InitialRows());  // Solve starts from the top
@@ -257,7 +271,7 @@ TEST_F(MainWindowKeysTest, CtrlDStartsAndStopsTheSolveReplayLikeTheSolveButton)
 TEST_F(MainWindowKeysTest, CtrlNStartsANewGameAndF1OpensTheManual)
 {
     const MoveList solution = window->GamePuzzle().Solution();
-    window->CommandButton(ID_UNDO).setFocus();
+    TabTo(*window, window->CommandButton(ID_UNDO));
     Type(Qt::Key_N, Qt::ControlModifier);
     EXPECT_NE(window->GamePuzzle().Solution(), solution);
     EXPECT_TRUE(window->FocusButton().hasFocus());
@@ -299,7 +313,8 @@ TEST(MainWindowKeyboardPlay, AWholePuzzleIsSolvedFromTheKeyboardAlone)
     // each move marker; the keys go wherever the focus is, as typed.
     ScratchDirectory scratch;
     SeedRandom(2024);
-    auto window = ShowNewWindow();
+    std::vector<int> sounds;
+    auto window = ShowNewWindow(std::make_unique<RecordedEffects>(sounds));
     Activate(*window);
     BoardView& board = window->Board();
     TickUntilIdle(board);
@@ -307,7 +322,7 @@ TEST(MainWindowKeyboardPlay, AWholePuzzleIsSolvedFromTheKeyboardAlone)
         QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
     };
     // The player clicked a bar button first and left the focus on it.
-    window->CommandButton(ID_RETRY).setFocus();
+    TabTo(*window, window->CommandButton(ID_RETRY));
     const MoveList solution = window->GamePuzzle().Solution();
     ASSERT_GT(solution.size(), 10u);
     int moves = 0;
@@ -321,19 +336,19 @@ TEST(MainWindowKeyboardPlay, AWholePuzzleIsSolvedFromTheKeyboardAlone)
         }
         if (!entry.IsBlock())
             continue;
-        for (int guard = 0; guard < 60 && !(board.Cursor().shown && board.Cursor().position == entry); ++guard) {
-            const BlockRef at = board.Cursor().position;
+        for (int guard = 0; guard < 60 && !(board.Cursor().Shown() && board.Cursor().Position() == entry); ++guard) {
+            const BlockRef at = board.Cursor().Position();
             const int across = entry.index == 0 ? Qt::Key_Left : Qt::Key_Right;
             type(at.row < entry.row ? Qt::Key_Down : at.row > entry.row ? Qt::Key_Up : across);
         }
-        ASSERT_EQ(board.Cursor().position, entry);
+        ASSERT_EQ(board.Cursor().Position(), entry);
         type(Qt::Key_Return);
         ASSERT_EQ(board.Selection().back(), entry) << "block " << entry.index << ", " << entry.row;
     }
     ColourCounters counts{};
     EXPECT_EQ(CountBlocks(window->GamePuzzle().Rows(), window->GamePuzzle().Settings().rowCount, counts), 0);
     EXPECT_EQ(MovesMade(window->GamePuzzle()), moves);
-    EXPECT_EQ(board.Effects().LastRequested(), window->MusicOn() ? SOUND_WIN_QUIET : SOUND_WIN);
+    EXPECT_EQ(LastOf(sounds), window->MusicOn() ? SOUND_WIN_QUIET : SOUND_WIN);
     EXPECT_EQ(window->GamePuzzle().Solution(), solution) << "a key pressed the Retry button";
 }
 

@@ -4,17 +4,23 @@
 #include "app/game_main_window.h"
 #include "app/hint_settings.h"
 #include "app_test_support.h"
+#include "board/board_accessible.h"
 #include "engine/move_rule.h"
 #include "engine/puzzle.h"
+#include "tests/support/recorded_effects.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
+#include <QMenuBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -32,18 +38,28 @@ class PlayerHelpTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window = ShowNewWindow();
+        MainWindowParts parts;
+        parts.solver = solver.Call();
+        parts.effects = std::make_unique<RecordedEffects>(sounds);
+        window = ShowNewWindow(std::move(parts));
         window->activateWindow();
         TickUntilIdle(board());
-        effects().ClearRequested();
+        sounds.clear();
     }
 
     BoardView& board() { return window->Board(); }
     const Puzzle& puzzle() { return window->GamePuzzle(); }
-    PlayerHelp& help() { return window->Help(); }
-    EffectPlayer& effects() { return board().Effects(); }
+    const PlayerHelp& help() { return window->Help(); }
 
     std::string Shown() { return help().Message().Shown().toStdString(); }
+    // The board's name as a screen reader reads it, news and all.
+    QString BoardName() { return QAccessible::queryAccessibleInterface(&board())->text(QAccessible::Name); }
+    // A key as the player types it, wherever the focus is.
+    void Type(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QApplication::setActiveWindow(window.get());
+        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
+    }
 
     // Until the worker has answered the last question (and every question
     // that answer led to).
@@ -86,7 +102,7 @@ protected:
     // A stub solver that answers by the board: verdict(rows).
     void AnswerBy(std::function<SolverVerdict(const RowSet&)> verdict)
     {
-        help().Worker().SetCall([verdict](const SolverQuestion& question, const std::atomic<bool>&) {
+        solver.Answer([verdict](const SolverQuestion& question, const std::atomic<bool>&) {
             SolverAnswer answer;
             answer.verdict = verdict(question.rows);
             return answer;
@@ -94,6 +110,9 @@ protected:
     }
 
     ScratchDirectory scratch;
+    StandInSolver solver;
+    // The board's effects, oldest first.
+    std::vector<int> sounds;
     std::unique_ptr<GameMainWindow> window;
 };
 
@@ -103,7 +122,7 @@ TEST_F(PlayerHelpTest, HintAtTheStartSelectsALegalMoveAfterWhichTheBoardCanStill
     WaitForAnswers();
     const MoveList hinted = board().Selection();
     ASSERT_TRUE(IsLegalMove(puzzle().Rows(), puzzle().Settings(), hinted));
-    EXPECT_EQ(effects().LastRequested(), SOUND_SELECT);
+    EXPECT_EQ(LastOf(sounds), SOUND_SELECT);
     EXPECT_EQ(Shown(), "");
 
     window->OnCommit();
@@ -124,6 +143,8 @@ TEST_F(PlayerHelpTest, TheHKeyAsksForAHintAndCtrlYOrCtrlShiftZRedo)
     type(Qt::Key_H, Qt::NoModifier);
     WaitForAnswers();
     EXPECT_FALSE(board().Selection().empty()) << "H gave no hint";
+    EXPECT_TRUE(BoardName().startsWith(QStringLiteral("Board: Hint: take %1 ").arg(board().Selection().size())))
+        << BoardName().toStdString() << ": a screen reader hears the hint";
 
     const std::vector<RowSet> boards = PlaySolution(1);
     const std::pair<int, Qt::KeyboardModifiers> redoKeys[] = {
@@ -150,7 +171,7 @@ TEST_F(PlayerHelpTest, AHintAnsweredAfterThePlayerActedIsDropped)
         }
         return group;
     }();
-    help().Worker().SetCall([release, answered, firstMove](const SolverQuestion&, const std::atomic<bool>&) {
+    solver.Answer([release, answered, firstMove](const SolverQuestion&, const std::atomic<bool>&) {
         while (!*release)
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
         *answered = true;
@@ -160,8 +181,8 @@ TEST_F(PlayerHelpTest, AHintAnsweredAfterThePlayerActedIsDropped)
     ASSERT_TRUE(help().Worker().Busy());
 
     const BlockRef chosen = FirstSolutionMove(puzzle()).back();
-    const Rect cell = board().BlockRect(chosen.index, chosen.row,
-                                        static_cast<int32_t>(puzzle().Rows()[chosen.row].size()));
+    const Rect cell = board().Geometry().BlockRect(chosen.index, chosen.row,
+                                                   static_cast<int32_t>(puzzle().Rows()[chosen.row].size()));
     const qreal ratio = board().devicePixelRatioF();
     QTest::mouseClick(&board(), Qt::LeftButton, {},
                       QPoint(static_cast<int>((cell.left + cell.right) / 2 / ratio),
@@ -186,10 +207,10 @@ TEST_F(PlayerHelpTest, HintIsRefusedInIronmanGamesAndWhileSolveRuns)
         TickUntilIdle(board());
         if (c.solving)
             window->OnSolve();
-        effects().ClearRequested();
+        sounds.clear();
         window->OnCommand(ID_MENU_HINT);
         EXPECT_FALSE(help().Worker().Busy()) << c.when;
-        EXPECT_EQ(effects().Requested(), std::vector<int>{SOUND_REFUSE}) << c.when;
+        EXPECT_EQ(sounds, std::vector<int>{SOUND_REFUSE}) << c.when;
         EXPECT_TRUE(board().Selection().empty()) << c.when;
     }
 }
@@ -243,23 +264,23 @@ TEST_F(PlayerHelpTest, RedoAfterUndoGivesBackTheBoardAfterTheMoveWithItsAnimatio
     window->OnUndo();
     ASSERT_EQ(puzzle().Rows(), puzzle().InitialRows());
     for (size_t k = 1; k <= 2; ++k) {
-        effects().ClearRequested();
+        sounds.clear();
         window->OnCommand(ID_MENU_REDO);
         EXPECT_EQ(board().Phase(), PHASE_REMOVE_START);
         board().Tick();
-        EXPECT_EQ(effects().LastRequested(), *board().MusicSwitch() ? SOUND_REMOVE_QUIET : SOUND_REMOVE);
+        EXPECT_EQ(LastOf(sounds), board().MusicOn() ? SOUND_REMOVE_QUIET : SOUND_REMOVE);
         TickUntilIdle(board());
         EXPECT_EQ(puzzle().Rows(), boards[k]);
     }
-    effects().ClearRequested();
+    sounds.clear();
     window->OnCommand(ID_MENU_REDO);
-    EXPECT_EQ(effects().Requested(), std::vector<int>{SOUND_REFUSE}) << "nothing left to redo";
+    EXPECT_EQ(sounds, std::vector<int>{SOUND_REFUSE}) << "nothing left to redo";
 }
 
 TEST_F(PlayerHelpTest, WarnOfDeadEndsIsOffUntilChosenThenWarnsOnceUntilTakenBack)
 {
     AnswerBy([](const RowSet&) { return SolverVerdict::Dead; });
-    QAction* item = window->MenuAction(ID_MENU_WARN_OF_DEAD_ENDS);
+    const QAction* item = window->MenuAction(ID_MENU_WARN_OF_DEAD_ENDS);
     ASSERT_NE(item, nullptr);
     EXPECT_TRUE(item->isCheckable());
     EXPECT_FALSE(item->isChecked());
@@ -272,7 +293,7 @@ TEST_F(PlayerHelpTest, WarnOfDeadEndsIsOffUntilChosenThenWarnsOnceUntilTakenBack
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     const QByteArray before = saved.readAll();
     saved.close();
-    item->trigger();
+    ChooseMenuItem(*window, ID_MENU_WARN_OF_DEAD_ENDS);
     EXPECT_TRUE(help().WarnOfDeadEnds());
     EXPECT_TRUE(ReadWarnOfDeadEnds("HINTS.SAV"));
     ASSERT_TRUE(window->SaveState());
@@ -300,17 +321,126 @@ TEST_F(PlayerHelpTest, WarnOfDeadEndsIsOffUntilChosenThenWarnsOnceUntilTakenBack
     }
 }
 
+TEST_F(PlayerHelpTest, TheMessageStandsBetweenTheCountersAndTheBlocksInBalancedLinesThatGrowWithTheWindow)
+{
+    const struct {
+        QSize window;
+        const QString& text;
+        int lines;
+    } cases[] = {
+        {{480, 320}, PlayerHelp::DEAD_END_TEXT, 2},        {{480, 320}, PlayerHelp::STILL_CLEARABLE_TEXT, 1},
+        {{480, 320}, PlayerHelp::NO_MOVE_LEFT_TEXT, 2},    {{1400, 1000}, PlayerHelp::DEAD_END_TEXT, 2},
+        {{1400, 1000}, PlayerHelp::STILL_CLEARABLE_TEXT, 1}, {{1400, 1000}, PlayerHelp::UNDECIDED_TEXT, 2},
+    };
+    int defaultPixels = 0;
+    PlayerMessage message(&board());
+    for (const auto& c : cases) {
+        window->resize(c.window);
+        QApplication::processEvents();
+        message.Say(c.text);
+        const std::string what = c.text.toStdString() + " at " + std::to_string(c.window.width());
+        EXPECT_EQ(message.Shown(), c.text) << what;
+        const QStringList lines = message.Lines();
+        EXPECT_EQ(lines.size(), c.lines) << what << ": " << message.text().toStdString();
+        EXPECT_EQ(lines.join(QLatin1Char(' ')), c.text) << what;
+        const QFontMetrics metrics(message.font());
+        int narrowest = message.width();
+        for (const QString& line : lines) {
+            EXPECT_TRUE(line.contains(QLatin1Char(' '))) << what << ": a word alone on a line";
+            narrowest = std::min(narrowest, metrics.horizontalAdvance(line));
+            EXPECT_LT(metrics.horizontalAdvance(line), message.contentsRect().width()) << what;
+        }
+        if (lines.size() > 1) {
+            EXPECT_GT(narrowest * 4, message.contentsRect().width() * 3) << what << ": lines of uneven width";
+        }
+
+        // Neither the counters nor the blocks are hidden, in logical pixels.
+        const BoardGeometry& layout = board().Geometry();
+        const qreal ratio = board().devicePixelRatioF();
+        const auto logical = [ratio](const Rect& r) {
+            return QRect(QPoint(static_cast<int>(r.left / ratio), static_cast<int>(r.top / ratio)),
+                         QPoint(static_cast<int>(r.right / ratio) - 1, static_cast<int>(r.bottom / ratio) - 1));
+        };
+        const Rect counters = layout.CounterRow(puzzle().Settings().colourCount);
+        const Rect blocks = layout.BoardRect(puzzle().Settings().rowWidth, puzzle().Settings().rowCount);
+        EXPECT_FALSE(message.geometry().intersects(logical(counters))) << what;
+        EXPECT_FALSE(message.geometry().intersects(logical(blocks))) << what;
+        EXPECT_TRUE(board().rect().contains(message.geometry())) << what;
+        if (c.window.width() == 480) {
+            defaultPixels = message.font().pixelSize();
+        } else {
+            EXPECT_GE(message.font().pixelSize(), 2 * defaultPixels) << what << ": the font grows with the window";
+        }
+        message.Dismiss();
+    }
+}
+
+TEST_F(PlayerHelpTest, AnyKeyThatPlaysOnTheBoardEndsTheMessageAndItsNews)
+{
+    const struct {
+        const char* name;
+        int key;
+    } keys[] = {{"Right", Qt::Key_Right}, {"Down", Qt::Key_Down}, {"Return", Qt::Key_Return},
+                {"Enter", Qt::Key_Enter}, {"Space", Qt::Key_Space}};
+    AnswerBy([](const RowSet&) { return SolverVerdict::Dead; });
+    const auto sayDeadEnd = [this] {
+        window->OnCommand(ID_MENU_HINT);
+        WaitForAnswers();
+    };
+    for (const auto& k : keys) {
+        sayDeadEnd();
+        ASSERT_EQ(BoardName(), QStringLiteral("Board: ") + PlayerHelp::DEAD_END_TEXT);
+        Type(k.key);
+        EXPECT_EQ(Shown(), "") << k.name;
+        EXPECT_FALSE(BoardName().contains(PlayerHelp::DEAD_END_TEXT)) << k.name << ": the news outlived the message";
+    }
+    sayDeadEnd();
+    Type(Qt::Key_Shift, Qt::ShiftModifier);
+    EXPECT_EQ(Shown(), PlayerHelp::DEAD_END_TEXT.toStdString()) << "a key that does nothing leaves it";
+}
+
+TEST_F(PlayerHelpTest, AScreenReaderMeetsTheBoardOnceTheMenusByTheirWordsAndHearsTheBoardCleared)
+{
+    QStringList boards;
+    QStringList menus;
+    std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+        if (node == nullptr)
+            return;
+        const QString name = node->text(QAccessible::Name);
+        if (name.startsWith(QLatin1String("Board")))
+            boards << QStringLiteral("%1 %2").arg(node->role()).arg(name);
+        if (node->role() == QAccessible::MenuItem && node->parent() != nullptr
+            && node->parent()->role() == QAccessible::MenuBar)
+            menus << name;
+        for (int k = 0; k < node->childCount(); ++k)
+            walk(node->child(k));
+    };
+    walk(QAccessible::queryAccessibleInterface(window.get()));
+    EXPECT_EQ(boards, QStringList{QStringLiteral("%1 Board").arg(QAccessible::Table)});
+    EXPECT_EQ(menus, (QStringList{"File", "Prefs", "Help"}));
+    EXPECT_EQ(window->MainMenu().actions().front()->text(), QStringLiteral("File        "))
+        << "the drawn caption keeps its padding";
+
+    const int moves = static_cast<int>(std::count_if(puzzle().Solution().begin(), puzzle().Solution().end(),
+                                                     [](const BlockRef& entry) { return entry.IsMoveMarker(); }));
+    PlaySolution(moves - 1);
+    QTest::mouseClick(&board(), Qt::LeftButton, {}, QPoint(2, 2));
+    PlaySolution(moves, moves - 1);
+    EXPECT_EQ(BoardName(), QStringLiteral("Board: Board cleared"));
+    EXPECT_EQ(Shown(), "") << "a cleared board shows no word and no score";
+}
+
 TEST_F(PlayerHelpTest, ASearchInProgressNeverHoldsUpTheBoardsTicksNorTheClosing)
 {
     auto release = std::make_shared<std::atomic<bool>>(false);
     auto entered = std::make_shared<std::atomic<int>>(0);
-    help().Worker().SetCall([release, entered](const SolverQuestion&, const std::atomic<bool>&) {
+    solver.Answer([release, entered](const SolverQuestion&, const std::atomic<bool>&) {
         ++*entered;
         while (!*release)
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
         return SolverAnswer{};
     });
-    window->MenuAction(ID_MENU_WARN_OF_DEAD_ENDS)->trigger();
+    ChooseMenuItem(*window, ID_MENU_WARN_OF_DEAD_ENDS);
     PlaySolution(1);
     ASSERT_TRUE(QTest::qWaitFor([&] { return *entered == 1; }, 5000));
 

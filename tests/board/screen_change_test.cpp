@@ -21,7 +21,7 @@ protected:
         view = std::make_unique<BoardView>();
         view->SetPuzzle(puzzle.get());
         puzzle->SetBoardView(view.get());
-        BoardPreferences quiet = view->Preferences();
+        PlayerPreferences quiet = view->Preferences();
         quiet.soundEffects = false;
         view->ApplyPreferences(quiet);
         view->resize(350, 200);
@@ -57,7 +57,7 @@ TEST_F(ScreenChange, TheBoardFollowsTheScreensDensityBothWays)
     EXPECT_EQ(view->Geometry().clientWidth, 700);
     EXPECT_EQ(view->Geometry().clientHeight, 400);
     EXPECT_EQ(view->Geometry().blockSize, 50);
-    EXPECT_TRUE(view->Cursor().shown);
+    EXPECT_TRUE(view->Cursor().Shown());
     const QImage dense = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(dense, view->ComposeSurface().Image());
     MoveTo(QPoint(100, 100), QStringLiteral("plain"));
