@@ -72,7 +72,7 @@ GameMainWindow::~GameMainWindow()
     puzzle.SetBoardView(nullptr);
 }
 
-MainWindowRecord GameMainWindow::MainRecord(const WindowRect& rect) const
+MainWindowRecord GameMainWindow::MainRecord(const DesktopRect& rect) const
 {
     return MainRecordOf(rect, preferences, puzzle.Settings());
 }

@@ -98,12 +98,12 @@ public:
     void LayoutChildren();
     // The outer rectangle at this moment (the maximised one when maximised;
     // under Wayland, which hides it, the position stays the one started at).
-    WindowRect OuterRect() const;
+    DesktopRect OuterRect() const;
     // Writes all three records to stateFileName; false when it could not.
     bool SaveState();
     // The main window's saved record as the state in force stands, with the
     // given outer rectangle. Start-up and the close build it.
-    MainWindowRecord MainRecord(const WindowRect& rect) const;
+    MainWindowRecord MainRecord(const DesktopRect& rect) const;
     // What must not hold up the first frame: the audio device and the music.
     // Runs once, soon after the first paint; later calls do nothing.
     void StartBackgroundWork();
@@ -139,7 +139,7 @@ public:
     bool MusicOn() const { return preferences.music; }
     // The outer rectangle read at start, once checked, and whether the
     // window starts maximised.
-    const WindowRect& StartRect() const { return windowRect; }
+    const DesktopRect& StartRect() const { return windowRect; }
     bool StartMaximized() const { return startMaximized; }
     // How the saved state was found at start.
     StateReadResult StateRead() const { return stateReadResult; }
@@ -189,7 +189,7 @@ private:
     Puzzle puzzle;
     BoardView boardView;
 
-    const WindowRect defaultRect = DEFAULT_WINDOW_RECT;
+    const DesktopRect defaultRect = DEFAULT_WINDOW_RECT;
     const int32_t minWidth = MIN_WINDOW_WIDTH;
     const int32_t minHeight = MIN_WINDOW_HEIGHT;
 
@@ -210,7 +210,7 @@ private:
     PlayerHelp playerHelp;
 
     const std::string stateFileName = "PREFS.SAV";
-    WindowRect windowRect = DEFAULT_WINDOW_RECT;
+    DesktopRect windowRect = DEFAULT_WINDOW_RECT;
 
     // How the saved state was found at start-up, and the line for the player
     // when it was not taken whole (empty when it was, or there was none).

@@ -29,7 +29,7 @@ TEST_F(MainWindowTest, FirstStartWithoutASavedStateOpens480By320At10And10)
 {
     auto window = ShowNewWindow();
     EXPECT_EQ(window->StateRead(), StateReadResult::NotOpened);
-    EXPECT_EQ(window->StartRect(), (WindowRect{10, 10, 490, 330}));
+    EXPECT_EQ(window->StartRect(), (DesktopRect{10, 10, 490, 330}));
     EXPECT_FALSE(window->StartMaximized());
     EXPECT_FALSE(window->isMaximized());
     EXPECT_EQ(window->frameGeometry().size(), QSize(480, 320));
@@ -175,7 +175,7 @@ TEST_F(MainWindowTest, ClosingWritesAFileTheEngineReadsBackWhole)
     TickUntilIdle(window->Board());
     ClickBlocks(window->Board(), FirstSolutionMove(window->GamePuzzle()));
     window->OnCommit();
-    const WindowRect outer = window->OuterRect();
+    const DesktopRect outer = window->OuterRect();
     window->close();
 
     MainWindowRecord mainRecord;
