@@ -14,16 +14,6 @@ constexpr uint64_t NOISE_IN_COLOURS = 2;
 constexpr uint64_t PER_COLOUR = 1 << 6;
 constexpr uint64_t PER_BLOCK = 1 << 4;
 
-uint64_t Mix(uint64_t x)
-{
-    x ^= x >> 30;
-    x *= 0xBF58476D1CE4E5B9ull;
-    x ^= x >> 27;
-    x *= 0x94D049BB133111EBull;
-    x ^= x >> 31;
-    return x;
-}
-
 uint64_t Choices(int32_t from, int32_t take)
 {
     uint64_t ways = 1;
@@ -49,13 +39,13 @@ void SolverMoves::Start(SolverPosition& board, const PuzzleSettings& settings,
     guideMoves.clear();
     nextGuideMove = 0;
     useGuide = variation % 2 == 0;
-    seed = variation == 0 ? 0 : Mix(board.Key().hash + variation * 0x9E3779B97F4A7C15ull) | 1;
+    seed = variation == 0 ? 0 : MixBits(board.Key().hash + variation * 0x9E3779B97F4A7C15ull) | 1;
     for (int32_t c = 0; c < MAX_COLOURS; ++c) {
         colourOrder[c] = static_cast<int8_t>(c);
     }
     if (seed != 0) {
         std::sort(colourOrder.begin(), colourOrder.end(),
-                  [&](int8_t a, int8_t b) { return Mix(seed + a) < Mix(seed + b); });
+                  [&](int8_t a, int8_t b) { return MixBits(seed + a) < MixBits(seed + b); });
     }
     uint64_t moveCount = 0;
     for (int32_t c = 0; c < MAX_COLOURS && moveCount <= MOST_ORDERED; ++c) {
@@ -105,7 +95,7 @@ uint64_t SolverMoves::OrderOf(SolverPosition& board, const SolverMove& move,
     const PositionKey before = board.Key();
     board.Apply(move);
     const auto stuck = static_cast<uint64_t>(MAX_COLOURS - board.ColoursWithEnds(minRemove));
-    const uint64_t noise = Mix(board.Key().hash ^ seed);
+    const uint64_t noise = MixBits(board.Key().hash ^ seed);
     board.Undo(move, before);
     const uint64_t mixed = latest == earliest ? 0 : 1;
     const uint64_t guide = !useGuide ? 0 : (static_cast<uint64_t>(latest) << 32) | (mixed << 31)
@@ -173,7 +163,7 @@ bool SolverMoves::StartColour()
             endCount = position->EndsOf(colourOrder[colour], ends);
             if (endCount >= size) {
                 for (int32_t e = endCount - 1; seed != 0 && e > 0; --e) {
-                    std::swap(ends[e], ends[Mix(seed ^ (colour * 64 + e)) % (e + 1)]);
+                    std::swap(ends[e], ends[MixBits(seed ^ (colour * 64 + e)) % (e + 1)]);
                 }
                 for (int32_t k = 0; k < size; ++k) {
                     chosen[k] = k;
