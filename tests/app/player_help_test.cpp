@@ -31,18 +31,24 @@ bool SameBoard(const RowSet& a, const RowSet& b, int rowCount)
 
 class PlayerHelpTest : public ::testing::Test {
 protected:
-    void SetUp() override
+    void SetUp() override { ShowWindow(true); }
+
+    // The window with the stand-in solver and its board at rest; its clock
+    // fired by the test `byHand`, else the game's own.
+    void ShowWindow(bool byHand)
     {
+        window.reset();
         MainWindowParts parts;
         parts.solver = solver.Call();
         parts.effects = std::make_unique<RecordedEffects>(sounds);
+        clock = byHand ? &HandClockIn(parts) : nullptr;
         window = ShowNewWindow(std::move(parts));
         window->activateWindow();
-        TickUntilIdle(board());
+        TickUntilIdle(*window, clock);
         sounds.clear();
     }
 
-    BoardView& board() { return window->Board(); }
+    const BoardView& board() const { return window->Board(); }
     const Puzzle& puzzle() { return window->GamePuzzle(); }
     const PlayerHelp& help() { return window->Help(); }
 
@@ -58,9 +64,9 @@ protected:
     // Chooses blocks and commits them as the player does; the animation runs out.
     void Move(const std::vector<BlockRef>& blocks)
     {
-        ClickBlocks(board(), blocks);
+        ClickBlocks(*window, blocks);
         window->OnCommit();
-        TickUntilIdle(board());
+        TickUntilIdle(*window, clock);
     }
 
     // Plays moves `from` .. `to` - 1 of the puzzle's solution, on the board
@@ -100,6 +106,8 @@ protected:
     StandInSolver solver;
     // The board's effects, oldest first.
     std::vector<int> sounds;
+    // The board's clock, fired by the test; null on the game's own.
+    HandClock* clock = nullptr;
     std::unique_ptr<GameMainWindow> window;
 };
 
@@ -113,7 +121,7 @@ TEST_F(PlayerHelpTest, HintAtTheStartSelectsALegalMoveAfterWhichTheBoardCanStill
     EXPECT_EQ(Shown(), "");
 
     window->OnCommit();
-    TickUntilIdle(board());
+    TickUntilIdle(*window, clock);
     ASSERT_EQ(MovesMade(puzzle()), 1);
     std::atomic<bool> stay{false};
     const SolverAnswer after = PlayerHelp::EngineSolver()({puzzle().Rows(), puzzle().Settings(), {}}, stay);
@@ -138,7 +146,7 @@ TEST_F(PlayerHelpTest, TheHKeyAsksForAHintAndCtrlYOrCtrlShiftZRedo)
         window->OnUndo();
         ASSERT_EQ(puzzle().Rows(), boards[0]);
         type(key, modifiers);
-        TickUntilIdle(board());
+        TickUntilIdle(*window, clock);
         EXPECT_EQ(puzzle().Rows(), boards[1]);
     }
 }
@@ -169,7 +177,7 @@ TEST_F(PlayerHelpTest, AHintAnsweredAfterThePlayerActedIsDropped)
     const Rect cell = board().Geometry().BlockRect(chosen.index, chosen.row,
                                                    static_cast<int32_t>(puzzle().Rows()[chosen.row].size()));
     const qreal ratio = board().devicePixelRatioF();
-    QTest::mouseClick(&board(), Qt::LeftButton, {},
+    QTest::mouseClick(&BoardUnderMouse(*window), Qt::LeftButton, {},
                       QPoint(static_cast<int>((cell.left + cell.right) / 2 / ratio),
                              static_cast<int>((cell.top + cell.bottom) / 2 / ratio)));
     *release = true;
@@ -189,7 +197,7 @@ TEST_F(PlayerHelpTest, HintIsRefusedInIronmanGamesAndWhileSolveRuns)
     for (const auto& c : cases) {
         ChooseIronman(*window, c.ironman);
         window->OnNewGame();
-        TickUntilIdle(board());
+        TickUntilIdle(*window, clock);
         if (c.solving)
             window->OnSolve();
         sounds.clear();
@@ -215,7 +223,7 @@ TEST_F(PlayerHelpTest, BackToASolvablePositionStopsAtTheFirstBoardShownClearable
     };
     for (const auto& c : cases) {
         window->OnRetry();
-        TickUntilIdle(board());
+        TickUntilIdle(*window, clock);
         const std::vector<RowSet> boards = PlaySolution(4);
         ASSERT_EQ(MovesMade(puzzle()), 4);
         const int rowCount = puzzle().Settings().rowCount;
@@ -236,7 +244,7 @@ TEST_F(PlayerHelpTest, BackToASolvablePositionStopsAtTheFirstBoardShownClearable
         // Redo brings the moves back, one by one.
         for (int k = c.movesLeft; k < 4; ++k) {
             window->OnCommand(ID_MENU_REDO);
-            TickUntilIdle(board());
+            TickUntilIdle(*window, clock);
         }
         EXPECT_TRUE(SameBoard(puzzle().Rows(), boards[4], rowCount));
     }
@@ -252,9 +260,9 @@ TEST_F(PlayerHelpTest, RedoAfterUndoGivesBackTheBoardAfterTheMoveWithItsAnimatio
         sounds.clear();
         window->OnCommand(ID_MENU_REDO);
         EXPECT_EQ(board().Phase(), PHASE_REMOVE_START);
-        board().Tick();
+        clock->Fire();
         EXPECT_EQ(LastOf(sounds), board().MusicOn() ? SOUND_REMOVE_QUIET : SOUND_REMOVE);
-        TickUntilIdle(board());
+        TickUntilIdle(*window, clock);
         EXPECT_EQ(puzzle().Rows(), boards[k]);
     }
     sounds.clear();
@@ -302,12 +310,14 @@ TEST_F(PlayerHelpTest, WarnOfDeadEndsIsOffUntilChosenThenWarnsOnceUntilTakenBack
         WaitForAnswers();
         EXPECT_EQ(Shown(), s.warned ? PlayerHelp::MOVE_MADE_IT_DEAD_TEXT.toStdString() : "")
             << s.step;
-        QTest::mouseClick(&board(), Qt::LeftButton, {}, QPoint(2, 2));
+        QTest::mouseClick(&BoardUnderMouse(*window), Qt::LeftButton, {}, QPoint(2, 2));
     }
 }
 
 TEST_F(PlayerHelpTest, ASearchInProgressNeverHoldsUpTheBoardsTicksNorTheClosing)
 {
+    // The board beaten by the game's own 40 ms clock, on the event loop.
+    ShowWindow(false);
     auto release = std::make_shared<std::atomic<bool>>(false);
     auto entered = std::make_shared<std::atomic<int>>(0);
     solver.Answer([release, entered](const SolverQuestion&, const std::atomic<bool>&) {
@@ -332,7 +342,7 @@ TEST_F(PlayerHelpTest, ASearchInProgressNeverHoldsUpTheBoardsTicksNorTheClosing)
         }
         return second;
     }();
-    ClickBlocks(board(), blocks);
+    ClickBlocks(*window, blocks);
     window->OnCommit();
     ASSERT_EQ(board().Phase(), PHASE_REMOVE_START);
     EXPECT_TRUE(QTest::qWaitFor([this] { return board().Phase() == PHASE_IDLE; }, 5000));
