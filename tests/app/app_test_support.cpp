@@ -90,7 +90,7 @@ std::vector<BlockRef> FirstSolutionMove(const Puzzle& puzzle)
     return blocks;
 }
 
-QWidget& BoardUnderMouse(GameMainWindow& window)
+QWidget& BoardWidget(GameMainWindow& window)
 {
     const BoardView& board = window.Board();
     QWidget* under = window.childAt(board.mapTo(&window, board.rect().center()));
@@ -101,7 +101,7 @@ QWidget& BoardUnderMouse(GameMainWindow& window)
 void ClickBlocks(GameMainWindow& window, const std::vector<BlockRef>& blocks)
 {
     const BoardView& board = window.Board();
-    QWidget& under = BoardUnderMouse(window);
+    QWidget& under = BoardWidget(window);
     const qreal ratio = board.devicePixelRatioF();
     for (const BlockRef& block : blocks) {
         const auto length = static_cast<int32_t>(board.ShownPuzzle()->Rows()[block.row].size());

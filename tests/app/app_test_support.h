@@ -65,8 +65,9 @@ void TickUntilIdle(BoardView& board);
 // The block entries of the first move of the puzzle's solution.
 std::vector<BlockRef> FirstSolutionMove(const Puzzle& puzzle);
 
-// The widget the player's mouse finds under the middle of the window's board.
-QWidget& BoardUnderMouse(GameMainWindow& window);
+// The board as the platform reaches it, for the player's mouse and a screen
+// reader: the widget found under the middle of the window's board.
+QWidget& BoardWidget(GameMainWindow& window);
 // Clicks each block of the window's board with the left button where it
 // stands on the screen, as the player does.
 void ClickBlocks(GameMainWindow& window, const std::vector<BlockRef>& blocks);

@@ -115,7 +115,7 @@ TEST(Soak, ThousandsOfRandomActionsKeepTheGameWhole)
     HandClock* clock = nullptr;
     auto window = ShowNewWindow(clock);
     const BoardView& board = window->Board();
-    QWidget& clicked = BoardUnderMouse(*window);
+    QWidget& clicked = BoardWidget(*window);
     std::mt19937 random(4711);
     const auto below = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
 
