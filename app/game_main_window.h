@@ -55,6 +55,8 @@ struct MainWindowParts {
     std::unique_ptr<MusicBackend> musicBackend;
     // Plays the board's effects; null plays them on the audio device.
     std::unique_ptr<SoundEffects> effects;
+    // Beats the board's 40 ms step; null beats it with a Qt timer.
+    std::unique_ptr<BoardClock> clock;
 };
 
 class GameMainWindow : public QWidget {
@@ -125,7 +127,7 @@ public:
 
     // --- What the window's parts and the tests read ------------------------
     const Puzzle& GamePuzzle() const { return puzzle; }
-    BoardView& Board() { return boardView; }
+    const BoardView& Board() const { return boardView; }
     const MusicPlayer& Music() const { return musicPlayer; }
     // Hint, Back to a Solvable Position and the warnings.
     const PlayerHelp& Help() const { return playerHelp; }

@@ -13,9 +13,9 @@ class GameCommandsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window = ShowNewWindow(std::make_unique<RecordedEffects>(sounds));
+        window = ShowNewWindow(clock, std::make_unique<RecordedEffects>(sounds));
         window->activateWindow();
-        TickUntilIdle(window->Board());
+        TickUntilIdle(*window, clock);
         sounds.clear();
     }
     void TearDown() override
@@ -30,13 +30,15 @@ protected:
         window->OnSolve();
         ASSERT_TRUE(window->Board().Solving());
         for (int k = 0; k < 2000 && MovesMade(window->GamePuzzle()) < moves; ++k)
-            window->Board().Tick();
+            clock->Fire();
         ASSERT_GE(MovesMade(window->GamePuzzle()), moves);
     }
 
     ScratchDirectory scratch;
     // The board's effects, oldest first.
     std::vector<int> sounds;
+    // The board's clock, fired by the test.
+    HandClock* clock = nullptr;
     std::unique_ptr<GameMainWindow> window;
 };
 
@@ -53,7 +55,7 @@ TEST_F(GameCommandsTest, IronmanTurnedOnMidGameWaitsForTheNextNewGame)
     window->OnNewGame();
     EXPECT_TRUE(window->GameIronman());
     EXPECT_EQ(window->CommandButton(ID_SOLVE).text(), QStringLiteral("---"));
-    TickUntilIdle(window->Board());
+    TickUntilIdle(*window, clock);
     sounds.clear();
     window->OnSolve();
     EXPECT_FALSE(window->Board().Solving());
@@ -92,7 +94,7 @@ TEST_F(GameCommandsTest, SolvePressedTwiceStopsAndUndoTakesItsMovesBack)
     SolveFor(2);
     window->OnSolve();
     EXPECT_FALSE(window->Board().Solving());
-    TickUntilIdle(window->Board());
+    TickUntilIdle(*window, clock);
     const int made = MovesMade(window->GamePuzzle());
     for (int k = made; k > 0; --k) {
         window->OnUndo();
@@ -115,7 +117,7 @@ TEST_F(GameCommandsTest, NewDuringSolveStopsTheReplayBeforeTheBoardChanges)
     EXPECT_TRUE(window->GamePuzzle().History().empty());
     EXPECT_EQ(window->GamePuzzle().Rows(), window->GamePuzzle().InitialRows());
     for (int k = 0; k < 200; ++k)
-        window->Board().Tick();
+        clock->Fire();
     EXPECT_TRUE(window->GamePuzzle().History().empty()) << "the replay went on in the new game";
     EXPECT_NE(window->GamePuzzle().Solution(), oldSolution);
 }
@@ -129,7 +131,7 @@ TEST_F(GameCommandsTest, RetryDuringSolveStopsTheReplayAndKeepsThePuzzle)
     EXPECT_FALSE(window->Board().Solving());
     EXPECT_EQ(window->Board().Painter().Symbols(), symbols);
     for (int k = 0; k < 200; ++k)
-        window->Board().Tick();
+        clock->Fire();
     EXPECT_TRUE(window->GamePuzzle().History().empty());
     EXPECT_EQ(window->GamePuzzle().Solution(), solution);
     EXPECT_EQ(window->GamePuzzle().Rows(), window->GamePuzzle().InitialRows());
@@ -139,8 +141,8 @@ TEST_F(GameCommandsTest, SolveClearsTheBoard)
 {
     window->OnSolve();
     for (int k = 0; k < 5000 && window->Board().Solving(); ++k)
-        window->Board().Tick();
-    TickUntilIdle(window->Board());
+        clock->Fire();
+    TickUntilIdle(*window, clock);
     ColourCounters counters{};
     EXPECT_EQ(CountBlocks(window->GamePuzzle().Rows(), window->GamePuzzle().Settings().rowCount, counters), 0);
 }
@@ -162,7 +164,7 @@ TEST_F(GameCommandsTest, SpaceCommitsOnlyAFullSelection)
 {
     std::vector<BlockRef> move = FirstSolutionMove(window->GamePuzzle());
     move.pop_back();
-    ClickBlocks(window->Board(), move);
+    ClickBlocks(*window, move);
     window->OnCommit();
     EXPECT_EQ(MovesMade(window->GamePuzzle()), 0);
     EXPECT_EQ(window->Board().Phase(), PHASE_IDLE);

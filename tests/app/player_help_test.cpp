@@ -36,24 +36,30 @@ bool SameBoard(const RowSet& a, const RowSet& b, int rowCount)
 
 class PlayerHelpTest : public ::testing::Test {
 protected:
-    void SetUp() override
+    void SetUp() override { ShowWindow(true); }
+
+    // The window with the stand-in solver and its board at rest; its clock
+    // fired by the test `byHand`, else the game's own.
+    void ShowWindow(bool byHand)
     {
+        window.reset();
         MainWindowParts parts;
         parts.solver = solver.Call();
         parts.effects = std::make_unique<RecordedEffects>(sounds);
+        clock = byHand ? &HandClockIn(parts) : nullptr;
         window = ShowNewWindow(std::move(parts));
         window->activateWindow();
-        TickUntilIdle(board());
+        TickUntilIdle(*window, clock);
         sounds.clear();
     }
 
-    BoardView& board() { return window->Board(); }
+    const BoardView& board() const { return window->Board(); }
     const Puzzle& puzzle() { return window->GamePuzzle(); }
     const PlayerHelp& help() { return window->Help(); }
 
     std::string Shown() { return help().Message().Shown().toStdString(); }
     // The board's name as a screen reader reads it, news and all.
-    QString BoardName() { return QAccessible::queryAccessibleInterface(&board())->text(QAccessible::Name); }
+    QString BoardName() { return QAccessible::queryAccessibleInterface(&BoardWidget(*window))->text(QAccessible::Name); }
     // A key as the player types it, wherever the focus is.
     void Type(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
@@ -71,9 +77,9 @@ protected:
     // Chooses blocks and commits them as the player does; the animation runs out.
     void Move(const std::vector<BlockRef>& blocks)
     {
-        ClickBlocks(board(), blocks);
+        ClickBlocks(*window, blocks);
         window->OnCommit();
-        TickUntilIdle(board());
+        TickUntilIdle(*window, clock);
     }
 
     // Plays moves `from` .. `to` - 1 of the puzzle's solution, on the board
@@ -113,6 +119,8 @@ protected:
     StandInSolver solver;
     // The board's effects, oldest first.
     std::vector<int> sounds;
+    // The board's clock, fired by the test; null on the game's own.
+    HandClock* clock = nullptr;
     std::unique_ptr<GameMainWindow> window;
 };
 
@@ -126,7 +134,7 @@ TEST_F(PlayerHelpTest, HintAtTheStartSelectsALegalMoveAfterWhichTheBoardCanStill
     EXPECT_EQ(Shown(), "");
 
     window->OnCommit();
-    TickUntilIdle(board());
+    TickUntilIdle(*window, clock);
     ASSERT_EQ(MovesMade(puzzle()), 1);
     std::atomic<bool> stay{false};
     const SolverAnswer after = PlayerHelp::EngineSolver()({puzzle().Rows(), puzzle().Settings(), {}}, stay);
@@ -153,7 +161,7 @@ TEST_F(PlayerHelpTest, TheHKeyAsksForAHintAndCtrlYOrCtrlShiftZRedo)
         window->OnUndo();
         ASSERT_EQ(puzzle().Rows(), boards[0]);
         type(key, modifiers);
-        TickUntilIdle(board());
+        TickUntilIdle(*window, clock);
         EXPECT_EQ(puzzle().Rows(), boards[1]);
     }
 }
@@ -186,7 +194,7 @@ TEST_F(PlayerHelpTest, AHintAnsweredAfterThePlayerActedIsDropped)
     const Rect cell = board().Geometry().BlockRect(chosen.index, chosen.row,
                                                    static_cast<int32_t>(puzzle().Rows()[chosen.row].size()));
     const qreal ratio = board().devicePixelRatioF();
-    QTest::mouseClick(&board(), Qt::LeftButton, {},
+    QTest::mouseClick(&BoardWidget(*window), Qt::LeftButton, {},
                       QPoint(static_cast<int>((cell.left + cell.right) / 2 / ratio),
                              static_cast<int>((cell.top + cell.bottom) / 2 / ratio)));
     *release = true;
@@ -208,7 +216,7 @@ TEST_F(PlayerHelpTest, HintIsRefusedInIronmanGamesAndWhileSolveRuns)
     for (const auto& c : cases) {
         ChooseIronman(*window, c.ironman);
         window->OnNewGame();
-        TickUntilIdle(board());
+        TickUntilIdle(*window, clock);
         if (c.solving)
             window->OnSolve();
         sounds.clear();
@@ -234,7 +242,7 @@ TEST_F(PlayerHelpTest, BackToASolvablePositionStopsAtTheFirstBoardShownClearable
     };
     for (const auto& c : cases) {
         window->OnRetry();
-        TickUntilIdle(board());
+        TickUntilIdle(*window, clock);
         const std::vector<RowSet> boards = PlaySolution(4);
         ASSERT_EQ(MovesMade(puzzle()), 4);
         const int rowCount = puzzle().Settings().rowCount;
@@ -255,7 +263,7 @@ TEST_F(PlayerHelpTest, BackToASolvablePositionStopsAtTheFirstBoardShownClearable
         // Redo brings the moves back, one by one.
         for (int k = c.movesLeft; k < 4; ++k) {
             window->OnCommand(ID_MENU_REDO);
-            TickUntilIdle(board());
+            TickUntilIdle(*window, clock);
         }
         EXPECT_TRUE(SameBoard(puzzle().Rows(), boards[4], rowCount));
     }
@@ -271,9 +279,9 @@ TEST_F(PlayerHelpTest, RedoAfterUndoGivesBackTheBoardAfterTheMoveWithItsAnimatio
         sounds.clear();
         window->OnCommand(ID_MENU_REDO);
         EXPECT_EQ(board().Phase(), PHASE_REMOVE_START);
-        board().Tick();
+        clock->Fire();
         EXPECT_EQ(LastOf(sounds), board().MusicOn() ? SOUND_REMOVE_QUIET : SOUND_REMOVE);
-        TickUntilIdle(board());
+        TickUntilIdle(*window, clock);
         EXPECT_EQ(puzzle().Rows(), boards[k]);
     }
     sounds.clear();
@@ -321,7 +329,7 @@ TEST_F(PlayerHelpTest, WarnOfDeadEndsIsOffUntilChosenThenWarnsOnceUntilTakenBack
         WaitForAnswers();
         EXPECT_EQ(Shown(), s.warned ? PlayerHelp::MOVE_MADE_IT_DEAD_TEXT.toStdString() : "")
             << s.step;
-        QTest::mouseClick(&board(), Qt::LeftButton, {}, QPoint(2, 2));
+        QTest::mouseClick(&BoardWidget(*window), Qt::LeftButton, {}, QPoint(2, 2));
     }
 }
 
@@ -337,7 +345,8 @@ TEST_F(PlayerHelpTest, TheMessageStandsBetweenTheCountersAndTheBlocksInBalancedL
         {{1400, 1000}, PlayerHelp::STILL_CLEARABLE_TEXT, 1}, {{1400, 1000}, PlayerHelp::UNDECIDED_TEXT, 2},
     };
     int defaultPixels = 0;
-    PlayerMessage message(&board());
+    // A message of the test's own over the window's board, said as the window's is.
+    PlayerMessage message(qobject_cast<BoardView*>(&BoardWidget(*window)));
     for (const auto& c : cases) {
         window->resize(c.window);
         QApplication::processEvents();
@@ -428,7 +437,7 @@ TEST_F(PlayerHelpTest, AScreenReaderMeetsTheBoardOnceTheMenusByTheirWordsAndHear
     const int moves = static_cast<int>(std::count_if(puzzle().Solution().begin(), puzzle().Solution().end(),
                                                      [](const BlockRef& entry) { return entry.IsMoveMarker(); }));
     PlaySolution(moves - 1);
-    QTest::mouseClick(&board(), Qt::LeftButton, {}, QPoint(2, 2));
+    QTest::mouseClick(&BoardWidget(*window), Qt::LeftButton, {}, QPoint(2, 2));
     PlaySolution(moves, moves - 1);
     EXPECT_EQ(BoardName(), QStringLiteral("Board: Board cleared"));
     EXPECT_EQ(Shown(), "") << "a cleared board shows no word and no score";
@@ -436,6 +445,8 @@ TEST_F(PlayerHelpTest, AScreenReaderMeetsTheBoardOnceTheMenusByTheirWordsAndHear
 
 TEST_F(PlayerHelpTest, ASearchInProgressNeverHoldsUpTheBoardsTicksNorTheClosing)
 {
+    // The board beaten by the game's own 40 ms clock, on the event loop.
+    ShowWindow(false);
     auto release = std::make_shared<std::atomic<bool>>(false);
     auto entered = std::make_shared<std::atomic<int>>(0);
     solver.Answer([release, entered](const SolverQuestion&, const std::atomic<bool>&) {
@@ -460,7 +471,7 @@ TEST_F(PlayerHelpTest, ASearchInProgressNeverHoldsUpTheBoardsTicksNorTheClosing)
         }
         return second;
     }();
-    ClickBlocks(board(), blocks);
+    ClickBlocks(*window, blocks);
     window->OnCommit();
     ASSERT_EQ(board().Phase(), PHASE_REMOVE_START);
     EXPECT_TRUE(QTest::qWaitFor([this] { return board().Phase() == PHASE_IDLE; }, 5000));
