@@ -39,7 +39,7 @@ void BoardView::ApplyPreferences(const PlayerPreferences& chosen)
     preferences = chosen;
     painter.SetBlockColours(chosen.blockColours);
     painter.SetAntiAliasing(chosen.antiAliasing);
-    ForgetShownRows();
+    ForgetShownPicture();
 }
 
 void BoardView::resizeEvent(QResizeEvent* event)
@@ -161,7 +161,7 @@ void BoardView::SizeChanged(int width, int height)
     composeSurface.Create(width, height);
     painter.MakeSurfaces(width, height);
     composeHoldsBackground = false;
-    ForgetShownRows();
+    ForgetShownPicture();
     // An animation half drawn on the old surfaces cannot go on on the new,
     // black ones: finish it as a full redraw on the next tick. The move's
     // blocks are gone from the rows, so its selection goes now, before the
@@ -195,7 +195,7 @@ void BoardView::Layout()
     boardGeometry = BoardGeometry::For(boardGeometry.clientWidth, boardGeometry.clientHeight,
                                        puzzle->Settings().rowWidth, puzzle->Settings().rowCount);
     composeHoldsBackground = false;
-    ForgetShownRows();
+    ForgetShownPicture();
     // The fonts are made anew: nothing may keep pointing at the old ones.
     composeSurface.text.font = nullptr;
     painter.Layout(boardGeometry, BoardRect());
@@ -213,7 +213,7 @@ void BoardView::Redraw()
     input.SnapCursor();
     if (!composeHoldsBackground) {
         composeSurface.CopySame(painter.Background(), painter.Background().Bounds());
-        ForgetShownRows();
+        ForgetShownPicture();
     }
     DrawChangedRows(2.0);
     ColourCounters counts{};

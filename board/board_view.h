@@ -20,7 +20,6 @@
 #include <QWidget>
 
 #include <array>
-
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -197,9 +196,9 @@ private:
     // shows, each drawn over its band of the background and invalidated.
     void DrawChangedRows(double t, bool withCursor = true);
     // composeSurface's rows and counters may show anything: draw them all next.
-    void ForgetShownRows();
+    void ForgetShownPicture();
     // The same for the rows alone.
-    void ForgetShownBlocks();
+    void ForgetShownRows();
     // The block size the current client and puzzle give; 0 when the board
     // cannot be laid out (no puzzle, client under 64 x 32, S below 2).
     int LayoutBlockSize() const;
@@ -234,7 +233,7 @@ private:
     std::unique_ptr<BoardClock> clock;
     // Outside the board and the counter row nothing but the background is
     // ever drawn on composeSurface: once it has been copied in whole after a
-    // layout, a redraw need only renew those two rectangles.
+    // layout, a redraw need only renew the rows and counters that changed.
     bool composeHoldsBackground = false;
     Rect counterRect;
     std::array<ShownRow, MAX_ROWS> shownRows;

@@ -59,7 +59,7 @@ void BoardView::ShuffleSymbols()
     phases.StopReplay();
     painter.ShuffleSymbols();
     // The counters show no symbols.
-    ForgetShownBlocks();
+    ForgetShownRows();
 }
 
 void BoardView::RedrawAll()
@@ -94,14 +94,14 @@ void BoardView::DrawSlide(double t)
     DrawChangedRows(t);
 }
 
-void BoardView::ForgetShownRows()
+void BoardView::ForgetShownPicture()
 {
     for (ShownRow& row : shownRows)
         row.known = false;
     countersKnown = false;
 }
 
-void BoardView::ForgetShownBlocks()
+void BoardView::ForgetShownRows()
 {
     for (ShownRow& row : shownRows)
         row.known = false;
