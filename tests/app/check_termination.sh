@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The game ended by SIGTERM (a logout) or SIGINT (Ctrl+C) still writes its
-# saved state, as a close of the window does; and whatever stands at
-# "PREFS.SAV", it starts without waiting, says what it could not read or
+# saved state and its saved moves, as a close of the window does; and
+# whatever stands at "PREFS.SAV", it starts without waiting, says what it could not read or
 # save, and ends with status 1 when nothing was saved.
 set -euo pipefail
 program=$1
@@ -56,7 +56,7 @@ run_game() {
 }
 
 for signal in TERM INT; do
-  rm -f "$work/PREFS.SAV"
+  rm -f "$work/PREFS.SAV" "$work/GAME.SAV"
   (cd "$work" && exec "$program") &
   pid=$!
   await_handlers "$pid"
@@ -66,6 +66,9 @@ for signal in TERM INT; do
   # The format number DF 67 C2 02 opens a file the game wrote.
   [ "$(head -c 4 "$work/PREFS.SAV" | od -An -tx1 | tr -d ' \n')" = "df67c202" ] \
     || fail "SIG$signal: PREFS.SAV does not start with the format number"
+  # So does 05 69 C2 02 a file of saved moves.
+  [ "$(head -c 4 "$work/GAME.SAV" 2>/dev/null | od -An -tx1 | tr -d ' \n')" = "0569c202" ] \
+    || fail "SIG$signal: no GAME.SAV written"
 done
 # What stands at PREFS.SAV: each case prepares the folder (run in it), and
 # checks it after the game; the table gives the exit status and a line that
@@ -77,13 +80,16 @@ check_fifo() {
 starts_with_format() { [ "$(head -c 4 "$1" | od -An -tx1 | tr -d ' \n')" = df67c202 ]; }
 prepare_link() { mkdir dots && printf '\007\000\000\000' >dots/kolumo.sav && ln -s dots/kolumo.sav PREFS.SAV; }
 check_link() {
-  [ -L PREFS.SAV ] && starts_with_format dots/kolumo.sav && [ "$(ls)" = "$(printf 'PREFS.SAV\ndots')" ]
+  [ -L PREFS.SAV ] && starts_with_format dots/kolumo.sav && [ "$(ls)" = "$(printf 'GAME.SAV\nPREFS.SAV\ndots')" ]
 }
 prepare_lost_link() { ln -s gone/kolumo.sav PREFS.SAV; }
 check_lost_link() { [ -L PREFS.SAV ] && [ "$(ls)" = PREFS.SAV ]; }
+prepare_damaged_moves() { printf 'moves' >GAME.SAV; }
+check_damaged_moves() { [ "$(head -c 4 GAME.SAV | od -An -tx1 | tr -d ' \n')" = 0569c202 ]; }
 cases=(
   "fifo|1|kolumo: cannot read $work/PREFS.SAV: not a regular file; starting with the defaults"
   "link|0|kolumo: ignored $work/PREFS.SAV: unknown format number 7; starting with the defaults"
+  "damaged_moves|0|kolumo: ignored the saved moves in $work/GAME.SAV: not a saved game; starting at the start of the puzzle"
   "lost_link|1|kolumo: could not save $work/PREFS.SAV (a link to $work/gone/kolumo.sav): No such file or directory"
 )
 for entry in "${cases[@]}"; do
