@@ -114,9 +114,9 @@ bool ReadSolution(ArchiveReader& in, MoveList& solution)
     return true;
 }
 
-// The stored puzzle resumes at its start: its board is rebuilt from the
-// solution and the moves played before saving are gone. Null when taken,
-// else why not.
+// The stored puzzle is put in play at its start, its board rebuilt from the
+// solution; the moves played before saving are not here but in the game
+// file. Null when taken, else why not.
 const char* ReadPuzzleRecord(ArchiveReader& in, Puzzle& puzzle)
 {
     uint32_t magic = 0;
