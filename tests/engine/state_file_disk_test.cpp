@@ -1,7 +1,6 @@
 // "PREFS.SAV" on disk: loading whatever stands at that name without ever
 // waiting on it, writing through links, and replacing the old file without
 // ever leaving it half-written, whatever fails.
-#include "engine/game_file.h"
 #include "engine/state_file.h"
 #include "engine/whole_file.h"
 
@@ -212,60 +211,6 @@ TEST_F(StateFileOnDisk, WhatStandsAtTheNameIsReadOrReportedNeverWaitedOn)
             EXPECT_EQ(music, MusicRecord{});
         }
     }
-}
-
-// The saved moves beside "PREFS.SAV" are read, reported and written as it is.
-TEST_F(StateFileOnDisk, SavedMovesAreReadReportedAndWrittenAsTheStateFileIs)
-{
-    Puzzle played = GeneratedPuzzle({12, 3, 5, 3, 3}, 4);
-    const Puzzle start = played;
-    played.ApplyMove(GroupsOf(played.Solution())[0].blocks);
-    const auto valid = SerializeGameFile(played);
-    const std::string game = Absolute("GAME.SAV");
-    const std::string atStart = "; starting at the start of the puzzle";
-    struct Case {
-        const char* what;
-        std::function<void()> make;
-        GameFileRead result;
-        std::string report;  // after "PATH" is put in for the file's name
-    };
-    const Case cases[] = {
-        {"nothing", [] {}, GameFileRead::Missing, ""},
-        {"a folder", [&] { fs::create_directory(game); }, GameFileRead::Unreadable,
-         "cannot read PATH: Is a directory" + atStart},
-        {"a cut file", [&] { WriteBytes(game, {valid.begin(), valid.end() - 1}); },
-         GameFileRead::Damaged, "ignored the saved moves in PATH: cut short" + atStart},
-        {"a link to a saved game",
-         [&] {
-             WriteBytes(folder / "kept.sav", valid);
-             fs::create_symlink("kept.sav", game);
-         },
-         GameFileRead::Resumed, ""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-        c.make();
-        const auto before = Listing(folder);
-        Puzzle puzzle = start;
-        std::string report = "stale";
-        EXPECT_EQ(LoadGameFile(game, puzzle, &report), c.result);
-        std::string expected = c.report;
-        if (const auto at = expected.find("PATH"); at != std::string::npos) {
-            expected.replace(at, 4, game);
-        }
-        EXPECT_EQ(report, expected);
-        EXPECT_EQ(Listing(folder), before);
-        EXPECT_EQ(puzzle.Rows(), c.result == GameFileRead::Resumed ? played.Rows() : start.Rows());
-    }
-    // The last case left a link: the save goes through it.
-    ASSERT_TRUE(SaveGameFile(game, start));
-    EXPECT_TRUE(fs::is_symlink(game));
-    EXPECT_EQ(Bytes(folder / "kept.sav"), SerializeGameFile(start));
-    std::string report;
-    EXPECT_FALSE(SaveGameFile(Absolute("gone/GAME.SAV"), played, true, &report));
-    EXPECT_EQ(report, "could not save " + Absolute("gone/GAME.SAV") + ": No such file or directory");
 }
 
 // Players keep their settings in a dotfiles folder and link them: the save
