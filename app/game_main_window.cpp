@@ -319,7 +319,7 @@ bool GameMainWindow::SaveState()
                        &stateSaveReport))
         return false;
     if (gameFileRead == GameFileRead::Unreadable) {
-        stateSaveReport = UnreadFileKeptReport(gameFileName);
+        stateSaveReport = UnreadGameFileKeptReport(gameFileName);
         return false;
     }
     // The moves of Solve's replay are the game's, not the player's.

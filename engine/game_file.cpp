@@ -213,3 +213,9 @@ bool SaveGameFile(const std::string& path, const Puzzle& puzzle, bool withMoves,
 {
     return ReplaceFileOrReport(path, SerializeGameFile(puzzle, withMoves), report);
 }
+
+std::string UnreadGameFileKeptReport(const std::string& path)
+{
+    return "moves not saved: " + DisplayPath(path)
+         + " could not be read at start, so it is left as it was";
+}

@@ -47,3 +47,7 @@ GameFileRead LoadGameFile(const std::string& path, Puzzle& puzzle,
 // (when given) naming the file and the system's reason.
 bool SaveGameFile(const std::string& path, const Puzzle& puzzle, bool withMoves = true,
                   std::string* report = nullptr);
+
+// The line the close reports when it leaves alone a file of moves that
+// start-up could not read ("PREFS.SAV" itself was saved).
+std::string UnreadGameFileKeptReport(const std::string& path);

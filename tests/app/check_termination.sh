@@ -84,11 +84,17 @@ check_link() {
 }
 prepare_lost_link() { ln -s gone/kolumo.sav PREFS.SAV; }
 check_lost_link() { [ -L PREFS.SAV ] && [ "$(ls)" = PREFS.SAV ]; }
+prepare_fifo_moves() { mkfifo GAME.SAV; }
+check_fifo_moves() {
+  [ -p GAME.SAV ] && starts_with_format PREFS.SAV \
+    && grep -qxF "kolumo: cannot read $work/GAME.SAV: not a regular file; starting at the start of the puzzle" "$errors"
+}
 prepare_damaged_moves() { printf 'moves' >GAME.SAV; }
 check_damaged_moves() { [ "$(head -c 4 GAME.SAV | od -An -tx1 | tr -d ' \n')" = 0569c202 ]; }
 cases=(
   "fifo|1|kolumo: cannot read $work/PREFS.SAV: not a regular file; starting with the defaults"
   "link|0|kolumo: ignored $work/PREFS.SAV: unknown format number 7; starting with the defaults"
+  "fifo_moves|1|kolumo: moves not saved: $work/GAME.SAV could not be read at start, so it is left as it was"
   "damaged_moves|0|kolumo: ignored the saved moves in $work/GAME.SAV: not a saved game; starting at the start of the puzzle"
   "lost_link|1|kolumo: could not save $work/PREFS.SAV (a link to $work/gone/kolumo.sav): No such file or directory"
 )
