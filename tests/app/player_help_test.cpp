@@ -6,6 +6,7 @@
 #include "app_test_support.h"
 #include "engine/move_rule.h"
 #include "engine/puzzle.h"
+#include "engine/random.h"
 
 #include <QApplication>
 #include <QFile>
@@ -112,6 +113,30 @@ TEST_F(PlayerHelpTest, HintAtTheStartSelectsALegalMoveAfterWhichTheBoardCanStill
     std::atomic<bool> stay{false};
     const SolverAnswer after = PlayerHelp::EngineSolver()({puzzle().rows, puzzle().settings, {}}, stay);
     EXPECT_EQ(after.verdict, SolverVerdict::Clearable);
+}
+
+// Eleven hinted moves of this game leave three lone blocks of one colour:
+// one move, and it clears the board.
+TEST_F(PlayerHelpTest, ThreeLoneBlocksOfOneColourAreAMoveNotTheEndOfTheGame)
+{
+    SeedRandom(1000);
+    window->OnNewGame();
+    TickUntilIdle(board());
+    for (int k = 0; k < 11; ++k) {
+        window->OnCommand(ID_MENU_HINT);
+        WaitForAnswers();
+        ASSERT_FALSE(board().Selection().empty()) << "no hint for move " << k + 1;
+        window->OnCommit();
+        TickUntilIdle(board());
+    }
+    ColourCounters counters{};
+    ASSERT_EQ(CountBlocks(puzzle().rows, puzzle().settings.rowCount, counters), 3);
+    EXPECT_EQ(Shown(), "");
+    window->OnCommand(ID_MENU_HINT);
+    WaitForAnswers();
+    window->OnCommit();
+    TickUntilIdle(board());
+    EXPECT_EQ(CountBlocks(puzzle().rows, puzzle().settings.rowCount, counters), 0);
 }
 
 TEST_F(PlayerHelpTest, TheHKeyAsksForAHintAndCtrlYOrCtrlShiftZRedo)
