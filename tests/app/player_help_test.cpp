@@ -10,12 +10,14 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QMenu>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -198,39 +200,83 @@ TEST_F(PlayerHelpTest, AHintAnsweredAfterThePlayerActedIsDropped)
     EXPECT_EQ(board().Selection(), MoveList{chosen}) << "the hint came over the player's own choice";
 }
 
-TEST_F(PlayerHelpTest, HintIsRefusedInIronmanGamesAndWhileSolveRuns)
+// An Ironman game gives no help at all, and none is given while Solve runs:
+// asked anyway, by the menu or the key, the command says why.
+TEST_F(PlayerHelpTest, HelpIsRefusedWithAWordInIronmanGamesAndWhileSolveRuns)
 {
+    QApplication::setActiveWindow(window.get());
+    const auto typeH = [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_H); };
     const struct {
         const char* when;
         bool ironman;
         bool solving;
-    } cases[] = {{"Ironman game", true, false}, {"Solve running", false, true}};
+        int item;
+        std::function<void()> ask;
+        QString said;
+    } cases[] = {
+        {"Hint in an Ironman game", true, false, ID_MENU_HINT, [this] { window->OnCommand(ID_MENU_HINT); },
+         PlayerHelp::NO_HINT_IN_IRONMAN_TEXT},
+        {"H in an Ironman game", true, false, ID_MENU_HINT, typeH, PlayerHelp::NO_HINT_IN_IRONMAN_TEXT},
+        {"Hint while Solve runs", false, true, ID_MENU_HINT, [this] { window->OnCommand(ID_MENU_HINT); },
+         PlayerHelp::NO_HINT_WHILE_SOLVING_TEXT},
+        {"H while Solve runs", false, true, ID_MENU_HINT, typeH, PlayerHelp::NO_HINT_WHILE_SOLVING_TEXT},
+        {"Back in an Ironman game", true, false, ID_MENU_BACK_TO_SOLVABLE,
+         [this] { window->OnCommand(ID_MENU_BACK_TO_SOLVABLE); },
+         PlayerHelp::NO_BACK_IN_IRONMAN_TEXT},
+        {"Back while Solve runs", false, true, ID_MENU_BACK_TO_SOLVABLE,
+         [this] { window->OnCommand(ID_MENU_BACK_TO_SOLVABLE); },
+         PlayerHelp::NO_BACK_WHILE_SOLVING_TEXT},
+    };
     for (const auto& c : cases) {
         ChooseIronman(*window, c.ironman);
         window->OnNewGame();
         TickUntilIdle(board());
+        PlaySolution(1);
         if (c.solving)
             window->OnSolve();
+        // The player sees the item greyed, and asks anyway.
+        QMenu* file = window->MainMenu().actions().front()->menu();
+        file->popup(window->mapToGlobal(QPoint(0, 0)));
+        EXPECT_FALSE(window->MenuAction(c.item)->isEnabled()) << c.when;
+        file->hide();
+        window->RestoreFocus();
         effects().ClearRequested();
-        window->OnCommand(ID_MENU_HINT);
+        c.ask();
         EXPECT_FALSE(help().Worker().Busy()) << c.when;
         EXPECT_EQ(effects().Requested(), std::vector<int>{SOUND_REFUSE}) << c.when;
         EXPECT_TRUE(board().Selection().empty()) << c.when;
+        EXPECT_EQ(Shown(), c.said.toStdString()) << c.when;
+        if (c.solving)
+            window->OnSolve();
     }
+    // Nor does an Ironman game warn of a dead end.
+    AnswerBy([](const RowSet&) { return SolverVerdict::Dead; });
+    help().SetWarnOfDeadEnds(true);
+    ChooseIronman(*window, true);
+    window->OnCommand(ID_NEW);
+    TickUntilIdle(board());
+    PlaySolution(1);
+    EXPECT_FALSE(help().Worker().Busy()) << "the solver was asked";
+    EXPECT_EQ(Shown(), "");
 }
 
-TEST_F(PlayerHelpTest, BackToASolvablePositionStopsAtTheFirstBoardShownClearable)
+TEST_F(PlayerHelpTest, BackToASolvablePositionTakesBackOnlyDeadEndsAndSaysWhatItDid)
 {
     const struct {
         int clearableUpTo;  // boards after this many moves or fewer are clearable
         int undecidedAt;    // the solver can't tell for this board (-1: none)
         int movesLeft;
+        QString said;
     } cases[] = {
-        {2, -1, 2},
-        {2, 3, 2},   // undecided counts as not shown clearable
-        {1, 2, 1},
-        {4, -1, 4},  // clearable already: nothing taken back
-        {0, -1, 0},  // at worst the start of the puzzle
+        {2, -1, 2, QStringLiteral("Took back 2 moves; this board can be cleared.")},
+        {1, -1, 1, QStringLiteral("Took back 3 moves; this board can be cleared.")},
+        {3, -1, 3, QStringLiteral("Took back 1 move; this board can be cleared.")},
+        // The solver's doubt takes nothing back: the board may well be clearable.
+        {2, 3, 3, QStringLiteral("Took back 1 move; can't tell within a second whether this board can be cleared.")},
+        {1, 2, 2, PlayerHelp::TookBackText(2, false)},
+        {2, 4, 4, PlayerHelp::UNDECIDED_TEXT},
+        {4, -1, 4, PlayerHelp::STILL_CLEARABLE_TEXT},  // clearable already: nothing taken back
+        {0, -1, 0, PlayerHelp::TookBackText(4, true)},  // at worst the start of the puzzle
     };
     for (const auto& c : cases) {
         window->OnRetry();
@@ -250,7 +296,7 @@ TEST_F(PlayerHelpTest, BackToASolvablePositionStopsAtTheFirstBoardShownClearable
         WaitForAnswers();
         EXPECT_EQ(MovesMade(puzzle()), c.movesLeft) << c.clearableUpTo << " " << c.undecidedAt;
         EXPECT_TRUE(SameBoard(puzzle().rows, boards[static_cast<size_t>(c.movesLeft)], rowCount));
-        EXPECT_EQ(Shown().empty(), c.movesLeft != 4);
+        EXPECT_EQ(Shown(), c.said.toStdString());
 
         // Redo brings the moves back, one by one.
         for (int k = c.movesLeft; k < 4; ++k) {
