@@ -7,6 +7,7 @@
 #include <cctype>
 #include <cstdint>
 #include <fstream>
+#include <sstream>
 #include <vector>
 
 namespace {
@@ -68,20 +69,17 @@ bool ReadWarnOfDeadEnds(const std::string& fileName, std::string* report)
         return false;
     }
     bool on = false;
-    int lineNumber = 0;
-    std::string rest(bytes.begin(), bytes.end());
-    while (!rest.empty()) {
-        const std::size_t end = rest.find('\n');
-        const std::string line = Trimmed(rest.substr(0, end));
-        rest = end == std::string::npos ? std::string() : rest.substr(end + 1);
-        ++lineNumber;
+    std::istringstream lines(std::string(bytes.begin(), bytes.end()));
+    std::string line;
+    for (int number = 1; std::getline(lines, line); ++number) {
+        line = Trimmed(line);
         if (line.empty() || line.front() == '#')
             continue;
         const int value = ReadLine(line);
         if (value >= 0) {
             on = value == 1;
         } else if (said.empty()) {
-            said = "ignored line " + std::to_string(lineNumber) + " of " + DisplayPath(fileName)
+            said = "ignored line " + std::to_string(number) + " of " + DisplayPath(fileName)
                  + ": it is not \"" + WARN_NAME + "=on\" or \"" + WARN_NAME + "=off\"";
         }
     }
