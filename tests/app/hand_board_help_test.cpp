@@ -198,6 +198,9 @@ TEST_F(HandBoardHelpTest, EachKindOfNewsComesWithTheSoundOfItsKind)
          PlayerHelp::UNDECIDED_TEXT, SOUND_SELECT},
         {"no move left", [this] { UseBoard(ONE_MOVE_TO_NOWHERE, 6, 3, 3, 3); Move(THE_THREE_ZEROS); },
          PlayerHelp::NO_MOVE_LEFT_TEXT, SOUND_REFUSE},
+        {"no move left in an Ironman game, which gives no help",
+         [this] { ironman = true; UseBoard(ONE_MOVE_TO_NOWHERE, 6, 3, 3, 3); Move(THE_THREE_ZEROS); },
+         PlayerHelp::NO_MOVE_LEFT_IN_IRONMAN_TEXT, SOUND_REFUSE},
         {"the dead-end warning",
          [this] { AnswerAlways(SolverVerdict::Dead); help.SetWarnOfDeadEnds(true); Move({{3, 0}, {0, 1}}); },
          PlayerHelp::MOVE_MADE_IT_DEAD_TEXT, SOUND_REFUSE},
@@ -210,6 +213,7 @@ TEST_F(HandBoardHelpTest, EachKindOfNewsComesWithTheSoundOfItsKind)
         help.SetWarnOfDeadEnds(false);
         UseBoard(twoColours, 6, 2, 2, 2);
         help.PlayerActed();
+        help.CommandDone();  // a new board: the last row's warning is forgotten
         c.run();
         WaitForAnswers();
         EXPECT_EQ(Shown(), c.said.toStdString()) << c.news;

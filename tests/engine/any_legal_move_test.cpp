@@ -1,5 +1,4 @@
-// Whether any move is left, against a search over every set of row ends on
-// every small board.
+// Whether any move is left, checked against a search over every small board.
 #include "engine/move_rule.h"
 
 #include <gtest/gtest.h>
