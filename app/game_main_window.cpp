@@ -59,7 +59,7 @@ GameMainWindow::~GameMainWindow()
     if (!stateSaved)
         SaveState();
     qApp->removeEventFilter(keys);
-    puzzle.boardView = nullptr;
+    puzzle.SetBoardView(nullptr);
 }
 
 MainWindowRecord GameMainWindow::MainRecord(const WindowRect& rect) const
@@ -71,7 +71,7 @@ MainWindowRecord GameMainWindow::MainRecord(const WindowRect& rect) const
     record.blockColours = board.colours;
     record.ironman = ironman;
     record.antiAliasing = board.antiAliasing;
-    record.settings = puzzle.settings;
+    record.settings = puzzle.Settings();
     return record;
 }
 
@@ -110,7 +110,7 @@ void GameMainWindow::CreateWindowParts()
     CreateMenu();
     CreateButtons();
 
-    puzzle.boardView = &boardView;
+    puzzle.SetBoardView(&boardView);
     connect(&boardView, &BoardView::MoveSettled, &playerHelp, &PlayerHelp::MoveSettled);
     boardView.SetPuzzle(&puzzle);
     boardView.SetMusicSwitch(&music);

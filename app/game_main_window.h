@@ -164,8 +164,9 @@ private:
     void FitOuterSize();
     void KeepProportionsWhileDragging();
     void FallBackToScreenIfNotMaximised();
-    // A new game, without the focus change (the play options start one too).
-    void StartNewGame();
+    // A new game for these settings, without the focus change (the play
+    // options start one too).
+    void StartNewGame(const PuzzleSettings& settings);
     void SetSolveCaption();
 
     // The client below the menu bar; the board view and the buttons live in it.

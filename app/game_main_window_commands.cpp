@@ -73,18 +73,19 @@ void GameMainWindow::SetSolveCaption()
     solveButton.setText(gameIronman ? QStringLiteral("---") : QStringLiteral("Solve"));
 }
 
-void GameMainWindow::StartNewGame()
+void GameMainWindow::StartNewGame(const PuzzleSettings& settings)
 {
     // The Ironman preference only ever takes effect here, with a new game.
     gameIronman = ironman;
     SetSolveCaption();
     boardView.SetSolving(false);
-    puzzle.NewGame();
+    puzzle.NewGame(settings);
+    boardView.ShuffleSymbols();
 }
 
 void GameMainWindow::OnNewGame()
 {
-    StartNewGame();
+    StartNewGame(puzzle.Settings());
     RestoreFocus();
 }
 
@@ -147,21 +148,18 @@ void GameMainWindow::OnPreferences()
 void GameMainWindow::OnPlayOptions()
 {
     bool changed = false;
+    PuzzleSettings chosen = puzzle.Settings();
     {
         PlayOptionsDialog dialog(this);
-        dialog.SetSettings(puzzle.settings);
+        dialog.SetSettings(chosen);
         if (dialog.exec() == QDialog::Accepted) {
-            const PuzzleSettings chosen = dialog.Settings();
-            changed = !(chosen == puzzle.settings);
+            chosen = dialog.Settings();
             // Only settings the engine can generate for are ever taken.
-            if (chosen.WithinEngineLimits())
-                puzzle.settings = chosen;
-            else
-                changed = false;
+            changed = !(chosen == puzzle.Settings()) && chosen.WithinEngineLimits();
         }
     }
     if (changed) {
-        StartNewGame();
+        StartNewGame(chosen);
         boardView.Layout();
     }
     RestoreFocus();

@@ -153,7 +153,7 @@ QString PlayerHelp::WhyNoBack() const
         return NO_BACK_WHILE_SOLVING_TEXT;
     if (!BlocksLeft())
         return BOARD_CLEAR_TEXT;
-    if (puzzle.history.empty())
+    if (puzzle.History().empty())
         return NOTHING_TO_TAKE_BACK_TEXT;
     return {};
 }
@@ -181,7 +181,7 @@ void PlayerHelp::CommandDone()
         purpose = Purpose::None;
     }
     // Taken back past the warned board: that move, made again, is warned of again.
-    if (warned && puzzle.history.size() < warnedLine.size())
+    if (warned && puzzle.History().size() < warnedLine.size())
         warned = false;
 }
 
@@ -196,7 +196,7 @@ void PlayerHelp::MoveSettled()
     }
     if (Warned())
         return;
-    if (BlocksLeft() && !AnyLegalMove(puzzle.rows, puzzle.settings)) {
+    if (BlocksLeft() && !AnyLegalMove(puzzle.Rows(), puzzle.Settings())) {
         // Plain to see on the board, so said in Ironman games too, but
         // without the help they do not give.
         SayNo(gameIronman() ? NO_MOVE_LEFT_IN_IRONMAN_TEXT : NO_MOVE_LEFT_TEXT);
@@ -223,11 +223,11 @@ bool PlayerHelp::eventFilter(QObject* watched, QEvent* event)
 void PlayerHelp::Ask(Purpose why)
 {
     purpose = why;
-    CopyRows(askedRows, puzzle.rows);
+    CopyRows(askedRows, puzzle.Rows());
     SolverQuestion question;
-    CopyRows(question.rows, puzzle.rows);
-    question.settings = puzzle.settings;
-    question.guide = puzzle.solution;
+    CopyRows(question.rows, puzzle.Rows());
+    question.settings = puzzle.Settings();
+    question.guide = puzzle.Solution();
     worker.Ask(std::move(question));
 }
 
@@ -307,7 +307,7 @@ void PlayerHelp::StepBackAnswered(const SolverAnswer& answer)
     ++movesTakenBack;
     CommandDone();
     // The start of a puzzle can always be cleared: nothing to ask.
-    if (puzzle.history.empty()) {
+    if (puzzle.History().empty()) {
         Report(TookBackText(movesTakenBack, true));
         return;
     }
@@ -316,19 +316,19 @@ void PlayerHelp::StepBackAnswered(const SolverAnswer& answer)
 
 bool PlayerHelp::BoardAsAsked() const
 {
-    const int rowCount = std::clamp(puzzle.settings.rowCount, 0, MAX_ROWS);
-    return std::equal(askedRows.begin(), askedRows.begin() + rowCount, puzzle.rows.begin());
+    const int rowCount = std::clamp(puzzle.Settings().rowCount, 0, MAX_ROWS);
+    return std::equal(askedRows.begin(), askedRows.begin() + rowCount, puzzle.Rows().begin());
 }
 
 void PlayerHelp::RememberWarning()
 {
     warned = true;
-    warnedLine = puzzle.history;
+    warnedLine = puzzle.History();
 }
 
 bool PlayerHelp::Warned() const
 {
-    const MoveList& history = puzzle.history;
+    const MoveList& history = puzzle.History();
     return warned && history.size() >= warnedLine.size()
         && std::equal(warnedLine.begin(), warnedLine.end(), history.begin());
 }
@@ -336,5 +336,5 @@ bool PlayerHelp::Warned() const
 bool PlayerHelp::BlocksLeft() const
 {
     ColourCounters counters{};
-    return CountBlocks(puzzle.rows, puzzle.settings.rowCount, counters) > 0;
+    return CountBlocks(puzzle.Rows(), puzzle.Settings().rowCount, counters) > 0;
 }

@@ -123,19 +123,19 @@ int BoardAccessible::BlocksLeft() const
     if (view->ShownPuzzle() == nullptr)
         return 0;
     ColourCounters counters{};
-    return CountBlocks(view->ShownPuzzle()->rows, view->ShownPuzzle()->settings.rowCount, counters);
+    return CountBlocks(view->ShownPuzzle()->Rows(), view->ShownPuzzle()->Settings().rowCount, counters);
 }
 
 int32_t BoardAccessible::CodeAt(int row, int column) const
 {
-    return view->ShownPuzzle()->rows[static_cast<size_t>(row)][static_cast<size_t>(column)];
+    return view->ShownPuzzle()->Rows()[static_cast<size_t>(row)][static_cast<size_t>(column)];
 }
 
 bool BoardAccessible::HasBlock(int row, int column) const
 {
     if (view->ShownPuzzle() == nullptr || row < 0 || row >= rowCount() || column < 0)
         return false;
-    return column < static_cast<int>(view->ShownPuzzle()->rows[static_cast<size_t>(row)].size());
+    return column < static_cast<int>(view->ShownPuzzle()->Rows()[static_cast<size_t>(row)].size());
 }
 
 QString BoardAccessible::CellName(int row, int column) const
@@ -156,7 +156,7 @@ bool BoardAccessible::IsRowEnd(int row, int column) const
 {
     if (!HasBlock(row, column))
         return false;
-    return column == 0 || column == static_cast<int>(view->ShownPuzzle()->rows[static_cast<size_t>(row)].size()) - 1;
+    return column == 0 || column == static_cast<int>(view->ShownPuzzle()->Rows()[static_cast<size_t>(row)].size()) - 1;
 }
 
 bool BoardAccessible::IsSelected(int row, int column) const
@@ -174,7 +174,7 @@ QRect BoardAccessible::CellRect(int row, int column) const
 {
     if (!HasBlock(row, column) || view->Geometry().blockSize == 0)
         return {};
-    const int length = static_cast<int>(view->ShownPuzzle()->rows[static_cast<size_t>(row)].size());
+    const int length = static_cast<int>(view->ShownPuzzle()->Rows()[static_cast<size_t>(row)].size());
     const Rect cell = view->BlockRect(column, row, length);
     // The board lays out in device pixels; screen readers want logical ones.
     const qreal ratio = view->devicePixelRatioF();
@@ -185,14 +185,14 @@ QRect BoardAccessible::CellRect(int row, int column) const
 
 int BoardAccessible::CounterCount() const
 {
-    return view->ShownPuzzle() != nullptr ? std::clamp(view->ShownPuzzle()->settings.colourCount, 0, 10) : 0;
+    return view->ShownPuzzle() != nullptr ? std::clamp(view->ShownPuzzle()->Settings().colourCount, 0, 10) : 0;
 }
 
 QString BoardAccessible::CounterName(int colour) const
 {
     ColourCounters counters{};
     if (view->ShownPuzzle() != nullptr)
-        CountBlocks(view->ShownPuzzle()->rows, view->ShownPuzzle()->settings.rowCount, counters);
+        CountBlocks(view->ShownPuzzle()->Rows(), view->ShownPuzzle()->Settings().rowCount, counters);
     return QStringLiteral("%1: %2 left")
         .arg(Words(ColourName(view->Painter().BlockColours()[static_cast<size_t>(colour)])))
         .arg(counters[static_cast<size_t>(colour)]);
@@ -226,12 +226,12 @@ QString BoardAccessible::text(QAccessible::Text type) const
 
 int BoardAccessible::rowCount() const
 {
-    return view->ShownPuzzle() != nullptr ? std::clamp(view->ShownPuzzle()->settings.rowCount, 0, MAX_ROWS) : 0;
+    return view->ShownPuzzle() != nullptr ? std::clamp(view->ShownPuzzle()->Settings().rowCount, 0, MAX_ROWS) : 0;
 }
 
 int BoardAccessible::columnCount() const
 {
-    return view->ShownPuzzle() != nullptr ? std::max(view->ShownPuzzle()->settings.rowWidth, 0) : 0;
+    return view->ShownPuzzle() != nullptr ? std::max(view->ShownPuzzle()->Settings().rowWidth, 0) : 0;
 }
 
 int BoardAccessible::childCount() const

@@ -17,7 +17,7 @@ int main(int argc, char** argv)
     Puzzle puzzle;
     BoardView view;
     view.SetPuzzle(&puzzle);
-    puzzle.boardView = &view;
+    puzzle.SetBoardView(&view);
     view.ShuffleSymbols();
     const int width = argc > 2 ? std::atoi(argv[1]) : 700;
     const int height = argc > 2 ? std::atoi(argv[2]) : 400;
@@ -37,7 +37,7 @@ int main(int argc, char** argv)
         QTimer::singleShot(300, &view, [&view, &puzzle, select] {
             if (!select)
                 return;
-            const Rect cell = view.BlockRect(0, 0, static_cast<int>(puzzle.rows[0].size()));
+            const Rect cell = view.BlockRect(0, 0, static_cast<int>(puzzle.Rows()[0].size()));
             view.LeftButtonUp(cell.left + 2, cell.top + 2);
             // And the keyboard cursor one row further down.
             view.HandleKey(Qt::Key_Down);

@@ -194,7 +194,7 @@ int BoardView::LayoutBlockSize() const
     if (!puzzle)
         return 0;
     return BoardGeometry::BlockSizeFor(boardGeometry.clientWidth, boardGeometry.clientHeight,
-                                       puzzle->settings.rowWidth, puzzle->settings.rowCount);
+                                       puzzle->Settings().rowWidth, puzzle->Settings().rowCount);
 }
 
 bool BoardView::Usable() const
@@ -207,7 +207,7 @@ void BoardView::Layout()
     if (LayoutBlockSize() < 2)
         return;
     boardGeometry = BoardGeometry::For(boardGeometry.clientWidth, boardGeometry.clientHeight,
-                                       puzzle->settings.rowWidth, puzzle->settings.rowCount);
+                                       puzzle->Settings().rowWidth, puzzle->Settings().rowCount);
     composeHoldsBackground = false;
     // The fonts are made anew: nothing may keep pointing at the old ones.
     composeSurface.text.font = nullptr;
@@ -223,7 +223,7 @@ void BoardView::Redraw()
         update();
         return;
     }
-    if (!keyCursor.Snap(puzzle->rows, puzzle->settings.rowCount))
+    if (!keyCursor.Snap(puzzle->Rows(), puzzle->Settings().rowCount))
         keyCursor.shown = false;
     const Rect board = BoardRect();
     if (composeHoldsBackground) {
@@ -237,7 +237,7 @@ void BoardView::Redraw()
     const Rect counters = DrawColourCounters(composeSurface);
     // The picture decides no sound: a cleared board is greeted here.
     ColourCounters counts{};
-    if (CountBlocks(puzzle->rows, puzzle->settings.rowCount, counts) == 0)
+    if (CountBlocks(puzzle->Rows(), puzzle->Settings().rowCount, counts) == 0)
         PlayEffect(SOUND_WIN);
     if (composeHoldsBackground && counters == counterRect) {
         // The window already shows the rest of the picture.
@@ -257,7 +257,7 @@ Rect BoardView::BlockRect(int32_t index, int32_t row, int32_t length) const
 
 Rect BoardView::BoardRect() const
 {
-    return puzzle ? boardGeometry.BoardRect(puzzle->settings.rowWidth, puzzle->settings.rowCount)
+    return puzzle ? boardGeometry.BoardRect(puzzle->Settings().rowWidth, puzzle->Settings().rowCount)
                   : boardGeometry.BoardRect(1, 1);
 }
 
@@ -265,21 +265,21 @@ BlockRef BoardView::HitTest(int x, int y) const
 {
     if (!Usable())
         return {NO_BLOCK, NO_BLOCK};
-    return boardGeometry.HitTest(x, y, puzzle->rows, puzzle->settings.rowCount);
+    return boardGeometry.HitTest(x, y, puzzle->Rows(), puzzle->Settings().rowCount);
 }
 
 int32_t BoardView::RowLength(int32_t row) const
 {
     if (!puzzle || row < 0 || row >= MAX_ROWS)
         return 0;
-    return static_cast<int32_t>(puzzle->rows[static_cast<size_t>(row)].size());
+    return static_cast<int32_t>(puzzle->Rows()[static_cast<size_t>(row)].size());
 }
 
 int32_t BoardView::CodeAt(int32_t index, int32_t row) const
 {
     if (!puzzle || index < 0 || index >= RowLength(row))
         return 0;
-    return puzzle->rows[static_cast<size_t>(row)][static_cast<size_t>(index)];
+    return puzzle->Rows()[static_cast<size_t>(row)][static_cast<size_t>(index)];
 }
 
 void BoardView::Invalidate(const Rect& rect)

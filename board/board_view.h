@@ -67,7 +67,7 @@ public:
 
     // --- Glyphs -----------------------------------------------------------
     // Ten distinct symbols for a new puzzle; any replay ends.
-    void ShuffleSymbols() override;
+    void ShuffleSymbols();
     // The ten unselected blocks, rendered once (anti-aliasing on only).
     void BuildBlockCache();
 
@@ -88,7 +88,8 @@ public:
     void ChooseMove(const std::vector<BlockRef>& blocks);
     // Starts the Solve replay from the start of the puzzle, or stops it.
     void SetSolving(bool on);
-    // The board changed wholesale: selection dropped, full redraw next tick.
+    // The board changed wholesale: selection dropped, any replay ended, full
+    // redraw next tick.
     void ResetBoard() override;
     // One sound effect, respecting soundEffects and the quieter variants
     // while the main window's music is on.
@@ -130,6 +131,8 @@ public:
     int32_t Phase() const { return phases.Phase(); }
     bool Solving() const { return phases.Solving(); }
     const MoveList& Selection() const { return selection; }
+    // The board before the last move, which its removal draws from.
+    const RowSet& PreviousRows() const { return phases.PreviousRows(); }
     const KeyCursor& Cursor() const { return keyCursor; }
     // The layout in force: client size, block size, baseCell.
     const BoardGeometry& Geometry() const { return boardGeometry; }

@@ -36,8 +36,8 @@ bool BoardView::HandleKey(int key, Qt::KeyboardModifiers modifiers, bool autoRep
 
 void BoardView::MoveCursor(KeyCursor::Step step)
 {
-    const int32_t rowCount = puzzle->settings.rowCount;
-    if (!keyCursor.Snap(puzzle->rows, rowCount)) {
+    const int32_t rowCount = puzzle->Settings().rowCount;
+    if (!keyCursor.Snap(puzzle->Rows(), rowCount)) {
         keyCursor.shown = false;
         return;
     }
@@ -45,7 +45,7 @@ void BoardView::MoveCursor(KeyCursor::Step step)
     if (keyCursor.shown) {
         keyCursor.shown = false;
         DrawCursorCell();
-        keyCursor.Move(step, puzzle->rows, rowCount);
+        keyCursor.Move(step, puzzle->Rows(), rowCount);
     }
     keyCursor.shown = true;
     DrawCursorCell();
@@ -61,7 +61,7 @@ void BoardView::EnterKey()
     // Like a click: nothing while the board moves or Solve plays.
     if (phases.Phase() != PHASE_IDLE || phases.Solving())
         return;
-    if (!keyCursor.Snap(puzzle->rows, puzzle->settings.rowCount))
+    if (!keyCursor.Snap(puzzle->Rows(), puzzle->Settings().rowCount))
         return;
     ChooseBlock(keyCursor.position);
     BoardAccessible::Tell(this, BoardAccessible::News::Selected);
@@ -78,7 +78,7 @@ void BoardView::HideCursor()
 bool BoardView::CursorDrawable() const
 {
     const BlockRef at = keyCursor.position;
-    return phases.Phase() == PHASE_IDLE && puzzle && Usable() && at.row >= 0 && at.row < puzzle->settings.rowCount
+    return phases.Phase() == PHASE_IDLE && puzzle && Usable() && at.row >= 0 && at.row < puzzle->Settings().rowCount
         && at.index >= 0 && at.index < RowLength(at.row);
 }
 
@@ -100,7 +100,7 @@ void BoardView::DrawCursorOutline()
     if (!keyCursor.shown || phases.Phase() > PHASE_IDLE || !puzzle || !Usable())
         return;
     const BlockRef at = keyCursor.position;
-    if (at.row < 0 || at.row >= puzzle->settings.rowCount || at.index < 0 || at.index >= RowLength(at.row))
+    if (at.row < 0 || at.row >= puzzle->Settings().rowCount || at.index < 0 || at.index >= RowLength(at.row))
         return;
     painter.DrawCursorOutline(composeSurface, BlockRect(at.index, at.row, RowLength(at.row)));
 }

@@ -32,7 +32,7 @@ void BoardView::DrawBoardRows(DibSurface& destination, double t)
 {
     if (!Usable())
         return;
-    painter.DrawRows(destination, boardGeometry, puzzle->rows, puzzle->settings.rowCount, selection, t);
+    painter.DrawRows(destination, boardGeometry, puzzle->Rows(), puzzle->Settings().rowCount, selection, t);
 }
 
 Rect BoardView::DrawColourCounters(DibSurface& destination)
@@ -40,8 +40,8 @@ Rect BoardView::DrawColourCounters(DibSurface& destination)
     if (!Usable())
         return {};
     ColourCounters counts{};
-    CountBlocks(puzzle->rows, puzzle->settings.rowCount, counts);
-    return painter.DrawColourCounters(destination, boardGeometry, counts, puzzle->settings.colourCount);
+    CountBlocks(puzzle->Rows(), puzzle->Settings().rowCount, counts);
+    return painter.DrawColourCounters(destination, boardGeometry, counts, puzzle->Settings().colourCount);
 }
 
 void BoardView::ShuffleSymbols()
@@ -67,7 +67,7 @@ void BoardView::DrawRemoval(double scale)
     if (!Usable())
         return;
     for (const BlockRef& entry : selection) {
-        const auto& before = puzzle->previousRows[static_cast<size_t>(entry.row)];
+        const auto& before = phases.PreviousRows()[static_cast<size_t>(entry.row)];
         const int n = static_cast<int>(before.size());
         if (entry.index < 0 || entry.index >= n)
             continue;

@@ -7,6 +7,7 @@
 #include "engine/puzzle.h"
 
 #include <algorithm>
+#include <utility>
 
 void BoardView::LeftButtonUp(int x, int y)
 {
@@ -34,7 +35,7 @@ void BoardView::ChooseBlock(BlockRef hit)
         DrawBlockAt(hit.index, hit.row, false);
         return;
     }
-    if (!CanJoinSelection(puzzle->rows, puzzle->settings, selection, hit)) {
+    if (!CanJoinSelection(puzzle->Rows(), puzzle->Settings(), selection, hit)) {
         PlayEffect(SOUND_REFUSE);
         return;
     }
@@ -47,7 +48,7 @@ void BoardView::CommitSelection()
 {
     if (phases.Phase() != PHASE_IDLE || phases.Solving() || !puzzle)
         return;
-    if (IsLegalMove(puzzle->rows, puzzle->settings, selection))
+    if (IsLegalMove(puzzle->Rows(), puzzle->Settings(), selection))
         StartMove();
 }
 
@@ -61,8 +62,10 @@ void BoardView::StartMove()
         keyCursor.shown = true;
     }
     BoardAccessible::Tell(this, BoardAccessible::News::Moved);
+    RowSet before;
+    CopyRows(before, puzzle->Rows());
     puzzle->ApplyMove(selection);
-    phases.MoveApplied();
+    phases.MoveApplied(std::move(before));
     FollowPhase();
 }
 
@@ -121,13 +124,17 @@ void BoardView::SetSolving(bool on)
     }
     if (!puzzle)
         return;
-    phases.StartReplay(puzzle->solution);
+    // Back to the start first: the board changing wholesale ends a replay.
     puzzle->Retry();
+    phases.StartReplay(puzzle->Solution());
     FollowPhase();
 }
 
 void BoardView::ResetBoard()
 {
+    // A replay walks the solution of the puzzle as it started, which may be
+    // gone now.
+    phases.StopReplay();
     phases.RefreshNext();
     FollowPhase();
     selection.clear();

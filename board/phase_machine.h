@@ -2,8 +2,10 @@
 #pragma once
 
 #include "engine/move_list.h"
+#include "engine/row_set.h"
 
 #include <cstdint>
+#include <utility>
 
 // The phase machine's clock.
 inline constexpr int BOARD_TIMER_INTERVAL_MS = 40;
@@ -47,8 +49,15 @@ public:
     int32_t Phase() const { return phase; }
     // Between a move and the end of its slide.
     bool Animating() const { return phase >= PHASE_REMOVE_START && phase <= PHASE_SLIDING; }
-    // A move was applied: its animation starts on the next tick.
-    void MoveApplied() { phase = PHASE_REMOVE_START; }
+    // A move was applied to the board `before`: its animation starts on the
+    // next tick, the removed blocks drawn vanishing from that board.
+    void MoveApplied(RowSet before)
+    {
+        previousRows = std::move(before);
+        phase = PHASE_REMOVE_START;
+    }
+    // The board before the last move applied.
+    const RowSet& PreviousRows() const { return previousRows; }
     // Redraw from scratch on the next tick.
     void RefreshNext()
     {
@@ -80,6 +89,7 @@ private:
     bool solving = false;
     // The Refresh to come ends a move.
     bool moveEnding = false;
+    RowSet previousRows;
     const MoveList* solution = nullptr;
     MoveList::const_iterator solveCursor;  // meaningful only while solving
 };

@@ -1,4 +1,4 @@
-// The puzzle in play: moves, undo, retry and new games.
+// The puzzle in play: starting one, moves, undo, retry and new games.
 #include "engine/puzzle.h"
 
 #include <algorithm>
@@ -21,10 +21,40 @@ bool SameBlocks(const MoveList& a, const MoveList& b)
 
 Puzzle::Puzzle()
 {
-    settings.SetDefaults();
-    Generate(rows, settings, solution);
-    CopyRows(initialRows, rows);
+    NewGame();
+}
+
+void Puzzle::Start(const PuzzleSettings& chosen, const RowSet& board, MoveList record)
+{
+    settings = chosen;
+    if (&board != &initialRows) {
+        CopyRows(initialRows, board);
+    }
+    solution = std::move(record);
+    Retry();
+}
+
+void Puzzle::NewGame()
+{
+    NewGame(settings);
+}
+
+void Puzzle::NewGame(const PuzzleSettings& chosen)
+{
+    RowSet board;
+    MoveList record;
+    Generate(board, chosen, record);
+    Start(chosen, board, std::move(record));
+}
+
+void Puzzle::Retry()
+{
+    CopyRows(rows, initialRows);
     history.clear();
+    redoMoves.clear();
+    if (boardView != nullptr) {
+        boardView->ResetBoard();
+    }
 }
 
 void Puzzle::ApplyMove(const MoveList& selection)
@@ -36,7 +66,6 @@ void Puzzle::ApplyMove(const MoveList& selection)
         redoMoves.pop_back();
     else
         redoMoves.clear();
-    CopyRows(previousRows, rows);
     const int32_t colour = RemoveBlocks(rows, settings, selection);
     AppendHistoryEntry(history, {colour, selection});
 }
@@ -55,26 +84,4 @@ bool Puzzle::Undo()
 MoveList Puzzle::NextRedoBlocks() const
 {
     return redoMoves.empty() ? MoveList() : redoMoves.back();
-}
-
-void Puzzle::Retry()
-{
-    CopyRows(rows, initialRows);
-    history.clear();
-    redoMoves.clear();
-    if (boardView != nullptr) {
-        boardView->ResetBoard();
-    }
-}
-
-void Puzzle::NewGame()
-{
-    Generate(rows, settings, solution);
-    history.clear();
-    redoMoves.clear();
-    CopyRows(initialRows, rows);
-    if (boardView != nullptr) {
-        boardView->ResetBoard();
-        boardView->ShuffleSymbols();
-    }
 }

@@ -17,6 +17,18 @@ public:
     Puzzle();
     virtual ~Puzzle() = default;
 
+    // Puts a puzzle in play: `rows` made for `settings`, with `solution` the
+    // record of how it was built (empty for a board made by hand). Play
+    // starts afresh from it as after Retry, the view told to ResetBoard.
+    // Every puzzle the game holds, generated or loaded, comes in here.
+    void Start(const PuzzleSettings& settings, const RowSet& rows, MoveList solution);
+    // A new puzzle for the current settings.
+    void NewGame();
+    // A new puzzle for these settings, which are then the current ones.
+    void NewGame(const PuzzleSettings& settings);
+    // Back to the start of the puzzle; history emptied.
+    void Retry();
+
     // selection: distinct block entries that obey the rule of a move
     // (IsLegalMove), named by their positions on the board before the move.
     // Trusted, not checked.
@@ -29,15 +41,21 @@ public:
     // the redo: ApplyMove then takes the move off the redo list, while any
     // other move empties it.
     MoveList NextRedoBlocks() const;
-    // Back to the start of the puzzle; history emptied.
-    void Retry();
-    // A new puzzle for the current settings.
-    void NewGame();
 
+    // The view told when the board changes wholesale (not owned); null for none.
+    void SetBoardView(PuzzleView* view) { boardView = view; }
+    const PuzzleView* BoardView() const { return boardView; }
+
+    const PuzzleSettings& Settings() const { return settings; }
+    const RowSet& Rows() const { return rows; }
+    const RowSet& InitialRows() const { return initialRows; }
+    const MoveList& Solution() const { return solution; }
+    const MoveList& History() const { return history; }
+
+private:
     PuzzleView* boardView = nullptr;
     PuzzleSettings settings;
     RowSet rows;
-    RowSet previousRows;
     RowSet initialRows;
     MoveList solution;
     MoveList history;

@@ -3,11 +3,9 @@
 
 class PuzzleView {
 public:
-    // The board changed wholesale (retry, new game): drop the selection and
-    // redraw from scratch.
+    // The board changed wholesale (a puzzle started or restarted): drop the
+    // selection and redraw from scratch.
     virtual void ResetBoard() = 0;
-    // A new puzzle: draw a new symbol for every colour.
-    virtual void ShuffleSymbols() = 0;
 
 protected:
     ~PuzzleView() = default;

@@ -6,7 +6,6 @@
 #include "engine/archive_reader.h"
 #include "engine/archive_writer.h"
 #include "engine/puzzle.h"
-#include "engine/puzzle_view.h"
 #include "engine/solution_check.h"
 #include "engine/whole_file.h"
 
@@ -136,16 +135,7 @@ const char* ReadPuzzleRecord(ArchiveReader& in, Puzzle& puzzle)
     if (!RebuildCheckedBoard(solution, settings, rows)) {
         return DAMAGED;
     }
-    puzzle.settings = settings;
-    puzzle.solution = std::move(solution);
-    CopyRows(puzzle.rows, rows);
-    CopyRows(puzzle.previousRows, rows);
-    CopyRows(puzzle.initialRows, rows);
-    puzzle.history.clear();
-    puzzle.redoMoves.clear();
-    if (puzzle.boardView != nullptr) {
-        puzzle.boardView->ResetBoard();
-    }
+    puzzle.Start(settings, rows, std::move(solution));
     return nullptr;
 }
 
@@ -203,9 +193,9 @@ void WriteMusicRecord(ArchiveWriter& out, const MusicRecord& music)
 void WritePuzzleRecord(ArchiveWriter& out, const Puzzle& puzzle)
 {
     out.WriteWord(PUZZLE_RECORD_MAGIC);
-    WriteSettings(out, puzzle.settings);
-    out.WriteWord(static_cast<uint32_t>(puzzle.solution.size()));
-    for (const BlockRef& entry : puzzle.solution) {
+    WriteSettings(out, puzzle.Settings());
+    out.WriteWord(static_cast<uint32_t>(puzzle.Solution().size()));
+    for (const BlockRef& entry : puzzle.Solution()) {
         out.WriteInt(entry.index);
         out.WriteInt(entry.row);
     }
@@ -222,7 +212,7 @@ StateReadResult ParseStateFile(const std::vector<uint8_t>& bytes,
     refused = StateFileProblem{};
     // The board in play was made for these; if the file leaves other
     // settings in force without a puzzle of its own, the board must follow.
-    const PuzzleSettings boardSettings = puzzle.settings;
+    const PuzzleSettings boardSettings = puzzle.Settings();
     ArchiveReader in(bytes);
     uint32_t format = 0;
     if (!in.ReadWord(format)) {
@@ -240,16 +230,15 @@ StateReadResult ParseStateFile(const std::vector<uint8_t>& bytes,
         return StateReadResult::Read;
     }
     main = readMain;
-    if (readMain.settings.WithinEngineLimits()) {
-        puzzle.settings = readMain.settings;
-    }
+    const PuzzleSettings settings =
+        readMain.settings.WithinEngineLimits() ? readMain.settings : boardSettings;
     if (const char* why = ReadLaterRecords(in, music, puzzle)) {
         refused = {StateRejected::Puzzle, why};
-        if (puzzle.settings != boardSettings) {
-            puzzle.NewGame();
+        if (settings != boardSettings) {
+            puzzle.NewGame(settings);
         }
     }
-    main.settings = puzzle.settings;
+    main.settings = puzzle.Settings();
     return StateReadResult::Read;
 }
 
@@ -258,7 +247,7 @@ std::vector<uint8_t> SerializeStateFile(const MainWindowRecord& main,
                                         const Puzzle& puzzle)
 {
     ArchiveWriter out;
-    WriteMainRecord(out, main, puzzle.settings);
+    WriteMainRecord(out, main, puzzle.Settings());
     WriteMusicRecord(out, music);
     WritePuzzleRecord(out, puzzle);
     return out.Bytes();

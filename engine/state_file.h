@@ -34,8 +34,8 @@ struct StateFileProblem {
 // Parses a whole file's bytes. Each record is parsed into temporaries and
 // taken only when complete and valid; a record that is cut short or breaks
 // the engine's limits changes nothing, and nothing after it is read.
-//   - main: taken whole, but its settings go to puzzle.settings only when
-//     within the engine's limits;
+//   - main: taken whole, but its settings are the puzzle's settings in
+//     force only when within the engine's limits;
 //   - music: taken when its magic matches and it is complete;
 //   - puzzle: taken only when its settings are within limits, its entries
 //     are well-formed groups naming rows and colours in range, and replaying
@@ -43,11 +43,11 @@ struct StateFileProblem {
 //     it. Otherwise the generated puzzle stays -- unless the settings in
 //     force differ from those it was generated for, in which case a fresh
 //     puzzle is generated for them.
-// The board in play is taken to have been made for puzzle.settings as they
-// stand at the call (start-up: the generated default puzzle).
-// After a puzzle is taken: rows == initialRows == previousRows, history empty,
-// and boardView (if set) is told to ResetBoard. main.settings ends equal to
-// the puzzle's settings in force. Bytes after the puzzle record are ignored.
+// The board in play is taken to have been made for puzzle.Settings() as
+// they stand at the call (start-up: the generated default puzzle).
+// A puzzle taken is put in play with Start: rows == initialRows, history
+// empty, and its view (if set) told to ResetBoard. main.settings ends equal
+// to the puzzle's settings in force. Bytes after the puzzle record are ignored.
 // Colour words keep their three low bytes only. problem, when given, says
 // what was refused.
 StateReadResult ParseStateFile(const std::vector<uint8_t>& bytes,
@@ -55,7 +55,7 @@ StateReadResult ParseStateFile(const std::vector<uint8_t>& bytes,
                                Puzzle& puzzle, StateFileProblem* problem = nullptr);
 
 // The bytes of a whole file of format PREFS_FORMAT; main.settings is ignored
-// in favour of puzzle.settings, which both records store.
+// in favour of puzzle.Settings(), which both records store.
 std::vector<uint8_t> SerializeStateFile(const MainWindowRecord& main,
                                         const MusicRecord& music,
                                         const Puzzle& puzzle);

@@ -22,8 +22,7 @@ bool WriteSample(const std::string& folder, const Sample& sample, uint32_t seed)
 {
     SeedRandom(seed);
     Puzzle puzzle;
-    puzzle.settings = sample.settings;
-    puzzle.NewGame();
+    puzzle.NewGame(sample.settings);
     MainWindowRecord main;
     for (uint32_t i = 0; i < main.blockColours.size(); ++i) {
         main.blockColours[i] = 0x00404040u + 0x00101010u * i;

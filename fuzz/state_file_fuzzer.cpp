@@ -26,10 +26,10 @@ const Puzzle& StartUpPuzzle()
 bool IsWholePlayablePuzzle(const Puzzle& puzzle)
 {
     RowSet rebuilt;
-    return puzzle.settings.WithinEngineLimits() && puzzle.history.empty()
-        && puzzle.rows == puzzle.initialRows
-        && RebuildCheckedBoard(puzzle.solution, puzzle.settings, rebuilt)
-        && rebuilt == puzzle.rows;
+    return puzzle.Settings().WithinEngineLimits() && puzzle.History().empty()
+        && puzzle.Rows() == puzzle.InitialRows()
+        && RebuildCheckedBoard(puzzle.Solution(), puzzle.Settings(), rebuilt)
+        && rebuilt == puzzle.Rows();
 }
 
 bool ReadsBackUnchanged(const MainWindowRecord& main, const MusicRecord& music,
@@ -39,8 +39,8 @@ bool ReadsBackUnchanged(const MainWindowRecord& main, const MusicRecord& music,
     MusicRecord musicBack;
     Puzzle puzzleBack = StartUpPuzzle();
     ParseStateFile(SerializeStateFile(main, music, puzzle), mainBack, musicBack, puzzleBack);
-    return puzzleBack.settings == puzzle.settings && puzzleBack.solution == puzzle.solution
-        && puzzleBack.rows == puzzle.rows && musicBack == music && mainBack == main;
+    return puzzleBack.Settings() == puzzle.Settings() && puzzleBack.Solution() == puzzle.Solution()
+        && puzzleBack.Rows() == puzzle.Rows() && musicBack == music && mainBack == main;
 }
 
 bool ColourWordsHaveAZeroTopByte(const MainWindowRecord& main)

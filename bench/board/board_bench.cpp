@@ -29,11 +29,13 @@ struct Bench {
     // One end block of each of the first rows (same colour not needed for
     // drawing), as a move would take them away.
     MoveList taken;
+    // The board before that move, which the removal draws from.
+    RowSet before;
 
     Bench(int width, int height, bool antiAliasing)
     {
         view.SetPuzzle(&puzzle);
-        puzzle.boardView = &view;
+        puzzle.SetBoardView(&view);
         view.ApplyPreferences({view.Preferences().colours, antiAliasing, false});
         view.SizeChanged(width, height);
         view.Tick();
@@ -54,7 +56,8 @@ struct Bench {
     {
         taken.clear();
         for (int row = 0; row < 3; ++row)
-            taken.push_back({static_cast<int32_t>(puzzle.rows[static_cast<size_t>(row)].size()) - 1, row});
+            taken.push_back({static_cast<int32_t>(puzzle.Rows()[static_cast<size_t>(row)].size()) - 1, row});
+        CopyRows(before, puzzle.Rows());
         puzzle.ApplyMove(taken);
     }
 };
@@ -98,15 +101,14 @@ void BM_RefreshAfterMoveTick(benchmark::State& state)
     // As after a move: one counter shows a new number and is drawn afresh.
     auto b = Make(state);
     const Rect all{0, 0, b->window.width(), b->window.height()};
-    BlockRow& row = b->puzzle.rows[2];
-    const int32_t last = row.back();
+    const MoveList lastOfRow2{{static_cast<int32_t>(b->puzzle.Rows()[2].size()) - 1, 2}};
     bool removed = false;
     for (auto _ : state) {
         state.PauseTiming();
         if (removed)
-            row.push_back(last);
+            b->puzzle.Undo();
         else
-            row.pop_back();
+            b->puzzle.ApplyMove(lastOfRow2);
         removed = !removed;
         state.ResumeTiming();
         b->view.Redraw();
@@ -124,7 +126,7 @@ void BM_RemovalTick(benchmark::State& state)
         // The six frames of a removal: 0.9 down by 0.15.
         const double scale = 0.9 - 0.15 * (frame % 6);
         for (const BlockRef& e : b->taken) {
-            const auto& before = b->puzzle.previousRows[static_cast<size_t>(e.row)];
+            const auto& before = b->before[static_cast<size_t>(e.row)];
             const Rect cell = b->view.BlockRect(e.index, e.row, static_cast<int32_t>(before.size()));
             b->view.DrawBlock(cell, before[static_cast<size_t>(e.index)], b->frame, false, scale, false, false);
             b->CopyToWindow(cell, b->frame);
@@ -163,7 +165,7 @@ void BM_CursorStep(benchmark::State& state)
     auto b = Make(state);
     b->view.HandleKey(Qt::Key_Right);
     const auto cell = [&b](BlockRef at) {
-        return b->view.BlockRect(at.index, at.row, static_cast<int32_t>(b->puzzle.rows[static_cast<size_t>(at.row)].size()));
+        return b->view.BlockRect(at.index, at.row, static_cast<int32_t>(b->puzzle.Rows()[static_cast<size_t>(at.row)].size()));
     };
     for (auto _ : state) {
         const BlockRef before = b->view.Cursor().position;

@@ -38,10 +38,9 @@ void MoveAndUndo(benchmark::State& state)
 {
     SeedRandom(1);
     Puzzle puzzle;
-    puzzle.settings = Board(state);
-    puzzle.NewGame();
+    puzzle.NewGame(Board(state));
     MoveList move;
-    for (auto entry = std::next(puzzle.solution.begin()); entry->IsBlock(); ++entry) {
+    for (auto entry = std::next(puzzle.Solution().begin()); entry->IsBlock(); ++entry) {
         move.push_back(*entry);
     }
     for (auto _ : state) {
@@ -56,8 +55,7 @@ void ReadSavedGame(benchmark::State& state)
 {
     SeedRandom(1);
     Puzzle saved;
-    saved.settings = Board(state);
-    saved.NewGame();
+    saved.NewGame(Board(state));
     const auto bytes = SerializeStateFile(MainWindowRecord{}, MusicRecord{}, saved);
     MainWindowRecord main;
     MusicRecord music;

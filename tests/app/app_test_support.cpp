@@ -26,8 +26,7 @@ ScratchDirectory::~ScratchDirectory()
 void WriteStateFile(const MainWindowRecord& mainRecord, const MusicRecord& musicRecord)
 {
     Puzzle puzzle;
-    puzzle.settings = mainRecord.settings;
-    puzzle.NewGame();
+    puzzle.NewGame(mainRecord.settings);
     ASSERT_TRUE(SaveStateFile("PREFS.SAV", mainRecord, musicRecord, puzzle));
 }
 
@@ -48,7 +47,7 @@ void TickUntilIdle(BoardView& board)
 std::vector<BlockRef> FirstSolutionMove(const Puzzle& puzzle)
 {
     std::vector<BlockRef> blocks;
-    for (const BlockRef& entry : puzzle.solution) {
+    for (const BlockRef& entry : puzzle.Solution()) {
         if (entry.IsMoveMarker())
             break;
         if (entry.IsBlock())
@@ -60,7 +59,7 @@ std::vector<BlockRef> FirstSolutionMove(const Puzzle& puzzle)
 void ClickBlocks(BoardView& board, const std::vector<BlockRef>& blocks)
 {
     for (const BlockRef& block : blocks) {
-        const auto length = static_cast<int32_t>(board.ShownPuzzle()->rows[block.row].size());
+        const auto length = static_cast<int32_t>(board.ShownPuzzle()->Rows()[block.row].size());
         const Rect cell = board.BlockRect(block.index, block.row, length);
         board.LeftButtonUp((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
     }
@@ -68,7 +67,7 @@ void ClickBlocks(BoardView& board, const std::vector<BlockRef>& blocks)
 
 int MovesMade(const Puzzle& puzzle)
 {
-    return static_cast<int>(std::count_if(puzzle.history.begin(), puzzle.history.end(),
+    return static_cast<int>(std::count_if(puzzle.History().begin(), puzzle.History().end(),
                                           [](const BlockRef& e) { return e.IsMoveMarker(); }));
 }
 

@@ -31,23 +31,18 @@ class HandBoardHelpTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        puzzle.boardView = &board;
+        puzzle.SetBoardView(&board);
         board.SetPuzzle(&puzzle);
         QObject::connect(&board, &BoardView::MoveSettled, &help, &PlayerHelp::MoveSettled);
     }
-    void TearDown() override { puzzle.boardView = nullptr; }
+    void TearDown() override { puzzle.SetBoardView(nullptr); }
 
     void UseBoard(const Rows& rows, int rowWidth, int colours, int minRemove, int maxRemove)
     {
-        puzzle.settings = PuzzleSettings{rowWidth, static_cast<int32_t>(rows.size()), colours, minRemove,
-                                         maxRemove};
-        for (BlockRow& row : puzzle.rows)
-            row.clear();
+        RowSet start;
         for (size_t r = 0; r < rows.size(); ++r)
-            puzzle.rows[r] = rows[r];
-        puzzle.solution.clear();
-        puzzle.initialRows = puzzle.rows;
-        puzzle.Retry();
+            start[r] = rows[r];
+        puzzle.Start({rowWidth, static_cast<int32_t>(rows.size()), colours, minRemove, maxRemove}, start, {});
         board.SizeChanged(700, 400);
         TickUntilIdle(board);
         board.Effects().ClearRequested();

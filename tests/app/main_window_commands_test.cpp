@@ -100,7 +100,7 @@ TEST_F(GameCommandsTest, SolvePressedTwiceStopsAndUndoTakesItsMovesBack)
         window->OnUndo();
         EXPECT_EQ(MovesMade(window->GamePuzzle()), k - 1);
     }
-    EXPECT_EQ(window->GamePuzzle().rows, window->GamePuzzle().initialRows);
+    EXPECT_EQ(window->GamePuzzle().Rows(), window->GamePuzzle().InitialRows());
     effects().ClearRequested();
     window->OnUndo();
     EXPECT_EQ(effects().LastRequested(), SOUND_REFUSE);
@@ -109,28 +109,32 @@ TEST_F(GameCommandsTest, SolvePressedTwiceStopsAndUndoTakesItsMovesBack)
 TEST_F(GameCommandsTest, NewDuringSolveStopsTheReplayBeforeTheBoardChanges)
 {
     SolveFor(1);
-    const MoveList oldSolution = window->GamePuzzle().solution;
+    const MoveList oldSolution = window->GamePuzzle().Solution();
+    const std::string oldSymbols = window->Board().Painter().Symbols();
     window->OnNewGame();
     EXPECT_FALSE(window->Board().Solving());
-    EXPECT_TRUE(window->GamePuzzle().history.empty());
-    EXPECT_EQ(window->GamePuzzle().rows, window->GamePuzzle().initialRows);
+    EXPECT_NE(window->Board().Painter().Symbols(), oldSymbols) << "a new puzzle draws new symbols";
+    EXPECT_TRUE(window->GamePuzzle().History().empty());
+    EXPECT_EQ(window->GamePuzzle().Rows(), window->GamePuzzle().InitialRows());
     for (int k = 0; k < 200; ++k)
         window->Board().Tick();
-    EXPECT_TRUE(window->GamePuzzle().history.empty()) << "the replay went on in the new game";
-    EXPECT_NE(window->GamePuzzle().solution, oldSolution);
+    EXPECT_TRUE(window->GamePuzzle().History().empty()) << "the replay went on in the new game";
+    EXPECT_NE(window->GamePuzzle().Solution(), oldSolution);
 }
 
 TEST_F(GameCommandsTest, RetryDuringSolveStopsTheReplayAndKeepsThePuzzle)
 {
     SolveFor(1);
-    const MoveList solution = window->GamePuzzle().solution;
+    const MoveList solution = window->GamePuzzle().Solution();
+    const std::string symbols = window->Board().Painter().Symbols();
     window->OnRetry();
     EXPECT_FALSE(window->Board().Solving());
+    EXPECT_EQ(window->Board().Painter().Symbols(), symbols);
     for (int k = 0; k < 200; ++k)
         window->Board().Tick();
-    EXPECT_TRUE(window->GamePuzzle().history.empty());
-    EXPECT_EQ(window->GamePuzzle().solution, solution);
-    EXPECT_EQ(window->GamePuzzle().rows, window->GamePuzzle().initialRows);
+    EXPECT_TRUE(window->GamePuzzle().History().empty());
+    EXPECT_EQ(window->GamePuzzle().Solution(), solution);
+    EXPECT_EQ(window->GamePuzzle().Rows(), window->GamePuzzle().InitialRows());
 }
 
 TEST_F(GameCommandsTest, SolveClearsTheBoard)
@@ -140,7 +144,7 @@ TEST_F(GameCommandsTest, SolveClearsTheBoard)
         window->Board().Tick();
     TickUntilIdle(window->Board());
     ColourCounters counters{};
-    EXPECT_EQ(CountBlocks(window->GamePuzzle().rows, window->GamePuzzle().settings.rowCount, counters), 0);
+    EXPECT_EQ(CountBlocks(window->GamePuzzle().Rows(), window->GamePuzzle().Settings().rowCount, counters), 0);
 }
 
 TEST_F(GameCommandsTest, AfterEveryCommandButSpaceTheFocusIsOnTheFocusButton)

@@ -102,7 +102,7 @@ TEST_F(MainWindowKeysTest, ArrowsAndEnterAtTheFocusButtonMoveTheCursorAndSelect)
 
 TEST_F(MainWindowKeysTest, EnterAtAFocusedBarButtonSelectsABlockAndNeverPressesIt)
 {
-    const MoveList solution = window->GamePuzzle().solution;
+    const MoveList solution = window->GamePuzzle().Solution();
     int clicks = 0;
     QObject::connect(&window->CommandButton(ID_NEW), &QPushButton::clicked, [&clicks] { ++clicks; });
     // Even a button that would click on Enter is passed over.
@@ -112,7 +112,7 @@ TEST_F(MainWindowKeysTest, EnterAtAFocusedBarButtonSelectsABlockAndNeverPressesI
     for (int key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Return, Qt::Key_Left, Qt::Key_Up, Qt::Key_Down})
         Type(key);
     EXPECT_EQ(clicks, 0);
-    EXPECT_EQ(window->GamePuzzle().solution, solution) << "Enter pressed the New button";
+    EXPECT_EQ(window->GamePuzzle().Solution(), solution) << "Enter pressed the New button";
     EXPECT_EQ(board().Selection().size(), 1u);
     EXPECT_TRUE(spy.keys.empty()) << "the button saw a key the board took";
     EXPECT_TRUE(window->CommandButton(ID_NEW).hasFocus()) << "no arrow moved the focus";
@@ -236,7 +236,7 @@ TEST_F(MainWindowKeysTest, CtrlZUndoesAMoveAndLeavesTheFocusOnTheFocusButton)
     window->CommandButton(ID_QUIT).setFocus();
     Type(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(MovesMade(window->GamePuzzle()), 0);
-    EXPECT_EQ(window->GamePuzzle().rows, window->GamePuzzle().initialRows);
+    EXPECT_EQ(window->GamePuzzle().Rows(), window->GamePuzzle().InitialRows());
     EXPECT_TRUE(window->FocusButton().hasFocus());
     Type(Qt::Key_Z, Qt::ControlModifier);  // nothing left: refused as the Undo button is
     EXPECT_EQ(board().Effects().LastRequested(), SOUND_REFUSE);
@@ -248,7 +248,7 @@ TEST_F(MainWindowKeysTest, CtrlDStartsAndStopsTheSolveReplayLikeTheSolveButton)
     window->CommandButton(ID_RETRY).setFocus();
     Type(Qt::Key_D, Qt::ControlModifier);
     EXPECT_TRUE(board().Solving());
-    EXPECT_EQ(window->GamePuzzle().rows, window->GamePuzzle().initialRows);  // Solve starts from the top
+    EXPECT_EQ(window->GamePuzzle().Rows(), window->GamePuzzle().InitialRows());  // Solve starts from the top
     EXPECT_TRUE(window->FocusButton().hasFocus());
     Type(Qt::Key_D, Qt::ControlModifier);
     EXPECT_FALSE(board().Solving());
@@ -256,10 +256,10 @@ TEST_F(MainWindowKeysTest, CtrlDStartsAndStopsTheSolveReplayLikeTheSolveButton)
 
 TEST_F(MainWindowKeysTest, CtrlNStartsANewGameAndF1OpensTheManual)
 {
-    const MoveList solution = window->GamePuzzle().solution;
+    const MoveList solution = window->GamePuzzle().Solution();
     window->CommandButton(ID_UNDO).setFocus();
     Type(Qt::Key_N, Qt::ControlModifier);
-    EXPECT_NE(window->GamePuzzle().solution, solution);
+    EXPECT_NE(window->GamePuzzle().Solution(), solution);
     EXPECT_TRUE(window->FocusButton().hasFocus());
     Type(Qt::Key_F1);
     ASSERT_NE(HelpWindow::Instance(), nullptr);
@@ -278,7 +278,7 @@ TEST_F(MainWindowKeysTest, CtrlQClosesTheWindowAndWritesTheState)
 TEST_F(MainWindowKeysTest, TheShortcutsDoNothingWhileADialogIsTheActiveWindow)
 {
     MakeOneMove();
-    const MoveList solution = window->GamePuzzle().solution;
+    const MoveList solution = window->GamePuzzle().Solution();
     QDialog dialog(window.get());
     QPushButton ok(&dialog);
     dialog.show();
@@ -287,7 +287,7 @@ TEST_F(MainWindowKeysTest, TheShortcutsDoNothingWhileADialogIsTheActiveWindow)
     for (int key : {Qt::Key_N, Qt::Key_Z, Qt::Key_Q})
         QTest::keyClick(&ok, static_cast<Qt::Key>(key), Qt::ControlModifier);
     QApplication::processEvents();
-    EXPECT_EQ(window->GamePuzzle().solution, solution);
+    EXPECT_EQ(window->GamePuzzle().Solution(), solution);
     EXPECT_EQ(MovesMade(window->GamePuzzle()), 1);
     EXPECT_TRUE(window->isVisible());
 }
@@ -308,7 +308,7 @@ TEST(MainWindowKeyboardPlay, AWholePuzzleIsSolvedFromTheKeyboardAlone)
     };
     // The player clicked a bar button first and left the focus on it.
     window->CommandButton(ID_RETRY).setFocus();
-    const MoveList solution = window->GamePuzzle().solution;
+    const MoveList solution = window->GamePuzzle().Solution();
     ASSERT_GT(solution.size(), 10u);
     int moves = 0;
     for (const BlockRef& entry : solution) {
@@ -331,10 +331,10 @@ TEST(MainWindowKeyboardPlay, AWholePuzzleIsSolvedFromTheKeyboardAlone)
         ASSERT_EQ(board.Selection().back(), entry) << "block " << entry.index << ", " << entry.row;
     }
     ColourCounters counts{};
-    EXPECT_EQ(CountBlocks(window->GamePuzzle().rows, window->GamePuzzle().settings.rowCount, counts), 0);
+    EXPECT_EQ(CountBlocks(window->GamePuzzle().Rows(), window->GamePuzzle().Settings().rowCount, counts), 0);
     EXPECT_EQ(MovesMade(window->GamePuzzle()), moves);
     EXPECT_EQ(board.Effects().LastRequested(), window->MusicOn() ? SOUND_WIN_QUIET : SOUND_WIN);
-    EXPECT_EQ(window->GamePuzzle().solution, solution) << "a key pressed the Retry button";
+    EXPECT_EQ(window->GamePuzzle().Solution(), solution) << "a key pressed the Retry button";
 }
 
 } // namespace

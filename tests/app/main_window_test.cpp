@@ -132,10 +132,10 @@ TEST_F(MainWindowTest, SpaceAfterAButtonClickCommitsAndNeverPressesTheButton)
     // Even a button that holds the focus is not pressed: Space is the
     // window's, press and release alike.
     window->CommandButton(ID_NEW).setFocus();
-    const MoveList solution = window->GamePuzzle().solution;
+    const MoveList solution = window->GamePuzzle().Solution();
     QTest::keyClick(&window->CommandButton(ID_NEW), Qt::Key_Space);
     EXPECT_EQ(MovesMade(window->GamePuzzle()), 1);
-    EXPECT_EQ(window->GamePuzzle().solution, solution) << "Space pressed the New button";
+    EXPECT_EQ(window->GamePuzzle().Solution(), solution) << "Space pressed the New button";
     EXPECT_EQ(window->Board().Phase(), PHASE_REMOVE_START);
 }
 
@@ -183,10 +183,10 @@ TEST_F(MainWindowTest, ClosingWritesAFileTheEngineReadsBackWhole)
     EXPECT_EQ(mainRecord.antiAliasing, window->Board().Preferences().antiAliasing);
     EXPECT_EQ(musicRecord.musicFolder, "/some/where");
     EXPECT_FALSE(musicRecord.music);
-    EXPECT_EQ(loaded.settings, window->GamePuzzle().settings);
-    EXPECT_EQ(loaded.solution, window->GamePuzzle().solution);
-    EXPECT_EQ(loaded.initialRows, window->GamePuzzle().initialRows);
-    EXPECT_TRUE(loaded.history.empty()) << "a saved game resumes at its start";
+    EXPECT_EQ(loaded.Settings(), window->GamePuzzle().Settings());
+    EXPECT_EQ(loaded.Solution(), window->GamePuzzle().Solution());
+    EXPECT_EQ(loaded.InitialRows(), window->GamePuzzle().InitialRows());
+    EXPECT_TRUE(loaded.History().empty()) << "a saved game resumes at its start";
 }
 
 TEST_F(MainWindowTest, QuitAndFileExitCloseTheWindowAndWriteTheState)

@@ -67,10 +67,10 @@ protected:
     // after its first `from` moves; the board before and after each move.
     std::vector<RowSet> PlaySolution(int to, int from = 0)
     {
-        std::vector<RowSet> boards{puzzle().rows};
+        std::vector<RowSet> boards{puzzle().Rows()};
         std::vector<BlockRef> blocks;
         int group = 0;
-        for (const BlockRef& entry : puzzle().solution) {
+        for (const BlockRef& entry : puzzle().Solution()) {
             if (group >= to)
                 break;
             if (entry.IsBlock())
@@ -79,7 +79,7 @@ protected:
                 continue;
             if (group++ >= from) {
                 Move(blocks);
-                boards.push_back(puzzle().rows);
+                boards.push_back(puzzle().Rows());
             }
             blocks.clear();
         }
@@ -105,7 +105,7 @@ TEST_F(PlayerHelpTest, HintAtTheStartSelectsALegalMoveAfterWhichTheBoardCanStill
     window->OnCommand(ID_MENU_HINT);
     WaitForAnswers();
     const MoveList hinted = board().Selection();
-    ASSERT_TRUE(IsLegalMove(puzzle().rows, puzzle().settings, hinted));
+    ASSERT_TRUE(IsLegalMove(puzzle().Rows(), puzzle().Settings(), hinted));
     EXPECT_EQ(effects().LastRequested(), SOUND_SELECT);
     EXPECT_EQ(Shown(), "");
 
@@ -113,7 +113,7 @@ TEST_F(PlayerHelpTest, HintAtTheStartSelectsALegalMoveAfterWhichTheBoardCanStill
     TickUntilIdle(board());
     ASSERT_EQ(MovesMade(puzzle()), 1);
     std::atomic<bool> stay{false};
-    const SolverAnswer after = PlayerHelp::EngineSolver()({puzzle().rows, puzzle().settings, {}}, stay);
+    const SolverAnswer after = PlayerHelp::EngineSolver()({puzzle().Rows(), puzzle().Settings(), {}}, stay);
     EXPECT_EQ(after.verdict, SolverVerdict::Clearable);
 }
 
@@ -132,13 +132,13 @@ TEST_F(PlayerHelpTest, ThreeLoneBlocksOfOneColourAreAMoveNotTheEndOfTheGame)
         TickUntilIdle(board());
     }
     ColourCounters counters{};
-    ASSERT_EQ(CountBlocks(puzzle().rows, puzzle().settings.rowCount, counters), 3);
+    ASSERT_EQ(CountBlocks(puzzle().Rows(), puzzle().Settings().rowCount, counters), 3);
     EXPECT_EQ(Shown(), "");
     window->OnCommand(ID_MENU_HINT);
     WaitForAnswers();
     window->OnCommit();
     TickUntilIdle(board());
-    EXPECT_EQ(CountBlocks(puzzle().rows, puzzle().settings.rowCount, counters), 0);
+    EXPECT_EQ(CountBlocks(puzzle().Rows(), puzzle().Settings().rowCount, counters), 0);
 }
 
 TEST_F(PlayerHelpTest, TheHKeyAsksForAHintAndCtrlYOrCtrlShiftZRedo)
@@ -157,10 +157,10 @@ TEST_F(PlayerHelpTest, TheHKeyAsksForAHintAndCtrlYOrCtrlShiftZRedo)
         {Qt::Key_Y, Qt::ControlModifier}, {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier}};
     for (const auto& [key, modifiers] : redoKeys) {
         window->OnUndo();
-        ASSERT_EQ(puzzle().rows, boards[0]);
+        ASSERT_EQ(puzzle().Rows(), boards[0]);
         type(key, modifiers);
         TickUntilIdle(board());
-        EXPECT_EQ(puzzle().rows, boards[1]);
+        EXPECT_EQ(puzzle().Rows(), boards[1]);
     }
 }
 
@@ -170,7 +170,7 @@ TEST_F(PlayerHelpTest, AHintAnsweredAfterThePlayerActedIsDropped)
     auto answered = std::make_shared<std::atomic<bool>>(false);
     const MoveList firstMove = [this] {
         MoveList group;
-        for (const BlockRef& entry : puzzle().solution) {
+        for (const BlockRef& entry : puzzle().Solution()) {
             group.push_back(entry);
             if (entry.IsMoveMarker())
                 break;
@@ -188,7 +188,7 @@ TEST_F(PlayerHelpTest, AHintAnsweredAfterThePlayerActedIsDropped)
 
     const BlockRef chosen = FirstSolutionMove(puzzle()).back();
     const Rect cell = board().BlockRect(chosen.index, chosen.row,
-                                        static_cast<int32_t>(puzzle().rows[chosen.row].size()));
+                                        static_cast<int32_t>(puzzle().Rows()[chosen.row].size()));
     const qreal ratio = board().devicePixelRatioF();
     QTest::mouseClick(&board(), Qt::LeftButton, {},
                       QPoint(static_cast<int>((cell.left + cell.right) / 2 / ratio),
@@ -283,7 +283,7 @@ TEST_F(PlayerHelpTest, BackToASolvablePositionTakesBackOnlyDeadEndsAndSaysWhatIt
         TickUntilIdle(board());
         const std::vector<RowSet> boards = PlaySolution(4);
         ASSERT_EQ(MovesMade(puzzle()), 4);
-        const int rowCount = puzzle().settings.rowCount;
+        const int rowCount = puzzle().Settings().rowCount;
         AnswerBy([&boards, &c, rowCount](const RowSet& rows) {
             int moves = 0;
             while (moves < 4 && !SameBoard(rows, boards[static_cast<size_t>(moves)], rowCount))
@@ -295,7 +295,7 @@ TEST_F(PlayerHelpTest, BackToASolvablePositionTakesBackOnlyDeadEndsAndSaysWhatIt
         window->OnCommand(ID_MENU_BACK_TO_SOLVABLE);
         WaitForAnswers();
         EXPECT_EQ(MovesMade(puzzle()), c.movesLeft) << c.clearableUpTo << " " << c.undecidedAt;
-        EXPECT_TRUE(SameBoard(puzzle().rows, boards[static_cast<size_t>(c.movesLeft)], rowCount));
+        EXPECT_TRUE(SameBoard(puzzle().Rows(), boards[static_cast<size_t>(c.movesLeft)], rowCount));
         EXPECT_EQ(Shown(), c.said.toStdString());
 
         // Redo brings the moves back, one by one.
@@ -303,7 +303,7 @@ TEST_F(PlayerHelpTest, BackToASolvablePositionTakesBackOnlyDeadEndsAndSaysWhatIt
             window->OnCommand(ID_MENU_REDO);
             TickUntilIdle(board());
         }
-        EXPECT_TRUE(SameBoard(puzzle().rows, boards[4], rowCount));
+        EXPECT_TRUE(SameBoard(puzzle().Rows(), boards[4], rowCount));
     }
 }
 
@@ -312,7 +312,7 @@ TEST_F(PlayerHelpTest, RedoAfterUndoGivesBackTheBoardAfterTheMoveWithItsAnimatio
     const std::vector<RowSet> boards = PlaySolution(2);
     window->OnUndo();
     window->OnUndo();
-    ASSERT_EQ(puzzle().rows, puzzle().initialRows);
+    ASSERT_EQ(puzzle().Rows(), puzzle().InitialRows());
     for (size_t k = 1; k <= 2; ++k) {
         effects().ClearRequested();
         window->OnCommand(ID_MENU_REDO);
@@ -320,7 +320,7 @@ TEST_F(PlayerHelpTest, RedoAfterUndoGivesBackTheBoardAfterTheMoveWithItsAnimatio
         board().Tick();
         EXPECT_EQ(effects().LastRequested(), *board().MusicSwitch() ? SOUND_REMOVE_QUIET : SOUND_REMOVE);
         TickUntilIdle(board());
-        EXPECT_EQ(puzzle().rows, boards[k]);
+        EXPECT_EQ(puzzle().Rows(), boards[k]);
     }
     effects().ClearRequested();
     window->OnCommand(ID_MENU_REDO);
@@ -390,7 +390,7 @@ TEST_F(PlayerHelpTest, ASearchInProgressNeverHoldsUpTheBoardsTicksNorTheClosing)
     const std::vector<BlockRef> blocks = [this] {
         std::vector<BlockRef> second;
         int group = 0;
-        for (const BlockRef& entry : puzzle().solution) {
+        for (const BlockRef& entry : puzzle().Solution()) {
             group += entry.IsMoveMarker() ? 1 : 0;
             if (group == 1 && entry.IsBlock())
                 second.push_back(entry);

@@ -42,11 +42,11 @@ TEST_F(SettingsCommandsTest, PlayOptionsWithTheSameValuesLeaveTheGameAlone)
     ClickBlocks(window->Board(), FirstSolutionMove(window->GamePuzzle()));
     window->OnCommit();
     TickUntilIdle(window->Board());
-    const MoveList solution = window->GamePuzzle().solution;
+    const MoveList solution = window->GamePuzzle().Solution();
     window->CommandButton(ID_OPTIONS).setFocus();
     WhenOpen<PlayOptionsDialog>([](PlayOptionsDialog& dialog) { dialog.accept(); });
     window->OnPlayOptions();
-    EXPECT_EQ(window->GamePuzzle().solution, solution);
+    EXPECT_EQ(window->GamePuzzle().Solution(), solution);
     EXPECT_EQ(MovesMade(window->GamePuzzle()), 1);
     // The window's own focus child, whether or not it is active again yet.
     EXPECT_EQ(window->focusWidget(), &window->FocusButton());
@@ -61,28 +61,28 @@ TEST_F(SettingsCommandsTest, PlayOptionsWithAChangeStartANewGameAtOnce)
         dialog.accept();
     });
     window->OnPlayOptions();
-    EXPECT_EQ(window->GamePuzzle().settings.rowCount, 4);
-    EXPECT_EQ(window->GamePuzzle().settings.rowWidth, 8);
-    EXPECT_TRUE(window->GamePuzzle().history.empty());
+    EXPECT_EQ(window->GamePuzzle().Settings().rowCount, 4);
+    EXPECT_EQ(window->GamePuzzle().Settings().rowWidth, 8);
+    EXPECT_TRUE(window->GamePuzzle().History().empty());
     EXPECT_EQ(window->CommandButton(ID_SOLVE).text(), QStringLiteral("---"))
         << "a new game takes the Ironman preference";
     ColourCounters counters{};
-    const int32_t blocks = CountBlocks(window->GamePuzzle().rows, 4, counters);
+    const int32_t blocks = CountBlocks(window->GamePuzzle().Rows(), 4, counters);
     EXPECT_GT(blocks, 3 * 8) << "the board is not the new one";
     EXPECT_LE(blocks, 4 * 8);
 }
 
 TEST_F(SettingsCommandsTest, PlayOptionsCancelledChangeNothing)
 {
-    const PuzzleSettings before = window->GamePuzzle().settings;
-    const MoveList solution = window->GamePuzzle().solution;
+    const PuzzleSettings before = window->GamePuzzle().Settings();
+    const MoveList solution = window->GamePuzzle().Solution();
     WhenOpen<PlayOptionsDialog>([](PlayOptionsDialog& dialog) {
         dialog.RowsPicker().SetValue(6);
         dialog.reject();
     });
     window->OnPlayOptions();
-    EXPECT_EQ(window->GamePuzzle().settings, before);
-    EXPECT_EQ(window->GamePuzzle().solution, solution);
+    EXPECT_EQ(window->GamePuzzle().Settings(), before);
+    EXPECT_EQ(window->GamePuzzle().Solution(), solution);
 }
 
 TEST_F(SettingsCommandsTest, PreferencesAppliedOnOkButIronmanWaitsForNew)

@@ -36,18 +36,18 @@ int BlockEntries(const MoveList& list)
 // blocks, a colour entry.
 void CheckHistory(const Puzzle& puzzle)
 {
-    auto entry = puzzle.history.begin();
-    while (entry != puzzle.history.end()) {
+    auto entry = puzzle.History().begin();
+    while (entry != puzzle.History().end()) {
         ASSERT_TRUE(entry->IsMoveMarker());
         ++entry;
         int blocks = 0;
-        while (entry != puzzle.history.end() && entry->IsBlock()) {
+        while (entry != puzzle.History().end() && entry->IsBlock()) {
             ++blocks;
             ++entry;
         }
-        ASSERT_GE(blocks, puzzle.settings.minRemove);
-        ASSERT_LE(blocks, puzzle.settings.maxRemove);
-        ASSERT_TRUE(entry != puzzle.history.end() && entry->IsColourEntry());
+        ASSERT_GE(blocks, puzzle.Settings().minRemove);
+        ASSERT_LE(blocks, puzzle.Settings().maxRemove);
+        ASSERT_TRUE(entry != puzzle.History().end() && entry->IsColourEntry());
         ++entry;
     }
 }
@@ -56,15 +56,15 @@ void CheckBoard(const Puzzle& puzzle)
 {
     ColourCounters now{};
     ColourCounters start{};
-    const int32_t left = CountBlocks(puzzle.rows, puzzle.settings.rowCount, now);
-    const int32_t initial = CountBlocks(puzzle.initialRows, puzzle.settings.rowCount, start);
-    ASSERT_EQ(left, initial - BlockEntries(puzzle.history));
+    const int32_t left = CountBlocks(puzzle.Rows(), puzzle.Settings().rowCount, now);
+    const int32_t initial = CountBlocks(puzzle.InitialRows(), puzzle.Settings().rowCount, start);
+    ASSERT_EQ(left, initial - BlockEntries(puzzle.History()));
     for (int row = 0; row < MAX_ROWS; ++row) {
-        if (row >= puzzle.settings.rowCount) {
-            ASSERT_TRUE(puzzle.rows[row].empty());
+        if (row >= puzzle.Settings().rowCount) {
+            ASSERT_TRUE(puzzle.Rows()[row].empty());
         }
-        for (const int32_t code : puzzle.rows[row])
-            ASSERT_TRUE(code >= 0 && code < puzzle.settings.colourCount) << code;
+        for (const int32_t code : puzzle.Rows()[row])
+            ASSERT_TRUE(code >= 0 && code < puzzle.Settings().colourCount) << code;
     }
 }
 
@@ -73,11 +73,11 @@ void CheckSelection(const BoardView& board)
     if (board.Phase() != PHASE_IDLE || board.Selection().empty())
         return;
     const Puzzle& puzzle = *board.ShownPuzzle();
-    ASSERT_LE(static_cast<int>(board.Selection().size()), puzzle.settings.maxRemove);
+    ASSERT_LE(static_cast<int>(board.Selection().size()), puzzle.Settings().maxRemove);
     const BlockRef& head = board.Selection().front();
-    const int32_t colour = puzzle.rows[head.row][head.index];
+    const int32_t colour = puzzle.Rows()[head.row][head.index];
     for (const BlockRef& entry : board.Selection()) {
-        const auto& row = puzzle.rows[entry.row];
+        const auto& row = puzzle.Rows()[entry.row];
         ASSERT_TRUE(entry.index == 0 || entry.index == static_cast<int32_t>(row.size()) - 1);
         ASSERT_EQ(row[entry.index], colour);
     }
@@ -120,8 +120,8 @@ TEST(Soak, ThousandsOfRandomActionsKeepTheGameWhole)
         const int action = below(100);
         if (action < 45) {
             // Mostly on the end blocks of a row, sometimes anywhere.
-            const int32_t row = below(board.ShownPuzzle()->settings.rowCount);
-            const auto length = static_cast<int32_t>(board.ShownPuzzle()->rows[row].size());
+            const int32_t row = below(board.ShownPuzzle()->Settings().rowCount);
+            const auto length = static_cast<int32_t>(board.ShownPuzzle()->Rows()[row].size());
             QPoint point(below(std::max(board.width(), 1)), below(std::max(board.height(), 1)));
             if (length > 0 && below(3) != 0) {
                 const int32_t index = below(2) == 0 ? 0 : length - 1;

@@ -85,9 +85,9 @@ TEST_F(StateAtStartTest, PreferencesComeBack)
     EXPECT_FALSE(window->Board().Preferences().soundEffects);
     EXPECT_FALSE(window->Board().Preferences().antiAliasing);
     EXPECT_EQ(window->Board().Preferences().colours[0], 0x010203u);
-    EXPECT_EQ(window->GamePuzzle().settings, (PuzzleSettings{20, 5, 7, 2, 4}));
-    EXPECT_TRUE(window->GamePuzzle().history.empty());
-    EXPECT_EQ(window->GamePuzzle().rows, window->GamePuzzle().initialRows);
+    EXPECT_EQ(window->GamePuzzle().Settings(), (PuzzleSettings{20, 5, 7, 2, 4}));
+    EXPECT_TRUE(window->GamePuzzle().History().empty());
+    EXPECT_EQ(window->GamePuzzle().Rows(), window->GamePuzzle().InitialRows());
 }
 
 TEST_F(StateAtStartTest, AnUnknownFormatOpensAtTheDefaultRectangle)

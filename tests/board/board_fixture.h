@@ -33,12 +33,12 @@ protected:
     // from the fixture's seed.
     void NewView()
     {
-        puzzle->boardView = nullptr;
+        puzzle->SetBoardView(nullptr);
         view.reset();
         SeedRandom(12345);
         view = std::make_unique<BoardView>();
         view->SetPuzzle(puzzle.get());
-        puzzle->boardView = view.get();
+        puzzle->SetBoardView(view.get());
     }
 
     void SetPreferences(bool antiAliasing, bool soundEffects = true)
@@ -51,7 +51,7 @@ protected:
 
     void TearDown() override
     {
-        puzzle->boardView = nullptr;
+        puzzle->SetBoardView(nullptr);
         view.reset();
         puzzle.reset();
     }
@@ -61,19 +61,11 @@ protected:
     void UseBoard(std::initializer_list<std::vector<int32_t>> rows, int rowWidth, int colours, int minRemove,
                   int maxRemove, bool antiAliasing = false, int width = 700, int height = 400)
     {
-        PuzzleSettings& s = puzzle->settings;
-        s.rowWidth = rowWidth;
-        s.rowCount = static_cast<int32_t>(rows.size());
-        s.colourCount = colours;
-        s.minRemove = minRemove;
-        s.maxRemove = maxRemove;
-        for (auto& row : puzzle->rows)
-            row.clear();
+        RowSet board;
         size_t r = 0;
         for (const auto& row : rows)
-            puzzle->rows[r++] = row;
-        puzzle->initialRows = puzzle->rows;
-        puzzle->history.clear();
+            board[r++] = row;
+        puzzle->Start({rowWidth, static_cast<int32_t>(rows.size()), colours, minRemove, maxRemove}, board, {});
         SetPreferences(antiAliasing, view->Preferences().soundEffects);
         view->SizeChanged(width, height);
         view->ResetBoard();
@@ -92,7 +84,7 @@ protected:
 
     void Click(int32_t index, int32_t row)
     {
-        const Rect cell = view->BlockRect(index, row, static_cast<int32_t>(puzzle->rows[static_cast<size_t>(row)].size()));
+        const Rect cell = view->BlockRect(index, row, static_cast<int32_t>(puzzle->Rows()[static_cast<size_t>(row)].size()));
         view->LeftButtonUp((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
     }
 

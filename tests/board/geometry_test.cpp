@@ -113,14 +113,18 @@ TEST_F(Geometry, HitTestFindsRowEndsAndNothingBesideShortRows)
     EXPECT_EQ(view->HitTest(640, 345), (BlockRef{11, 2}));
     EXPECT_EQ(view->HitTest(360, 199), (BlockRef{NO_BLOCK, NO_BLOCK}));
     EXPECT_EQ(view->HitTest(360, 350), (BlockRef{NO_BLOCK, NO_BLOCK}));
-    puzzle->rows[2].resize(10);
+    std::vector<int32_t> full(12);
+    for (int i = 0; i < 12; ++i)
+        full[static_cast<size_t>(i)] = i % 5;
+    const std::vector<int32_t> shorter(full.begin(), full.begin() + 10);
+    UseBoard({full, full, shorter}, 12, 5, 3, 3);
     EXPECT_EQ(view->HitTest(640, 345), (BlockRef{NO_BLOCK, NO_BLOCK}));
     // Left of a short row's first block and right of its last: no block.
     EXPECT_EQ(view->HitTest(95, 345), (BlockRef{NO_BLOCK, NO_BLOCK}));
     EXPECT_EQ(view->HitTest(100, 345), (BlockRef{0, 2}));
     EXPECT_EQ(view->HitTest(599, 345), (BlockRef{9, 2}));
     EXPECT_EQ(view->HitTest(600, 345), (BlockRef{NO_BLOCK, NO_BLOCK}));
-    puzzle->rows[1].clear();
+    UseBoard({full, {}, shorter}, 12, 5, 3, 3);
     EXPECT_EQ(view->HitTest(350, 275), (BlockRef{NO_BLOCK, NO_BLOCK}));
 }
 

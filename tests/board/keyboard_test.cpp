@@ -34,7 +34,7 @@ protected:
     bool AtARowEnd() const
     {
         const BlockRef at = At();
-        const int n = static_cast<int>(puzzle->rows[static_cast<size_t>(at.row)].size());
+        const int n = static_cast<int>(puzzle->Rows()[static_cast<size_t>(at.row)].size());
         return n > 0 && (at.index == 0 || at.index == n - 1);
     }
 
@@ -42,12 +42,12 @@ protected:
     // without any cursor.
     bool PlainInsideOutline(int32_t index, int32_t row, bool selected)
     {
-        const int n = static_cast<int>(puzzle->rows[static_cast<size_t>(row)].size());
+        const int n = static_cast<int>(puzzle->Rows()[static_cast<size_t>(row)].size());
         const Rect cell = view->BlockRect(index, row, n);
         DibSurface clean;
         clean.Create(view->ComposeSurface().Width(), view->ComposeSurface().Height());
         clean.CopySame(view->Painter().Background(), cell);
-        view->DrawBlock(cell, puzzle->rows[static_cast<size_t>(row)][static_cast<size_t>(index)], clean, selected,
+        view->DrawBlock(cell, puzzle->Rows()[static_cast<size_t>(row)][static_cast<size_t>(index)], clean, selected,
                         1.0, false, false);
         const int band = std::max(1, cell.Width() / 25);
         for (int y = cell.top + band; y < cell.bottom - band; ++y)
@@ -267,7 +267,8 @@ TEST_F(Keyboard, UndoRetryAndNewGameSnapTheCursorToARowEnd)
     view->UndoMove();  // row 0 is four blocks again: still its right end
     EXPECT_EQ(At(), (BlockRef{3, 0}));
     EXPECT_TRUE(view->Cursor().shown);
-    puzzle->rows[0].clear();  // a row that empties sends it to the nearest row, same side
+    // A row that empties sends it to the nearest row, same side.
+    puzzle->ApplyMove(MoveList{{0, 0}, {1, 0}, {2, 0}, {3, 0}});
     view->Redraw();
     EXPECT_EQ(At(), (BlockRef{1, 1}));
     puzzle->Retry();
@@ -305,7 +306,7 @@ TEST_F(Keyboard, AWholeGeneratedPuzzleIsSolvedFromTheKeyboardAlone)
     // and at each move marker what Space does.
     view->SizeChanged(700, 400);
     TicksToIdle();
-    const MoveList solution = puzzle->solution;
+    const MoveList solution = puzzle->Solution();
     ASSERT_GT(solution.size(), 10u);
     int moves = 0;
     int presses = 0;
@@ -333,7 +334,7 @@ TEST_F(Keyboard, AWholeGeneratedPuzzleIsSolvedFromTheKeyboardAlone)
         ASSERT_EQ(view->Selection().back(), entry);
     }
     ColourCounters counts{};
-    EXPECT_EQ(CountBlocks(puzzle->rows, puzzle->settings.rowCount, counts), 0);
+    EXPECT_EQ(CountBlocks(puzzle->Rows(), puzzle->Settings().rowCount, counts), 0);
     EXPECT_EQ(view->Effects().LastRequested(), 134);
     EXPECT_GT(moves, 2);
     EXPECT_GT(presses, moves);

@@ -174,7 +174,7 @@ TEST_F(Painting, RepaintsFromKeptPicturesMatchPaintingAfresh)
         UseFullBoard(antiAliasing);
         view->Redraw();
         const QImage before = view->ComposeSurface().Image().copy();
-        puzzle->rows[2].pop_back();  // one counter changes
+        puzzle->ApplyMove(MoveList{{11, 2}});  // one counter changes
         if (!antiAliasing) {
             BoardPreferences recoloured = view->Preferences();
             recoloured.colours[1] = 0x336699;  // plain blocks follow at once

@@ -73,7 +73,7 @@ TEST_F(Play, ThreeSelectedBlocksWaitForTheCommitAndAFourthIsRefused)
     for (int i = 0; i < 5; ++i)
         view->Tick();
     EXPECT_EQ(view->Phase(), PHASE_IDLE);
-    EXPECT_EQ(puzzle->rows[0].size(), 4u);
+    EXPECT_EQ(puzzle->Rows()[0].size(), 4u);
     Click(3, 1);
     EXPECT_EQ(view->Effects().LastRequested(), 133);
     EXPECT_EQ(view->Selection().size(), 3u);
@@ -126,8 +126,8 @@ TEST_F(Play, CommitNeedsASelectionWithinMinimumAndMaximum)
     Click(0, 1);
     view->CommitSelection();
     EXPECT_EQ(view->Phase(), PHASE_REMOVE_START);
-    EXPECT_EQ(puzzle->rows[0], (BlockRow{1, 1}));
-    EXPECT_EQ(puzzle->rows[1], (BlockRow{1, 1, 0}));
+    EXPECT_EQ(puzzle->Rows()[0], (BlockRow{1, 1}));
+    EXPECT_EQ(puzzle->Rows()[1], (BlockRow{1, 1, 0}));
 }
 
 TEST_F(Play, AMoveLivesFourteenTicksWithItsTwoSounds)
@@ -223,13 +223,33 @@ TEST_F(Play, UndoDuringTheAnimationTakesTheMoveBackAtOnce)
         EXPECT_EQ(view->Phase(), PHASE_IDLE);
         EXPECT_FALSE(view->ClockRunning());
         EXPECT_TRUE(view->Selection().empty());
-        EXPECT_EQ(puzzle->rows, puzzle->initialRows);
+        EXPECT_EQ(puzzle->Rows(), puzzle->InitialRows());
         // The restored board is on screen: block 5 of row 0 is back, unselected.
         const Rect cell = view->BlockRect(5, 0, 6);
         EXPECT_EQ(view->ComposeSurface().Pixel(cell.left, cell.top), ShadeLight(view->Painter().BlockColours()[0]));
         view->Tick();
         EXPECT_EQ(view->Phase(), PHASE_IDLE);
     }
+}
+
+TEST_F(Play, TheRemovalDrawsFromTheBoardBeforeTheLastMoveWhichUndoAndRetryKeep)
+{
+    UseBoard({{1, 2, 1}, {3, 1}}, 12, 4, 1, 2);
+    const RowSet before = puzzle->Rows();
+    Click(2, 0);
+    Click(1, 1);
+    view->CommitSelection();
+    EXPECT_EQ(view->PreviousRows(), before);
+    TicksToIdle();
+    const RowSet beforeSecond = puzzle->Rows();
+    Click(0, 0);
+    view->CommitSelection();
+    EXPECT_EQ(view->PreviousRows(), beforeSecond);
+    TicksToIdle();
+    view->UndoMove();
+    EXPECT_EQ(view->PreviousRows(), beforeSecond);
+    puzzle->Retry();
+    EXPECT_EQ(view->PreviousRows(), beforeSecond);
 }
 
 TEST_F(Play, UndoWithNothingToUndoOrDuringSolveIsRefused)
@@ -243,18 +263,18 @@ TEST_F(Play, UndoWithNothingToUndoOrDuringSolveIsRefused)
     TicksToIdle();
     view->SetSolving(true);
     puzzle->ApplyMove(MoveList{{5, 0}, {0, 1}});  // something to undo
-    ASSERT_EQ(puzzle->rows[0].size(), 5u);
+    ASSERT_EQ(puzzle->Rows()[0].size(), 5u);
     view->Effects().ClearRequested();
     view->UndoMove();
     EXPECT_EQ(Sounds(), (std::vector<int>{133}));
-    EXPECT_EQ(puzzle->rows[0].size(), 5u);
+    EXPECT_EQ(puzzle->Rows()[0].size(), 5u);
 }
 
 TEST_F(Play, SolveSelectsOneEntryEveryFifthTickAndClearsTheBoard)
 {
     // The engine's own puzzle, with its generated solution.
     view->SizeChanged(700, 400);
-    ASSERT_GT(puzzle->solution.size(), 2u);
+    ASSERT_GT(puzzle->Solution().size(), 2u);
     Click(0, 0);
     view->SetSolving(true);
     EXPECT_TRUE(view->Solving());
@@ -283,7 +303,7 @@ TEST_F(Play, SolveSelectsOneEntryEveryFifthTickAndClearsTheBoard)
     EXPECT_FALSE(view->Solving());
     EXPECT_FALSE(view->ClockRunning());
     ColourCounters counts{};
-    EXPECT_EQ(CountBlocks(puzzle->rows, puzzle->settings.rowCount, counts), 0);
+    EXPECT_EQ(CountBlocks(puzzle->Rows(), puzzle->Settings().rowCount, counts), 0);
     // Solve's moves stand in the history like the player's own.
     view->UndoMove();
     EXPECT_EQ(view->Effects().LastRequested(), 131);
@@ -319,7 +339,7 @@ TEST_F(Play, ANewGameEndsTheReplayOfTheOldSolution)
     for (int i = 0; i < 30; ++i)
         view->Tick();
     EXPECT_TRUE(view->Selection().empty());
-    EXPECT_TRUE(puzzle->history.empty());
+    EXPECT_TRUE(puzzle->History().empty());
 }
 
 TEST_F(Play, WhileSolvingClicksAreIgnoredSilently)
@@ -428,7 +448,7 @@ TEST_F(Play, TheClockItselfCarriesAMoveToItsEndAndThenRests)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
     EXPECT_EQ(view->Phase(), PHASE_IDLE);
     EXPECT_FALSE(view->ClockRunning());
-    EXPECT_EQ(puzzle->rows[0].size(), 5u);
+    EXPECT_EQ(puzzle->Rows()[0].size(), 5u);
 }
 
 }  // namespace

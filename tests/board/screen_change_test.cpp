@@ -20,7 +20,7 @@ protected:
         puzzle = std::make_unique<Puzzle>();
         view = std::make_unique<BoardView>();
         view->SetPuzzle(puzzle.get());
-        puzzle->boardView = view.get();
+        puzzle->SetBoardView(view.get());
         BoardPreferences quiet = view->Preferences();
         quiet.soundEffects = false;
         view->ApplyPreferences(quiet);
@@ -32,7 +32,7 @@ protected:
 
     void TearDown() override
     {
-        puzzle->boardView = nullptr;
+        puzzle->SetBoardView(nullptr);
         view.reset();
     }
 

@@ -98,7 +98,7 @@ TEST_P(FractionalScaleTest, TheBoardIsLaidOutAndShownInDevicePixels)
     Puzzle puzzle;
     BoardView view;
     view.SetPuzzle(&puzzle);
-    puzzle.boardView = &view;
+    puzzle.SetBoardView(&view);
     view.resize(350, 200);
     view.show();
     view.Tick();
@@ -108,7 +108,7 @@ TEST_P(FractionalScaleTest, TheBoardIsLaidOutAndShownInDevicePixels)
     EXPECT_EQ(view.Geometry().clientHeight, device.height());
     const QImage shown = Rgb(view.grab().toImage());
     EXPECT_EQ(shown, Rgb(view.ComposeSurface().Image()));
-    puzzle.boardView = nullptr;
+    puzzle.SetBoardView(nullptr);
 }
 
 } // namespace

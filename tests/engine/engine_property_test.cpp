@@ -17,9 +17,8 @@ namespace {
 
 void NewPuzzle(Puzzle& puzzle, const PuzzleSettings& settings, uint32_t seed)
 {
-    puzzle.settings = settings;
     SeedRandom(seed);
-    puzzle.NewGame();
+    puzzle.NewGame(settings);
 }
 
 // A spread of play options for one seed, so thousands of seeds visit every
@@ -47,17 +46,17 @@ TEST(GeneratedPuzzles, EveryPlayOptionGivesASolutionThatClearsTheBoard)
         }
         NewPuzzle(puzzle, settings, static_cast<uint32_t>(i));
         for (int r = 0; r < MAX_ROWS; ++r) {
-            ASSERT_LE(static_cast<int32_t>(puzzle.rows[r].size()),
+            ASSERT_LE(static_cast<int32_t>(puzzle.Rows()[r].size()),
                       r < settings.rowCount ? settings.rowWidth : 0);
-            for (int32_t colour : puzzle.rows[r]) {
+            for (int32_t colour : puzzle.Rows()[r]) {
                 ASSERT_TRUE(colour >= 0 && colour < settings.colourCount);
             }
         }
-        for (const auto& group : GroupsOf(puzzle.solution)) {
-            ASSERT_TRUE(ObeysRule(puzzle.rows, settings, group)) << "options #" << i;
+        for (const auto& group : GroupsOf(puzzle.Solution())) {
+            ASSERT_TRUE(ObeysRule(puzzle.Rows(), settings, group)) << "options #" << i;
             puzzle.ApplyMove(group.blocks);
         }
-        ASSERT_EQ(TotalBlocks(puzzle.rows), 0) << "options #" << i;
+        ASSERT_EQ(TotalBlocks(puzzle.Rows()), 0) << "options #" << i;
     }
 }
 
@@ -69,13 +68,13 @@ TEST(GeneratedPuzzles, ThousandsOfSeedsPlayLegallyAndPassTheLoadersChecks)
         const PuzzleSettings& settings = SampledOptions(all, seed);
         NewPuzzle(puzzle, settings, seed * 2654435761u);
         RowSet rebuilt;
-        ASSERT_TRUE(RebuildCheckedBoard(puzzle.solution, settings, rebuilt)) << "seed " << seed;
-        ASSERT_EQ(rebuilt, puzzle.initialRows) << "seed " << seed;
-        for (const auto& group : GroupsOf(puzzle.solution)) {
-            ASSERT_TRUE(ObeysRule(puzzle.rows, settings, group)) << "seed " << seed;
+        ASSERT_TRUE(RebuildCheckedBoard(puzzle.Solution(), settings, rebuilt)) << "seed " << seed;
+        ASSERT_EQ(rebuilt, puzzle.InitialRows()) << "seed " << seed;
+        for (const auto& group : GroupsOf(puzzle.Solution())) {
+            ASSERT_TRUE(ObeysRule(puzzle.Rows(), settings, group)) << "seed " << seed;
             puzzle.ApplyMove(group.blocks);
         }
-        ASSERT_EQ(TotalBlocks(puzzle.rows), 0) << "seed " << seed;
+        ASSERT_EQ(TotalBlocks(puzzle.Rows()), 0) << "seed " << seed;
     }
 }
 
@@ -85,7 +84,7 @@ TEST(GeneratedPuzzles, UndoingEveryMoveRestoresTheInitialBoard)
     Puzzle puzzle;
     for (uint32_t seed = 0; seed < 3000 / engine_test::SEED_SHARE; ++seed) {
         NewPuzzle(puzzle, SampledOptions(all, seed + 1), seed);
-        const auto groups = GroupsOf(puzzle.solution);
+        const auto groups = GroupsOf(puzzle.Solution());
         // Stop part-way on most seeds: an unfinished game undoes as well.
         const std::size_t played = groups.empty() ? 0 : groups.size() - seed % groups.size();
         for (std::size_t g = 0; g < played; ++g) {
@@ -96,7 +95,7 @@ TEST(GeneratedPuzzles, UndoingEveryMoveRestoresTheInitialBoard)
             ++undone;
         }
         ASSERT_EQ(undone, played) << "seed " << seed;
-        ASSERT_EQ(puzzle.rows, puzzle.initialRows) << "seed " << seed;
-        ASSERT_TRUE(puzzle.history.empty());
+        ASSERT_EQ(puzzle.Rows(), puzzle.InitialRows()) << "seed " << seed;
+        ASSERT_TRUE(puzzle.History().empty());
     }
 }

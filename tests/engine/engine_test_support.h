@@ -36,7 +36,6 @@ inline constexpr uint32_t SEED_SHARE = 1;
 class CountingView : public PuzzleView {
 public:
     void ResetBoard() override { calls.push_back('R'); }
-    void ShuffleSymbols() override { calls.push_back('S'); }
 
     std::vector<char> calls;
 };

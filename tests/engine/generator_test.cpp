@@ -208,11 +208,10 @@ TEST(Generate, SolutionPlaysLegallyToTheEmptyBoard)
     const PuzzleSettings settings{14, 5, 6, 2, 7};
     const Generated g = GenerateWithSeed(2024, settings);
     Puzzle puzzle;
-    puzzle.settings = settings;
-    CopyRows(puzzle.rows, g.rows);
+    puzzle.Start(settings, g.rows, g.solution);
     for (const auto& group : GroupsOf(g.solution)) {
-        ASSERT_TRUE(ObeysRule(puzzle.rows, settings, group));
+        ASSERT_TRUE(ObeysRule(puzzle.Rows(), settings, group));
         puzzle.ApplyMove(group.blocks);
     }
-    EXPECT_EQ(engine_test::TotalBlocks(puzzle.rows), 0);
+    EXPECT_EQ(engine_test::TotalBlocks(puzzle.Rows()), 0);
 }

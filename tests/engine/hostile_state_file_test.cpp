@@ -28,15 +28,15 @@ std::unique_ptr<Outcome> Parse(const std::vector<uint8_t>& bytes)
 {
     SeedRandom(17);
     auto outcome = std::make_unique<Outcome>();
-    outcome->generatedFor = outcome->puzzle.settings;
-    outcome->generatedSolution = outcome->puzzle.solution;
+    outcome->generatedFor = outcome->puzzle.Settings();
+    outcome->generatedSolution = outcome->puzzle.Solution();
     ParseStateFile(bytes, outcome->main, outcome->music, outcome->puzzle);
     return outcome;
 }
 
 bool TookStoredPuzzle(const Outcome& outcome, const MoveList& stored)
 {
-    return outcome.puzzle.solution == stored && outcome.puzzle.solution != outcome.generatedSolution;
+    return outcome.puzzle.Solution() == stored && outcome.puzzle.Solution() != outcome.generatedSolution;
 }
 
 std::vector<uint8_t> ValidFile(uint32_t seed)
@@ -52,8 +52,8 @@ const PuzzleSettings SMALL{6, 2, 3, 1, 2};
 void ExpectRejected(const MoveList& solution, const char* why)
 {
     const auto outcome = Parse(FileWithSolution(SMALL, solution));
-    EXPECT_EQ(outcome->puzzle.settings, SMALL) << why;
-    EXPECT_NE(outcome->puzzle.solution, solution) << why;
+    EXPECT_EQ(outcome->puzzle.Settings(), SMALL) << why;
+    EXPECT_NE(outcome->puzzle.Solution(), solution) << why;
     EXPECT_TRUE(IsWholePlayablePuzzle(outcome->puzzle)) << why;
 }
 
@@ -63,9 +63,9 @@ TEST(HostileStateFile, AWellFormedSmallSolutionIsAccepted)
 {
     const MoveList solution{{C, 1}, {1, 0}, {0, 0}, {M, M}, {C, 2}, {0, 1}, {M, M}};
     const auto outcome = Parse(FileWithSolution(SMALL, solution));
-    EXPECT_EQ(outcome->puzzle.solution, solution);
-    EXPECT_EQ(outcome->puzzle.rows[0], (BlockRow{1, 1}));
-    EXPECT_EQ(outcome->puzzle.rows[1], (BlockRow{2}));
+    EXPECT_EQ(outcome->puzzle.Solution(), solution);
+    EXPECT_EQ(outcome->puzzle.Rows()[0], (BlockRow{1, 1}));
+    EXPECT_EQ(outcome->puzzle.Rows()[1], (BlockRow{2}));
 }
 
 TEST(HostileStateFile, BrokenSolutionsAreRejectedWhole)
@@ -96,7 +96,7 @@ TEST(HostileStateFile, TooFewBlocksForTheMinimumIsRejected)
     const PuzzleSettings settings{6, 2, 3, 2, 2};
     const MoveList solution{{C, 1}, {0, 0}, {M, M}};
     const auto outcome = Parse(FileWithSolution(settings, solution));
-    EXPECT_NE(outcome->puzzle.solution, solution);
+    EXPECT_NE(outcome->puzzle.Solution(), solution);
     EXPECT_TRUE(IsWholePlayablePuzzle(outcome->puzzle));
 }
 
@@ -116,7 +116,7 @@ TEST(HostileStateFile, HugeCountsReadNoFurtherAndAllocateNothing)
         PutWord(hugeSolution, countAt, count);
         outcome = Parse(hugeSolution);
         EXPECT_EQ(outcome->music, SampleMusicRecord());
-        EXPECT_EQ(outcome->puzzle.settings, SMALL);
+        EXPECT_EQ(outcome->puzzle.Settings(), SMALL);
         EXPECT_TRUE(IsWholePlayablePuzzle(outcome->puzzle));
     }
 }
@@ -130,13 +130,13 @@ TEST(HostileStateFile, CutShortAtEveryByteNeverTakesAHalfRecord)
         const std::vector<uint8_t> cut(bytes.begin(), bytes.begin() + static_cast<long>(length));
         const auto outcome = Parse(cut);
         ASSERT_TRUE(IsWholePlayablePuzzle(outcome->puzzle)) << "cut at " << length;
-        ASSERT_FALSE(TookStoredPuzzle(*outcome, saved.solution)) << "cut at " << length;
+        ASSERT_FALSE(TookStoredPuzzle(*outcome, saved.Solution())) << "cut at " << length;
         const bool mainWhole = length >= 83;
         ASSERT_EQ(outcome->main.ironman, mainWhole) << "cut at " << length;
-        ASSERT_EQ(outcome->puzzle.settings, mainWhole ? saved.settings : outcome->generatedFor);
+        ASSERT_EQ(outcome->puzzle.Settings(), mainWhole ? saved.Settings() : outcome->generatedFor);
         ASSERT_EQ(outcome->music == SampleMusicRecord(), length >= musicEnd) << "cut at " << length;
     }
-    EXPECT_TRUE(TookStoredPuzzle(*Parse(bytes), saved.solution));
+    EXPECT_TRUE(TookStoredPuzzle(*Parse(bytes), saved.Solution()));
 }
 
 TEST(HostileStateFile, ExtremeValuesInEveryFieldNeverLetInABrokenPuzzle)

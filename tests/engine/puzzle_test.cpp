@@ -18,13 +18,12 @@ Puzzle PuzzleWithRows(const PuzzleSettings& settings, std::initializer_list<Bloc
 {
     SeedRandom(1);
     Puzzle puzzle;
-    puzzle.settings = settings;
-    ClearRows(puzzle.rows);
+    RowSet board;
     int r = 0;
     for (const BlockRow& row : rows) {
-        puzzle.rows[r++] = row;
+        board[r++] = row;
     }
-    CopyRows(puzzle.initialRows, puzzle.rows);
+    puzzle.Start(settings, board, {});
     return puzzle;
 }
 
@@ -34,25 +33,25 @@ TEST(Puzzle, NewPuzzleHoldsASolvableDefaultPuzzle)
 {
     SeedRandom(5);
     Puzzle puzzle;
-    EXPECT_EQ(puzzle.settings, (PuzzleSettings{12, 3, 5, 3, 3}));
-    EXPECT_EQ(puzzle.rows, puzzle.initialRows);
-    EXPECT_TRUE(puzzle.history.empty());
-    EXPECT_EQ(puzzle.boardView, nullptr);
-    EXPECT_GT(TotalBlocks(puzzle.rows), 0);
-    for (const auto& group : engine_test::GroupsOf(puzzle.solution)) {
-        ASSERT_TRUE(engine_test::ObeysRule(puzzle.rows, puzzle.settings, group));
+    EXPECT_EQ(puzzle.Settings(), (PuzzleSettings{12, 3, 5, 3, 3}));
+    EXPECT_EQ(puzzle.Rows(), puzzle.InitialRows());
+    EXPECT_TRUE(puzzle.History().empty());
+    EXPECT_EQ(puzzle.BoardView(), nullptr);
+    EXPECT_GT(TotalBlocks(puzzle.Rows()), 0);
+    for (const auto& group : engine_test::GroupsOf(puzzle.Solution())) {
+        ASSERT_TRUE(engine_test::ObeysRule(puzzle.Rows(), puzzle.Settings(), group));
         puzzle.ApplyMove(group.blocks);
     }
-    EXPECT_EQ(TotalBlocks(puzzle.rows), 0);
+    EXPECT_EQ(TotalBlocks(puzzle.Rows()), 0);
 }
 
 TEST(Puzzle, MoveRecordsMarkerBlocksInSelectionOrderAndColour)
 {
     Puzzle puzzle = PuzzleWithRows({6, 2, 5, 1, 3}, {{2, 1, 1, 2}, {4, 2}});
     puzzle.ApplyMove(Blocks({{3, 0}, {1, 1}, {0, 0}}));
-    EXPECT_EQ(puzzle.rows[0], (BlockRow{1, 1}));
-    EXPECT_EQ(puzzle.rows[1], (BlockRow{4}));
-    EXPECT_EQ(puzzle.history,
+    EXPECT_EQ(puzzle.Rows()[0], (BlockRow{1, 1}));
+    EXPECT_EQ(puzzle.Rows()[1], (BlockRow{4}));
+    EXPECT_EQ(puzzle.History(),
               (MoveList{MoveMarker(), {3, 0}, {1, 1}, {0, 0}, ColourEntry(2)}));
 }
 
@@ -60,21 +59,21 @@ TEST(Puzzle, TakingBothBlocksOfATwoBlockRowEmptiesItAndUndoPutsBothBack)
 {
     Puzzle puzzle = PuzzleWithRows({6, 2, 5, 2, 2}, {{3, 3}, {1}});
     puzzle.ApplyMove(Blocks({{0, 0}, {1, 0}}));
-    EXPECT_TRUE(puzzle.rows[0].empty());
+    EXPECT_TRUE(puzzle.Rows()[0].empty());
     ASSERT_TRUE(puzzle.Undo());
-    EXPECT_EQ(puzzle.rows[0], (BlockRow{3, 3}));
-    EXPECT_EQ(puzzle.rows[1], (BlockRow{1}));
-    EXPECT_TRUE(puzzle.history.empty());
+    EXPECT_EQ(puzzle.Rows()[0], (BlockRow{3, 3}));
+    EXPECT_EQ(puzzle.Rows()[1], (BlockRow{1}));
+    EXPECT_TRUE(puzzle.History().empty());
 }
 
 TEST(Puzzle, TheOnlyBlockOfARowIsRecordedAtPositionZeroAndComesBack)
 {
     Puzzle puzzle = PuzzleWithRows({6, 2, 5, 1, 1}, {{4}, {1, 4}});
     puzzle.ApplyMove(Blocks({{0, 0}}));
-    EXPECT_TRUE(puzzle.rows[0].empty());
-    EXPECT_EQ(*std::next(puzzle.history.begin()), (BlockRef{0, 0}));
+    EXPECT_TRUE(puzzle.Rows()[0].empty());
+    EXPECT_EQ(*std::next(puzzle.History().begin()), (BlockRef{0, 0}));
     ASSERT_TRUE(puzzle.Undo());
-    EXPECT_EQ(puzzle.rows[0], (BlockRow{4}));
+    EXPECT_EQ(puzzle.Rows()[0], (BlockRow{4}));
 }
 
 TEST(Puzzle, BothEndsOfOneRowInEitherOrderGiveTheSameBoardAndUndo)
@@ -84,42 +83,35 @@ TEST(Puzzle, BothEndsOfOneRowInEitherOrderGiveTheSameBoardAndUndo)
     Puzzle leftFirst = PuzzleWithRows({6, 1, 3, 2, 2}, {start});
     rightFirst.ApplyMove(Blocks({{5, 0}, {0, 0}}));
     leftFirst.ApplyMove(Blocks({{0, 0}, {5, 0}}));
-    EXPECT_EQ(rightFirst.rows[0], (BlockRow{0, 1, 0, 1}));
-    EXPECT_EQ(leftFirst.rows, rightFirst.rows);
+    EXPECT_EQ(rightFirst.Rows()[0], (BlockRow{0, 1, 0, 1}));
+    EXPECT_EQ(leftFirst.Rows(), rightFirst.Rows());
     ASSERT_TRUE(rightFirst.Undo());
     ASSERT_TRUE(leftFirst.Undo());
-    EXPECT_EQ(rightFirst.rows[0], start);
-    EXPECT_EQ(leftFirst.rows[0], start);
+    EXPECT_EQ(rightFirst.Rows()[0], start);
+    EXPECT_EQ(leftFirst.Rows()[0], start);
 }
 
-TEST(Puzzle, PreviousRowsHoldTheBoardBeforeTheLastMove)
+TEST(Puzzle, AMoveLeavesTheRowsBeyondRowCountAlone)
 {
-    Puzzle puzzle = PuzzleWithRows({6, 2, 5, 1, 2}, {{1, 2, 1}, {3, 1}});
-    puzzle.rows[5] = {7, 7};  // beyond rowCount: not part of the game
-    const RowSet before = puzzle.rows;
+    // Row 5 is beyond rowCount: not part of the game.
+    Puzzle puzzle = PuzzleWithRows({6, 2, 5, 1, 2}, {{1, 2, 1}, {3, 1}, {}, {}, {}, {7, 7}});
     puzzle.ApplyMove(Blocks({{2, 0}, {1, 1}}));
-    EXPECT_EQ(puzzle.previousRows, before);
-    EXPECT_EQ(puzzle.rows[5], (BlockRow{7, 7}));
-    const RowSet beforeSecond = puzzle.rows;
-    puzzle.ApplyMove(Blocks({{0, 0}}));
-    EXPECT_EQ(puzzle.previousRows, beforeSecond);
-    ASSERT_TRUE(puzzle.Undo());
-    EXPECT_EQ(puzzle.previousRows, beforeSecond);
+    EXPECT_EQ(puzzle.Rows()[5], (BlockRow{7, 7}));
 }
 
 TEST(Puzzle, UndoTakesBackMovesOneByOneThenRefuses)
 {
     Puzzle puzzle = PuzzleWithRows({8, 2, 5, 1, 2}, {{1, 2, 3, 1}, {2, 4, 2}});
     puzzle.ApplyMove(Blocks({{0, 0}, {3, 0}}));
-    const RowSet afterFirst = puzzle.rows;
+    const RowSet afterFirst = puzzle.Rows();
     puzzle.ApplyMove(Blocks({{2, 1}, {0, 1}}));
     ASSERT_TRUE(puzzle.Undo());
-    EXPECT_EQ(puzzle.rows, afterFirst);
+    EXPECT_EQ(puzzle.Rows(), afterFirst);
     ASSERT_TRUE(puzzle.Undo());
-    EXPECT_EQ(puzzle.rows, puzzle.initialRows);
-    const RowSet start = puzzle.rows;
+    EXPECT_EQ(puzzle.Rows(), puzzle.InitialRows());
+    const RowSet start = puzzle.Rows();
     EXPECT_FALSE(puzzle.Undo());
-    EXPECT_EQ(puzzle.rows, start);
+    EXPECT_EQ(puzzle.Rows(), start);
 }
 
 TEST(Puzzle, RetryGoesBackToTheStartAndLeavesNothingToUndo)
@@ -127,34 +119,31 @@ TEST(Puzzle, RetryGoesBackToTheStartAndLeavesNothingToUndo)
     SeedRandom(8);
     Puzzle puzzle;
     CountingView view;
-    puzzle.boardView = &view;
-    auto groups = engine_test::GroupsOf(puzzle.solution);
+    puzzle.SetBoardView(&view);
+    auto groups = engine_test::GroupsOf(puzzle.Solution());
     puzzle.ApplyMove(groups[0].blocks);
     puzzle.ApplyMove(groups[1].blocks);
-    const RowSet previous = puzzle.previousRows;
     puzzle.Retry();
-    EXPECT_EQ(puzzle.rows, puzzle.initialRows);
-    EXPECT_EQ(puzzle.previousRows, previous);
+    EXPECT_EQ(puzzle.Rows(), puzzle.InitialRows());
     EXPECT_FALSE(puzzle.Undo());
     EXPECT_EQ(view.calls, (std::vector<char>{'R'}));
 }
 
-TEST(Puzzle, NewGameGeneratesForTheCurrentSettingsThenResetsAndShuffles)
+TEST(Puzzle, NewGameGeneratesForItsSettingsThenResetsTheView)
 {
     SeedRandom(8);
     Puzzle puzzle;
     CountingView view;
-    puzzle.boardView = &view;
-    puzzle.ApplyMove(engine_test::GroupsOf(puzzle.solution)[0].blocks);
-    puzzle.settings = {20, 6, 9, 2, 6};
-    puzzle.NewGame();
-    EXPECT_EQ(view.calls, (std::vector<char>{'R', 'S'}));
-    EXPECT_EQ(puzzle.rows, puzzle.initialRows);
+    puzzle.SetBoardView(&view);
+    puzzle.ApplyMove(engine_test::GroupsOf(puzzle.Solution())[0].blocks);
+    puzzle.NewGame({20, 6, 9, 2, 6});
+    EXPECT_EQ(view.calls, (std::vector<char>{'R'}));
+    EXPECT_EQ(puzzle.Rows(), puzzle.InitialRows());
     EXPECT_FALSE(puzzle.Undo());
     ColourCounters counters;
-    EXPECT_GT(CountBlocks(puzzle.rows, 6, counters), 60);
+    EXPECT_GT(CountBlocks(puzzle.Rows(), 6, counters), 60);
     for (int r = 6; r < MAX_ROWS; ++r) {
-        EXPECT_TRUE(puzzle.rows[r].empty());
+        EXPECT_TRUE(puzzle.Rows()[r].empty());
     }
 }
 
@@ -164,7 +153,7 @@ TEST(Puzzle, RetryAndNewGameWithoutAViewStillWork)
     Puzzle puzzle;
     puzzle.NewGame();
     puzzle.Retry();
-    EXPECT_EQ(puzzle.rows, puzzle.initialRows);
+    EXPECT_EQ(puzzle.Rows(), puzzle.InitialRows());
 }
 
 // Solve discards the moves made so far, plays the stored solution from the
@@ -173,19 +162,19 @@ TEST(Puzzle, SolvingAfterSomeMovesClearsTheBoardAndUndoesStepByStep)
 {
     SeedRandom(77);
     Puzzle puzzle;
-    const auto groups = engine_test::GroupsOf(puzzle.solution);
+    const auto groups = engine_test::GroupsOf(puzzle.Solution());
     puzzle.ApplyMove(groups[0].blocks);
     puzzle.Retry();
     for (const auto& group : groups) {
         puzzle.ApplyMove(group.blocks);
     }
-    EXPECT_EQ(TotalBlocks(puzzle.rows), 0);
+    EXPECT_EQ(TotalBlocks(puzzle.Rows()), 0);
     std::size_t undone = 0;
     while (puzzle.Undo()) {
         ++undone;
     }
     EXPECT_EQ(undone, groups.size());
-    EXPECT_EQ(puzzle.rows, puzzle.initialRows);
+    EXPECT_EQ(puzzle.Rows(), puzzle.InitialRows());
 }
 
 namespace {

@@ -109,8 +109,8 @@ TEST_F(StateFileOnDisk, SavedFileLoadsBackWhole)
     std::string report = "stale";
     EXPECT_EQ(LoadStateFile(path, main, music, puzzle, &report), StateReadResult::Read);
     EXPECT_EQ(report, "");
-    EXPECT_EQ(puzzle.solution, saved.solution);
-    EXPECT_EQ(puzzle.rows, saved.initialRows);
+    EXPECT_EQ(puzzle.Solution(), saved.Solution());
+    EXPECT_EQ(puzzle.Rows(), saved.InitialRows());
     EXPECT_EQ(music, SampleMusicRecord());
     EXPECT_EQ(main.windowRect, SampleMainRecord().windowRect);
 }
@@ -129,11 +129,11 @@ TEST_F(StateFileOnDisk, MissingFileLeavesEveryDefault)
     MainWindowRecord main;
     MusicRecord music;
     Puzzle puzzle;
-    const MoveList generated = puzzle.solution;
+    const MoveList generated = puzzle.Solution();
     EXPECT_EQ(LoadStateFile(path, main, music, puzzle), StateReadResult::NotOpened);
     EXPECT_EQ(main, MainWindowRecord{});
     EXPECT_EQ(music, MusicRecord{});
-    EXPECT_EQ(puzzle.solution, generated);
+    EXPECT_EQ(puzzle.Solution(), generated);
 }
 
 // Whatever stands at the name, start-up neither waits nor changes it, takes
@@ -257,7 +257,7 @@ TEST_F(StateFileOnDisk, LinksAreReadAndWrittenThrough)
         const bool targetExists = fs::exists(folder / c.target);
         EXPECT_EQ(LoadStateFile(path, main, music, puzzle),
                   targetExists ? StateReadResult::Read : StateReadResult::NotOpened);
-        EXPECT_EQ(puzzle.solution == first.solution, targetExists);
+        EXPECT_EQ(puzzle.Solution() == first.Solution(), targetExists);
 
         ASSERT_TRUE(SaveStateFile(path, SampleMainRecord(), SampleMusicRecord(), second));
         const auto secondBytes = SerializeStateFile(SampleMainRecord(), SampleMusicRecord(), second);

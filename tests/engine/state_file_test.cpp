@@ -41,7 +41,7 @@ TEST(StateFile, WrittenFieldsStandAtTheirOffsets)
     const Puzzle puzzle = GeneratedPuzzle({10, 4, 6, 2, 5}, 11);
     MusicRecord music{true, "abc"};
     const auto bytes = SerializeStateFile(SampleMainRecord(), music, puzzle);
-    const std::size_t n = puzzle.solution.size();
+    const std::size_t n = puzzle.Solution().size();
     ASSERT_EQ(bytes.size(), 123 + 3 + 8 * n);
     EXPECT_EQ(Slice(bytes, 0, 4), (std::vector<uint8_t>{0xDF, 0x67, 0xC2, 0x02}));
     EXPECT_EQ(WordAt(bytes, 4), 100u);
@@ -61,7 +61,7 @@ TEST(StateFile, WrittenFieldsStandAtTheirOffsets)
     EXPECT_EQ(Slice(bytes, 63, 20), Slice(bytes, 102, 20));
     EXPECT_EQ(WordAt(bytes, 122), n);
     std::size_t at = 126;
-    for (const BlockRef& entry : puzzle.solution) {
+    for (const BlockRef& entry : puzzle.Solution()) {
         EXPECT_EQ(static_cast<int32_t>(WordAt(bytes, at)), entry.index);
         EXPECT_EQ(static_cast<int32_t>(WordAt(bytes, at + 4)), entry.row);
         at += 8;
@@ -96,9 +96,9 @@ TEST(StateFile, ReadingBackGivesTheSameRecordsSettingsSolutionAndBoard)
         const auto back = Read(SerializeStateFile(SampleMainRecord(), SampleMusicRecord(), saved),
                                seed + 1);
         ASSERT_EQ(back->result, StateReadResult::Read);
-        ASSERT_EQ(back->puzzle.settings, settings);
-        ASSERT_EQ(back->puzzle.solution, saved.solution);
-        ASSERT_EQ(back->puzzle.rows, saved.initialRows) << "seed " << seed;
+        ASSERT_EQ(back->puzzle.Settings(), settings);
+        ASSERT_EQ(back->puzzle.Solution(), saved.Solution());
+        ASSERT_EQ(back->puzzle.Rows(), saved.InitialRows()) << "seed " << seed;
         MainWindowRecord expectedMain = SampleMainRecord();
         expectedMain.settings = settings;
         ASSERT_EQ(back->main, expectedMain);
@@ -109,15 +109,14 @@ TEST(StateFile, ReadingBackGivesTheSameRecordsSettingsSolutionAndBoard)
 TEST(StateFile, AGameSavedAfterSomeMovesResumesAtTheStartOfItsPuzzle)
 {
     Puzzle saved = GeneratedPuzzle({12, 3, 5, 3, 3}, 21);
-    const auto groups = GroupsOf(saved.solution);
+    const auto groups = GroupsOf(saved.Solution());
     saved.ApplyMove(groups[0].blocks);
     saved.ApplyMove(groups[1].blocks);
     const auto back = Read(SerializeStateFile(SampleMainRecord(), SampleMusicRecord(), saved));
     Puzzle& puzzle = back->puzzle;
-    EXPECT_EQ(puzzle.rows, saved.initialRows);
-    EXPECT_EQ(puzzle.initialRows, saved.initialRows);
-    EXPECT_EQ(puzzle.previousRows, saved.initialRows);
-    EXPECT_TRUE(puzzle.history.empty());
+    EXPECT_EQ(puzzle.Rows(), saved.InitialRows());
+    EXPECT_EQ(puzzle.InitialRows(), saved.InitialRows());
+    EXPECT_TRUE(puzzle.History().empty());
     EXPECT_FALSE(puzzle.Undo());
 }
 
@@ -130,7 +129,7 @@ TEST(StateFile, TakingAStoredPuzzleResetsAViewThatAlreadyShowsTheBoard)
     MusicRecord music;
     Puzzle puzzle;
     CountingView view;
-    puzzle.boardView = &view;
+    puzzle.SetBoardView(&view);
     ParseStateFile(bytes, main, music, puzzle);
     EXPECT_EQ(view.calls, (std::vector<char>{'R'}));
 }
@@ -146,9 +145,9 @@ TEST(StateFile, OldestFormatHasNoAntiAliasingByteAndMeansItOn)
     EXPECT_TRUE(back->main.antiAliasing);
     EXPECT_FALSE(back->main.soundEffects);
     EXPECT_TRUE(back->main.ironman);
-    EXPECT_EQ(back->puzzle.settings, saved.settings);
+    EXPECT_EQ(back->puzzle.Settings(), saved.Settings());
     EXPECT_EQ(back->music, SampleMusicRecord());
-    EXPECT_EQ(back->puzzle.rows, saved.initialRows);
+    EXPECT_EQ(back->puzzle.Rows(), saved.InitialRows());
 }
 
 TEST(StateFile, NewestRecognisedFormatIsReadLikeTheCurrentOne)
@@ -158,7 +157,7 @@ TEST(StateFile, NewestRecognisedFormatIsReadLikeTheCurrentOne)
     PutWord(bytes, 0, PREFS_FORMAT_NEWEST);
     const auto back = Read(bytes);
     EXPECT_FALSE(back->main.antiAliasing);
-    EXPECT_EQ(back->puzzle.solution, saved.solution);
+    EXPECT_EQ(back->puzzle.Solution(), saved.Solution());
 }
 
 TEST(StateFile, UnrecognisedFormatReadsOnlyTheNumberAndResetsTheWindow)
@@ -177,8 +176,8 @@ TEST(StateFile, UnrecognisedFormatReadsOnlyTheNumberAndResetsTheWindow)
         expected.windowRect = DEFAULT_WINDOW_RECT;
         EXPECT_EQ(main, expected);
         EXPECT_EQ(music, MusicRecord{});
-        EXPECT_EQ(puzzle.settings, untouched.settings);
-        EXPECT_EQ(puzzle.solution, untouched.solution);
+        EXPECT_EQ(puzzle.Settings(), untouched.Settings());
+        EXPECT_EQ(puzzle.Solution(), untouched.Solution());
     }
 }
 
@@ -203,7 +202,7 @@ TEST(StateFile, WrongMusicMagicSkipsTheMusicRecordOnly)
     const auto back = Read(bytes);
     EXPECT_EQ(back->music, MusicRecord{});
     EXPECT_FALSE(back->main.soundEffects);
-    EXPECT_EQ(back->puzzle.solution, saved.solution);
+    EXPECT_EQ(back->puzzle.Solution(), saved.Solution());
 }
 
 TEST(StateFile, WrongMusicMagicBeforeAWholeMusicRecordLosesThePuzzleRecord)
@@ -213,8 +212,8 @@ TEST(StateFile, WrongMusicMagicBeforeAWholeMusicRecordLosesThePuzzleRecord)
     PutWord(bytes, MUSIC_MAGIC_AT, MUSIC_RECORD_MAGIC + 1);
     const auto back = Read(bytes);
     EXPECT_EQ(back->music, MusicRecord{});
-    EXPECT_EQ(back->puzzle.settings, saved.settings);
-    EXPECT_NE(back->puzzle.solution, saved.solution);
+    EXPECT_EQ(back->puzzle.Settings(), saved.Settings());
+    EXPECT_NE(back->puzzle.Solution(), saved.Solution());
     EXPECT_TRUE(IsWholePlayablePuzzle(back->puzzle));
 }
 
@@ -225,8 +224,8 @@ TEST(StateFile, WrongPuzzleMagicKeepsTheGeneratedPuzzleWhenSettingsAgree)
     SeedRandom(4);
     const Puzzle generated;
     const auto back = Read(bytes, 4);
-    EXPECT_EQ(back->puzzle.solution, generated.solution);
-    EXPECT_EQ(back->puzzle.rows, generated.rows);
+    EXPECT_EQ(back->puzzle.Solution(), generated.Solution());
+    EXPECT_EQ(back->puzzle.Rows(), generated.Rows());
     EXPECT_EQ(back->music, SampleMusicRecord());
 }
 
@@ -238,18 +237,18 @@ TEST(StateFile, WrongPuzzleMagicUnderOtherSettingsGeneratesAFreshPuzzleForThem)
     auto bytes = FileWithSolution(settings, {});
     PutWord(bytes, 95 + 7, 0);
     const auto back = Read(bytes);
-    EXPECT_EQ(back->puzzle.settings, settings);
+    EXPECT_EQ(back->puzzle.Settings(), settings);
     EXPECT_EQ(back->main.settings, settings);
     EXPECT_TRUE(IsWholePlayablePuzzle(back->puzzle));
     ColourCounters counters;
-    EXPECT_GT(CountBlocks(back->puzzle.rows, settings.rowCount, counters), 60);
+    EXPECT_GT(CountBlocks(back->puzzle.Rows(), settings.rowCount, counters), 60);
 }
 
 TEST(StateFile, PuzzleRecordWithNoEntriesGivesAnEmptyBoard)
 {
     const auto back = Read(FileWithSolution({12, 3, 5, 3, 3}, {}));
-    EXPECT_TRUE(back->puzzle.solution.empty());
-    EXPECT_EQ(TotalBlocks(back->puzzle.rows), 0);
+    EXPECT_TRUE(back->puzzle.Solution().empty());
+    EXPECT_EQ(TotalBlocks(back->puzzle.Rows()), 0);
     EXPECT_TRUE(IsWholePlayablePuzzle(back->puzzle));
 }
 
@@ -258,8 +257,8 @@ TEST(StateFile, SettingsTheOptionsWouldNotOfferAreKept)
     const PuzzleSettings odd{7, 1, 1, 1, 1};
     const Puzzle saved = GeneratedPuzzle(odd, 2);
     const auto back = Read(SerializeStateFile(SampleMainRecord(), SampleMusicRecord(), saved));
-    EXPECT_EQ(back->puzzle.settings, odd);
-    EXPECT_EQ(back->puzzle.rows, saved.initialRows);
+    EXPECT_EQ(back->puzzle.Settings(), odd);
+    EXPECT_EQ(back->puzzle.Rows(), saved.InitialRows());
 }
 
 TEST(StateFile, MainSettingsOutsideTheLimitsAreNotTaken)
@@ -268,11 +267,11 @@ TEST(StateFile, MainSettingsOutsideTheLimitsAreNotTaken)
     auto bytes = SerializeStateFile(SampleMainRecord(), SampleMusicRecord(), saved);
     PutWord(bytes, 67, 13);  // rows
     auto back = Read(bytes);
-    EXPECT_EQ(back->puzzle.settings, saved.settings);  // from the puzzle record
-    EXPECT_EQ(back->puzzle.solution, saved.solution);
+    EXPECT_EQ(back->puzzle.Settings(), saved.Settings());  // from the puzzle record
+    EXPECT_EQ(back->puzzle.Solution(), saved.Solution());
     PutWord(bytes, 95 + 7, 0);  // and no puzzle record either
     back = Read(bytes);
-    EXPECT_EQ(back->puzzle.settings, (PuzzleSettings{12, 3, 5, 3, 3}));
+    EXPECT_EQ(back->puzzle.Settings(), (PuzzleSettings{12, 3, 5, 3, 3}));
     EXPECT_FALSE(back->main.soundEffects);
     EXPECT_TRUE(IsWholePlayablePuzzle(back->puzzle));
 }
@@ -285,7 +284,7 @@ TEST(StateFile, MusicFolderHoldingANulIsNotTaken)
     const auto back = Read(bytes);
     EXPECT_EQ(back->music.musicFolder, "songs");
     EXPECT_FALSE(back->music.music);
-    EXPECT_EQ(back->puzzle.solution, saved.solution);
+    EXPECT_EQ(back->puzzle.Solution(), saved.Solution());
 }
 
 TEST(StateFile, EmptyInputChangesNothing)

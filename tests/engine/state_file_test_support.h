@@ -37,9 +37,8 @@ inline MusicRecord SampleMusicRecord()
 inline Puzzle GeneratedPuzzle(const PuzzleSettings& settings, uint32_t seed)
 {
     Puzzle puzzle;
-    puzzle.settings = settings;
     SeedRandom(seed);
-    puzzle.NewGame();
+    puzzle.NewGame(settings);
     return puzzle;
 }
 
@@ -48,8 +47,7 @@ inline std::vector<uint8_t> FileWithSolution(const PuzzleSettings& settings,
                                              const MoveList& solution)
 {
     Puzzle puzzle;
-    puzzle.settings = settings;
-    puzzle.solution = solution;
+    puzzle.Start(settings, RowSet{}, solution);
     return SerializeStateFile(SampleMainRecord(), SampleMusicRecord(), puzzle);
 }
 
@@ -74,15 +72,15 @@ inline uint32_t WordAt(const std::vector<uint8_t>& bytes, std::size_t offset)
 // solution that plays legally to the empty board.
 inline ::testing::AssertionResult IsWholePlayablePuzzle(const Puzzle& puzzle)
 {
-    const PuzzleSettings& settings = puzzle.settings;
+    const PuzzleSettings& settings = puzzle.Settings();
     if (!settings.WithinEngineLimits()) {
         return ::testing::AssertionFailure() << "settings outside the engine's limits";
     }
-    if (puzzle.rows != puzzle.initialRows || !puzzle.history.empty()) {
+    if (puzzle.Rows() != puzzle.InitialRows() || !puzzle.History().empty()) {
         return ::testing::AssertionFailure() << "not at the start of its puzzle";
     }
     for (int r = 0; r < MAX_ROWS; ++r) {
-        const BlockRow& row = puzzle.rows[r];
+        const BlockRow& row = puzzle.Rows()[r];
         if (static_cast<int32_t>(row.size()) > (r < settings.rowCount ? settings.rowWidth : 0)) {
             return ::testing::AssertionFailure() << "row " << r << " too long";
         }
@@ -92,8 +90,8 @@ inline ::testing::AssertionResult IsWholePlayablePuzzle(const Puzzle& puzzle)
             }
         }
     }
-    RowSet rows = puzzle.rows;
-    for (const Group& group : GroupsOf(puzzle.solution)) {
+    RowSet rows = puzzle.Rows();
+    for (const Group& group : GroupsOf(puzzle.Solution())) {
         auto legal = ObeysRule(rows, settings, group);
         if (!legal) {
             return legal;
