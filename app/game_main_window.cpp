@@ -15,6 +15,8 @@
 #include <QMenu>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 
 struct BarEntry {
@@ -40,8 +42,8 @@ constexpr std::array<BarEntry, BAR_BUTTON_COUNT> BAR_BUTTONS{{
 constexpr int BACKGROUND_WORK_LATEST_MS = 1500;
 } // namespace
 
-GameMainWindow::GameMainWindow()
-    : menuBar(this), client(this), boardView(&client), focusButton(&client),
+GameMainWindow::GameMainWindow(std::unique_ptr<SoundEffects> effects)
+    : menuBar(this), client(this), boardView(&client, std::move(effects)), focusButton(&client),
       newButton(&client), retryButton(&client), prefsButton(&client), optionsButton(&client),
       solveButton(&client), undoButton(&client), helpButton(&client), aboutButton(&client),
       quitButton(&client),
@@ -113,7 +115,7 @@ void GameMainWindow::CreateWindowParts()
     puzzle.SetBoardView(&boardView);
     connect(&boardView, &BoardView::MoveSettled, &playerHelp, &PlayerHelp::MoveSettled);
     boardView.SetPuzzle(&puzzle);
-    boardView.SetMusicSwitch(&music);
+    boardView.SetMusicOn(music);
     boardView.setGeometry(0, 0, 16, 16);
     boardView.hide();
 

@@ -16,6 +16,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 class QAction;
@@ -53,7 +54,9 @@ class GameMainWindow : public QWidget {
 public:
     // Generates a first puzzle, reads "PREFS.SAV" from the current directory
     // and builds the window; it is not shown yet. SeedRandom must have run.
-    GameMainWindow();
+    // The board's effects are played through `effects` (null: the audio
+    // device).
+    explicit GameMainWindow(std::unique_ptr<SoundEffects> effects = nullptr);
     // Writes the saved state if no close has written it yet.
     ~GameMainWindow() override;
 
@@ -126,8 +129,9 @@ public:
     // The Ironman preference, and the rule of the game in play.
     bool Ironman() const { return ironman; }
     bool GameIronman() const { return gameIronman; }
-    // The music switch; the board view watches it to choose its quieter effects.
-    const bool& MusicOn() const { return music; }
+    // The music switch; the board view is told of it to choose its quieter
+    // effects.
+    bool MusicOn() const { return music; }
     // The outer rectangle read at start, once checked, and whether the
     // window starts maximised.
     const WindowRect& StartRect() const { return windowRect; }

@@ -139,6 +139,7 @@ void GameMainWindow::OnPreferences()
         ironman = dialog.ironman;
         music = dialog.music;
         musicPlayer.SetMusic(music);
+        boardView.SetMusicOn(music);
         boardView.Layout();
         boardView.Redraw();
     }

@@ -69,7 +69,7 @@ void BoardAccessible::Hear(News what)
 {
     if (what == News::CursorMoved || what == News::Selected) {
         // The block under the cursor is what the player wants to hear.
-        const BlockRef at = view->Cursor().position;
+        const BlockRef at = view->Cursor().Position();
         if (!HasBlock(at.row, at.index))
             return;
         BoardCellAccessible* cell = Cell(at.row, at.index);
@@ -167,7 +167,7 @@ bool BoardAccessible::IsSelected(int row, int column) const
 
 bool BoardAccessible::IsCursor(int row, int column) const
 {
-    return view->Cursor().shown && view->Cursor().position == BlockRef{column, row};
+    return view->Cursor().Shown() && view->Cursor().Position() == BlockRef{column, row};
 }
 
 QRect BoardAccessible::CellRect(int row, int column) const
@@ -175,7 +175,7 @@ QRect BoardAccessible::CellRect(int row, int column) const
     if (!HasBlock(row, column) || view->Geometry().blockSize == 0)
         return {};
     const int length = static_cast<int>(view->ShownPuzzle()->Rows()[static_cast<size_t>(row)].size());
-    const Rect cell = view->BlockRect(column, row, length);
+    const Rect cell = view->Geometry().BlockRect(column, row, length);
     // The board lays out in device pixels; screen readers want logical ones.
     const qreal ratio = view->devicePixelRatioF();
     const QRect logical(QPoint(static_cast<int>(cell.left / ratio), static_cast<int>(cell.top / ratio)),
@@ -276,8 +276,8 @@ QAccessibleInterface* BoardAccessible::childAt(int x, int y) const
 
 QAccessibleInterface* BoardAccessible::focusChild() const
 {
-    const BlockRef at = view->Cursor().position;
-    if (view->Cursor().shown && HasBlock(at.row, at.index))
+    const BlockRef at = view->Cursor().Position();
+    if (view->Cursor().Shown() && HasBlock(at.row, at.index))
         return Cell(at.row, at.index);
     return nullptr;
 }

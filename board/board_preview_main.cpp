@@ -37,7 +37,7 @@ int main(int argc, char** argv)
         QTimer::singleShot(300, &view, [&view, &puzzle, select] {
             if (!select)
                 return;
-            const Rect cell = view.BlockRect(0, 0, static_cast<int>(puzzle.Rows()[0].size()));
+            const Rect cell = view.Geometry().BlockRect(0, 0, static_cast<int>(puzzle.Rows()[0].size()));
             view.LeftButtonUp(cell.left + 2, cell.top + 2);
             // And the keyboard cursor one row further down.
             view.HandleKey(Qt::Key_Down);

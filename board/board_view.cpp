@@ -2,6 +2,7 @@
 #include "board_view.h"
 
 #include "board/board_accessible.h"
+#include "board/effect_player.h"
 
 #include "engine/puzzle.h"
 
@@ -16,8 +17,8 @@
 #include <cmath>
 #include <utility>
 
-BoardView::BoardView(QWidget* parent)
-    : QWidget(parent)
+BoardView::BoardView(QWidget* parent, std::unique_ptr<SoundEffects> effects)
+    : QWidget(parent), effects(effects ? std::move(effects) : std::make_unique<EffectPlayer>())
 {
     ShuffleSymbols();
     // Every pixel comes from composeSurface: nothing to erase first.
@@ -29,10 +30,7 @@ BoardView::BoardView(QWidget* parent)
     boardTimerId = startTimer(BOARD_TIMER_INTERVAL_MS, Qt::PreciseTimer);
 }
 
-BoardView::~BoardView()
-{
-    selection.clear();
-}
+BoardView::~BoardView() = default;
 
 BoardPreferences BoardView::Preferences() const
 {
@@ -141,10 +139,9 @@ void BoardView::mouseReleaseEvent(QMouseEvent* event)
     lastMousePosition = event->position();
     if (event->button() == Qt::LeftButton) {
         const QPoint p = DevicePoint(event->position());
-        LeftButtonUp(p.x(), p.y());
+        input.LeftButtonUp(p.x(), p.y());
     } else if (event->button() == Qt::RightButton) {
-        HideCursor();
-        CommitSelection();
+        input.RightButtonUp();
     }
     QWidget::mouseReleaseEvent(event);
 }
@@ -155,7 +152,7 @@ void BoardView::mouseMoveEvent(QMouseEvent* event)
     // mouse: only a real move puts the keyboard away.
     if (event->position() != lastMousePosition) {
         if (lastMousePosition.x() >= 0.0)
-            HideCursor();
+            input.MouseMoved();
         lastMousePosition = event->position();
     }
     QWidget::mouseMoveEvent(event);
@@ -163,7 +160,7 @@ void BoardView::mouseMoveEvent(QMouseEvent* event)
 
 void BoardView::keyPressEvent(QKeyEvent* event)
 {
-    if (HandleKey(event->key(), event->modifiers(), event->isAutoRepeat()))
+    if (input.HandleKey(event->key(), event->modifiers(), event->isAutoRepeat()))
         event->accept();
     else
         QWidget::keyPressEvent(event);
@@ -182,7 +179,7 @@ void BoardView::SizeChanged(int width, int height)
     // layout below paints other blocks as selected in their places.
     if (phases.Animating()) {
         phases.RefreshNext();
-        selection.clear();
+        input.ClearSelection();
     }
     FollowPhase();
     Layout();
@@ -223,8 +220,7 @@ void BoardView::Redraw()
         update();
         return;
     }
-    if (!keyCursor.Snap(puzzle->Rows(), puzzle->Settings().rowCount))
-        keyCursor.shown = false;
+    input.SnapCursor();
     const Rect board = BoardRect();
     if (composeHoldsBackground) {
         composeSurface.CopySame(painter.Background(), board);
@@ -250,22 +246,10 @@ void BoardView::Redraw()
     composeHoldsBackground = true;
 }
 
-Rect BoardView::BlockRect(int32_t index, int32_t row, int32_t length) const
-{
-    return boardGeometry.BlockRect(index, row, length);
-}
-
 Rect BoardView::BoardRect() const
 {
     return puzzle ? boardGeometry.BoardRect(puzzle->Settings().rowWidth, puzzle->Settings().rowCount)
                   : boardGeometry.BoardRect(1, 1);
-}
-
-BlockRef BoardView::HitTest(int x, int y) const
-{
-    if (!Usable())
-        return {NO_BLOCK, NO_BLOCK};
-    return boardGeometry.HitTest(x, y, puzzle->Rows(), puzzle->Settings().rowCount);
 }
 
 int32_t BoardView::RowLength(int32_t row) const

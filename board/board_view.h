@@ -1,15 +1,15 @@
-// The playable board widget: puts geometry, painting, the phase machine, mouse and keys together.
+// The playable board widget: puts geometry, painting, the phase machine and input together in a window.
 #pragma once
 
 #include "board/board_geometry.h"
+#include "board/board_input.h"
 #include "board/board_painter.h"
 #include "board/board_preferences.h"
 #include "board/board_sounds.h"
 #include "board/dib_surface.h"
-#include "board/effect_player.h"
-#include "board/key_cursor.h"
 #include "board/phase_machine.h"
 #include "board/rect.h"
+#include "board/sound_effects.h"
 #include "engine/move_list.h"
 #include "engine/puzzle_view.h"
 
@@ -19,23 +19,26 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class Puzzle;
 
-class BoardView : public QWidget, public PuzzleView, private PhaseMachine::Board {
+class BoardView : public QWidget, public PuzzleView, private PhaseMachine::Board, private BoardInput::Board {
     Q_OBJECT
 
 public:
-    explicit BoardView(QWidget* parent = nullptr);
+    // The effects are played through `effects`; null plays them on the audio
+    // device.
+    explicit BoardView(QWidget* parent = nullptr, std::unique_ptr<SoundEffects> effects = nullptr);
     ~BoardView() override;
 
     // --- What it shows and how ---------------------------------------------
     // The puzzle shown and played (not owned); null draws nothing.
     void SetPuzzle(Puzzle* shown) { puzzle = shown; }
-    // The main window's music switch (not owned); null means off. While it
-    // is on, the louder effects give way to quieter ones.
-    void SetMusicSwitch(const bool* on) { music = on; }
+    // Whether the main window's music is on, told at start and whenever it
+    // is switched. While it is on, the louder effects give way to quieter ones.
+    void SetMusicOn(bool on) { musicOn = on; }
     BoardPreferences Preferences() const;
     // Takes effect on the next Layout (fonts, caches) and at once for sounds.
     void ApplyPreferences(const BoardPreferences& preferences);
@@ -49,13 +52,6 @@ public:
     // once the window already shows the rest); the win sound when the board
     // is cleared.
     void Redraw();
-    // Block `index` of row `row` when that row holds `length` blocks.
-    Rect BlockRect(int32_t index, int32_t row, int32_t length) const;
-    // The block under a client point: {index, row}, or {NO_BLOCK, NO_BLOCK}.
-    BlockRef HitTest(int x, int y) const;
-    // One block of colour `code` into `cell` of destination (see BoardPainter).
-    void DrawBlock(const Rect& cell, int32_t code, DibSurface& destination, bool selected, double scale,
-                   bool noGlyph, bool forceRender);
     // All rows: t >= 1 settled with the selection shown, t < 1 one slide frame.
     // Returns the board rectangle.
     Rect DrawBoard(DibSurface& destination, double t);
@@ -68,13 +64,11 @@ public:
     // --- Glyphs -----------------------------------------------------------
     // Ten distinct symbols for a new puzzle; any replay ends.
     void ShuffleSymbols();
-    // The ten unselected blocks, rendered once (anti-aliasing on only).
-    void BuildBlockCache();
 
     // --- Play -------------------------------------------------------------
     // The player's move (right button, Space): applied when the selection's
     // size is within minRemove..maxRemove, in Idle, outside Solve.
-    void CommitSelection();
+    void CommitSelection() { input.CommitSelection(); }
     // Takes back the last move, ending any animation at once; refused during
     // Solve or with nothing to undo.
     void UndoMove();
@@ -85,7 +79,7 @@ public:
     // The blocks become the selection as if the player had clicked them one
     // by one, after the selection as it stood is dropped; in Idle outside
     // Solve only.
-    void ChooseMove(const std::vector<BlockRef>& blocks);
+    void ChooseMove(const std::vector<BlockRef>& blocks) { input.ChooseMove(blocks); }
     // Starts the Solve replay from the start of the puzzle, or stops it.
     void SetSolving(bool on);
     // The board changed wholesale: selection dropped, any replay ended, full
@@ -101,22 +95,19 @@ public:
     // player with no Solve replay (a tick would do nothing then) and runs
     // again from whatever starts something, so the program can sleep.
     bool ClockRunning() const { return boardTimerId != 0; }
-    // A left-button release at a client point: the selection rules. The
-    // mouse hides the keyboard cursor.
-    void LeftButtonUp(int x, int y);
+    // A left-button release at a client point in device pixels: the
+    // selection rules. The mouse hides the keyboard cursor.
+    void LeftButtonUp(int x, int y) { input.LeftButtonUp(x, y); }
     // The client is now width x height device pixels: new surfaces, then Layout.
     void SizeChanged(int width, int height);
 
     // --- Keyboard ---------------------------------------------------------
-    // A key meant for the board, from whichever widget has the focus: the
-    // arrows move the cursor over the row ends (the first arrow only shows
-    // it), Return and keypad Enter choose the block under it as a left click
-    // would (the first only shows a hidden cursor). True when the key was
-    // one of those and the board has a puzzle: the caller then drops it.
-    // Keys held with Shift, Control, Alt or Meta are left alone. A held
-    // Return repeats nothing (it would flip the block on and off); held
-    // arrows keep moving.
-    bool HandleKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool autoRepeat = false);
+    // A key meant for the board, from whichever widget has the focus (see
+    // BoardInput::HandleKey): true when the caller should drop it.
+    bool HandleKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool autoRepeat = false)
+    {
+        return input.HandleKey(key, modifiers, autoRepeat);
+    }
 
     // --- Display scale ----------------------------------------------------
     // The widget's size in device pixels, rounded as the backing store
@@ -127,20 +118,20 @@ public:
 
     // --- What the main window and the tests may read ------------------------
     const Puzzle* ShownPuzzle() const { return puzzle; }
-    const bool* MusicSwitch() const { return music; }
+    bool MusicOn() const { return musicOn; }
     int32_t Phase() const { return phases.Phase(); }
     bool Solving() const { return phases.Solving(); }
-    const MoveList& Selection() const { return selection; }
+    // The selection, the keyboard cursor and what a click would hit.
+    const BoardInput& Input() const { return input; }
+    const MoveList& Selection() const { return input.Selection(); }
+    const KeyCursor& Cursor() const { return input.Cursor(); }
     // The board before the last move, which its removal draws from.
     const RowSet& PreviousRows() const { return phases.PreviousRows(); }
-    const KeyCursor& Cursor() const { return keyCursor; }
     // The layout in force: client size, block size, baseCell.
     const BoardGeometry& Geometry() const { return boardGeometry; }
     // The picture the window shows, in device pixels.
     const DibSurface& ComposeSurface() const { return composeSurface; }
     const BoardPainter& Painter() const { return painter; }
-    // The effects asked for (the tests read and clear what was asked).
-    EffectPlayer& Effects() { return effectPlayer; }
 
 signals:
     // A move's animation has ended and the board waits for the player.
@@ -161,10 +152,19 @@ private:
     void DrawRemoval(double scale) override;
     void DrawSlide(double t) override;
     void PlaySound(int id) override { PlayEffect(id); }
-    void ReplayEntry(BlockRef entry) override;
+    void ReplayEntry(BlockRef entry) override { input.ReplayEntry(entry); }
     void MoveEnded() override { emit MoveSettled(); }
 
-    void DrawBlockAt(int32_t index, int32_t row, bool selected);
+    // BoardInput::Board
+    const Puzzle* Played() const override { return puzzle; }
+    const BoardGeometry* UsableLayout() const override { return Usable() ? &boardGeometry : nullptr; }
+    bool Settled() const override { return phases.Phase() == PHASE_IDLE; }
+    bool WaitsForPlayer() const override { return phases.Phase() == PHASE_IDLE && !phases.Solving(); }
+    void DrawBlock(BlockRef at, bool selected) override;
+    void Tell(BoardAccessible::News news) override;
+    // Applies the selection as a move and starts its animation.
+    void StartMove() override;
+
     // DrawBoard without its first step, for a destination that already shows
     // the background there.
     void DrawBoardRows(DibSurface& destination, double t);
@@ -184,34 +184,18 @@ private:
     // Starts or stops the timer for the phase the board is in now.
     void FollowPhase();
 
-    // The selection rules for one block, after the hit test.
-    void ChooseBlock(BlockRef hit);
-    // Applies the selection as a move and starts its animation.
-    void StartMove();
-    // Keyboard cursor: steps, the Enter key, showing and hiding.
-    void MoveCursor(KeyCursor::Step step);
-    void EnterKey();
-    void HideCursor();
-    // True when the cursor is on a block and may be drawn now (settled
-    // board, usable layout).
-    bool CursorDrawable() const;
-    // The cursor's block drawn as it stands (selected or not), with the
-    // cursor's outline on top while it is shown; the cell invalidated.
-    void DrawCursorCell();
     // The cursor's outline alone over its cell on composeSurface.
     void DrawCursorOutline();
 
     Puzzle* puzzle = nullptr;
-    const bool* music = nullptr;
+    bool musicOn = false;
     bool soundEffects = true;
-    MoveList selection;
     PhaseMachine phases{*this};
+    BoardInput input{*this};
     BoardGeometry boardGeometry;
     BoardPainter painter;
     DibSurface composeSurface;
-    EffectPlayer effectPlayer;
-    // The keyboard cursor; hidden until the first arrow key.
-    KeyCursor keyCursor;
+    std::unique_ptr<SoundEffects> effects;
     int boardTimerId = 0;
     // Outside the board and the counter row nothing but the background is
     // ever drawn on composeSurface: once it has been copied in whole after a

@@ -3,19 +3,24 @@
 
 #include "engine/puzzle.h"
 
-void BoardView::DrawBlock(const Rect& cell, int32_t code, DibSurface& destination, bool selected, double scale,
-                          bool noGlyph, bool forceRender)
+void BoardView::DrawBlock(BlockRef at, bool selected)
 {
-    painter.DrawBlock(cell, code, destination, selected, scale, noGlyph, forceRender);
-}
-
-void BoardView::DrawBlockAt(int32_t index, int32_t row, bool selected)
-{
-    const Rect cell = BlockRect(index, row, RowLength(row));
-    DrawBlock(cell, CodeAt(index, row), composeSurface, selected, 1.0, false, false);
-    if (keyCursor.position == BlockRef{index, row})
+    const Rect cell = boardGeometry.BlockRect(at.index, at.row, RowLength(at.row));
+    painter.DrawBlock(cell, CodeAt(at.index, at.row), composeSurface, selected, 1.0, false, false);
+    if (input.Cursor().Position() == at)
         DrawCursorOutline();
     Invalidate(cell);
+}
+
+void BoardView::DrawCursorOutline()
+{
+    const KeyCursor& cursor = input.Cursor();
+    if (!cursor.Shown() || phases.Phase() > PHASE_IDLE || !puzzle || !Usable())
+        return;
+    const BlockRef at = cursor.Position();
+    if (at.row < 0 || at.row >= puzzle->Settings().rowCount || at.index < 0 || at.index >= RowLength(at.row))
+        return;
+    painter.DrawCursorOutline(composeSurface, boardGeometry.BlockRect(at.index, at.row, RowLength(at.row)));
 }
 
 Rect BoardView::DrawBoard(DibSurface& destination, double t)
@@ -32,7 +37,7 @@ void BoardView::DrawBoardRows(DibSurface& destination, double t)
 {
     if (!Usable())
         return;
-    painter.DrawRows(destination, boardGeometry, puzzle->Rows(), puzzle->Settings().rowCount, selection, t);
+    painter.DrawRows(destination, boardGeometry, puzzle->Rows(), puzzle->Settings().rowCount, input.Selection(), t);
 }
 
 Rect BoardView::DrawColourCounters(DibSurface& destination)
@@ -51,14 +56,9 @@ void BoardView::ShuffleSymbols()
     painter.ShuffleSymbols();
 }
 
-void BoardView::BuildBlockCache()
-{
-    painter.BuildBlockCache();
-}
-
 void BoardView::RedrawAll()
 {
-    selection.clear();
+    input.ClearSelection();
     Redraw();
 }
 
@@ -66,13 +66,13 @@ void BoardView::DrawRemoval(double scale)
 {
     if (!Usable())
         return;
-    for (const BlockRef& entry : selection) {
+    for (const BlockRef& entry : input.Selection()) {
         const auto& before = phases.PreviousRows()[static_cast<size_t>(entry.row)];
         const int n = static_cast<int>(before.size());
         if (entry.index < 0 || entry.index >= n)
             continue;
-        const Rect cell = BlockRect(entry.index, entry.row, n);
-        DrawBlock(cell, before[static_cast<size_t>(entry.index)], composeSurface, false, scale, false, false);
+        const Rect cell = boardGeometry.BlockRect(entry.index, entry.row, n);
+        painter.DrawBlock(cell, before[static_cast<size_t>(entry.index)], composeSurface, false, scale, false, false);
         Invalidate(cell);
     }
 }

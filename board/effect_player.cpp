@@ -21,7 +21,6 @@ EffectPlayer::~EffectPlayer()
 
 void EffectPlayer::Play(int id)
 {
-    requested.push_back(id);
     if (!AudioDevice::Instance().Open())
         return;
     Mix_Chunk* chunk = Load(id);

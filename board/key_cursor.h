@@ -25,7 +25,16 @@ public:
     void Move(Step step, const RowSet& rows, int32_t rowCount);
 
     // A row end of a row that has blocks, once snapped.
-    BlockRef position{0, 0};
+    BlockRef Position() const { return position; }
+    // The mouse chose a row end: the keyboard goes on from there.
+    void PlaceAt(BlockRef at) { position = at; }
+
     // Drawn on the board; hidden while the player uses the mouse.
+    bool Shown() const { return shown; }
+    void Show() { shown = true; }
+    void Hide() { shown = false; }
+
+private:
+    BlockRef position{0, 0};
     bool shown = false;
 };

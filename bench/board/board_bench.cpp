@@ -26,6 +26,8 @@ struct Bench {
     QImage window;
     // Where the animation frames are drawn, as the view draws them on its own.
     DibSurface frame;
+    // Draws the removal frames as the view's own painter does.
+    BoardPainter painter;
     // One end block of each of the first rows (same colour not needed for
     // drawing), as a move would take them away.
     MoveList taken;
@@ -42,6 +44,10 @@ struct Bench {
         window = QImage(width, height, QImage::Format_RGB32);
         frame.Create(width, height);
         frame.CopySame(view.ComposeSurface(), frame.Bounds());
+        painter.ShuffleSymbols();
+        painter.SetAntiAliasing(antiAliasing);
+        painter.MakeSurfaces(width, height);
+        painter.Layout(view.Geometry(), view.BoardRect());
     }
 
     // What paintEvent does for a dirty rectangle.
@@ -127,8 +133,8 @@ void BM_RemovalTick(benchmark::State& state)
         const double scale = 0.9 - 0.15 * (frame % 6);
         for (const BlockRef& e : b->taken) {
             const auto& before = b->before[static_cast<size_t>(e.row)];
-            const Rect cell = b->view.BlockRect(e.index, e.row, static_cast<int32_t>(before.size()));
-            b->view.DrawBlock(cell, before[static_cast<size_t>(e.index)], b->frame, false, scale, false, false);
+            const Rect cell = b->view.Geometry().BlockRect(e.index, e.row, static_cast<int32_t>(before.size()));
+            b->painter.DrawBlock(cell, before[static_cast<size_t>(e.index)], b->frame, false, scale, false, false);
             b->CopyToWindow(cell, b->frame);
         }
         ++frame;
@@ -165,13 +171,14 @@ void BM_CursorStep(benchmark::State& state)
     auto b = Make(state);
     b->view.HandleKey(Qt::Key_Right);
     const auto cell = [&b](BlockRef at) {
-        return b->view.BlockRect(at.index, at.row, static_cast<int32_t>(b->puzzle.Rows()[static_cast<size_t>(at.row)].size()));
+        const auto length = static_cast<int32_t>(b->puzzle.Rows()[static_cast<size_t>(at.row)].size());
+        return b->view.Geometry().BlockRect(at.index, at.row, length);
     };
     for (auto _ : state) {
-        const BlockRef before = b->view.Cursor().position;
+        const BlockRef before = b->view.Cursor().Position();
         b->view.HandleKey(Qt::Key_Right);
         b->CopyToWindow(cell(before));
-        b->CopyToWindow(cell(b->view.Cursor().position));
+        b->CopyToWindow(cell(b->view.Cursor().Position()));
     }
     SetLabel(state);
 }

@@ -30,9 +30,9 @@ void WriteStateFile(const MainWindowRecord& mainRecord, const MusicRecord& music
     ASSERT_TRUE(SaveStateFile("PREFS.SAV", mainRecord, musicRecord, puzzle));
 }
 
-std::unique_ptr<GameMainWindow> ShowNewWindow()
+std::unique_ptr<GameMainWindow> ShowNewWindow(std::unique_ptr<SoundEffects> effects)
 {
-    auto window = std::make_unique<GameMainWindow>();
+    auto window = std::make_unique<GameMainWindow>(std::move(effects));
     window->show();
     QApplication::processEvents();
     return window;
@@ -60,7 +60,7 @@ void ClickBlocks(BoardView& board, const std::vector<BlockRef>& blocks)
 {
     for (const BlockRef& block : blocks) {
         const auto length = static_cast<int32_t>(board.ShownPuzzle()->Rows()[block.row].size());
-        const Rect cell = board.BlockRect(block.index, block.row, length);
+        const Rect cell = board.Geometry().BlockRect(block.index, block.row, length);
         board.LeftButtonUp((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
     }
 }

@@ -28,8 +28,9 @@ private:
 void WriteStateFile(const MainWindowRecord& mainRecord,
                     const MusicRecord& musicRecord = MusicRecord{});
 
-// A main window built from the current "PREFS.SAV" (if any), shown.
-std::unique_ptr<GameMainWindow> ShowNewWindow();
+// A main window built from the current "PREFS.SAV" (if any), shown; its
+// board's effects go to `effects` (null: the audio device).
+std::unique_ptr<GameMainWindow> ShowNewWindow(std::unique_ptr<SoundEffects> effects = nullptr);
 
 // Ticks the board until its phase machine is idle (at most a few hundred).
 void TickUntilIdle(BoardView& board);

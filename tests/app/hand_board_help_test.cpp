@@ -6,6 +6,7 @@
 #include "app_test_support.h"
 #include "board/board_view.h"
 #include "engine/puzzle.h"
+#include "tests/support/recorded_effects.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -45,7 +46,7 @@ protected:
         puzzle.Start({rowWidth, static_cast<int32_t>(rows.size()), colours, minRemove, maxRemove}, start, {});
         board.SizeChanged(700, 400);
         TickUntilIdle(board);
-        board.Effects().ClearRequested();
+        sounds.clear();
     }
 
     void Move(const std::vector<BlockRef>& blocks)
@@ -74,7 +75,9 @@ protected:
 
     ScratchDirectory scratch;
     Puzzle puzzle;
-    BoardView board;
+    // The board's effects, oldest first.
+    std::vector<int> sounds;
+    BoardView board{nullptr, std::make_unique<RecordedEffects>(sounds)};
     bool ironman = false;
     PlayerHelp help{puzzle, board, [this] { return ironman; }, HINT_SETTINGS_FILE};
 };
@@ -105,13 +108,13 @@ TEST_F(HandBoardHelpTest, AHintThatCannotBeGivenSelectsNothingAndSaysWhyUntilThe
                                               : PlayerHelp::EngineSolver());
         ClickBlocks(board, {THE_THREE_ZEROS[0]});
         ASSERT_EQ(board.Selection().size(), 1U);
-        board.Effects().ClearRequested();
+        sounds.clear();
 
         help.PlayerActed();
         help.Hint();
         WaitForAnswers();
         EXPECT_EQ(board.Selection().empty(), !c.stubUndecided) << c.board;
-        EXPECT_EQ(board.Effects().Requested(), c.sounds) << c.board;
+        EXPECT_EQ(sounds, c.sounds) << c.board;
         EXPECT_EQ(Shown(), c.said.toStdString()) << c.board;
         EXPECT_TRUE(QAccessible::queryAccessibleInterface(&board)->text(QAccessible::Name).contains(c.said))
             << c.board << ": a screen reader hears it as the board's news";
@@ -145,9 +148,9 @@ TEST_F(HandBoardHelpTest, ANewMoveRetryNewGameAndSolveEmptyTheRedoList)
         c.run();
         EXPECT_TRUE(puzzle.NextRedoBlocks().empty()) << c.action;
         TickUntilIdle(board);
-        board.Effects().ClearRequested();
+        sounds.clear();
         board.RedoMove();
-        EXPECT_EQ(board.Effects().Requested(), std::vector<int>{SOUND_REFUSE}) << c.action;
+        EXPECT_EQ(sounds, std::vector<int>{SOUND_REFUSE}) << c.action;
     }
     // The same move made again by hand is the redo itself: the list keeps the rest.
     UseBoard(board2, 6, 2, 2, 2);
@@ -212,7 +215,8 @@ TEST_F(HandBoardHelpTest, EachKindOfNewsComesWithTheSoundOfItsKind)
         c.run();
         WaitForAnswers();
         EXPECT_EQ(Shown(), c.said.toStdString()) << c.news;
-        EXPECT_EQ(board.Effects().LastRequested(), c.sound) << c.news;
+        ASSERT_FALSE(sounds.empty()) << c.news;
+        EXPECT_EQ(sounds.back(), c.sound) << c.news;
     }
 }
 

@@ -1,6 +1,7 @@
 // The game commands: the Ironman rule, Solve, New and Retry during a replay, Undo, and the focus after each.
 #include "app/game_main_window.h"
 #include "app_test_support.h"
+#include "tests/support/recorded_effects.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -16,17 +17,16 @@ class GameCommandsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window = ShowNewWindow();
+        window = ShowNewWindow(std::make_unique<RecordedEffects>(sounds));
         window->activateWindow();
         TickUntilIdle(window->Board());
-        effects().ClearRequested();
+        sounds.clear();
     }
     void TearDown() override
     {
         window.reset();
     }
 
-    EffectPlayer& effects() { return window->Board().Effects(); }
 
     // Runs Solve until it has made at least `moves` moves.
     void SolveFor(int moves)
@@ -39,6 +39,8 @@ protected:
     }
 
     ScratchDirectory scratch;
+    // The board's effects, oldest first.
+    std::vector<int> sounds;
     std::unique_ptr<GameMainWindow> window;
 };
 
@@ -56,10 +58,10 @@ TEST_F(GameCommandsTest, IronmanTurnedOnMidGameWaitsForTheNextNewGame)
     EXPECT_TRUE(window->GameIronman());
     EXPECT_EQ(window->CommandButton(ID_SOLVE).text(), QStringLiteral("---"));
     TickUntilIdle(window->Board());
-    effects().ClearRequested();
+    sounds.clear();
     window->OnSolve();
     EXPECT_FALSE(window->Board().Solving());
-    EXPECT_EQ(effects().Requested(), std::vector<int>{SOUND_REFUSE});
+    EXPECT_EQ(sounds, std::vector<int>{SOUND_REFUSE});
 }
 
 TEST_F(GameCommandsTest, IronmanTurnedOffStaysRefusedUntilNew)
@@ -101,9 +103,9 @@ TEST_F(GameCommandsTest, SolvePressedTwiceStopsAndUndoTakesItsMovesBack)
         EXPECT_EQ(MovesMade(window->GamePuzzle()), k - 1);
     }
     EXPECT_EQ(window->GamePuzzle().Rows(), window->GamePuzzle().InitialRows());
-    effects().ClearRequested();
+    sounds.clear();
     window->OnUndo();
-    EXPECT_EQ(effects().LastRequested(), SOUND_REFUSE);
+    EXPECT_EQ(LastOf(sounds), SOUND_REFUSE);
 }
 
 TEST_F(GameCommandsTest, NewDuringSolveStopsTheReplayBeforeTheBoardChanges)

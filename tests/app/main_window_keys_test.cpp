@@ -4,6 +4,7 @@
 #include "app_test_support.h"
 #include "engine/puzzle.h"
 #include "engine/random.h"
+#include "tests/support/recorded_effects.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -50,15 +51,15 @@ class MainWindowKeysTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window = ShowNewWindow();
+        window = ShowNewWindow(std::make_unique<RecordedEffects>(sounds));
         Activate(*window);
         TickUntilIdle(board());
         window->RestoreFocus();
-        board().Effects().ClearRequested();
+        sounds.clear();
     }
 
     BoardView& board() { return window->Board(); }
-    BlockRef Cursor() { return board().Cursor().position; }
+    BlockRef Cursor() { return board().Cursor().Position(); }
 
     // A key pressed and released where the keyboard focus is, as the player
     // would type it.
@@ -79,6 +80,8 @@ protected:
     }
 
     ScratchDirectory scratch;
+    // The board's effects, oldest first.
+    std::vector<int> sounds;
     std::unique_ptr<GameMainWindow> window;
 };
 
@@ -87,7 +90,7 @@ TEST_F(MainWindowKeysTest, ArrowsAndEnterAtTheFocusButtonMoveTheCursorAndSelect)
     ASSERT_TRUE(window->FocusButton().hasFocus());
     KeySpy spy(&window->FocusButton());
     Type(Qt::Key_Down);  // the first arrow only shows the cursor
-    EXPECT_TRUE(board().Cursor().shown);
+    EXPECT_TRUE(board().Cursor().Shown());
     EXPECT_EQ(Cursor(), (BlockRef{0, 0}));
     Type(Qt::Key_Down);
     EXPECT_EQ(Cursor(), (BlockRef{0, 1}));
@@ -95,7 +98,7 @@ TEST_F(MainWindowKeysTest, ArrowsAndEnterAtTheFocusButtonMoveTheCursorAndSelect)
     EXPECT_EQ(board().Selection(), (MoveList{{0, 1}}));
     Type(Qt::Key_Enter, Qt::KeypadModifier);  // keypad Enter: chosen again, so deselected
     EXPECT_TRUE(board().Selection().empty());
-    EXPECT_EQ(board().Effects().Requested(), (std::vector<int>{SOUND_SELECT, SOUND_SELECT}));
+    EXPECT_EQ(sounds, (std::vector<int>{SOUND_SELECT, SOUND_SELECT}));
     EXPECT_TRUE(spy.keys.empty()) << "the focus button saw a key the board took";
     EXPECT_TRUE(window->FocusButton().hasFocus());
 }
@@ -127,7 +130,7 @@ TEST_F(MainWindowKeysTest, KeysTheBoardLeavesStillReachTheFocusedWidget)
     Type(Qt::Key_Up, Qt::AltModifier);
     EXPECT_EQ(spy.keys, (std::vector<int>{Qt::Key_A, Qt::Key_A, Qt::Key_Return, Qt::Key_Return, Qt::Key_Return,
                                           Qt::Key_Return, Qt::Key_Up, Qt::Key_Up}));
-    EXPECT_FALSE(board().Cursor().shown);
+    EXPECT_FALSE(board().Cursor().Shown());
     EXPECT_TRUE(board().Selection().empty());
 }
 
@@ -166,7 +169,7 @@ TEST_F(MainWindowKeysTest, ADialogKeepsItsEnterAndArrows)
     QTest::keyClick(&ok, Qt::Key_Down);
     QTest::keyClick(&ok, Qt::Key_Return);
     EXPECT_EQ(clicks, 1);
-    EXPECT_FALSE(board().Cursor().shown);
+    EXPECT_FALSE(board().Cursor().Shown());
     EXPECT_TRUE(board().Selection().empty());
 }
 
@@ -179,14 +182,14 @@ TEST_F(MainWindowKeysTest, TheMenuBarAndAnOpenMenuKeepTheirArrowsAndEnter)
     QTest::keyClick(&window->MainMenu(), Qt::Key_Right);
     EXPECT_EQ(window->MainMenu().activeAction(), window->MainMenu().actions().at(1));
     QTest::keyClick(&window->MainMenu(), Qt::Key_Escape);
-    EXPECT_FALSE(board().Cursor().shown);
+    EXPECT_FALSE(board().Cursor().Shown());
 
     QMenu* file = window->MainMenu().actions().front()->menu();
     file->popup(window->mapToGlobal(QPoint(0, 0)));
     QTest::keyClick(file, Qt::Key_Down);
     EXPECT_EQ(file->activeAction(), file->actions().front());
     file->close();
-    EXPECT_FALSE(board().Cursor().shown);
+    EXPECT_FALSE(board().Cursor().Shown());
 }
 
 TEST_F(MainWindowKeysTest, MenuItemsShowTheirShortcutsBesideUnchangedCaptions)
@@ -239,7 +242,7 @@ TEST_F(MainWindowKeysTest, CtrlZUndoesAMoveAndLeavesTheFocusOnTheFocusButton)
     EXPECT_EQ(window->GamePuzzle().Rows(), window->GamePuzzle().InitialRows());
     EXPECT_TRUE(window->FocusButton().hasFocus());
     Type(Qt::Key_Z, Qt::ControlModifier);  // nothing left: refused as the Undo button is
-    EXPECT_EQ(board().Effects().LastRequested(), SOUND_REFUSE);
+    EXPECT_EQ(LastOf(sounds), SOUND_REFUSE);
 }
 
 TEST_F(MainWindowKeysTest, CtrlDStartsAndStopsTheSolveReplayLikeTheSolveButton)
@@ -299,7 +302,8 @@ TEST(MainWindowKeyboardPlay, AWholePuzzleIsSolvedFromTheKeyboardAlone)
     // each move marker; the keys go wherever the focus is, as typed.
     ScratchDirectory scratch;
     SeedRandom(2024);
-    auto window = ShowNewWindow();
+    std::vector<int> sounds;
+    auto window = ShowNewWindow(std::make_unique<RecordedEffects>(sounds));
     Activate(*window);
     BoardView& board = window->Board();
     TickUntilIdle(board);
@@ -321,19 +325,19 @@ TEST(MainWindowKeyboardPlay, AWholePuzzleIsSolvedFromTheKeyboardAlone)
         }
         if (!entry.IsBlock())
             continue;
-        for (int guard = 0; guard < 60 && !(board.Cursor().shown && board.Cursor().position == entry); ++guard) {
-            const BlockRef at = board.Cursor().position;
+        for (int guard = 0; guard < 60 && !(board.Cursor().Shown() && board.Cursor().Position() == entry); ++guard) {
+            const BlockRef at = board.Cursor().Position();
             const int across = entry.index == 0 ? Qt::Key_Left : Qt::Key_Right;
             type(at.row < entry.row ? Qt::Key_Down : at.row > entry.row ? Qt::Key_Up : across);
         }
-        ASSERT_EQ(board.Cursor().position, entry);
+        ASSERT_EQ(board.Cursor().Position(), entry);
         type(Qt::Key_Return);
         ASSERT_EQ(board.Selection().back(), entry) << "block " << entry.index << ", " << entry.row;
     }
     ColourCounters counts{};
     EXPECT_EQ(CountBlocks(window->GamePuzzle().Rows(), window->GamePuzzle().Settings().rowCount, counts), 0);
     EXPECT_EQ(MovesMade(window->GamePuzzle()), moves);
-    EXPECT_EQ(board.Effects().LastRequested(), window->MusicOn() ? SOUND_WIN_QUIET : SOUND_WIN);
+    EXPECT_EQ(LastOf(sounds), window->MusicOn() ? SOUND_WIN_QUIET : SOUND_WIN);
     EXPECT_EQ(window->GamePuzzle().Solution(), solution) << "a key pressed the Retry button";
 }
 

@@ -7,6 +7,7 @@
 #include "engine/move_rule.h"
 #include "engine/puzzle.h"
 #include "engine/random.h"
+#include "tests/support/recorded_effects.h"
 
 #include <QApplication>
 #include <QFile>
@@ -35,16 +36,15 @@ class PlayerHelpTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window = ShowNewWindow();
+        window = ShowNewWindow(std::make_unique<RecordedEffects>(sounds));
         window->activateWindow();
         TickUntilIdle(board());
-        effects().ClearRequested();
+        sounds.clear();
     }
 
     BoardView& board() { return window->Board(); }
     const Puzzle& puzzle() { return window->GamePuzzle(); }
     PlayerHelp& help() { return window->Help(); }
-    EffectPlayer& effects() { return board().Effects(); }
 
     std::string Shown() { return help().Message().Shown().toStdString(); }
 
@@ -97,6 +97,8 @@ protected:
     }
 
     ScratchDirectory scratch;
+    // The board's effects, oldest first.
+    std::vector<int> sounds;
     std::unique_ptr<GameMainWindow> window;
 };
 
@@ -106,7 +108,7 @@ TEST_F(PlayerHelpTest, HintAtTheStartSelectsALegalMoveAfterWhichTheBoardCanStill
     WaitForAnswers();
     const MoveList hinted = board().Selection();
     ASSERT_TRUE(IsLegalMove(puzzle().Rows(), puzzle().Settings(), hinted));
-    EXPECT_EQ(effects().LastRequested(), SOUND_SELECT);
+    EXPECT_EQ(LastOf(sounds), SOUND_SELECT);
     EXPECT_EQ(Shown(), "");
 
     window->OnCommit();
@@ -187,8 +189,8 @@ TEST_F(PlayerHelpTest, AHintAnsweredAfterThePlayerActedIsDropped)
     ASSERT_TRUE(help().Worker().Busy());
 
     const BlockRef chosen = FirstSolutionMove(puzzle()).back();
-    const Rect cell = board().BlockRect(chosen.index, chosen.row,
-                                        static_cast<int32_t>(puzzle().Rows()[chosen.row].size()));
+    const Rect cell = board().Geometry().BlockRect(chosen.index, chosen.row,
+                                                   static_cast<int32_t>(puzzle().Rows()[chosen.row].size()));
     const qreal ratio = board().devicePixelRatioF();
     QTest::mouseClick(&board(), Qt::LeftButton, {},
                       QPoint(static_cast<int>((cell.left + cell.right) / 2 / ratio),
@@ -240,10 +242,10 @@ TEST_F(PlayerHelpTest, HelpIsRefusedWithAWordInIronmanGamesAndWhileSolveRuns)
         EXPECT_FALSE(window->MenuAction(c.item)->isEnabled()) << c.when;
         file->hide();
         window->RestoreFocus();
-        effects().ClearRequested();
+        sounds.clear();
         c.ask();
         EXPECT_FALSE(help().Worker().Busy()) << c.when;
-        EXPECT_EQ(effects().Requested(), std::vector<int>{SOUND_REFUSE}) << c.when;
+        EXPECT_EQ(sounds, std::vector<int>{SOUND_REFUSE}) << c.when;
         EXPECT_TRUE(board().Selection().empty()) << c.when;
         EXPECT_EQ(Shown(), c.said.toStdString()) << c.when;
         if (c.solving)
@@ -314,17 +316,17 @@ TEST_F(PlayerHelpTest, RedoAfterUndoGivesBackTheBoardAfterTheMoveWithItsAnimatio
     window->OnUndo();
     ASSERT_EQ(puzzle().Rows(), puzzle().InitialRows());
     for (size_t k = 1; k <= 2; ++k) {
-        effects().ClearRequested();
+        sounds.clear();
         window->OnCommand(ID_MENU_REDO);
         EXPECT_EQ(board().Phase(), PHASE_REMOVE_START);
         board().Tick();
-        EXPECT_EQ(effects().LastRequested(), *board().MusicSwitch() ? SOUND_REMOVE_QUIET : SOUND_REMOVE);
+        EXPECT_EQ(LastOf(sounds), board().MusicOn() ? SOUND_REMOVE_QUIET : SOUND_REMOVE);
         TickUntilIdle(board());
         EXPECT_EQ(puzzle().Rows(), boards[k]);
     }
-    effects().ClearRequested();
+    sounds.clear();
     window->OnCommand(ID_MENU_REDO);
-    EXPECT_EQ(effects().Requested(), std::vector<int>{SOUND_REFUSE}) << "nothing left to redo";
+    EXPECT_EQ(sounds, std::vector<int>{SOUND_REFUSE}) << "nothing left to redo";
 }
 
 TEST_F(PlayerHelpTest, WarnOfDeadEndsIsOffUntilChosenThenWarnsOnceUntilTakenBack)

@@ -87,6 +87,7 @@ TEST_F(SettingsCommandsTest, PlayOptionsCancelledChangeNothing)
 
 TEST_F(SettingsCommandsTest, PreferencesAppliedOnOkButIronmanWaitsForNew)
 {
+    ASSERT_TRUE(window->Board().MusicOn());
     WhenOpen<PreferencesDialog>([](PreferencesDialog& dialog) {
         dialog.CheckBox(PreferencesDialog::IRONMAN_ID)->setChecked(true);
         dialog.CheckBox(PreferencesDialog::MUSIC_ID)->setChecked(false);
@@ -99,6 +100,7 @@ TEST_F(SettingsCommandsTest, PreferencesAppliedOnOkButIronmanWaitsForNew)
     EXPECT_EQ(window->CommandButton(ID_SOLVE).text(), QStringLiteral("Solve"));
     EXPECT_FALSE(window->MusicOn());
     EXPECT_FALSE(window->Music().music);
+    EXPECT_FALSE(window->Board().MusicOn());
     EXPECT_FALSE(window->Board().Preferences().soundEffects);
 }
 

@@ -125,7 +125,7 @@ TEST(Soak, ThousandsOfRandomActionsKeepTheGameWhole)
             QPoint point(below(std::max(board.width(), 1)), below(std::max(board.height(), 1)));
             if (length > 0 && below(3) != 0) {
                 const int32_t index = below(2) == 0 ? 0 : length - 1;
-                const Rect cell = board.BlockRect(index, row, length);
+                const Rect cell = board.Geometry().BlockRect(index, row, length);
                 point = QPoint((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
             }
             QTest::mouseClick(&board, Qt::LeftButton, {}, point);

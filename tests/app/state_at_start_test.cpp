@@ -70,7 +70,7 @@ TEST_F(StateAtStartTest, MusicOffIsTakenByThePlayerAndTheWindowsCopy)
     EXPECT_FALSE(window->MusicOn());
     EXPECT_FALSE(window->Music().music);
     EXPECT_EQ(window->Music().musicFolder, "elsewhere");
-    EXPECT_EQ(window->Board().MusicSwitch(), &window->MusicOn());
+    EXPECT_FALSE(window->Board().MusicOn());
 }
 
 TEST_F(StateAtStartTest, PreferencesComeBack)

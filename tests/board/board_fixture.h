@@ -4,6 +4,7 @@
 #include "board/board_view.h"
 #include "engine/puzzle.h"
 #include "engine/random.h"
+#include "tests/support/recorded_effects.h"
 
 #include <QApplication>
 
@@ -30,13 +31,13 @@ protected:
     }
 
     // A board view as it comes, on the fixture's puzzle, its symbols drawn
-    // from the fixture's seed.
+    // from the fixture's seed, its effects written into `sounds`.
     void NewView()
     {
         puzzle->SetBoardView(nullptr);
         view.reset();
         SeedRandom(12345);
-        view = std::make_unique<BoardView>();
+        view = std::make_unique<BoardView>(nullptr, std::make_unique<RecordedEffects>(sounds));
         view->SetPuzzle(puzzle.get());
         puzzle->SetBoardView(view.get());
     }
@@ -70,7 +71,7 @@ protected:
         view->SizeChanged(width, height);
         view->ResetBoard();
         view->Tick();
-        view->Effects().ClearRequested();
+        sounds.clear();
     }
 
     // Three full rows of 12 in the default settings' shape.
@@ -84,11 +85,29 @@ protected:
 
     void Click(int32_t index, int32_t row)
     {
-        const Rect cell = view->BlockRect(index, row, static_cast<int32_t>(puzzle->Rows()[static_cast<size_t>(row)].size()));
+        const auto length = static_cast<int32_t>(puzzle->Rows()[static_cast<size_t>(row)].size());
+        const Rect cell = view->Geometry().BlockRect(index, row, length);
         view->LeftButtonUp((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
     }
 
-    std::vector<int> Sounds() const { return view->Effects().Requested(); }
+    // A painter of the test's own, laid out as the view's is now and with the
+    // symbols the view drew from the fixture's seed: a block it draws looks
+    // as the view draws it.
+    BoardPainter& PainterLikeTheView()
+    {
+        SeedRandom(12345);
+        painter.ShuffleSymbols();
+        EXPECT_EQ(painter.Symbols(), view->Painter().Symbols());
+        painter.SetBlockColours(view->Painter().BlockColours());
+        painter.SetAntiAliasing(view->Painter().AntiAliasing());
+        painter.MakeSurfaces(view->Geometry().clientWidth, view->Geometry().clientHeight);
+        painter.Layout(view->Geometry(), view->BoardRect());
+        return painter;
+    }
+
+    // The effects asked for since the board was set up or last cleared.
+    std::vector<int> Sounds() const { return sounds; }
+    int LastSound() const { return LastOf(sounds); }
 
     // Ticks until the board is back in Idle; the number of ticks taken.
     int TicksToIdle()
@@ -101,6 +120,8 @@ protected:
         return ticks;
     }
 
+    std::vector<int> sounds;
+    BoardPainter painter;
     std::unique_ptr<Puzzle> puzzle;
     std::unique_ptr<BoardView> view;
 };

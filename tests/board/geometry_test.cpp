@@ -54,13 +54,13 @@ TEST_F(Geometry, RowsAreCentredOnTheBaseCellAt700By400)
     UseFullBoard();
     EXPECT_EQ(view->Geometry().blockSize, 50);
     EXPECT_EQ(view->Geometry().baseCell, (Rect{325, 200, 375, 250}));
-    EXPECT_EQ(view->BlockRect(0, 0, 12), (Rect{50, 200, 100, 250}));
-    EXPECT_EQ(view->BlockRect(11, 2, 12), (Rect{600, 300, 650, 350}));
+    EXPECT_EQ(view->Geometry().BlockRect(0, 0, 12), (Rect{50, 200, 100, 250}));
+    EXPECT_EQ(view->Geometry().BlockRect(11, 2, 12), (Rect{600, 300, 650, 350}));
     EXPECT_EQ(view->BoardRect(), (Rect{50, 200, 650, 350}));
     // A one-block row sits in baseCell's column; two blocks half a block either side.
-    EXPECT_EQ(view->BlockRect(0, 1, 1), (Rect{325, 250, 375, 300}));
-    EXPECT_EQ(view->BlockRect(0, 0, 2), (Rect{300, 200, 350, 250}));
-    EXPECT_EQ(view->BlockRect(1, 0, 2), (Rect{350, 200, 400, 250}));
+    EXPECT_EQ(view->Geometry().BlockRect(0, 1, 1), (Rect{325, 250, 375, 300}));
+    EXPECT_EQ(view->Geometry().BlockRect(0, 0, 2), (Rect{300, 200, 350, 250}));
+    EXPECT_EQ(view->Geometry().BlockRect(1, 0, 2), (Rect{350, 200, 400, 250}));
 }
 
 TEST_F(Geometry, TheFrameHasFourOutlinesAroundTheBoardAreaAt700By400)
@@ -108,24 +108,24 @@ TEST_F(Geometry, BlocksArePaintedInTheirCells)
 TEST_F(Geometry, HitTestFindsRowEndsAndNothingBesideShortRows)
 {
     UseFullBoard();
-    EXPECT_EQ(view->HitTest(60, 210), (BlockRef{0, 0}));
-    EXPECT_EQ(view->HitTest(40, 210), (BlockRef{NO_BLOCK, NO_BLOCK}));
-    EXPECT_EQ(view->HitTest(640, 345), (BlockRef{11, 2}));
-    EXPECT_EQ(view->HitTest(360, 199), (BlockRef{NO_BLOCK, NO_BLOCK}));
-    EXPECT_EQ(view->HitTest(360, 350), (BlockRef{NO_BLOCK, NO_BLOCK}));
+    EXPECT_EQ(view->Input().BlockAt(60, 210), (BlockRef{0, 0}));
+    EXPECT_EQ(view->Input().BlockAt(40, 210), (BlockRef{NO_BLOCK, NO_BLOCK}));
+    EXPECT_EQ(view->Input().BlockAt(640, 345), (BlockRef{11, 2}));
+    EXPECT_EQ(view->Input().BlockAt(360, 199), (BlockRef{NO_BLOCK, NO_BLOCK}));
+    EXPECT_EQ(view->Input().BlockAt(360, 350), (BlockRef{NO_BLOCK, NO_BLOCK}));
     std::vector<int32_t> full(12);
     for (int i = 0; i < 12; ++i)
         full[static_cast<size_t>(i)] = i % 5;
     const std::vector<int32_t> shorter(full.begin(), full.begin() + 10);
     UseBoard({full, full, shorter}, 12, 5, 3, 3);
-    EXPECT_EQ(view->HitTest(640, 345), (BlockRef{NO_BLOCK, NO_BLOCK}));
+    EXPECT_EQ(view->Input().BlockAt(640, 345), (BlockRef{NO_BLOCK, NO_BLOCK}));
     // Left of a short row's first block and right of its last: no block.
-    EXPECT_EQ(view->HitTest(95, 345), (BlockRef{NO_BLOCK, NO_BLOCK}));
-    EXPECT_EQ(view->HitTest(100, 345), (BlockRef{0, 2}));
-    EXPECT_EQ(view->HitTest(599, 345), (BlockRef{9, 2}));
-    EXPECT_EQ(view->HitTest(600, 345), (BlockRef{NO_BLOCK, NO_BLOCK}));
+    EXPECT_EQ(view->Input().BlockAt(95, 345), (BlockRef{NO_BLOCK, NO_BLOCK}));
+    EXPECT_EQ(view->Input().BlockAt(100, 345), (BlockRef{0, 2}));
+    EXPECT_EQ(view->Input().BlockAt(599, 345), (BlockRef{9, 2}));
+    EXPECT_EQ(view->Input().BlockAt(600, 345), (BlockRef{NO_BLOCK, NO_BLOCK}));
     UseBoard({full, {}, shorter}, 12, 5, 3, 3);
-    EXPECT_EQ(view->HitTest(350, 275), (BlockRef{NO_BLOCK, NO_BLOCK}));
+    EXPECT_EQ(view->Input().BlockAt(350, 275), (BlockRef{NO_BLOCK, NO_BLOCK}));
 }
 
 TEST_F(Geometry, BlockSizeIsTheSmallerQuotientMadeEven)
@@ -170,7 +170,7 @@ TEST_F(Geometry, ClientsUnder64By32KeepTheLayoutButShowBlackAndHitNothing)
         for (int y = 0; y < h; y += 7)
             for (int x = 0; x < w; x += 7)
                 ASSERT_EQ(view->ComposeSurface().Pixel(x, y), 0u);
-        EXPECT_EQ(view->HitTest(5, 5), (BlockRef{NO_BLOCK, NO_BLOCK}));
+        EXPECT_EQ(view->Input().BlockAt(5, 5), (BlockRef{NO_BLOCK, NO_BLOCK}));
         DibSurface counters;
         counters.Create(w, h);
         EXPECT_EQ(view->DrawColourCounters(counters), Rect{});
@@ -184,7 +184,7 @@ TEST_F(Geometry, ABlockSizeUnderTwoIsTreatedLikeATooSmallClient)
     EXPECT_EQ(view->Geometry().blockSize, 0);
     EXPECT_EQ(view->Geometry().baseCell, Rect{});
     for (int x = 0; x < 64; ++x)
-        EXPECT_EQ(view->HitTest(x, 200), (BlockRef{NO_BLOCK, NO_BLOCK}));
+        EXPECT_EQ(view->Input().BlockAt(x, 200), (BlockRef{NO_BLOCK, NO_BLOCK}));
 }
 
 TEST_F(Geometry, WithoutAPuzzleNothingIsDrawnAndNothingBreaks)
@@ -196,7 +196,7 @@ TEST_F(Geometry, WithoutAPuzzleNothingIsDrawnAndNothingBreaks)
     view->CommitSelection();
     view->SetSolving(true);
     EXPECT_FALSE(view->Solving());
-    EXPECT_EQ(view->HitTest(100, 220), (BlockRef{NO_BLOCK, NO_BLOCK}));
+    EXPECT_EQ(view->Input().BlockAt(100, 220), (BlockRef{NO_BLOCK, NO_BLOCK}));
     EXPECT_EQ(view->ComposeSurface().Pixel(100, 220), 0u);
 }
 

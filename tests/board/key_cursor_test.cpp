@@ -21,11 +21,11 @@ RowSet Rows(std::initializer_list<int> lengths)
 std::vector<BlockRef> Walk(KeyCursor::Step step, BlockRef from, const RowSet& rows, int rowCount, int count)
 {
     KeyCursor cursor;
-    cursor.position = from;
+    cursor.PlaceAt(from);
     std::vector<BlockRef> visited;
     for (int i = 0; i < count; ++i) {
         cursor.Move(step, rows, rowCount);
-        visited.push_back(cursor.position);
+        visited.push_back(cursor.Position());
     }
     return visited;
 }
@@ -61,30 +61,30 @@ TEST(KeyCursor, AOneBlockRowIsOneStopAndTiesKeepTheSide)
 TEST(KeyCursor, SnapKeepsRowAndSideOrFindsTheNearestRowWithBlocks)
 {
     KeyCursor cursor;
-    cursor.position = {5, 1};  // right end of a row that lost blocks
+    cursor.PlaceAt({5, 1});  // right end of a row that lost blocks
     EXPECT_TRUE(cursor.Snap(Rows({4, 3, 4}), 3));
-    EXPECT_EQ(cursor.position, (BlockRef{2, 1}));
-    cursor.position = {3, 1};  // right end of a row that has grown back
+    EXPECT_EQ(cursor.Position(), (BlockRef{2, 1}));
+    cursor.PlaceAt({3, 1});  // right end of a row that has grown back
     EXPECT_TRUE(cursor.Snap(Rows({4, 6, 4}), 3));
-    EXPECT_EQ(cursor.position, (BlockRef{5, 1}));
-    cursor.position = {0, 1};  // a row emptied: the row above on a tie
+    EXPECT_EQ(cursor.Position(), (BlockRef{5, 1}));
+    cursor.PlaceAt({0, 1});  // a row emptied: the row above on a tie
     EXPECT_TRUE(cursor.Snap(Rows({4, 0, 2}), 3));
-    EXPECT_EQ(cursor.position, (BlockRef{0, 0}));
-    cursor.position = {3, 0};  // nearest is two rows down, right end
+    EXPECT_EQ(cursor.Position(), (BlockRef{0, 0}));
+    cursor.PlaceAt({3, 0});  // nearest is two rows down, right end
     EXPECT_TRUE(cursor.Snap(Rows({0, 0, 2, 5}), 4));
-    EXPECT_EQ(cursor.position, (BlockRef{1, 2}));
-    cursor.position = {9, 7};  // a row past rowCount, after a smaller board
+    EXPECT_EQ(cursor.Position(), (BlockRef{1, 2}));
+    cursor.PlaceAt({9, 7});  // a row past rowCount, after a smaller board
     EXPECT_TRUE(cursor.Snap(Rows({3, 3}), 2));
-    EXPECT_EQ(cursor.position, (BlockRef{2, 1}));
+    EXPECT_EQ(cursor.Position(), (BlockRef{2, 1}));
 }
 
 TEST(KeyCursor, AnEmptyBoardLeavesTheCursorWhereItWas)
 {
     KeyCursor cursor;
-    cursor.position = {1, 1};
+    cursor.PlaceAt({1, 1});
     EXPECT_FALSE(cursor.Snap(Rows({0, 0, 0}), 3));
     cursor.Move(KeyCursor::Step::Right, Rows({0, 0, 0}), 3);
-    EXPECT_EQ(cursor.position, (BlockRef{1, 1}));
+    EXPECT_EQ(cursor.Position(), (BlockRef{1, 1}));
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ protected:
         return view->HandleKey(key, modifiers);
     }
 
-    BlockRef At() const { return view->Cursor().position; }
+    BlockRef At() const { return view->Cursor().Position(); }
 
     // Pure white appears nowhere on this board but in the cursor's dashes.
     int WhitePixels() const
@@ -43,12 +43,12 @@ protected:
     bool PlainInsideOutline(int32_t index, int32_t row, bool selected)
     {
         const int n = static_cast<int>(puzzle->Rows()[static_cast<size_t>(row)].size());
-        const Rect cell = view->BlockRect(index, row, n);
+        const Rect cell = view->Geometry().BlockRect(index, row, n);
         DibSurface clean;
         clean.Create(view->ComposeSurface().Width(), view->ComposeSurface().Height());
         clean.CopySame(view->Painter().Background(), cell);
-        view->DrawBlock(cell, puzzle->Rows()[static_cast<size_t>(row)][static_cast<size_t>(index)], clean, selected,
-                        1.0, false, false);
+        PainterLikeTheView().DrawBlock(cell, puzzle->Rows()[static_cast<size_t>(row)][static_cast<size_t>(index)],
+                                       clean, selected, 1.0, false, false);
         const int band = std::max(1, cell.Width() / 25);
         for (int y = cell.top + band; y < cell.bottom - band; ++y)
             for (int x = cell.left + band; x < cell.right - band; ++x)
@@ -74,13 +74,13 @@ protected:
 TEST_F(Keyboard, TheCursorIsHiddenUntilTheFirstArrowWhichShowsItWithoutMoving)
 {
     UseGappedBoard();
-    EXPECT_FALSE(view->Cursor().shown);
+    EXPECT_FALSE(view->Cursor().Shown());
     EXPECT_EQ(WhitePixels(), 0);
     EXPECT_TRUE(Press(Qt::Key_Right));
-    EXPECT_TRUE(view->Cursor().shown);
+    EXPECT_TRUE(view->Cursor().Shown());
     EXPECT_EQ(At(), (BlockRef{0, 0}));
     // The outline lies along the cell's edge, dark and light in turn.
-    const Rect cell = view->BlockRect(0, 0, 6);
+    const Rect cell = view->Geometry().BlockRect(0, 0, 6);
     EXPECT_EQ(view->ComposeSurface().Pixel(cell.left, cell.top), 0u);
     EXPECT_EQ(view->ComposeSurface().Pixel(cell.left + 7, cell.top), WHITE);
     EXPECT_GT(WhitePixels(), 50);
@@ -104,27 +104,13 @@ TEST_F(Keyboard, ArrowsWalkTheRowEndsAndSkipTheEmptyRow)
     EXPECT_EQ(WhitePixels(), one);
 }
 
-TEST_F(Keyboard, OnlyBoardKeysWithoutChordsAreTaken)
-{
-    UseGappedBoard();
-    EXPECT_FALSE(Press(Qt::Key_Space));
-    EXPECT_FALSE(Press(Qt::Key_A));
-    EXPECT_FALSE(Press(Qt::Key_Left, Qt::ControlModifier));
-    EXPECT_FALSE(Press(Qt::Key_Return, Qt::AltModifier));
-    EXPECT_FALSE(view->Cursor().shown);
-    EXPECT_TRUE(Press(Qt::Key_Left, Qt::KeypadModifier));
-    EXPECT_TRUE(Press(Qt::Key_Enter, Qt::KeypadModifier));
-    view->SetPuzzle(nullptr);
-    EXPECT_FALSE(Press(Qt::Key_Left));
-}
-
 TEST_F(Keyboard, KeyEventsOnTheBoardItselfGoThroughTheSameKeys)
 {
     UseGappedBoard();
     QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
     QCoreApplication::sendEvent(view.get(), &down);
     EXPECT_TRUE(down.isAccepted());
-    EXPECT_TRUE(view->Cursor().shown);
+    EXPECT_TRUE(view->Cursor().Shown());
     QKeyEvent other(QEvent::KeyPress, Qt::Key_B, Qt::NoModifier);
     QCoreApplication::sendEvent(view.get(), &other);
     EXPECT_FALSE(other.isAccepted());
@@ -134,7 +120,7 @@ TEST_F(Keyboard, EnterSelectsAndDeselectsWithTheSoundsOfAClick)
 {
     UseGappedBoard();
     Press(Qt::Key_Return);  // a hidden cursor is only shown
-    EXPECT_TRUE(view->Cursor().shown);
+    EXPECT_TRUE(view->Cursor().Shown());
     EXPECT_TRUE(view->Selection().empty());
     Press(Qt::Key_Right);
     Press(Qt::Key_Return);  // (5, 0), colour 0
@@ -146,17 +132,18 @@ TEST_F(Keyboard, EnterSelectsAndDeselectsWithTheSoundsOfAClick)
     EXPECT_EQ(view->Selection(), (MoveList{{5, 0}, {0, 2}}));
     Press(Qt::Key_Up);
     Press(Qt::Key_Return);  // (0, 2) again: deselected
-    EXPECT_EQ(view->Effects().LastRequested(), 131);
+    EXPECT_EQ(LastSound(), 131);
     EXPECT_EQ(view->Selection(), (MoveList{{5, 0}}));
     // Holding Return down does not flip the block on and off.
-    view->Effects().ClearRequested();
+    sounds.clear();
     EXPECT_TRUE(view->HandleKey(Qt::Key_Return, Qt::NoModifier, true));
     EXPECT_TRUE(Sounds().empty());
     EXPECT_EQ(view->Selection(), (MoveList{{5, 0}}));
     // The cell under the cursor shows the block unselected, outline on top.
     EXPECT_TRUE(PlainInsideOutline(0, 2, false));
     EXPECT_TRUE(PlainInsideOutline(5, 0, true));
-    EXPECT_EQ(view->ComposeSurface().Pixel(view->BlockRect(0, 2, 4).left, view->BlockRect(0, 2, 4).top), 0u);
+    const Rect cursorCell = view->Geometry().BlockRect(0, 2, 4);
+    EXPECT_EQ(view->ComposeSurface().Pixel(cursorCell.left, cursorCell.top), 0u);
 }
 
 TEST_F(Keyboard, EnterOnASelectedBlockKeepsTheOutlineAroundTheSmallerBlock)
@@ -164,37 +151,11 @@ TEST_F(Keyboard, EnterOnASelectedBlockKeepsTheOutlineAroundTheSmallerBlock)
     UseGappedBoard(true);
     Press(Qt::Key_Down);
     Press(Qt::Key_Return);
-    const Rect cell = view->BlockRect(0, 0, 6);
+    const Rect cell = view->Geometry().BlockRect(0, 0, 6);
     EXPECT_EQ(view->ComposeSurface().Pixel(cell.left, cell.top), 0u);
     // Inside the outline the selected block stands two pixels in, tinted.
     EXPECT_EQ(view->ComposeSurface().Pixel(cell.left + 2, cell.top + 2),
               ShadeLight(SelectedTint(view->Painter().BlockColours()[1])));
-}
-
-TEST_F(Keyboard, EnterIsIgnoredDuringTheAnimationAndWhileSolving)
-{
-    UseGappedBoard();
-    Press(Qt::Key_Right);
-    Press(Qt::Key_Right);
-    Press(Qt::Key_Return);
-    Press(Qt::Key_Right);
-    Press(Qt::Key_Return);
-    view->CommitSelection();
-    view->Tick();
-    view->Effects().ClearRequested();
-    Press(Qt::Key_Return);
-    EXPECT_TRUE(Sounds().empty());
-    EXPECT_EQ(view->Phase(), PHASE_REMOVING);
-    TicksToIdle();
-    view->SetSolving(true);
-    view->Tick();  // the replay's Refresh
-    ASSERT_TRUE(view->Solving());
-    ASSERT_EQ(view->Phase(), PHASE_IDLE);
-    view->Effects().ClearRequested();
-    Press(Qt::Key_Left);
-    Press(Qt::Key_Return);
-    EXPECT_TRUE(Sounds().empty());
-    EXPECT_TRUE(view->Selection().empty());
 }
 
 TEST_F(Keyboard, TheMouseHidesTheCursorAndTheNextArrowShowsItWhereTheMouseChose)
@@ -202,18 +163,18 @@ TEST_F(Keyboard, TheMouseHidesTheCursorAndTheNextArrowShowsItWhereTheMouseChose)
     UseGappedBoard();
     Press(Qt::Key_Down);
     Click(3, 2);  // a click anywhere hides it and erases the outline
-    EXPECT_FALSE(view->Cursor().shown);
+    EXPECT_FALSE(view->Cursor().Shown());
     EXPECT_EQ(WhitePixels(), 0);
     Press(Qt::Key_Up);
     EXPECT_EQ(At(), (BlockRef{3, 2}));
-    EXPECT_TRUE(view->Cursor().shown);
+    EXPECT_TRUE(view->Cursor().Shown());
     // A real move of the mouse hides it too; a repeat of the same place does not.
     MoveMouse({10, 10});
     Press(Qt::Key_Right);
     MoveMouse({10, 10});
-    EXPECT_TRUE(view->Cursor().shown);
+    EXPECT_TRUE(view->Cursor().Shown());
     MoveMouse({12, 10});
-    EXPECT_FALSE(view->Cursor().shown);
+    EXPECT_FALSE(view->Cursor().Shown());
     EXPECT_EQ(WhitePixels(), 0);
     EXPECT_TRUE(PlainInsideOutline(0, 3, false));
 }
@@ -266,7 +227,7 @@ TEST_F(Keyboard, UndoRetryAndNewGameSnapTheCursorToARowEnd)
     EXPECT_EQ(At(), (BlockRef{2, 0}));
     view->UndoMove();  // row 0 is four blocks again: still its right end
     EXPECT_EQ(At(), (BlockRef{3, 0}));
-    EXPECT_TRUE(view->Cursor().shown);
+    EXPECT_TRUE(view->Cursor().Shown());
     // A row that empties sends it to the nearest row, same side.
     puzzle->ApplyMove(MoveList{{0, 0}, {1, 0}, {2, 0}, {3, 0}});
     view->Redraw();
@@ -274,7 +235,7 @@ TEST_F(Keyboard, UndoRetryAndNewGameSnapTheCursorToARowEnd)
     puzzle->Retry();
     TicksToIdle();
     EXPECT_TRUE(AtARowEnd());
-    EXPECT_TRUE(view->Cursor().shown);
+    EXPECT_TRUE(view->Cursor().Shown());
     puzzle->NewGame();
     TicksToIdle();
     EXPECT_TRUE(AtARowEnd());
@@ -290,13 +251,13 @@ TEST_F(Keyboard, ClearingTheBoardHidesTheCursor)
     Press(Qt::Key_Return);
     view->CommitSelection();
     TicksToIdle();
-    EXPECT_FALSE(view->Cursor().shown);
+    EXPECT_FALSE(view->Cursor().Shown());
     EXPECT_EQ(WhitePixels(), 0);
     EXPECT_TRUE(Press(Qt::Key_Down));
-    EXPECT_FALSE(view->Cursor().shown);
+    EXPECT_FALSE(view->Cursor().Shown());
     view->UndoMove();
     EXPECT_TRUE(Press(Qt::Key_Down));
-    EXPECT_TRUE(view->Cursor().shown);
+    EXPECT_TRUE(view->Cursor().Shown());
 }
 
 TEST_F(Keyboard, AWholeGeneratedPuzzleIsSolvedFromTheKeyboardAlone)
@@ -320,7 +281,7 @@ TEST_F(Keyboard, AWholeGeneratedPuzzleIsSolvedFromTheKeyboardAlone)
         }
         if (!entry.IsBlock())
             continue;
-        for (int guard = 0; guard < 40 && !(view->Cursor().shown && At() == entry); ++guard) {
+        for (int guard = 0; guard < 40 && !(view->Cursor().Shown() && At() == entry); ++guard) {
             const int across = entry.index == 0 ? Qt::Key_Left : Qt::Key_Right;
             const int key = At().row < entry.row ? Qt::Key_Down : At().row > entry.row ? Qt::Key_Up : across;
             ASSERT_TRUE(Press(key));
@@ -328,17 +289,17 @@ TEST_F(Keyboard, AWholeGeneratedPuzzleIsSolvedFromTheKeyboardAlone)
             ASSERT_TRUE(AtARowEnd());
         }
         ASSERT_EQ(At(), entry);
-        view->Effects().ClearRequested();
+        sounds.clear();
         Press(Qt::Key_Return);
         ASSERT_EQ(Sounds(), (std::vector<int>{131})) << "block " << entry.index << ", " << entry.row;
         ASSERT_EQ(view->Selection().back(), entry);
     }
     ColourCounters counts{};
     EXPECT_EQ(CountBlocks(puzzle->Rows(), puzzle->Settings().rowCount, counts), 0);
-    EXPECT_EQ(view->Effects().LastRequested(), 134);
+    EXPECT_EQ(LastSound(), 134);
     EXPECT_GT(moves, 2);
     EXPECT_GT(presses, moves);
-    EXPECT_FALSE(view->Cursor().shown);
+    EXPECT_FALSE(view->Cursor().Shown());
 }
 
 }  // namespace

@@ -65,7 +65,7 @@ TEST_F(Painting, A50PixelCellHasThreeBevelStepsEachSideAndA36PixelFace)
 {
     UseFullBoard();
     const Rect cell{50, 200, 100, 250};
-    view->DrawBlock(cell, 0, canvas, false, 1.0, true, false);
+    PainterLikeTheView().DrawBlock(cell, 0, canvas, false, 1.0, true, false);
     const DibSurface& s = canvas;
     const ColourValue outerTop[] = {MakeColour(255, 170, 170), MakeColour(255, 113, 113), MakeColour(255, 57, 57)};
     const ColourValue outerBottom[] = {MakeColour(85, 0, 0), MakeColour(141, 0, 0), MakeColour(197, 0, 0)};
@@ -89,7 +89,7 @@ TEST_F(Painting, ASelectedBlockIs46PixelsTintedWithA32PixelFace)
 {
     UseFullBoard();
     const Rect cell{50, 200, 100, 250};
-    view->DrawBlock(cell, 0, canvas, true, 1.0, true, false);
+    PainterLikeTheView().DrawBlock(cell, 0, canvas, true, 1.0, true, false);
     const DibSurface& s = canvas;
     const ColourValue tint = SelectedTint(RED);
     EXPECT_EQ(s.Pixel(52, 202), ShadeLight(tint));
@@ -107,13 +107,13 @@ TEST_F(Painting, SymbolsAreDarkOnPlainBlocksAndRedOrLightOnSelectedOnes)
     UseFullBoard();
     const Rect cell{50, 200, 100, 250};
     // Unselected red: its dark shade, on a face of red only.
-    view->DrawBlock(cell, 0, canvas, false, 1.0, false, false);
+    PainterLikeTheView().DrawBlock(cell, 0, canvas, false, 1.0, false, false);
     EXPECT_EQ(ColoursIn({57, 207, 93, 243}), (std::set<ColourValue>{RED, MakeColour(85, 0, 0)}));
     // Selected yellow: red (224, 0, 0) on (255, 255, 70).
-    view->DrawBlock(cell, 1, canvas, true, 1.0, false, false);
+    PainterLikeTheView().DrawBlock(cell, 1, canvas, true, 1.0, false, false);
     EXPECT_EQ(ColoursIn({59, 209, 91, 241}), (std::set<ColourValue>{MakeColour(255, 255, 70), 0x0000E0}));
     // Selected blue: its light shade (198, 198, 250) on (85, 85, 240).
-    view->DrawBlock(cell, 3, canvas, true, 1.0, false, false);
+    PainterLikeTheView().DrawBlock(cell, 3, canvas, true, 1.0, false, false);
     EXPECT_EQ(ColoursIn({59, 209, 91, 241}),
               (std::set<ColourValue>{MakeColour(85, 85, 240), MakeColour(198, 198, 250)}));
 }
@@ -122,7 +122,7 @@ TEST_F(Painting, SmoothingBlendsTheSymbolIntoTheFace)
 {
     UseFullBoard(true);
     const Rect cell{50, 200, 100, 250};
-    view->DrawBlock(cell, 1, canvas, true, 1.0, false, false);
+    PainterLikeTheView().DrawBlock(cell, 1, canvas, true, 1.0, false, false);
     const auto colours = ColoursIn({59, 209, 91, 241});
     EXPECT_TRUE(colours.count(0x0000E0));
     EXPECT_TRUE(colours.count(MakeColour(255, 255, 70)));
@@ -136,7 +136,7 @@ TEST_F(Painting, WithAntiAliasingUnselectedBlocksComeFromTheCache)
     ASSERT_EQ(cache.Width(), 500);
     ASSERT_EQ(cache.Height(), 50);
     // Block 3 of row 0 has code 3: the cache's fourth cell, pixel for pixel.
-    const Rect cell = view->BlockRect(3, 0, 12);
+    const Rect cell = view->Geometry().BlockRect(3, 0, 12);
     for (int y = 0; y < 50; ++y)
         for (int x = 0; x < 50; ++x)
             ASSERT_EQ(view->ComposeSurface().Pixel(cell.left + x, cell.top + y), cache.Pixel(150 + x, y));
@@ -146,7 +146,7 @@ TEST_F(Painting, WithAntiAliasingUnselectedBlocksComeFromTheCache)
     BoardPreferences recoloured = view->Preferences();
     recoloured.colours[9] = 0x336699;
     view->ApplyPreferences(recoloured);
-    view->BuildBlockCache();
+    view->Layout();
     EXPECT_EQ(cache.Pixel(450, 0), ShadeLight(0x336699));
 }
 

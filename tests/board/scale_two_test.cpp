@@ -70,7 +70,7 @@ TEST_F(ScaleTwo, A350By200WindowAtScaleTwoLaysOutAsA700By400Client)
     ShowFullBoard(false);
     EXPECT_EQ(view->Geometry().blockSize, 50);
     EXPECT_EQ(view->Geometry().baseCell, (Rect{325, 200, 375, 250}));
-    EXPECT_EQ(view->BlockRect(0, 0, 12), (Rect{50, 200, 100, 250}));
+    EXPECT_EQ(view->Geometry().BlockRect(0, 0, 12), (Rect{50, 200, 100, 250}));
     EXPECT_EQ(view->BoardRect(), (Rect{50, 200, 650, 350}));
     DibSurface counters;
     counters.Create(view->ComposeSurface().Width(), view->ComposeSurface().Height());

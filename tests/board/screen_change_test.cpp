@@ -57,7 +57,7 @@ TEST_F(ScreenChange, TheBoardFollowsTheScreensDensityBothWays)
     EXPECT_EQ(view->Geometry().clientWidth, 700);
     EXPECT_EQ(view->Geometry().clientHeight, 400);
     EXPECT_EQ(view->Geometry().blockSize, 50);
-    EXPECT_TRUE(view->Cursor().shown);
+    EXPECT_TRUE(view->Cursor().Shown());
     const QImage dense = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(dense, view->ComposeSurface().Image());
     MoveTo(QPoint(100, 100), QStringLiteral("plain"));
