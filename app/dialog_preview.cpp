@@ -1,7 +1,6 @@
 // Shows each dialog of the game and saves a picture of it, for a look by eye.
 #include "app/about_dialog.h"
 #include "app/help_window.h"
-#include "board/colour.h"
 #include "controls/play_options_dialog.h"
 #include "controls/preferences_dialog.h"
 
@@ -32,9 +31,9 @@ int main(int argc, char** argv)
     const bool live = argc > 2;
 
     PreferencesDialog preferences;
-    preferences.soundEffects = true;
-    preferences.antiAliasing = true;
-    SetDefaultColours(preferences.colours.data(), 10);
+    PlayerPreferences shown;
+    shown.music = false;
+    preferences.SetPreferences(shown);
     Save(preferences, folder, QStringLiteral("preferences.png"));
 
     PlayOptionsDialog playOptions;

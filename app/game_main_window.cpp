@@ -42,16 +42,17 @@ constexpr std::array<BarEntry, BAR_BUTTON_COUNT> BAR_BUTTONS{{
 constexpr int BACKGROUND_WORK_LATEST_MS = 1500;
 } // namespace
 
-GameMainWindow::GameMainWindow(std::unique_ptr<SoundEffects> effects)
-    : menuBar(this), client(this), boardView(&client, std::move(effects)), focusButton(&client),
+GameMainWindow::GameMainWindow(MainWindowParts parts)
+    : menuBar(this), client(this), boardView(&client, std::move(parts.effects)), focusButton(&client),
       newButton(&client), retryButton(&client), prefsButton(&client), optionsButton(&client),
       solveButton(&client), undoButton(&client), helpButton(&client), aboutButton(&client),
-      quitButton(&client),
-      playerHelp(puzzle, boardView, [this] { return gameIronman; }, HINT_SETTINGS_FILE)
+      quitButton(&client), musicPlayer(std::move(parts.musicBackend)),
+      playerHelp(puzzle, boardView, [this] { return gameIronman; }, HINT_SETTINGS_FILE,
+                 std::move(parts.solver))
 {
     ReadState();
     CheckWindowRectAtStart();
-    gameIronman = ironman;
+    gameIronman = preferences.ironman;
     CreateWindowParts();
     ApplyWindowRect();
 }
@@ -66,15 +67,7 @@ GameMainWindow::~GameMainWindow()
 
 MainWindowRecord GameMainWindow::MainRecord(const WindowRect& rect) const
 {
-    MainWindowRecord record;
-    record.windowRect = rect;
-    const BoardPreferences board = boardView.Preferences();
-    record.soundEffects = board.soundEffects;
-    record.blockColours = board.colours;
-    record.ironman = ironman;
-    record.antiAliasing = board.antiAliasing;
-    record.settings = puzzle.Settings();
-    return record;
+    return MainRecordOf(rect, preferences, puzzle.Settings());
 }
 
 void GameMainWindow::ReadState()
@@ -82,22 +75,15 @@ void GameMainWindow::ReadState()
     // The record starts from the values in force, which stay where the file
     // has nothing to say.
     MainWindowRecord mainRecord = MainRecord(windowRect);
-    MusicRecord musicRecord;
-    musicPlayer.SerializeTo(musicRecord);
+    MusicRecord musicRecord = MusicRecordOf(preferences);
 
     stateReadResult = LoadStateFile(stateFileName, mainRecord, musicRecord, puzzle,
                                     &stateReadReport);
 
-    ApplyMainRecord(mainRecord);
-    musicPlayer.SerializeFrom(musicRecord);
-    music = musicPlayer.music;
-}
-
-void GameMainWindow::ApplyMainRecord(const MainWindowRecord& record)
-{
-    windowRect = record.windowRect;
-    boardView.ApplyPreferences({record.blockColours, record.antiAliasing, record.soundEffects});
-    ironman = record.ironman;
+    windowRect = mainRecord.windowRect;
+    preferences = PreferencesOf(mainRecord, musicRecord);
+    boardView.ApplyPreferences(preferences);
+    musicPlayer.ApplyPreferences(preferences);
 }
 
 void GameMainWindow::CreateWindowParts()
@@ -115,11 +101,11 @@ void GameMainWindow::CreateWindowParts()
     puzzle.SetBoardView(&boardView);
     connect(&boardView, &BoardView::MoveSettled, &playerHelp, &PlayerHelp::MoveSettled);
     boardView.SetPuzzle(&puzzle);
-    boardView.SetMusicOn(music);
+    boardView.SetMusicOn(preferences.music);
     boardView.setGeometry(0, 0, 16, 16);
     boardView.hide();
 
-    gameIronman = ironman;
+    gameIronman = preferences.ironman;
     SetSolveCaption();
     boardView.SetSolving(false);
 
@@ -187,7 +173,7 @@ void GameMainWindow::CreateMenu()
     addMenu("Prefs        ", {{"Graphics / Sound", ID_MENU_GRAPHICS_SOUND},
                               {"Play Options", ID_MENU_PLAY_OPTIONS},
                               {"Warn of Dead Ends", ID_MENU_WARN_OF_DEAD_ENDS}});
-    QAction* warn = MenuAction(ID_MENU_WARN_OF_DEAD_ENDS);
+    QAction* warn = FindMenuAction(ID_MENU_WARN_OF_DEAD_ENDS);
     warn->setCheckable(true);
     warn->setChecked(playerHelp.WarnOfDeadEnds());
     addMenu("Help        ", {{"About Kolumo", ID_MENU_ABOUT},
@@ -198,20 +184,20 @@ void GameMainWindow::CreateShortcuts()
 {
     // Shown beside the captions, which stay as they are. A window shortcut
     // only works while the main window is the active one, never in a dialog.
-    MenuAction(ID_MENU_NEW_GAME)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    MenuAction(ID_MENU_RETRY)->setShortcut(QKeySequence(Qt::Key_F5));
-    MenuAction(ID_MENU_EXIT)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    MenuAction(ID_MENU_ONLINE_MANUAL)->setShortcut(QKeySequence(Qt::Key_F1));
+    FindMenuAction(ID_MENU_NEW_GAME)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    FindMenuAction(ID_MENU_RETRY)->setShortcut(QKeySequence(Qt::Key_F5));
+    FindMenuAction(ID_MENU_EXIT)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    FindMenuAction(ID_MENU_ONLINE_MANUAL)->setShortcut(QKeySequence(Qt::Key_F1));
     const QKeySequence hintKey(Qt::Key_H);
     const QList<QKeySequence> redoKeys{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
                                        QKeySequence(Qt::CTRL | Qt::Key_Y)};
-    MenuAction(ID_MENU_HINT)->setShortcut(hintKey);
-    MenuAction(ID_MENU_REDO)->setShortcuts(redoKeys);
+    FindMenuAction(ID_MENU_HINT)->setShortcut(hintKey);
+    FindMenuAction(ID_MENU_REDO)->setShortcuts(redoKeys);
     // A greyed item's keys would be dead, yet a key that asks for a refused
     // command deserves its word: the keys of Hint and Redo belong to the
     // window, and their items only show them.
     for (const int id : {ID_MENU_HINT, ID_MENU_REDO})
-        MenuAction(id)->setShortcutContext(Qt::WidgetShortcut);
+        FindMenuAction(id)->setShortcutContext(Qt::WidgetShortcut);
     AddWindowShortcut({hintKey}, ID_MENU_HINT);
     AddWindowShortcut(redoKeys, ID_MENU_REDO);
     // Undo and Solve have no menu items: their shortcuts belong to the window,
@@ -222,9 +208,9 @@ void GameMainWindow::CreateShortcuts()
 
 void GameMainWindow::ShowWhatIsPossible()
 {
-    MenuAction(ID_MENU_HINT)->setEnabled(playerHelp.WhyNoHint().isEmpty());
-    MenuAction(ID_MENU_BACK_TO_SOLVABLE)->setEnabled(playerHelp.WhyNoBack().isEmpty());
-    MenuAction(ID_MENU_REDO)->setEnabled(!boardView.Solving() && !puzzle.NextRedoBlocks().empty());
+    FindMenuAction(ID_MENU_HINT)->setEnabled(playerHelp.WhyNoHint().isEmpty());
+    FindMenuAction(ID_MENU_BACK_TO_SOLVABLE)->setEnabled(playerHelp.WhyNoBack().isEmpty());
+    FindMenuAction(ID_MENU_REDO)->setEnabled(!boardView.Solving() && !puzzle.NextRedoBlocks().empty());
 }
 
 QAction* GameMainWindow::AddWindowShortcut(const QList<QKeySequence>& keys, int id)
@@ -237,7 +223,12 @@ QAction* GameMainWindow::AddWindowShortcut(const QList<QKeySequence>& keys, int 
     return action;
 }
 
-QAction* GameMainWindow::MenuAction(int id) const
+const QAction* GameMainWindow::MenuAction(int id) const
+{
+    return FindMenuAction(id);
+}
+
+QAction* GameMainWindow::FindMenuAction(int id) const
 {
     for (QAction* top : menuBar.actions()) {
         if (top->menu() == nullptr)
@@ -250,12 +241,12 @@ QAction* GameMainWindow::MenuAction(int id) const
     return nullptr;
 }
 
-QPushButton& GameMainWindow::BarButton(int position)
+const QPushButton& GameMainWindow::BarButton(int position) const
 {
     return *barButtons.at(static_cast<size_t>(position));
 }
 
-QPushButton& GameMainWindow::CommandButton(int id)
+const QPushButton& GameMainWindow::CommandButton(int id) const
 {
     for (size_t k = 0; k < BAR_BUTTONS.size(); ++k) {
         if (BAR_BUTTONS[k].id == id)
@@ -326,10 +317,8 @@ bool GameMainWindow::SaveState()
         stateSaveReport = UnreadFileKeptReport(stateFileName);
         return false;
     }
-    const MainWindowRecord mainRecord = MainRecord(OuterRect());
-    MusicRecord musicRecord;
-    musicPlayer.SerializeTo(musicRecord);
-    return SaveStateFile(stateFileName, mainRecord, musicRecord, puzzle, &stateSaveReport);
+    return SaveStateFile(stateFileName, MainRecord(OuterRect()), MusicRecordOf(preferences), puzzle,
+                         &stateSaveReport);
 }
 
 void GameMainWindow::closeEvent(QCloseEvent* event)

@@ -48,15 +48,23 @@ enum CommandId : int {
     ID_MENU_WARN_OF_DEAD_ENDS = 32786,
 };
 
+// The parts a test may hand the window instead of the game's own.
+struct MainWindowParts {
+    // Answers Hint, Back to a Solvable Position and the warnings.
+    SolverCall solver = PlayerHelp::EngineSolver();
+    // Plays the songs; null plays them through SDL_mixer.
+    std::unique_ptr<MusicBackend> musicBackend;
+    // Plays the board's effects; null plays them on the audio device.
+    std::unique_ptr<SoundEffects> effects;
+};
+
 class GameMainWindow : public QWidget {
     Q_OBJECT
 
 public:
     // Generates a first puzzle, reads "PREFS.SAV" from the current directory
     // and builds the window; it is not shown yet. SeedRandom must have run.
-    // The board's effects are played through `effects` (null: the audio
-    // device).
-    explicit GameMainWindow(std::unique_ptr<SoundEffects> effects = nullptr);
+    explicit GameMainWindow(MainWindowParts parts = {});
     // Writes the saved state if no close has written it yet.
     ~GameMainWindow() override;
 
@@ -95,43 +103,41 @@ public:
     // Writes all three records to stateFileName; false when it could not.
     bool SaveState();
     // The main window's saved record as the state in force stands, with the
-    // given outer rectangle; and such a record put in force (the puzzle's
-    // settings aside, which the puzzle reads itself). Start-up, the close and
-    // nothing else build and apply it.
+    // given outer rectangle. Start-up and the close build it.
     MainWindowRecord MainRecord(const WindowRect& rect) const;
-    void ApplyMainRecord(const MainWindowRecord& record);
     // What must not hold up the first frame: the audio device and the music.
     // Runs once, soon after the first paint; later calls do nothing.
     void StartBackgroundWork();
 
     // The bar's nine buttons, left to right.
-    QPushButton& BarButton(int position);
-    QMenuBar& MainMenu() { return menuBar; }
-    QWidget& ClientArea() { return client; }
+    const QPushButton& BarButton(int position) const;
+    const QMenuBar& MainMenu() const { return menuBar; }
+    const QWidget& ClientArea() const { return client; }
     // The menu item with the given command id, or null.
-    QAction* MenuAction(int id) const;
+    const QAction* MenuAction(int id) const;
     // The window's Ctrl+Z, which runs Undo (the menu has no Undo item).
-    QAction& UndoShortcut() { return *undoShortcut; }
-    QAction& SolveShortcut() { return *solveShortcut; }
+    const QAction& UndoShortcut() const { return *undoShortcut; }
+    const QAction& SolveShortcut() const { return *solveShortcut; }
     // The hidden button that holds the focus between commands.
-    QPushButton& FocusButton() { return focusButton; }
+    const QPushButton& FocusButton() const { return focusButton; }
     // The bar button that runs command `id` (ID_NEW .. ID_ABOUT); the hidden
     // focus button for any other id.
-    QPushButton& CommandButton(int id);
+    const QPushButton& CommandButton(int id) const;
 
     // --- What the window's parts and the tests read ------------------------
     const Puzzle& GamePuzzle() const { return puzzle; }
     BoardView& Board() { return boardView; }
-    MusicPlayer& Music() { return musicPlayer; }
-    // Hint, Back to a Solvable Position and the warnings (the tests put a
-    // solver of their own in).
-    PlayerHelp& Help() { return playerHelp; }
+    const MusicPlayer& Music() const { return musicPlayer; }
+    // Hint, Back to a Solvable Position and the warnings.
+    const PlayerHelp& Help() const { return playerHelp; }
+    // The player's preferences in force (the music folder as last chosen).
+    const PlayerPreferences& Preferences() const { return preferences; }
     // The Ironman preference, and the rule of the game in play.
-    bool Ironman() const { return ironman; }
+    bool Ironman() const { return preferences.ironman; }
     bool GameIronman() const { return gameIronman; }
     // The music switch; the board view is told of it to choose its quieter
     // effects.
-    bool MusicOn() const { return music; }
+    bool MusicOn() const { return preferences.music; }
     // The outer rectangle read at start, once checked, and whether the
     // window starts maximised.
     const WindowRect& StartRect() const { return windowRect; }
@@ -152,6 +158,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The menu item with the given command id, or null, to change.
+    QAction* FindMenuAction(int id) const;
     void ReadState();
     void CheckWindowRectAtStart();
     void CreateWindowParts();
@@ -177,11 +185,10 @@ private:
     QMenuBar menuBar;
     QWidget client;
 
-    // The preferences the window keeps itself (the board keeps its own).
     bool startMaximized = false;
-    bool ironman = false;
+    // The board and the music player are handed them whole when they change.
+    PlayerPreferences preferences;
     bool gameIronman = false;
-    bool music = true;
 
     // Made in this order: the puzzle draws from the shared Random first.
     Puzzle puzzle;

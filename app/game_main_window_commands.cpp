@@ -76,7 +76,7 @@ void GameMainWindow::SetSolveCaption()
 void GameMainWindow::StartNewGame(const PuzzleSettings& settings)
 {
     // The Ironman preference only ever takes effect here, with a new game.
-    gameIronman = ironman;
+    gameIronman = preferences.ironman;
     SetSolveCaption();
     boardView.SetSolving(false);
     puzzle.NewGame(settings);
@@ -126,20 +126,17 @@ void GameMainWindow::OnQuit()
 void GameMainWindow::OnPreferences()
 {
     PreferencesDialog dialog(this);
-    const BoardPreferences board = boardView.Preferences();
-    dialog.soundEffects = board.soundEffects;
-    dialog.ironman = ironman;
-    dialog.antiAliasing = board.antiAliasing;
-    dialog.music = music;
-    dialog.colours = board.colours;
+    dialog.SetPreferences(preferences);
     // The folder changes at once, whatever the dialog's result.
-    dialog.chooseMusicFolder = [this, &dialog] { musicPlayer.ChooseFolder(&dialog); };
+    dialog.SetMusicFolderChooser([this, &dialog] {
+        preferences.musicFolder = musicPlayer.ChooseFolder(&dialog);
+        return preferences.musicFolder;
+    });
     if (dialog.exec() == QDialog::Accepted) {
-        boardView.ApplyPreferences({dialog.colours, dialog.antiAliasing, dialog.soundEffects});
-        ironman = dialog.ironman;
-        music = dialog.music;
-        musicPlayer.SetMusic(music);
-        boardView.SetMusicOn(music);
+        preferences = dialog.Preferences();
+        boardView.ApplyPreferences(preferences);
+        musicPlayer.ApplyPreferences(preferences);
+        boardView.SetMusicOn(preferences.music);
         boardView.Layout();
         boardView.Redraw();
     }

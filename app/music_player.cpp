@@ -30,16 +30,16 @@ MusicPlayer::~MusicPlayer()
     this->backend->Stop();
 }
 
-void MusicPlayer::SerializeTo(MusicRecord& record) const
+void MusicPlayer::ApplyPreferences(const PlayerPreferences& chosen)
 {
-    record.music = music;
-    record.musicFolder = musicFolder;
-}
-
-void MusicPlayer::SerializeFrom(const MusicRecord& record)
-{
-    music = record.music;
-    musicFolder = record.musicFolder;
+    if (!created) {
+        music = chosen.music;
+        musicFolder = chosen.musicFolder;
+        return;
+    }
+    if (chosen.musicFolder != musicFolder)
+        ChangeFolder(chosen.musicFolder);
+    SetMusic(chosen.music);
 }
 
 void MusicPlayer::CreatePlayerWindow(const std::string& folder)
@@ -92,10 +92,15 @@ bool MusicPlayer::TakeFolderOf(const QString& chosenFile)
     const std::string candidate = bytes.toStdString();
     if (candidate == musicFolder)
         return false;
-    musicFolder = candidate;
+    ChangeFolder(candidate);
+    return true;
+}
+
+void MusicPlayer::ChangeFolder(const std::string& folder)
+{
+    musicFolder = folder;
     ScanFolder();
     backend->Stop();
-    return true;
 }
 
 void MusicPlayer::ScanFolder()
@@ -126,20 +131,19 @@ void MusicPlayer::OnTick()
         StartSong(index);
 }
 
-int32_t MusicPlayer::PickSong()
+int32_t MusicPlayer::DrawSong(int32_t count, std::deque<int32_t>& recent)
 {
-    const auto count = static_cast<int32_t>(songList.size());
     if (count == 0)
         return -1;
     int32_t attempts = PICK_ATTEMPTS;
     int32_t index = -1;
     while (index < 0) {
         index = Random() % count;
-        if (std::find(recentSongs.begin(), recentSongs.end(), index) != recentSongs.end())
+        if (std::find(recent.begin(), recent.end(), index) != recent.end())
             index = -1;
         --attempts;
         if (attempts < 0) {
-            recentSongs.clear();
+            recent.clear();
             index = 0;
         }
     }

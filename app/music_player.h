@@ -5,7 +5,7 @@
 #pragma once
 
 #include "app/music_backend.h"
-#include "engine/state_records.h"
+#include "engine/player_preferences.h"
 
 #include <QBasicTimer>
 #include <QObject>
@@ -33,9 +33,12 @@ public:
     explicit MusicPlayer(std::unique_ptr<MusicBackend> backend = nullptr);
     ~MusicPlayer() override;
 
-    // The saved record: written from and read into music and musicFolder.
-    void SerializeTo(MusicRecord& record) const;
-    void SerializeFrom(const MusicRecord& record);
+    // Takes the music switch and the music folder of `chosen`. Before
+    // CreatePlayerWindow they are only kept; after it, the switch is set as
+    // SetMusic sets it and a new folder is taken as TakeFolderOf takes one.
+    void ApplyPreferences(const PlayerPreferences& chosen);
+    bool Music() const { return music; }
+    const std::string& MusicFolder() const { return musicFolder; }
 
     // Takes folder when it is not empty, searches the folder and starts the
     // timer if music is on; the first song starts on the second tick.
@@ -55,31 +58,42 @@ public:
     // searched and the song playing stops. False when nothing changed.
     bool TakeFolderOf(const QString& chosenFile);
 
-    // songList = the "*.mid" files of musicFolder, full paths, in the order
-    // the directory lists them; recentSongs emptied.
+    // Songs() = the "*.mid" files of the music folder, full paths, in the
+    // order the directory lists them; RecentSongs() emptied.
     void ScanFolder();
 
     // One tick of the one-second timer.
     void OnTick();
-    // An index into songList, avoiding recentSongs; -1 when there are no
+    // An index into Songs(), avoiding RecentSongs(); -1 when there are no
     // songs.
-    int32_t PickSong();
+    int32_t PickSong() { return DrawSong(static_cast<int32_t>(songList.size()), recentSongs); }
+    // An index below songCount drawn from the shared Random, avoiding
+    // `recent`; after PICK_ATTEMPTS draws that all hit it, `recent` is
+    // emptied and the first song chosen. -1 when songCount is 0.
+    static int32_t DrawSong(int32_t songCount, std::deque<int32_t>& recent);
 
-    bool music = true;
-    // The folder's bytes as the platform names files; relative to the
-    // current directory unless absolute.
-    std::string musicFolder = "songs";
-    int32_t idleTicks = 0;
-    QStringList songList;
-    // Oldest at the front.
-    std::deque<int32_t> recentSongs;
+    // Ticks in a row that found nothing playing, up to the point of giving up.
+    int32_t IdleTicks() const { return idleTicks; }
+    const QStringList& Songs() const { return songList; }
+    // The songs kept out of the draw, oldest at the front.
+    const std::deque<int32_t>& RecentSongs() const { return recentSongs; }
 
 protected:
     void timerEvent(QTimerEvent* event) override;
 
 private:
     void StartSong(int32_t index);
+    // The folder taken as the music folder: a new search, and silence.
+    void ChangeFolder(const std::string& folder);
 
+    bool music = PlayerPreferences{}.music;
+    // The folder's bytes as the platform names files; relative to the
+    // current directory unless absolute.
+    std::string musicFolder = PlayerPreferences{}.musicFolder;
+    int32_t idleTicks = 0;
+    QStringList songList;
+    // Oldest at the front.
+    std::deque<int32_t> recentSongs;
     std::unique_ptr<MusicBackend> backend;
     QBasicTimer musicTimer;
     bool created = false;

@@ -96,9 +96,9 @@ SolverCall PlayerHelp::EngineSolver()
 }
 
 PlayerHelp::PlayerHelp(Puzzle& puzzle, BoardView& board, std::function<bool()> gameIronman,
-                       std::string settingsFile)
+                       std::string settingsFile, SolverCall solver)
     : puzzle(puzzle), board(board), gameIronman(std::move(gameIronman)),
-      settingsFile(std::move(settingsFile)), worker(EngineSolver()), message(&board)
+      settingsFile(std::move(settingsFile)), worker(std::move(solver)), message(&board)
 {
     warnOfDeadEnds = ReadWarnOfDeadEnds(this->settingsFile, &settingsReadReport);
     connect(&worker, &SolverWorker::Answered, this, &PlayerHelp::Answered);

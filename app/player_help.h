@@ -46,9 +46,10 @@ public:
     static QString TookBackText(int moves, bool clearable);
 
     // gameIronman tells whether the game in play is an Ironman game; the
-    // setting is read from settingsFile in the current directory.
+    // setting is read from settingsFile in the current directory; solver
+    // answers the questions (the engine's own unless a test hands in another).
     PlayerHelp(Puzzle& puzzle, BoardView& board, std::function<bool()> gameIronman,
-               std::string settingsFile);
+               std::string settingsFile, SolverCall solver = EngineSolver());
     ~PlayerHelp() override;
 
     // --- Commands ---------------------------------------------------------
@@ -85,7 +86,9 @@ public:
     void MoveSettled();
 
     PlayerMessage& Message() { return message; }
+    const PlayerMessage& Message() const { return message; }
     SolverWorker& Worker() { return worker; }
+    const SolverWorker& Worker() const { return worker; }
     // True while a question of Hint or Back to a Solvable Position waits for
     // its answer.
     bool Searching() const { return purpose != Purpose::None; }

@@ -57,7 +57,6 @@ BoardPainter::BoardPainter()
     : boardTexture(LoadTexture(":/bitmaps/172.png"))
     , backdropTexture(LoadTexture(":/bitmaps/173.png"))
 {
-    SetDefaultColours(blockColours.data(), static_cast<int>(blockColours.size()));
 }
 
 void BoardPainter::MakeSurfaces(int width, int height)

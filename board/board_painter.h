@@ -7,6 +7,7 @@
 #include "board/picture_cache.h"
 #include "board/rect.h"
 #include "engine/move_list.h"
+#include "engine/player_preferences.h"
 #include "engine/row_set.h"
 
 #include <QFont>
@@ -67,8 +68,8 @@ private:
     // Everything besides a cell's own stamp that cached pictures depend on.
     std::string CacheKey() const;
 
-    std::array<ColourValue, 10> blockColours{};
-    bool antiAliasing = true;
+    std::array<ColourValue, 10> blockColours = PlayerPreferences{}.blockColours;
+    bool antiAliasing = PlayerPreferences{}.antiAliasing;
     std::string symbols;
     QImage boardTexture;     // 85 x 64; null when missing
     QImage backdropTexture;  // 201 x 79; null when missing

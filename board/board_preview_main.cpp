@@ -22,7 +22,7 @@ int main(int argc, char** argv)
     const int width = argc > 2 ? std::atoi(argv[1]) : 700;
     const int height = argc > 2 ? std::atoi(argv[2]) : 400;
     if (argc > 3) {
-        BoardPreferences preferences = view.Preferences();
+        PlayerPreferences preferences = view.Preferences();
         preferences.antiAliasing = std::atoi(argv[3]) != 0;
         view.ApplyPreferences(preferences);
     }

@@ -32,16 +32,11 @@ BoardView::BoardView(QWidget* parent, std::unique_ptr<SoundEffects> effects)
 
 BoardView::~BoardView() = default;
 
-BoardPreferences BoardView::Preferences() const
+void BoardView::ApplyPreferences(const PlayerPreferences& chosen)
 {
-    return {painter.BlockColours(), painter.AntiAliasing(), soundEffects};
-}
-
-void BoardView::ApplyPreferences(const BoardPreferences& preferences)
-{
-    painter.SetBlockColours(preferences.colours);
-    painter.SetAntiAliasing(preferences.antiAliasing);
-    soundEffects = preferences.soundEffects;
+    preferences = chosen;
+    painter.SetBlockColours(chosen.blockColours);
+    painter.SetAntiAliasing(chosen.antiAliasing);
 }
 
 void BoardView::resizeEvent(QResizeEvent* event)

@@ -4,13 +4,13 @@
 #include "board/board_geometry.h"
 #include "board/board_input.h"
 #include "board/board_painter.h"
-#include "board/board_preferences.h"
 #include "board/board_sounds.h"
 #include "board/dib_surface.h"
 #include "board/phase_machine.h"
 #include "board/rect.h"
 #include "board/sound_effects.h"
 #include "engine/move_list.h"
+#include "engine/player_preferences.h"
 #include "engine/puzzle_view.h"
 
 #include <QPoint>
@@ -39,9 +39,11 @@ public:
     // Whether the main window's music is on, told at start and whenever it
     // is switched. While it is on, the louder effects give way to quieter ones.
     void SetMusicOn(bool on) { musicOn = on; }
-    BoardPreferences Preferences() const;
+    // The player's choices the board draws and sounds by (block colours,
+    // anti-aliasing, sound effects): the last ones applied.
+    const PlayerPreferences& Preferences() const { return preferences; }
     // Takes effect on the next Layout (fonts, caches) and at once for sounds.
-    void ApplyPreferences(const BoardPreferences& preferences);
+    void ApplyPreferences(const PlayerPreferences& chosen);
 
     // --- Geometry and painting -------------------------------------------
     // Geometry for the current client size and the puzzle's rowWidth and
@@ -189,7 +191,7 @@ private:
 
     Puzzle* puzzle = nullptr;
     bool musicOn = false;
-    bool soundEffects = true;
+    PlayerPreferences preferences;
     PhaseMachine phases{*this};
     BoardInput input{*this};
     BoardGeometry boardGeometry;

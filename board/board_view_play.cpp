@@ -86,7 +86,7 @@ void BoardView::PlayEffect(int id)
     if (id == SOUND_REFUSE || id == SOUND_WIN)
         BoardAccessible::Tell(this, id == SOUND_REFUSE ? BoardAccessible::News::Refused
                                                        : BoardAccessible::News::Cleared);
-    if (!soundEffects)
+    if (!preferences.soundEffects)
         return;
     if (musicOn) {
         if (id == SOUND_REMOVE)

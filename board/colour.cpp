@@ -1,22 +1,9 @@
 // Shades, tints and defaults of the block colours.
 #include "colour.h"
 
-#include <array>
+#include "engine/player_preferences.h"
 
 namespace {
-
-constexpr std::array<ColourValue, 10> DEFAULT_COLOURS = {
-    0x0000FF,  // red
-    0x00FFFF,  // yellow
-    0x00FF00,  // green
-    0xFF0000,  // blue
-    0xFF00FF,  // magenta
-    0xFFFF00,  // cyan
-    0x0080FF,  // orange
-    0xFFFFFF,  // white
-    0x808080,  // grey
-    0x800080,  // purple
-};
 
 constexpr ColourValue BEYOND_DEFAULTS = 0xC000C0;
 
@@ -50,5 +37,5 @@ ColourValue ContrastTextColour(ColourValue c)
 void SetDefaultColours(ColourValue* table, int count)
 {
     for (int k = 0; k < count; ++k)
-        table[k] = k < static_cast<int>(DEFAULT_COLOURS.size()) ? DEFAULT_COLOURS[k] : BEYOND_DEFAULTS;
+        table[k] = k < static_cast<int>(DEFAULT_BLOCK_COLOURS.size()) ? DEFAULT_BLOCK_COLOURS[k] : BEYOND_DEFAULTS;
 }

@@ -71,26 +71,6 @@ PlayOptionsDialog::~PlayOptionsDialog()
         ReadBack();
 }
 
-void PlayOptionsDialog::SetSettings(const PuzzleSettings& settings)
-{
-    colourCount = settings.colourCount;
-    rowCount = settings.rowCount;
-    rowWidth = settings.rowWidth;
-    minRemove = settings.minRemove;
-    maxRemove = settings.maxRemove;
-}
-
-PuzzleSettings PlayOptionsDialog::Settings() const
-{
-    PuzzleSettings settings;
-    settings.rowWidth = rowWidth;
-    settings.rowCount = rowCount;
-    settings.colourCount = colourCount;
-    settings.minRemove = minRemove;
-    settings.maxRemove = maxRemove;
-    return settings;
-}
-
 BitmapButton* PlayOptionsDialog::Button(int id) const
 {
     return qobject_cast<BitmapButton*>(FindControl(this, id));
@@ -111,7 +91,8 @@ void PlayOptionsDialog::showEvent(QShowEvent* event)
 void PlayOptionsDialog::Initialise()
 {
     initialised = true;
-    const int32_t fields[] = {colourCount, rowCount, rowWidth, minRemove, maxRemove};
+    const int32_t fields[] = {settings.colourCount, settings.rowCount, settings.rowWidth, settings.minRemove,
+                              settings.maxRemove};
     for (size_t k = 0; k < pickers.size(); ++k) {
         const PickerPlace& place = PICKER_PLACES[k];
         const QRect rect = FindControl(this, place.placeholderId)->geometry();
@@ -178,11 +159,11 @@ void PlayOptionsDialog::ReadBack()
     readBack = true;
     constraintTimer.stop();
     ConstraintStep();
-    colourCount = ColoursPicker().GetValue();
-    rowCount = RowsPicker().GetValue();
-    rowWidth = RowWidthPicker().GetValue();
-    minRemove = MinimumPicker().GetValue();
-    maxRemove = MaximumPicker().GetValue();
+    settings.colourCount = ColoursPicker().GetValue();
+    settings.rowCount = RowsPicker().GetValue();
+    settings.rowWidth = RowWidthPicker().GetValue();
+    settings.minRemove = MinimumPicker().GetValue();
+    settings.maxRemove = MaximumPicker().GetValue();
 }
 
 void PlayOptionsDialog::done(int result)

@@ -12,9 +12,9 @@
 
 class BitmapButton;
 
-// Fill the five fields, exec(), and read them back on Accepted. The fields
-// are rewritten from the pickers whenever the dialog closes (OK or Cancel),
-// after one last constraint step.
+// SetSettings, exec(), and read Settings back on Accepted. They are read
+// from the pickers whenever the dialog closes (OK or Cancel), after one last
+// constraint step.
 class PlayOptionsDialog : public QDialog {
     Q_OBJECT
 
@@ -27,18 +27,14 @@ public:
     explicit PlayOptionsDialog(QWidget* parent = nullptr);
     ~PlayOptionsDialog() override;
 
-    int32_t colourCount = 5;
-    int32_t rowCount = 3;
-    int32_t rowWidth = 12;
-    int32_t minRemove = 3;
-    int32_t maxRemove = 3;
-
-    void SetSettings(const PuzzleSettings& settings);
-    PuzzleSettings Settings() const;
+    // What the pickers start from, before the dialog is first shown.
+    void SetSettings(const PuzzleSettings& shown) { settings = shown; }
+    // What was set, or what the pickers held when the dialog last closed.
+    const PuzzleSettings& Settings() const { return settings; }
 
     // Keeps maximum <= 2 * rows - 2 and minimum <= maximum.
     void ConstraintStep();
-    // Default: 5 colours, 3 rows, width 12, minimum 3, maximum 3, shown only.
+    // Default: the pickers show the default settings; nothing is taken yet.
     void OnDefault();
     // Opens the game's web page in the browser.
     void OnWebsite();
@@ -61,6 +57,7 @@ private:
     void OnCommand(int id);
     void ReadBack();
 
+    PuzzleSettings settings;
     std::array<NumberPicker, 5> pickers;
     QTimer constraintTimer;
     bool initialised = false;

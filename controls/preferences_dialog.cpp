@@ -52,38 +52,36 @@ void PreferencesDialog::showEvent(QShowEvent* event)
 void PreferencesDialog::Initialise()
 {
     initialised = true;
-    ShowFlags();
-    colourPanel.colours = colours;
+    ShowFlags(preferences);
+    colourPanel.colours = preferences.blockColours;
     colourPanel.Create(FindControl(this, PANEL_PLACE_ID)->geometry(), this);
     for (int id : BUTTON_IDS)
         Button(id)->AutoLoad(id, this);
     Button(1)->setFocus(Qt::OtherFocusReason);
 }
 
-void PreferencesDialog::ShowFlags()
+void PreferencesDialog::ShowFlags(const PlayerPreferences& shown)
 {
-    CheckBox(SOUND_EFFECTS_ID)->setChecked(soundEffects);
-    CheckBox(IRONMAN_ID)->setChecked(ironman);
-    CheckBox(MUSIC_ID)->setChecked(music);
-    CheckBox(ANTI_ALIASING_ID)->setChecked(antiAliasing);
+    CheckBox(SOUND_EFFECTS_ID)->setChecked(shown.soundEffects);
+    CheckBox(IRONMAN_ID)->setChecked(shown.ironman);
+    CheckBox(MUSIC_ID)->setChecked(shown.music);
+    CheckBox(ANTI_ALIASING_ID)->setChecked(shown.antiAliasing);
 }
 
 void PreferencesDialog::ReadFlags()
 {
-    soundEffects = CheckBox(SOUND_EFFECTS_ID)->isChecked();
-    ironman = CheckBox(IRONMAN_ID)->isChecked();
-    music = CheckBox(MUSIC_ID)->isChecked();
-    antiAliasing = CheckBox(ANTI_ALIASING_ID)->isChecked();
+    preferences.soundEffects = CheckBox(SOUND_EFFECTS_ID)->isChecked();
+    preferences.ironman = CheckBox(IRONMAN_ID)->isChecked();
+    preferences.music = CheckBox(MUSIC_ID)->isChecked();
+    preferences.antiAliasing = CheckBox(ANTI_ALIASING_ID)->isChecked();
 }
 
 void PreferencesDialog::OnDefault()
 {
-    // Shown only: the fields change when OK reads the boxes back.
-    CheckBox(SOUND_EFFECTS_ID)->setChecked(true);
-    CheckBox(IRONMAN_ID)->setChecked(false);
-    CheckBox(ANTI_ALIASING_ID)->setChecked(true);
-    CheckBox(MUSIC_ID)->setChecked(true);
-    SetDefaultColours(colourPanel.colours.data(), static_cast<int>(colourPanel.colours.size()));
+    // Shown only: the preferences change when OK reads the boxes back.
+    const PlayerPreferences defaults;
+    ShowFlags(defaults);
+    colourPanel.colours = defaults.blockColours;
     colourPanel.Synchronise();
 }
 
@@ -101,7 +99,7 @@ void PreferencesDialog::OnCommand(int id)
         break;
     case MUSIC_FOLDER_ID:
         if (chooseMusicFolder)
-            chooseMusicFolder();
+            preferences.musicFolder = chooseMusicFolder();
         break;
     default:
         break;
@@ -110,12 +108,12 @@ void PreferencesDialog::OnCommand(int id)
 
 void PreferencesDialog::done(int result)
 {
-    // Only OK hands anything back: after Cancel (or Escape, or the close
-    // box) the fields still hold what the caller put in, Default included.
+    // Only OK hands the boxes and colours back: after Cancel (or Escape, or
+    // the close box) they still hold what the caller put in, Default included.
     if (initialised && result == QDialog::Accepted) {
         ReadFlags();
         colourPanel.LoadFromSwatches();
-        colours = colourPanel.colours;
+        preferences.blockColours = colourPanel.colours;
     }
     QDialog::done(result);
 }

@@ -1,20 +1,22 @@
 // The "Kolumo - Preferences" dialog: four switches, the ten block colours, the music folder.
 #pragma once
 
-#include "board/colour.h"
 #include "controls/colour_panel.h"
+#include "engine/player_preferences.h"
 
 #include <QDialog>
 
-#include <array>
 #include <functional>
+#include <string>
+#include <utility>
 
 class BitmapButton;
 class QCheckBox;
 
-// Fill the public fields, exec(), and read them back only on Accepted. The
-// music-folder button calls chooseMusicFolder at once (it isn't undone by
-// Cancel); unset, the button does nothing.
+// SetPreferences, exec(), and read Preferences back: the switches and colours
+// change only on Accepted. The music-folder button calls the chooser at once
+// and keeps the folder it returns whatever the result (Cancel doesn't undo
+// it); with no chooser the button does nothing.
 class PreferencesDialog : public QDialog {
     Q_OBJECT
 
@@ -29,15 +31,14 @@ public:
 
     explicit PreferencesDialog(QWidget* parent = nullptr);
 
-    bool soundEffects = false;
-    bool ironman = false;
-    bool antiAliasing = false;
-    bool music = false;
-    std::array<ColourValue, 10> colours{};
-    std::function<void()> chooseMusicFolder;
+    // What the boxes and the panel start from, before the dialog is first shown.
+    void SetPreferences(const PlayerPreferences& shown) { preferences = shown; }
+    const PlayerPreferences& Preferences() const { return preferences; }
+    // Lets the player pick a music folder; returns the folder after the choice.
+    void SetMusicFolderChooser(std::function<std::string()> chooser) { chooseMusicFolder = std::move(chooser); }
 
     // Default: every switch and colour back to the game's defaults, shown
-    // but not applied before OK.
+    // but not applied before OK; the music folder stays.
     void OnDefault();
 
     ColourPanel& Panel() { return colourPanel; }
@@ -52,9 +53,12 @@ protected:
 private:
     void Initialise();
     void OnCommand(int id);
-    void ShowFlags();
+    // The four boxes as `shown` has them.
+    void ShowFlags(const PlayerPreferences& shown);
     void ReadFlags();
 
+    PlayerPreferences preferences;
+    std::function<std::string()> chooseMusicFolder;
     ColourPanel colourPanel;
     bool initialised = false;
 };

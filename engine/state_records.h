@@ -1,13 +1,13 @@
 // The plain data of the main window's and the music player's records of
-// "PREFS.SAV". The owners (main window, board view, music player) copy their
-// fields in before writing and take them out after reading.
+// "PREFS.SAV", made from the player's preferences and read back into them.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string>
 
-#include "puzzle_settings.h"
+#include "engine/player_preferences.h"
+#include "engine/puzzle_settings.h"
 
 inline constexpr uint32_t PREFS_FORMAT = 46295007;
 // The format before anti-aliasing existed: no antiAliasing byte.
@@ -28,22 +28,50 @@ struct WindowRect {
 
 inline constexpr WindowRect DEFAULT_WINDOW_RECT{10, 10, 490, 330};
 
+// The fields of the records are those of the file; their defaults are the
+// preferences' own.
 struct MainWindowRecord {
     WindowRect windowRect = DEFAULT_WINDOW_RECT;
-    bool soundEffects = true;
-    // Colour values, red in the low byte; the board view fills its defaults.
-    std::array<uint32_t, 10> blockColours{};
-    bool ironman = false;
-    bool antiAliasing = true;
+    bool soundEffects = PlayerPreferences{}.soundEffects;
+    // Colour values, red in the low byte.
+    std::array<uint32_t, 10> blockColours = PlayerPreferences{}.blockColours;
+    bool ironman = PlayerPreferences{}.ironman;
+    bool antiAliasing = PlayerPreferences{}.antiAliasing;
     PuzzleSettings settings;
 
     bool operator==(const MainWindowRecord&) const = default;
 };
 
 struct MusicRecord {
-    bool music = true;
+    bool music = PlayerPreferences{}.music;
     // The folder's bytes exactly as stored; never holds a NUL byte.
-    std::string musicFolder = "songs";
+    std::string musicFolder = PlayerPreferences{}.musicFolder;
 
     bool operator==(const MusicRecord&) const = default;
 };
+
+// The two records holding `chosen`, the main one with the window's outer
+// rectangle and the play options in force.
+inline MainWindowRecord MainRecordOf(const WindowRect& rect, const PlayerPreferences& chosen,
+                                     const PuzzleSettings& settings)
+{
+    return {rect, chosen.soundEffects, chosen.blockColours, chosen.ironman, chosen.antiAliasing, settings};
+}
+
+inline MusicRecord MusicRecordOf(const PlayerPreferences& chosen)
+{
+    return {chosen.music, chosen.musicFolder};
+}
+
+// The preferences the two records hold.
+inline PlayerPreferences PreferencesOf(const MainWindowRecord& main, const MusicRecord& music)
+{
+    PlayerPreferences chosen;
+    chosen.soundEffects = main.soundEffects;
+    chosen.antiAliasing = main.antiAliasing;
+    chosen.music = music.music;
+    chosen.ironman = main.ironman;
+    chosen.blockColours = main.blockColours;
+    chosen.musicFolder = music.musicFolder;
+    return chosen;
+}

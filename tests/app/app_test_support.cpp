@@ -1,16 +1,22 @@
 // Helpers shared by the main window tests.
 #include "app_test_support.h"
 
+#include "controls/preferences_dialog.h"
 #include "engine/puzzle.h"
 #include "engine/state_file.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <mutex>
 
 ScratchDirectory::ScratchDirectory() : previous(QDir::currentPath())
 {
@@ -30,12 +36,19 @@ void WriteStateFile(const MainWindowRecord& mainRecord, const MusicRecord& music
     ASSERT_TRUE(SaveStateFile("PREFS.SAV", mainRecord, musicRecord, puzzle));
 }
 
-std::unique_ptr<GameMainWindow> ShowNewWindow(std::unique_ptr<SoundEffects> effects)
+std::unique_ptr<GameMainWindow> ShowNewWindow(MainWindowParts parts)
 {
-    auto window = std::make_unique<GameMainWindow>(std::move(effects));
+    auto window = std::make_unique<GameMainWindow>(std::move(parts));
     window->show();
     QApplication::processEvents();
     return window;
+}
+
+std::unique_ptr<GameMainWindow> ShowNewWindow(std::unique_ptr<SoundEffects> effects)
+{
+    MainWindowParts parts;
+    parts.effects = std::move(effects);
+    return ShowNewWindow(std::move(parts));
 }
 
 void TickUntilIdle(BoardView& board)
@@ -71,9 +84,72 @@ int MovesMade(const Puzzle& puzzle)
                                           [](const BlockRef& e) { return e.IsMoveMarker(); }));
 }
 
+void ClickCommandButton(GameMainWindow& window, int id)
+{
+    const QPushButton& button = window.CommandButton(id);
+    const QPoint centre = button.mapTo(&window, button.rect().center());
+    QWidget* under = window.childAt(centre);
+    ASSERT_EQ(under, &button);
+    QTest::mouseClick(under, Qt::LeftButton);
+}
+
+void TabTo(GameMainWindow& window, const QWidget& target)
+{
+    // Round the whole bar at most twice.
+    for (int k = 0; k < 2 * BAR_BUTTON_COUNT + 2 && window.focusWidget() != &target; ++k)
+        QTest::keyClick(window.focusWidget() != nullptr ? window.focusWidget() : &window, Qt::Key_Tab);
+    ASSERT_EQ(window.focusWidget(), &target);
+}
+
+void ChooseMenuItem(GameMainWindow& window, int id)
+{
+    for (QAction* top : window.MainMenu().actions()) {
+        for (QAction* item : top->menu()->actions()) {
+            if (item->data().toInt() == id) {
+                item->trigger();
+                return;
+            }
+        }
+    }
+    ADD_FAILURE() << "no menu item " << id;
+}
+
+struct StandInSolver::Shared {
+    std::mutex lock;
+    SolverCall answer = PlayerHelp::EngineSolver();
+};
+
+StandInSolver::StandInSolver() : shared(std::make_shared<Shared>()) {}
+
+SolverCall StandInSolver::Call() const
+{
+    return [shared = shared](const SolverQuestion& question, const std::atomic<bool>& cancel) {
+        SolverCall answer;
+        {
+            const std::lock_guard<std::mutex> held(shared->lock);
+            answer = shared->answer;
+        }
+        return answer(question, cancel);
+    };
+}
+
+void StandInSolver::Answer(SolverCall answer)
+{
+    const std::lock_guard<std::mutex> held(shared->lock);
+    shared->answer = std::move(answer);
+}
+
 void ChooseIronman(GameMainWindow& window, bool on)
 {
-    MainWindowRecord record = window.MainRecord(window.StartRect());
-    record.ironman = on;
-    window.ApplyMainRecord(record);
+    const bool active = window.isActiveWindow();
+    WhenOpen<PreferencesDialog>([on](PreferencesDialog& dialog) {
+        dialog.CheckBox(PreferencesDialog::IRONMAN_ID)->setChecked(on);
+        dialog.accept();
+    });
+    window.OnPreferences();
+    // Back from the dialog, the window is the active one again.
+    if (active) {
+        window.activateWindow();
+        QApplication::processEvents();
+    }
 }

@@ -4,9 +4,14 @@
 #include "app/game_main_window.h"
 #include "engine/state_records.h"
 
+#include <QApplication>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTimer>
 
+#include <gtest/gtest.h>
+
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -28,9 +33,22 @@ private:
 void WriteStateFile(const MainWindowRecord& mainRecord,
                     const MusicRecord& musicRecord = MusicRecord{});
 
-// A main window built from the current "PREFS.SAV" (if any), shown; its
-// board's effects go to `effects` (null: the audio device).
-std::unique_ptr<GameMainWindow> ShowNewWindow(std::unique_ptr<SoundEffects> effects = nullptr);
+// Runs answer on the dialog once it is open and running its modal loop.
+template <typename Dialog>
+void WhenOpen(std::function<void(Dialog&)> answer)
+{
+    QTimer::singleShot(0, [answer] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        answer(*dialog);
+    });
+}
+
+// A main window built from the current "PREFS.SAV" (if any) with `parts`,
+// shown.
+std::unique_ptr<GameMainWindow> ShowNewWindow(MainWindowParts parts = {});
+// The same with the board's effects handed in, every other part the game's own.
+std::unique_ptr<GameMainWindow> ShowNewWindow(std::unique_ptr<SoundEffects> effects);
 
 // Ticks the board until its phase machine is idle (at most a few hundred).
 void TickUntilIdle(BoardView& board);
@@ -41,7 +59,30 @@ std::vector<BlockRef> FirstSolutionMove(const Puzzle& puzzle);
 // Clicks each block with the left button, as the player would.
 void ClickBlocks(BoardView& board, const std::vector<BlockRef>& blocks);
 
-// The Ironman preference set as the Preferences dialog's OK would set it:
+// Clicks the bar button of command `id` where it stands on the screen, as
+// the player does.
+void ClickCommandButton(GameMainWindow& window, int id);
+
+// Moves the window's keyboard focus to `target` with the Tab key.
+void TabTo(GameMainWindow& window, const QWidget& target);
+
+// Chooses the menu item of command `id` from its menu, as the player does.
+void ChooseMenuItem(GameMainWindow& window, int id);
+
+// A solver the window is built with (MainWindowParts::solver) whose answers
+// the test changes as it goes; the one in force when a search starts answers it.
+class StandInSolver {
+public:
+    StandInSolver();
+    SolverCall Call() const;
+    void Answer(SolverCall answer);
+
+private:
+    struct Shared;
+    std::shared_ptr<Shared> shared;
+};
+
+// The Ironman preference set with the Preferences dialog's box and OK:
 // the game in play keeps its own rule.
 void ChooseIronman(GameMainWindow& window, bool on);
 

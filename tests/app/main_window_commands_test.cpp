@@ -86,7 +86,7 @@ TEST_F(GameCommandsTest, ARefusedSolveLeavesTheFocusWhereItWas)
 {
     ChooseIronman(*window, true);
     window->OnNewGame();
-    window->CommandButton(ID_UNDO).setFocus();
+    TabTo(*window, window->CommandButton(ID_UNDO));
     window->OnSolve();
     EXPECT_TRUE(window->CommandButton(ID_UNDO).hasFocus());
 }
@@ -153,11 +153,11 @@ TEST_F(GameCommandsTest, AfterEveryCommandButSpaceTheFocusIsOnTheFocusButton)
 {
     for (const int id : {ID_NEW, ID_RETRY, ID_SOLVE, ID_SOLVE, ID_UNDO, ID_MENU_NEW_GAME,
                          ID_MENU_RETRY}) {
-        window->CommandButton(ID_QUIT).setFocus();
+        TabTo(*window, window->CommandButton(ID_QUIT));
         window->OnCommand(id);
         EXPECT_TRUE(window->FocusButton().hasFocus()) << id;
     }
-    window->CommandButton(ID_QUIT).setFocus();
+    TabTo(*window, window->CommandButton(ID_QUIT));
     window->OnCommand(ID_COMMIT);
     EXPECT_TRUE(window->CommandButton(ID_QUIT).hasFocus());
 }

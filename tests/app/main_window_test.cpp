@@ -3,9 +3,11 @@
 #include "app/game_main_window.h"
 #include "app_test_support.h"
 #include "qt_environment.h"
+#include "controls/preferences_dialog.h"
 #include "engine/state_file.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QFile>
 #include <QMenu>
@@ -38,13 +40,13 @@ TEST_F(MainWindowTest, FirstStartWithoutASavedStateOpens480By320At10And10)
 TEST_F(MainWindowTest, TheBarReadsLeftToRightInItsOrder)
 {
     auto window = ShowNewWindow();
-    std::vector<QPushButton*> buttons;
+    std::vector<const QPushButton*> buttons;
     for (int k = 0; k < BAR_BUTTON_COUNT; ++k)
         buttons.push_back(&window->BarButton(k));
     std::sort(buttons.begin(), buttons.end(),
-              [](QPushButton* a, QPushButton* b) { return a->x() < b->x(); });
+              [](const QPushButton* a, const QPushButton* b) { return a->x() < b->x(); });
     QStringList captions;
-    for (QPushButton* button : buttons) {
+    for (const QPushButton* button : buttons) {
         EXPECT_TRUE(button->isVisible());
         captions << button->text();
     }
@@ -58,7 +60,7 @@ TEST_F(MainWindowTest, TheBarReadsLeftToRightInItsOrder)
 TEST_F(MainWindowTest, TheMenuKeepsItsCaptionsAndIds)
 {
     auto window = ShowNewWindow();
-    QMenuBar& menu = window->MainMenu();
+    const QMenuBar& menu = window->MainMenu();
     EXPECT_EQ(menu.objectName(), QStringLiteral("MainMenu"));
     QStringList titles;
     for (QAction* top : menu.actions())
@@ -72,7 +74,7 @@ TEST_F(MainWindowTest, TheMenuKeepsItsCaptionsAndIds)
         {ID_MENU_REDO, "Redo"},      {ID_MENU_WARN_OF_DEAD_ENDS, "Warn of Dead Ends"},
     };
     for (const auto& [id, caption] : items) {
-        QAction* action = window->MenuAction(id);
+        const QAction* action = window->MenuAction(id);
         ASSERT_NE(action, nullptr) << id;
         EXPECT_EQ(action->text(), QString::fromLatin1(caption));
     }
@@ -123,7 +125,7 @@ TEST_F(MainWindowTest, SpaceAfterAButtonClickCommitsAndNeverPressesTheButton)
     auto window = ShowNewWindow();
     window->activateWindow();
     TickUntilIdle(window->Board());
-    QTest::mouseClick(&window->CommandButton(ID_RETRY), Qt::LeftButton);
+    ClickCommandButton(*window, ID_RETRY);
     EXPECT_TRUE(window->FocusButton().hasFocus());
     TickUntilIdle(window->Board());
 
@@ -131,9 +133,9 @@ TEST_F(MainWindowTest, SpaceAfterAButtonClickCommitsAndNeverPressesTheButton)
     ASSERT_EQ(window->Board().Selection().size(), 3u);
     // Even a button that holds the focus is not pressed: Space is the
     // window's, press and release alike.
-    window->CommandButton(ID_NEW).setFocus();
+    TabTo(*window, window->CommandButton(ID_NEW));
     const MoveList solution = window->GamePuzzle().Solution();
-    QTest::keyClick(&window->CommandButton(ID_NEW), Qt::Key_Space);
+    QTest::keyClick(window->focusWidget(), Qt::Key_Space);
     EXPECT_EQ(MovesMade(window->GamePuzzle()), 1);
     EXPECT_EQ(window->GamePuzzle().Solution(), solution) << "Space pressed the New button";
     EXPECT_EQ(window->Board().Phase(), PHASE_REMOVE_START);
@@ -144,7 +146,8 @@ TEST_F(MainWindowTest, SpaceWithAModifierOrOutsideTheWindowIsNotTheCommand)
     auto window = ShowNewWindow();
     TickUntilIdle(window->Board());
     ClickBlocks(window->Board(), FirstSolutionMove(window->GamePuzzle()));
-    QTest::keyClick(&window->FocusButton(), Qt::Key_Space, Qt::ControlModifier);
+    ASSERT_EQ(window->focusWidget(), &window->FocusButton());
+    QTest::keyClick(window->focusWidget(), Qt::Key_Space, Qt::ControlModifier);
     EXPECT_EQ(MovesMade(window->GamePuzzle()), 0);
 
     QPushButton elsewhere;
@@ -158,14 +161,17 @@ TEST_F(MainWindowTest, SpaceWithAModifierOrOutsideTheWindowIsNotTheCommand)
 
 TEST_F(MainWindowTest, ClosingWritesAFileTheEngineReadsBackWhole)
 {
+    WriteStateFile(MainWindowRecord{}, MusicRecord{true, "/some/where"});
     auto window = ShowNewWindow();
-    ChooseIronman(*window, true);
-    BoardPreferences chosen = window->Board().Preferences();
-    chosen.soundEffects = false;
-    chosen.colours[3] = 0x123456;
-    window->Board().ApplyPreferences(chosen);
-    window->Music().musicFolder = "/some/where";
-    window->Music().music = false;
+    WhenOpen<PreferencesDialog>([](PreferencesDialog& dialog) {
+        dialog.CheckBox(PreferencesDialog::IRONMAN_ID)->setChecked(true);
+        dialog.CheckBox(PreferencesDialog::SOUND_EFFECTS_ID)->setChecked(false);
+        dialog.CheckBox(PreferencesDialog::MUSIC_ID)->setChecked(false);
+        dialog.Panel().swatches[3].face = 0x123456;
+        dialog.accept();
+    });
+    window->OnPreferences();
+    EXPECT_EQ(window->Board().Preferences().blockColours[3], 0x123456u);
     TickUntilIdle(window->Board());
     ClickBlocks(window->Board(), FirstSolutionMove(window->GamePuzzle()));
     window->OnCommit();
@@ -179,7 +185,7 @@ TEST_F(MainWindowTest, ClosingWritesAFileTheEngineReadsBackWhole)
     EXPECT_EQ(mainRecord.windowRect, outer);
     EXPECT_TRUE(mainRecord.ironman);
     EXPECT_FALSE(mainRecord.soundEffects);
-    EXPECT_EQ(mainRecord.blockColours, window->Board().Preferences().colours);
+    EXPECT_EQ(mainRecord.blockColours, window->Board().Preferences().blockColours);
     EXPECT_EQ(mainRecord.antiAliasing, window->Board().Preferences().antiAliasing);
     EXPECT_EQ(musicRecord.musicFolder, "/some/where");
     EXPECT_FALSE(musicRecord.music);
@@ -194,7 +200,7 @@ TEST_F(MainWindowTest, QuitAndFileExitCloseTheWindowAndWriteTheState)
     for (const int id : {ID_QUIT, ID_MENU_EXIT}) {
         QFile::remove(QStringLiteral("PREFS.SAV"));
         auto window = ShowNewWindow();
-        window->CommandButton(ID_QUIT).setFocus();
+        TabTo(*window, window->CommandButton(ID_QUIT));
         window->OnCommand(id);
         EXPECT_TRUE(window->isVisible()) << "the close request is posted, not run at once";
         // The window's own focus child, whether or not the window is active.

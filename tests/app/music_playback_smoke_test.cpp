@@ -68,7 +68,7 @@ TEST(MusicPlaybackSmoke, ASongReallyPlaysOnTheDummyDriver)
     player.OnTick();
     EXPECT_NE(Mix_PlayingMusic(), 0);
     player.OnTick();
-    EXPECT_EQ(player.idleTicks, 0) << "the player does not see its own song playing";
+    EXPECT_EQ(player.IdleTicks(), 0) << "the player does not see its own song playing";
     EXPECT_FALSE(AudioDevice::Instance().RestIfIdle()) << "the device closed under a song";
     player.SetMusic(false);
     EXPECT_EQ(Mix_PlayingMusic(), 0);
@@ -130,7 +130,7 @@ TEST(MusicPlaybackSmoke, BrokenAndVanishedFilesAreSilent)
     for (int k = 0; k < 8; ++k)
         player.OnTick();
     // The player tried the files, and its timer runs on to try again.
-    EXPECT_EQ(player.recentSongs.size(), 1u);
+    EXPECT_EQ(player.RecentSongs().size(), 1u);
     EXPECT_TRUE(player.IsCreated());
 }
 

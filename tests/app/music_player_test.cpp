@@ -53,7 +53,7 @@ protected:
         EXPECT_EQ(state.opened.size(), opened) << "a song started after one silent tick";
         player.OnTick();
         EXPECT_EQ(state.opened.size(), opened + 1) << "no song on the second silent tick";
-        return static_cast<int>(player.songList.indexOf(state.opened.last()));
+        return static_cast<int>(player.Songs().indexOf(state.opened.last()));
     }
 
     QTemporaryDir scratch;
@@ -65,7 +65,7 @@ TEST_F(MusicPlayerTest, OneSongIsPlayedAgainAndAgain)
     auto player = MakePlayer(1);
     for (int k = 0; k < 20; ++k) {
         EXPECT_EQ(NextSong(*player), 0);
-        EXPECT_TRUE(player->recentSongs.empty());
+        EXPECT_TRUE(player->RecentSongs().empty());
     }
 }
 
@@ -77,7 +77,7 @@ TEST_F(MusicPlayerTest, TwoOrThreeSongsNeverRepeatTheLast)
         for (int k = 0; k < 200; ++k) {
             const int song = NextSong(*player);
             ASSERT_NE(song, previous) << count << " songs, start " << k;
-            EXPECT_EQ(player->recentSongs.size(), 1u);
+            EXPECT_EQ(player->RecentSongs().size(), 1u);
             previous = song;
         }
     }
@@ -95,9 +95,9 @@ TEST_F(MusicPlayerTest, RecentSongsAreKeptOutOfTheDraw)
             for (int back = 1; back <= kept && back <= static_cast<int>(played.size()); ++back)
                 ASSERT_NE(song, played[played.size() - back]) << count << " songs, start " << k;
             played.push_back(song);
-            ASSERT_LE(player->recentSongs.size(), static_cast<size_t>(kept));
+            ASSERT_LE(player->RecentSongs().size(), static_cast<size_t>(kept));
         }
-        EXPECT_EQ(player->recentSongs.size(), static_cast<size_t>(kept));
+        EXPECT_EQ(player->RecentSongs().size(), static_cast<size_t>(kept));
     }
 }
 
@@ -112,7 +112,7 @@ TEST_F(MusicPlayerTest, FirstSongStartsOnTheSecondTickAndNothingStartsWhilePlayi
     for (int k = 0; k < 10; ++k)
         player->OnTick();
     EXPECT_EQ(state.opened.size(), 1);
-    EXPECT_EQ(player->idleTicks, 0);
+    EXPECT_EQ(player->IdleTicks(), 0);
 }
 
 TEST_F(MusicPlayerTest, ANewFolderStopsTheSongAndStartsAnewTwoTicksLater)
@@ -122,15 +122,15 @@ TEST_F(MusicPlayerTest, ANewFolderStopsTheSongAndStartsAnewTwoTicksLater)
     NextSong(*player);
     player->OnTick();
     ASSERT_TRUE(state.playing);
-    ASSERT_FALSE(player->recentSongs.empty());
+    ASSERT_FALSE(player->RecentSongs().empty());
 
     const QString other = scratch.filePath(QStringLiteral("other"));
     MakeSongs(other, 3);
     EXPECT_TRUE(player->TakeFolderOf(other + QStringLiteral("/song01.mid")));
     EXPECT_FALSE(state.playing) << "the song goes on";
-    EXPECT_TRUE(player->recentSongs.empty());
-    EXPECT_EQ(player->musicFolder, QFile::encodeName(other).toStdString());
-    ASSERT_EQ(player->songList.size(), 3);
+    EXPECT_TRUE(player->RecentSongs().empty());
+    EXPECT_EQ(player->MusicFolder(), QFile::encodeName(other).toStdString());
+    ASSERT_EQ(player->Songs().size(), 3);
 
     const auto opened = state.opened.size();
     player->OnTick();
@@ -145,11 +145,11 @@ TEST_F(MusicPlayerTest, ChoosingAFileInTheFolderInUseChangesNothing)
     auto player = MakePlayer(4);
     NextSong(*player);
     const int stops = state.stops;
-    const auto recent = player->recentSongs;
-    EXPECT_FALSE(player->TakeFolderOf(player->songList.first()));
+    const auto recent = player->RecentSongs();
+    EXPECT_FALSE(player->TakeFolderOf(player->Songs().first()));
     EXPECT_TRUE(state.playing);
     EXPECT_EQ(state.stops, stops);
-    EXPECT_EQ(player->recentSongs, recent);
+    EXPECT_EQ(player->RecentSongs(), recent);
 }
 
 TEST_F(MusicPlayerTest, AfterFiveIdleTicksSilenceLastsUntilMusicIsSwitchedOn)
@@ -174,7 +174,7 @@ TEST_F(MusicPlayerTest, AfterFiveIdleTicksSilenceLastsUntilMusicIsSwitchedOn)
 TEST_F(MusicPlayerTest, ASongThatWillNotPlayIsFollowedByTwoMoreTriesThenSilence)
 {
     auto player = MakePlayer(6);
-    for (const QString& song : player->songList)
+    for (const QString& song : player->Songs())
         state.broken.insert(song);
     for (int k = 0; k < 30; ++k)
         player->OnTick();
@@ -193,7 +193,7 @@ TEST_F(MusicPlayerTest, MusicOffStopsAtOnceAndKeepsSilent)
     const auto opened = state.opened.size();
     for (int k = 0; k < 10; ++k) {
         player->OnTick();
-        EXPECT_EQ(player->idleTicks, 0);
+        EXPECT_EQ(player->IdleTicks(), 0);
     }
     EXPECT_EQ(state.opened.size(), opened);
     player->SetMusic(true);
@@ -206,7 +206,9 @@ TEST_F(MusicPlayerTest, MusicOffStopsAtOnceAndKeepsSilent)
 TEST_F(MusicPlayerTest, TheTimerStartsOnlyOnceCreatedAndWithMusicOn)
 {
     MusicPlayer player(std::make_unique<FakeMusicBackend>(state));
-    player.music = false;
+    PlayerPreferences off;
+    off.music = false;
+    player.ApplyPreferences(off);
     player.SetMusic(true);
     EXPECT_FALSE(player.IsTicking()) << "switched on before the player exists";
     player.SetMusic(false);
@@ -228,11 +230,10 @@ TEST_F(MusicPlayerTest, PickSongOnNoSongsChoosesNothing)
 
 TEST_F(MusicPlayerTest, PickSongFallsBackToTheFirstSongWhenEveryDrawIsRecent)
 {
-    auto player = MakePlayer(3);
     SeedRandom(777);
-    player->recentSongs = {0, 1, 2};
-    EXPECT_EQ(player->PickSong(), 0);
-    EXPECT_TRUE(player->recentSongs.empty());
+    std::deque<int32_t> recent = {0, 1, 2};
+    EXPECT_EQ(MusicPlayer::DrawSong(3, recent), 0);
+    EXPECT_TRUE(recent.empty());
     // Fifty draws tried, and a fifty-first made and dropped.
     const uint32_t after = RandomState();
     SeedRandom(777);
@@ -248,12 +249,14 @@ TEST_F(MusicPlayerTest, ScanFolderFindsMidiFilesWithFullPaths)
     QFile(folder + QStringLiteral("/notes.txt")).open(QIODevice::WriteOnly);
     QDir().mkpath(folder + QStringLiteral("/folder.mid"));
     MusicPlayer player(std::make_unique<FakeMusicBackend>(state));
-    player.musicFolder = QFile::encodeName(folder).toStdString();
-    player.recentSongs = {1};
+    player.CreatePlayerWindow(QFile::encodeName(folder).toStdString());
+    player.OnTick();
+    player.OnTick();
+    ASSERT_EQ(player.RecentSongs().size(), 1u);
     player.ScanFolder();
-    ASSERT_EQ(player.songList.size(), 2);
-    EXPECT_TRUE(player.recentSongs.empty());
-    for (const QString& song : player.songList) {
+    ASSERT_EQ(player.Songs().size(), 2);
+    EXPECT_TRUE(player.RecentSongs().empty());
+    for (const QString& song : player.Songs()) {
         EXPECT_TRUE(QDir::isAbsolutePath(song));
         EXPECT_TRUE(song.endsWith(QStringLiteral(".mid")));
         EXPECT_TRUE(QFile::exists(song));
@@ -267,8 +270,8 @@ TEST_F(MusicPlayerTest, RelativeFolderIsTakenFromTheCurrentDirectory)
     MakeSongs(QStringLiteral("songs"), 2);
     MusicPlayer player(std::make_unique<FakeMusicBackend>(state));
     player.ScanFolder();
-    ASSERT_EQ(player.songList.size(), 2);
-    EXPECT_TRUE(player.songList.first().startsWith(QDir(scratch.path()).absolutePath()));
+    ASSERT_EQ(player.Songs().size(), 2);
+    EXPECT_TRUE(player.Songs().first().startsWith(QDir(scratch.path()).absolutePath()));
     QDir::setCurrent(previous);
 }
 
@@ -276,7 +279,7 @@ TEST_F(MusicPlayerTest, MissingFolderIsSilent)
 {
     MusicPlayer player(std::make_unique<FakeMusicBackend>(state));
     player.CreatePlayerWindow(QFile::encodeName(scratch.filePath("no/such/folder")).toStdString());
-    EXPECT_TRUE(player.songList.isEmpty());
+    EXPECT_TRUE(player.Songs().isEmpty());
     for (int k = 0; k < 6; ++k)
         player.OnTick();
     EXPECT_TRUE(state.opened.isEmpty());
@@ -286,17 +289,17 @@ TEST_F(MusicPlayerTest, FolderIsTheChosenFilesPathUpToItsLastSlash)
 {
     MusicPlayer player(std::make_unique<FakeMusicBackend>(state));
     EXPECT_TRUE(player.TakeFolderOf(QStringLiteral("/tune.mid")));
-    EXPECT_EQ(player.musicFolder, "/");
+    EXPECT_EQ(player.MusicFolder(), "/");
     EXPECT_TRUE(player.TakeFolderOf(QStringLiteral("/a/b c/tune.mid")));
-    EXPECT_EQ(player.musicFolder, "/a/b c");
+    EXPECT_EQ(player.MusicFolder(), "/a/b c");
     EXPECT_FALSE(player.TakeFolderOf(QStringLiteral("tune.mid")));
-    EXPECT_EQ(player.musicFolder, "/a/b c");
+    EXPECT_EQ(player.MusicFolder(), "/a/b c");
     // Case matters: another folder.
     EXPECT_TRUE(player.TakeFolderOf(QStringLiteral("/a/B c/tune.mid")));
-    EXPECT_EQ(player.musicFolder, "/a/B c");
+    EXPECT_EQ(player.MusicFolder(), "/a/B c");
     // Not a name a file system could hold.
     EXPECT_FALSE(player.TakeFolderOf(QStringLiteral("/a") + QChar(0) + QStringLiteral("b/t.mid")));
-    EXPECT_EQ(player.musicFolder, "/a/B c");
+    EXPECT_EQ(player.MusicFolder(), "/a/B c");
 }
 
 TEST_F(MusicPlayerTest, NonAsciiFolderKeepsThePlatformsBytes)
@@ -305,23 +308,22 @@ TEST_F(MusicPlayerTest, NonAsciiFolderKeepsThePlatformsBytes)
     MakeSongs(folder, 1);
     MusicPlayer player(std::make_unique<FakeMusicBackend>(state));
     ASSERT_TRUE(player.TakeFolderOf(folder + QStringLiteral("/song00.mid")));
-    EXPECT_EQ(player.musicFolder, QFile::encodeName(folder).toStdString());
-    EXPECT_EQ(player.songList.size(), 1);
+    EXPECT_EQ(player.MusicFolder(), QFile::encodeName(folder).toStdString());
+    EXPECT_EQ(player.Songs().size(), 1);
 }
 
-TEST_F(MusicPlayerTest, RecordCarriesTheSwitchAndTheFolder)
+TEST_F(MusicPlayerTest, PreferencesCarryTheSwitchAndTheFolder)
 {
     MusicPlayer player(std::make_unique<FakeMusicBackend>(state));
-    MusicRecord record;
-    player.SerializeTo(record);
-    EXPECT_TRUE(record.music);
-    EXPECT_EQ(record.musicFolder, "songs");
-    record.music = false;
-    record.musicFolder = "/home/player/midi";
-    player.SerializeFrom(record);
-    EXPECT_FALSE(player.music);
-    EXPECT_EQ(player.musicFolder, "/home/player/midi");
-    EXPECT_TRUE(player.songList.isEmpty()) << "reading the record must not search the folder";
+    EXPECT_TRUE(player.Music());
+    EXPECT_EQ(player.MusicFolder(), "songs");
+    PlayerPreferences chosen;
+    chosen.music = false;
+    chosen.musicFolder = "/home/player/midi";
+    player.ApplyPreferences(chosen);
+    EXPECT_FALSE(player.Music());
+    EXPECT_EQ(player.MusicFolder(), "/home/player/midi");
+    EXPECT_TRUE(player.Songs().isEmpty()) << "taking the preferences at start must not search the folder";
 }
 
 } // namespace

@@ -36,7 +36,10 @@ class PlayerHelpTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window = ShowNewWindow(std::make_unique<RecordedEffects>(sounds));
+        MainWindowParts parts;
+        parts.solver = solver.Call();
+        parts.effects = std::make_unique<RecordedEffects>(sounds);
+        window = ShowNewWindow(std::move(parts));
         window->activateWindow();
         TickUntilIdle(board());
         sounds.clear();
@@ -44,7 +47,7 @@ protected:
 
     BoardView& board() { return window->Board(); }
     const Puzzle& puzzle() { return window->GamePuzzle(); }
-    PlayerHelp& help() { return window->Help(); }
+    const PlayerHelp& help() { return window->Help(); }
 
     std::string Shown() { return help().Message().Shown().toStdString(); }
 
@@ -89,7 +92,7 @@ protected:
     // A stub solver that answers by the board: verdict(rows).
     void AnswerBy(std::function<SolverVerdict(const RowSet&)> verdict)
     {
-        help().Worker().SetCall([verdict](const SolverQuestion& question, const std::atomic<bool>&) {
+        solver.Answer([verdict](const SolverQuestion& question, const std::atomic<bool>&) {
             SolverAnswer answer;
             answer.verdict = verdict(question.rows);
             return answer;
@@ -97,6 +100,7 @@ protected:
     }
 
     ScratchDirectory scratch;
+    StandInSolver solver;
     // The board's effects, oldest first.
     std::vector<int> sounds;
     std::unique_ptr<GameMainWindow> window;
@@ -179,7 +183,7 @@ TEST_F(PlayerHelpTest, AHintAnsweredAfterThePlayerActedIsDropped)
         }
         return group;
     }();
-    help().Worker().SetCall([release, answered, firstMove](const SolverQuestion&, const std::atomic<bool>&) {
+    solver.Answer([release, answered, firstMove](const SolverQuestion&, const std::atomic<bool>&) {
         while (!*release)
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
         *answered = true;
@@ -253,7 +257,7 @@ TEST_F(PlayerHelpTest, HelpIsRefusedWithAWordInIronmanGamesAndWhileSolveRuns)
     }
     // Nor does an Ironman game warn of a dead end.
     AnswerBy([](const RowSet&) { return SolverVerdict::Dead; });
-    help().SetWarnOfDeadEnds(true);
+    ChooseMenuItem(*window, ID_MENU_WARN_OF_DEAD_ENDS);
     ChooseIronman(*window, true);
     window->OnCommand(ID_NEW);
     TickUntilIdle(board());
@@ -332,7 +336,7 @@ TEST_F(PlayerHelpTest, RedoAfterUndoGivesBackTheBoardAfterTheMoveWithItsAnimatio
 TEST_F(PlayerHelpTest, WarnOfDeadEndsIsOffUntilChosenThenWarnsOnceUntilTakenBack)
 {
     AnswerBy([](const RowSet&) { return SolverVerdict::Dead; });
-    QAction* item = window->MenuAction(ID_MENU_WARN_OF_DEAD_ENDS);
+    const QAction* item = window->MenuAction(ID_MENU_WARN_OF_DEAD_ENDS);
     ASSERT_NE(item, nullptr);
     EXPECT_TRUE(item->isCheckable());
     EXPECT_FALSE(item->isChecked());
@@ -345,7 +349,7 @@ TEST_F(PlayerHelpTest, WarnOfDeadEndsIsOffUntilChosenThenWarnsOnceUntilTakenBack
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     const QByteArray before = saved.readAll();
     saved.close();
-    item->trigger();
+    ChooseMenuItem(*window, ID_MENU_WARN_OF_DEAD_ENDS);
     EXPECT_TRUE(help().WarnOfDeadEnds());
     EXPECT_TRUE(ReadWarnOfDeadEnds("HINTS.SAV"));
     ASSERT_TRUE(window->SaveState());
@@ -377,13 +381,13 @@ TEST_F(PlayerHelpTest, ASearchInProgressNeverHoldsUpTheBoardsTicksNorTheClosing)
 {
     auto release = std::make_shared<std::atomic<bool>>(false);
     auto entered = std::make_shared<std::atomic<int>>(0);
-    help().Worker().SetCall([release, entered](const SolverQuestion&, const std::atomic<bool>&) {
+    solver.Answer([release, entered](const SolverQuestion&, const std::atomic<bool>&) {
         ++*entered;
         while (!*release)
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
         return SolverAnswer{};
     });
-    window->MenuAction(ID_MENU_WARN_OF_DEAD_ENDS)->trigger();
+    ChooseMenuItem(*window, ID_MENU_WARN_OF_DEAD_ENDS);
     PlaySolution(1);
     ASSERT_TRUE(QTest::qWaitFor([&] { return *entered == 1; }, 5000));
 

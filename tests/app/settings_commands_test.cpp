@@ -1,11 +1,17 @@
 // The preferences and play options commands, their dialogs answered with OK or Cancel.
 #include "app/game_main_window.h"
 #include "app_test_support.h"
+#include "controls/bitmap_button.h"
 #include "controls/play_options_dialog.h"
 #include "controls/preferences_dialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -13,17 +19,6 @@
 #include <functional>
 
 namespace {
-
-// Runs answer on the dialog once it is open and running its modal loop.
-template <typename Dialog>
-void WhenOpen(std::function<void(Dialog&)> answer)
-{
-    QTimer::singleShot(0, [answer] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        answer(*dialog);
-    });
-}
 
 class SettingsCommandsTest : public ::testing::Test {
 protected:
@@ -43,7 +38,7 @@ TEST_F(SettingsCommandsTest, PlayOptionsWithTheSameValuesLeaveTheGameAlone)
     window->OnCommit();
     TickUntilIdle(window->Board());
     const MoveList solution = window->GamePuzzle().Solution();
-    window->CommandButton(ID_OPTIONS).setFocus();
+    TabTo(*window, window->CommandButton(ID_OPTIONS));
     WhenOpen<PlayOptionsDialog>([](PlayOptionsDialog& dialog) { dialog.accept(); });
     window->OnPlayOptions();
     EXPECT_EQ(window->GamePuzzle().Solution(), solution);
@@ -99,23 +94,33 @@ TEST_F(SettingsCommandsTest, PreferencesAppliedOnOkButIronmanWaitsForNew)
     EXPECT_FALSE(window->GameIronman());
     EXPECT_EQ(window->CommandButton(ID_SOLVE).text(), QStringLiteral("Solve"));
     EXPECT_FALSE(window->MusicOn());
-    EXPECT_FALSE(window->Music().music);
+    EXPECT_FALSE(window->Music().Music());
     EXPECT_FALSE(window->Board().MusicOn());
     EXPECT_FALSE(window->Board().Preferences().soundEffects);
 }
 
 TEST_F(SettingsCommandsTest, PreferencesCancelledKeepAFolderChosenMeanwhile)
 {
-    WhenOpen<PreferencesDialog>([this](PreferencesDialog& dialog) {
-        // What the folder button does once the player has picked a file.
-        window->Music().TakeFolderOf(QStringLiteral("/new/place/tune.mid"));
+    ASSERT_TRUE(QDir().mkpath(QStringLiteral("new place")));
+    const QString tune = QDir::current().absoluteFilePath(QStringLiteral("new place/tune.mid"));
+    QFile file(tune);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    WhenOpen<PreferencesDialog>([tune](PreferencesDialog& dialog) {
+        WhenOpen<QFileDialog>([tune](QFileDialog& files) {
+            files.selectFile(tune);
+            QTest::keyClick(&files, Qt::Key_Return);
+        });
+        dialog.Button(PreferencesDialog::MUSIC_FOLDER_ID)->click();
         dialog.CheckBox(PreferencesDialog::MUSIC_ID)->setChecked(false);
         dialog.reject();
     });
     window->OnPreferences();
-    EXPECT_EQ(window->Music().musicFolder, "/new/place");
+    const std::string folder = QFile::encodeName(QFileInfo(tune).absolutePath()).toStdString();
+    EXPECT_EQ(window->Music().MusicFolder(), folder);
+    EXPECT_EQ(window->Preferences().musicFolder, folder);
     EXPECT_TRUE(window->MusicOn());
-    EXPECT_TRUE(window->Music().music);
+    EXPECT_TRUE(window->Music().Music());
 }
 
 } // namespace

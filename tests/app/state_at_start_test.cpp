@@ -68,8 +68,9 @@ TEST_F(StateAtStartTest, MusicOffIsTakenByThePlayerAndTheWindowsCopy)
     WriteStateFile(RecordWithRect(DEFAULT_WINDOW_RECT), music);
     auto window = std::make_unique<GameMainWindow>();
     EXPECT_FALSE(window->MusicOn());
-    EXPECT_FALSE(window->Music().music);
-    EXPECT_EQ(window->Music().musicFolder, "elsewhere");
+    EXPECT_FALSE(window->Music().Music());
+    EXPECT_EQ(window->Music().MusicFolder(), "elsewhere");
+    EXPECT_EQ(window->Preferences().musicFolder, "elsewhere");
     EXPECT_FALSE(window->Board().MusicOn());
 }
 
@@ -84,7 +85,7 @@ TEST_F(StateAtStartTest, PreferencesComeBack)
     auto window = std::make_unique<GameMainWindow>();
     EXPECT_FALSE(window->Board().Preferences().soundEffects);
     EXPECT_FALSE(window->Board().Preferences().antiAliasing);
-    EXPECT_EQ(window->Board().Preferences().colours[0], 0x010203u);
+    EXPECT_EQ(window->Board().Preferences().blockColours[0], 0x010203u);
     EXPECT_EQ(window->GamePuzzle().Settings(), (PuzzleSettings{20, 5, 7, 2, 4}));
     EXPECT_TRUE(window->GamePuzzle().History().empty());
     EXPECT_EQ(window->GamePuzzle().Rows(), window->GamePuzzle().InitialRows());

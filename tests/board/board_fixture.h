@@ -44,7 +44,7 @@ protected:
 
     void SetPreferences(bool antiAliasing, bool soundEffects = true)
     {
-        BoardPreferences preferences = view->Preferences();
+        PlayerPreferences preferences = view->Preferences();
         preferences.antiAliasing = antiAliasing;
         preferences.soundEffects = soundEffects;
         view->ApplyPreferences(preferences);

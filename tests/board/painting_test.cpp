@@ -143,8 +143,8 @@ TEST_F(Painting, WithAntiAliasingUnselectedBlocksComeFromTheCache)
     // All ten codes are cached, whatever the colours in play, and rendered
     // again in new colours on request.
     EXPECT_EQ(cache.Pixel(450, 0), ShadeLight(view->Painter().BlockColours()[9]));
-    BoardPreferences recoloured = view->Preferences();
-    recoloured.colours[9] = 0x336699;
+    PlayerPreferences recoloured = view->Preferences();
+    recoloured.blockColours[9] = 0x336699;
     view->ApplyPreferences(recoloured);
     view->Layout();
     EXPECT_EQ(cache.Pixel(450, 0), ShadeLight(0x336699));
@@ -176,8 +176,8 @@ TEST_F(Painting, RepaintsFromKeptPicturesMatchPaintingAfresh)
         const QImage before = view->ComposeSurface().Image().copy();
         puzzle->ApplyMove(MoveList{{11, 2}});  // one counter changes
         if (!antiAliasing) {
-            BoardPreferences recoloured = view->Preferences();
-            recoloured.colours[1] = 0x336699;  // plain blocks follow at once
+            PlayerPreferences recoloured = view->Preferences();
+            recoloured.blockColours[1] = 0x336699;  // plain blocks follow at once
             view->ApplyPreferences(recoloured);
         }
         view->Redraw();

@@ -21,7 +21,7 @@ protected:
         view = std::make_unique<BoardView>();
         view->SetPuzzle(puzzle.get());
         puzzle->SetBoardView(view.get());
-        BoardPreferences quiet = view->Preferences();
+        PlayerPreferences quiet = view->Preferences();
         quiet.soundEffects = false;
         view->ApplyPreferences(quiet);
         view->resize(350, 200);

@@ -190,11 +190,11 @@ TEST(PlayOptionsDialogRangeTest, OutOfRangeSettingsAreClampedAndConstrained)
     dialog.SetSettings(settings);
     dialog.show();
     dialog.accept();
-    EXPECT_EQ(dialog.rowWidth, 30);
-    EXPECT_EQ(dialog.rowCount, 2);
-    EXPECT_EQ(dialog.colourCount, 2);
-    EXPECT_EQ(dialog.maxRemove, 2);
-    EXPECT_EQ(dialog.minRemove, 2);
+    EXPECT_EQ(dialog.Settings().rowWidth, 30);
+    EXPECT_EQ(dialog.Settings().rowCount, 2);
+    EXPECT_EQ(dialog.Settings().colourCount, 2);
+    EXPECT_EQ(dialog.Settings().maxRemove, 2);
+    EXPECT_EQ(dialog.Settings().minRemove, 2);
 }
 
 TEST(PlayOptionsDialogFacesTest, TheBottomRowIsSpreadAndDefaultLinesUpWithCancel)

@@ -15,32 +15,32 @@ namespace {
 
 std::array<ColourValue, 10> DefaultColours()
 {
-    std::array<ColourValue, 10> colours{};
-    SetDefaultColours(colours.data(), 10);
-    return colours;
+    return PlayerPreferences{}.blockColours;
 }
 
 class PreferencesDialogTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dialog.soundEffects = false;
-        dialog.ironman = true;
-        dialog.antiAliasing = false;
-        dialog.music = false;
+        PlayerPreferences shown;
+        shown.soundEffects = false;
+        shown.ironman = true;
+        shown.antiAliasing = false;
+        shown.music = false;
         for (size_t k = 0; k < 10; ++k)
-            dialog.colours[k] = MakeColour(10 * static_cast<int>(k), 1, 2);
-        original = dialog.colours;
+            shown.blockColours[k] = MakeColour(10 * static_cast<int>(k), 1, 2);
+        original = shown.blockColours;
+        dialog.SetPreferences(shown);
         dialog.show();
     }
 
     void ExpectUnchanged()
     {
-        EXPECT_FALSE(dialog.soundEffects);
-        EXPECT_TRUE(dialog.ironman);
-        EXPECT_FALSE(dialog.antiAliasing);
-        EXPECT_FALSE(dialog.music);
-        EXPECT_EQ(dialog.colours, original);
+        EXPECT_FALSE(dialog.Preferences().soundEffects);
+        EXPECT_TRUE(dialog.Preferences().ironman);
+        EXPECT_FALSE(dialog.Preferences().antiAliasing);
+        EXPECT_FALSE(dialog.Preferences().music);
+        EXPECT_EQ(dialog.Preferences().blockColours, original);
     }
 
     PreferencesDialog dialog;
@@ -124,11 +124,11 @@ TEST_F(PreferencesDialogTest, DefaultThenOkRestoresTheDefaults)
     dialog.Button(PreferencesDialog::DEFAULT_ID)->click();
     dialog.Button(1)->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_TRUE(dialog.soundEffects);
-    EXPECT_FALSE(dialog.ironman);
-    EXPECT_TRUE(dialog.antiAliasing);
-    EXPECT_TRUE(dialog.music);
-    EXPECT_EQ(dialog.colours, DefaultColours());
+    EXPECT_TRUE(dialog.Preferences().soundEffects);
+    EXPECT_FALSE(dialog.Preferences().ironman);
+    EXPECT_TRUE(dialog.Preferences().antiAliasing);
+    EXPECT_TRUE(dialog.Preferences().music);
+    EXPECT_EQ(dialog.Preferences().blockColours, DefaultColours());
 }
 
 TEST_F(PreferencesDialogTest, OkReadsTheBoxesAndTheSwatches)
@@ -136,9 +136,9 @@ TEST_F(PreferencesDialogTest, OkReadsTheBoxesAndTheSwatches)
     dialog.CheckBox(1014)->click();
     dialog.Panel().swatches[4].face = MakeColour(1, 2, 3);
     dialog.accept();
-    EXPECT_TRUE(dialog.music);
-    EXPECT_FALSE(dialog.soundEffects);
-    EXPECT_EQ(dialog.colours[4], MakeColour(1, 2, 3));
+    EXPECT_TRUE(dialog.Preferences().music);
+    EXPECT_FALSE(dialog.Preferences().soundEffects);
+    EXPECT_EQ(dialog.Preferences().blockColours[4], MakeColour(1, 2, 3));
 }
 
 TEST_F(PreferencesDialogTest, EscapeIsCancel)
@@ -152,12 +152,17 @@ TEST_F(PreferencesDialogTest, EscapeIsCancel)
 TEST_F(PreferencesDialogTest, TheMusicFolderIsChosenAtOnceEvenBeforeCancel)
 {
     int chosen = 0;
-    dialog.chooseMusicFolder = [&chosen] { ++chosen; };
+    dialog.SetMusicFolderChooser([&chosen] {
+        ++chosen;
+        return std::string("/new/place");
+    });
     dialog.Button(PreferencesDialog::MUSIC_FOLDER_ID)->click();
     EXPECT_EQ(chosen, 1);
     EXPECT_TRUE(dialog.isVisible());
     dialog.reject();
     EXPECT_EQ(chosen, 1);
+    EXPECT_EQ(dialog.Preferences().musicFolder, "/new/place");
+    ExpectUnchanged();
 }
 
 TEST_F(PreferencesDialogTest, WithoutAMusicPlayerTheFolderButtonDoesNothing)
