@@ -2,9 +2,12 @@
 #include "game_main_window.h"
 
 #include "app/audio_messages.h"
+#include "app/focus_button_accessible.h"
 #include "app/hint_settings.h"
 #include "app/main_window_keys.h"
+#include "app/menu_title_accessible.h"
 #include "board/audio_device.h"
+#include "board/board_accessible.h"
 
 #include <QAction>
 #include <QApplication>
@@ -50,6 +53,10 @@ GameMainWindow::GameMainWindow(MainWindowParts parts)
       playerHelp(puzzle, boardView, [this] { return gameIronman; }, HINT_SETTINGS_FILE,
                  std::move(parts.solver))
 {
+    // Before anything asks for the parts a screen reader reads.
+    FocusButtonAccessible::Install();
+    MenuTitleAccessible::Install();
+    focusButton.setObjectName(QLatin1String(FocusButtonAccessible::OBJECT_NAME));
     ReadState();
     CheckWindowRectAtStart();
     gameIronman = preferences.ironman;
@@ -113,11 +120,16 @@ void GameMainWindow::CreateWindowParts()
     keys = new MainWindowKeys(
         this, [this] { OnCommand(ID_COMMIT); },
         [this](int key, Qt::KeyboardModifiers modifiers, bool autoRepeat) {
-            return boardView.HandleKey(key, modifiers, autoRepeat);
+            if (!boardView.HandleKey(key, modifiers, autoRepeat))
+                return false;
+            // A key that plays on the board ends the message, as a click does.
+            playerHelp.PlayerActed();
+            return true;
         });
     qApp->installEventFilter(keys);
     // The first paint of the board lets the background work begin.
     boardView.installEventFilter(this);
+    focusButton.installEventFilter(this);
     QTimer::singleShot(BACKGROUND_WORK_LATEST_MS, this, &GameMainWindow::StartBackgroundWork);
 }
 
@@ -137,11 +149,8 @@ void GameMainWindow::CreateButtons()
     // Invisible but able to hold the focus: Qt gives no focus to a hidden
     // widget, so it is shown at no size at all, under the board view.
     focusButton.setProperty("commandId", int(ID_NEW));
-    // While it holds the focus the keys play on the board, so that is what
-    // a screen reader calls it.
-    focusButton.setAccessibleName(QStringLiteral("Board"));
-    focusButton.setAccessibleDescription(
-        QStringLiteral("Arrow keys move between blocks, Return selects, Space takes the selection"));
+    // While it holds the focus the keys play on the board: a screen reader
+    // meets the board itself, not this button (FocusButtonAccessible).
     focusButton.setGeometry(0, 0, 0, 0);
     focusButton.setFocusPolicy(Qt::StrongFocus);
     focusButton.show();
@@ -278,6 +287,10 @@ bool GameMainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == &boardView && event->type() == QEvent::Paint && !backgroundWorkStarted)
         QTimer::singleShot(0, this, &GameMainWindow::StartBackgroundWork);
+    // The keyboard is back on the board: a screen reader hears the board
+    // (after Qt has told of the unseen button taking the focus).
+    if (watched == &focusButton && event->type() == QEvent::FocusIn)
+        QTimer::singleShot(0, this, [this] { BoardAccessible::TakeFocus(&boardView); });
     return QWidget::eventFilter(watched, event);
 }
 

@@ -105,6 +105,9 @@ PlayerHelp::PlayerHelp(Puzzle& puzzle, BoardView& board, std::function<bool()> g
     // A screen reader hears each message as the board's news.
     connect(&message, &PlayerMessage::Said, this,
             [this](const QString& words) { BoardAccessible::Say(&this->board, words); });
+    // And no longer once the message has gone.
+    connect(&message, &PlayerMessage::Dismissed, this,
+            [this](const QString& words) { BoardAccessible::Unsay(&this->board, words); });
     qApp->installEventFilter(this);
 }
 
@@ -280,6 +283,9 @@ void PlayerHelp::ShowHintedMove()
 {
     board.ChooseMove(hintedMove);
     hintedMove.clear();
+    // Seen as a selection, heard as the move it is.
+    if (!board.Selection().empty())
+        BoardAccessible::Tell(&board, BoardAccessible::News::Hinted);
 }
 
 void PlayerHelp::SayNo(const QString& text)

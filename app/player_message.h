@@ -5,13 +5,18 @@
 
 #include <QLabel>
 #include <QString>
+#include <QStringList>
+
+class BoardView;
+class QFontMetrics;
 
 class PlayerMessage : public QLabel {
     Q_OBJECT
 
 public:
-    // Lives over host (the board view), centred near its top edge.
-    explicit PlayerMessage(QWidget* host);
+    // Lives over the board view, in the room between the counters and the
+    // blocks, with a font and a width that follow the board's block size.
+    explicit PlayerMessage(BoardView* board);
 
     // Shows text at once, replacing any message still shown.
     void Say(const QString& text);
@@ -19,16 +24,27 @@ public:
     void Dismiss();
     // The text shown now (or that would be, were the board on screen), or
     // an empty string.
-    QString Shown() const { return isHidden() ? QString() : text(); }
+    QString Shown() const { return isHidden() ? QString() : message; }
+    // The lines it is drawn in.
+    QStringList Lines() const { return text().split(QLatin1Char('\n')); }
+
+    // The words of text in lines no wider than maxWidth, as few lines as
+    // that width allows and as even in width as that many lines can be.
+    static QStringList BalancedLines(const QString& text, const QFontMetrics& metrics, int maxWidth);
 
 signals:
     // Each message as it is shown, for whatever speaks it aloud.
     void Said(const QString& text);
+    // A message has gone.
+    void Dismissed(const QString& text);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Width, wrap and place for the host's size now.
+    // Font, lines, width and place for the board's size now.
     void Place();
+
+    BoardView* board;
+    QString message;
 };

@@ -1,5 +1,5 @@
-// The board for screen readers: a table of named blocks, the counters, the
-// cursor as the focus, and a name that carries the news of each change.
+// The board for screen readers: a table of named blocks as the rows stand
+// on screen, the counters, and the cursor as the focus.
 #include "board/board_accessible.h"
 
 #include "board/board_cell_accessible.h"
@@ -46,76 +46,10 @@ QAccessibleInterface* BoardAccessible::Factory(const QString& className, QObject
     return nullptr;
 }
 
-void BoardAccessible::Tell(BoardView* view, News what)
+QString BoardAccessible::ColourWord(int32_t code) const
 {
-    // Cheap enough to do whether or not anyone listens: the interface is
-    // made once, and the news is a few words.
-    auto* board = dynamic_cast<BoardAccessible*>(QAccessible::queryAccessibleInterface(view));
-    if (board != nullptr)
-        board->Hear(what);
-}
-
-void BoardAccessible::Say(BoardView* view, const QString& words)
-{
-    auto* board = dynamic_cast<BoardAccessible*>(QAccessible::queryAccessibleInterface(view));
-    if (board == nullptr)
-        return;
-    board->news = words;
-    QAccessibleEvent event(board, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
-}
-
-void BoardAccessible::Hear(News what)
-{
-    if (what == News::CursorMoved || what == News::Selected) {
-        // The block under the cursor is what the player wants to hear.
-        const BlockRef at = view->Cursor().Position();
-        if (!HasBlock(at.row, at.index))
-            return;
-        BoardCellAccessible* cell = Cell(at.row, at.index);
-        if (what == News::Selected) {
-            QAccessible::State changed;
-            changed.selected = true;
-            QAccessibleStateChangeEvent event(cell, changed);
-            QAccessible::updateAccessibility(&event);
-        }
-        QAccessibleEvent focus(cell, QAccessible::Focus);
-        QAccessible::updateAccessibility(&focus);
-        return;
-    }
-    news = Announcement(what);
-    if (what == News::NewBoard) {
-        QAccessibleTableModelChangeEvent reset(view, QAccessibleTableModelChangeEvent::ModelReset);
-        QAccessible::updateAccessibility(&reset);
-    }
-    QAccessibleEvent event(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
-}
-
-QString BoardAccessible::Announcement(News what) const
-{
-    const QString left = QStringLiteral("%1 blocks left").arg(BlocksLeft());
-    switch (what) {
-    case News::Refused:
-        return QStringLiteral("Refused");
-    case News::Moved: {
-        // Told before the move is applied, while the selection still names it.
-        const auto& selection = view->Selection();
-        if (selection.empty())
-            return QStringLiteral("Move made");
-        const BlockRef first = selection.front();
-        return QStringLiteral("Took %1 %2").arg(selection.size()).arg(
-            Words(ColourName(view->Painter().BlockColours()[static_cast<size_t>(CodeAt(first.row, first.index)) % 10])));
-    }
-    case News::Undone:
-        return QStringLiteral("Move taken back, ") + left;
-    case News::NewBoard:
-        return QStringLiteral("New board, %1 rows, ").arg(rowCount()) + left;
-    case News::Cleared:
-        return QStringLiteral("Board cleared");
-    default:
-        return {};
-    }
+    return code >= 0 && code < 10 ? Words(ColourName(view->Painter().BlockColours()[static_cast<size_t>(code)]))
+                                  : QStringLiteral("colour %1").arg(code + 1);
 }
 
 int BoardAccessible::BlocksLeft() const
@@ -126,26 +60,43 @@ int BoardAccessible::BlocksLeft() const
     return CountBlocks(view->ShownPuzzle()->Rows(), view->ShownPuzzle()->Settings().rowCount, counters);
 }
 
-int32_t BoardAccessible::CodeAt(int row, int column) const
+int32_t BoardAccessible::CodeAt(int row, int index) const
 {
-    return view->ShownPuzzle()->Rows()[static_cast<size_t>(row)][static_cast<size_t>(column)];
+    return view->ShownPuzzle()->Rows()[static_cast<size_t>(row)][static_cast<size_t>(index)];
+}
+
+int BoardAccessible::RowLength(int row) const
+{
+    if (view->ShownPuzzle() == nullptr || row < 0 || row >= rowCount())
+        return 0;
+    return static_cast<int>(view->ShownPuzzle()->Rows()[static_cast<size_t>(row)].size());
+}
+
+int BoardAccessible::ColumnOf(int row, int index) const
+{
+    // Centred as the board draws it; a row longer than the table (never
+    // made by the game) starts at the left.
+    return index + std::max(columnCount() - RowLength(row), 0) / 2;
+}
+
+int BoardAccessible::IndexAt(int row, int column) const
+{
+    const int index = column - std::max(columnCount() - RowLength(row), 0) / 2;
+    return column >= 0 && index >= 0 && index < RowLength(row) ? index : -1;
 }
 
 bool BoardAccessible::HasBlock(int row, int column) const
 {
-    if (view->ShownPuzzle() == nullptr || row < 0 || row >= rowCount() || column < 0)
-        return false;
-    return column < static_cast<int>(view->ShownPuzzle()->Rows()[static_cast<size_t>(row)].size());
+    return IndexAt(row, column) >= 0;
 }
 
 QString BoardAccessible::CellName(int row, int column) const
 {
-    if (!HasBlock(row, column))
+    const int index = IndexAt(row, column);
+    if (index < 0)
         return QStringLiteral("empty");
-    const int32_t code = CodeAt(row, column);
-    const QString colour = code >= 0 && code < 10
-        ? Words(ColourName(view->Painter().BlockColours()[static_cast<size_t>(code)]))
-        : QStringLiteral("colour %1").arg(code + 1);
+    const int32_t code = CodeAt(row, index);
+    const QString colour = ColourWord(code);
     const QString symbol = code >= 0 && static_cast<size_t>(code) < view->Painter().Symbols().size()
         ? Words(SymbolName(view->Painter().Symbols()[static_cast<size_t>(code)]))
         : QString();
@@ -154,28 +105,29 @@ QString BoardAccessible::CellName(int row, int column) const
 
 bool BoardAccessible::IsRowEnd(int row, int column) const
 {
-    if (!HasBlock(row, column))
-        return false;
-    return column == 0 || column == static_cast<int>(view->ShownPuzzle()->Rows()[static_cast<size_t>(row)].size()) - 1;
+    const int index = IndexAt(row, column);
+    return index >= 0 && (index == 0 || index == RowLength(row) - 1);
 }
 
 bool BoardAccessible::IsSelected(int row, int column) const
 {
     const auto& selection = view->Selection();
-    return std::find(selection.begin(), selection.end(), BlockRef{column, row}) != selection.end();
+    const int index = IndexAt(row, column);
+    return index >= 0 && std::find(selection.begin(), selection.end(), BlockRef{index, row}) != selection.end();
 }
 
 bool BoardAccessible::IsCursor(int row, int column) const
 {
-    return view->Cursor().Shown() && view->Cursor().Position() == BlockRef{column, row};
+    const int index = IndexAt(row, column);
+    return index >= 0 && view->Cursor().Shown() && view->Cursor().Position() == BlockRef{index, row};
 }
 
 QRect BoardAccessible::CellRect(int row, int column) const
 {
-    if (!HasBlock(row, column) || view->Geometry().blockSize == 0)
+    const int index = IndexAt(row, column);
+    if (index < 0 || view->Geometry().blockSize == 0)
         return {};
-    const int length = static_cast<int>(view->ShownPuzzle()->Rows()[static_cast<size_t>(row)].size());
-    const Rect cell = view->Geometry().BlockRect(column, row, length);
+    const Rect cell = view->Geometry().BlockRect(index, row, RowLength(row));
     // The board lays out in device pixels; screen readers want logical ones.
     const qreal ratio = view->devicePixelRatioF();
     const QRect logical(QPoint(static_cast<int>(cell.left / ratio), static_cast<int>(cell.top / ratio)),
@@ -266,8 +218,8 @@ int BoardAccessible::indexOfChild(const QAccessibleInterface* child) const
 QAccessibleInterface* BoardAccessible::childAt(int x, int y) const
 {
     for (int row = 0; row < rowCount(); ++row) {
-        for (int column = 0; HasBlock(row, column); ++column) {
-            if (CellRect(row, column).contains(x, y))
+        for (int column = 0; column < columnCount(); ++column) {
+            if (HasBlock(row, column) && CellRect(row, column).contains(x, y))
                 return Cell(row, column);
         }
     }
@@ -277,8 +229,8 @@ QAccessibleInterface* BoardAccessible::childAt(int x, int y) const
 QAccessibleInterface* BoardAccessible::focusChild() const
 {
     const BlockRef at = view->Cursor().Position();
-    if (view->Cursor().Shown() && HasBlock(at.row, at.index))
-        return Cell(at.row, at.index);
+    if (view->Cursor().Shown() && at.index >= 0 && at.index < RowLength(at.row))
+        return Cell(at.row, ColumnOf(at.row, at.index));
     return nullptr;
 }
 
@@ -298,8 +250,8 @@ QList<QAccessibleInterface*> BoardAccessible::selectedCells() const
 {
     QList<QAccessibleInterface*> chosen;
     for (const BlockRef& block : view->Selection()) {
-        if (HasBlock(block.row, block.index))
-            chosen.append(Cell(block.row, block.index));
+        if (block.index >= 0 && block.index < RowLength(block.row))
+            chosen.append(Cell(block.row, ColumnOf(block.row, block.index)));
     }
     return chosen;
 }

@@ -13,25 +13,38 @@
 class BoardView;
 class BoardCellAccessible;
 
-// Rows of the table are the board's rows, columns the places in a row
-// (0 at the left end); a place past a row's last block is an empty cell.
-// After the cells come the counters, one per colour in play.
+// Rows of the table are the board's rows, columns the places of a full row.
+// A shorter row stands centred, as on screen: its blocks take the middle
+// places in their order, with empty cells on both sides (one more on the
+// right when the row is an odd number of places short). After the cells come
+// the counters, one per colour in play.
 class BoardAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
     // What the board tells a screen reader about.
-    enum class News { CursorMoved, Selected, Refused, Moved, Undone, NewBoard, Cleared };
+    enum class News { CursorMoved, Selected, Refused, Moved, Undone, NewBoard, Cleared, Hinted };
 
     explicit BoardAccessible(BoardView* view);
     ~BoardAccessible() override;
 
     // Registers the factory with Qt once; the board's constructor asks.
     static void Install();
-    // The board's hook, called as things happen.
-    static void Tell(BoardView* view, News news);
+    // The board's hook, called as things happen; why says what a refusal
+    // refused ("Nothing to undo").
+    static void Tell(BoardView* view, News news, const QString& why = QString());
     // Words of the game's own about the board (a hint's answer, a dead end),
     // spoken as the board's news.
     static void Say(BoardView* view, const QString& words);
+    // The keys play on the board again: the cell under a shown cursor, or
+    // else the board itself, is told as the focus.
+    static void TakeFocus(BoardView* view);
+    // Those words are no longer shown: the news ends, unless newer news has
+    // replaced it already.
+    static void Unsay(BoardView* view, const QString& words);
 
+    // The table's column of block `index` of `row`, and the block index in
+    // a column (-1 for an empty cell).
+    int ColumnOf(int row, int index) const;
+    int IndexAt(int row, int column) const;
     // What the table's cells read.
     bool HasBlock(int row, int column) const;
     QString CellName(int row, int column) const;
@@ -78,10 +91,13 @@ public:
 
 private:
     static QAccessibleInterface* Factory(const QString& className, QObject* object);
-    void Hear(News what);
-    QString Announcement(News what) const;
+    void Hear(News what, const QString& why);
+    QString Announcement(News what, const QString& why) const;
+    QString HintNews() const;
+    QString ColourWord(int32_t code) const;
+    int RowLength(int row) const;
     int BlocksLeft() const;
-    int32_t CodeAt(int row, int column) const;
+    int32_t CodeAt(int row, int index) const;
 
     BoardView* view;
     QString news;

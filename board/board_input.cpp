@@ -131,12 +131,22 @@ void BoardInput::ChooseBlock(BlockRef hit)
     }
     const Puzzle* puzzle = board.Played();
     if (!CanJoinSelection(puzzle->Rows(), puzzle->Settings(), selection, hit)) {
-        board.PlaySound(SOUND_REFUSE);
+        board.Refuse(WhyNotJoin(hit));
         return;
     }
     selection.push_back(hit);
     board.PlaySound(SOUND_SELECT);
     board.DrawBlock(hit, true);
+}
+
+QString BoardInput::WhyNotJoin(BlockRef hit) const
+{
+    const Puzzle* puzzle = board.Played();
+    if (!IsAtRowEnd(puzzle->Rows(), puzzle->Settings(), hit))
+        return QStringLiteral("Not an end of its row");
+    if (static_cast<long>(selection.size()) >= puzzle->Settings().maxRemove)
+        return QStringLiteral("A move takes at most %1 blocks").arg(puzzle->Settings().maxRemove);
+    return QStringLiteral("Another colour is selected");
 }
 
 void BoardInput::MoveCursor(KeyCursor::Step step)

@@ -5,6 +5,7 @@
 #include "board/key_cursor.h"
 #include "engine/move_list.h"
 
+#include <QString>
 #include <Qt>
 
 #include <cstdint>
@@ -34,6 +35,8 @@ public:
         // top when the cursor is there and shown.
         virtual void DrawBlock(BlockRef at, bool selected) = 0;
         virtual void PlaySound(int id) = 0;
+        // The refusal sound, and why for a screen reader ("Not an end of its row").
+        virtual void Refuse(const QString& why) = 0;
         // News for a screen reader.
         virtual void Tell(BoardAccessible::News news) = 0;
         // The selection is a move: the board applies it and animates it.
@@ -101,6 +104,8 @@ public:
 private:
     // The selection rules for one block, after the hit test.
     void ChooseBlock(BlockRef hit);
+    // Why hit may not join the selection, in the player's words.
+    QString WhyNotJoin(BlockRef hit) const;
     void MoveCursor(KeyCursor::Step step);
     void EnterKey();
     void HideCursor();

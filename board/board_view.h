@@ -90,6 +90,9 @@ public:
     // One sound effect, respecting soundEffects and the quieter variants
     // while the main window's music is on.
     void PlayEffect(int id);
+    // The refusal sound, with the reason a screen reader says after
+    // "Refused" ("Nothing to undo").
+    void Refuse(const QString& why) override;
 
     // One 40 ms step of the phase machine (the timer calls it).
     void Tick();
@@ -157,6 +160,8 @@ private:
     void ReplayEntry(BlockRef entry) override { input.ReplayEntry(entry); }
     void MoveEnded() override { emit MoveSettled(); }
 
+    // PlayEffect without telling a screen reader.
+    void Sound(int id);
     // BoardInput::Board
     const Puzzle* Played() const override { return puzzle; }
     const BoardGeometry* UsableLayout() const override { return Usable() ? &boardGeometry : nullptr; }

@@ -21,7 +21,7 @@ void BoardView::StartMove()
 void BoardView::UndoMove()
 {
     if (phases.Solving() || !puzzle || !puzzle->Undo()) {
-        PlayEffect(SOUND_REFUSE);
+        Refuse(phases.Solving() ? QStringLiteral("Not while Solve plays") : QStringLiteral("Nothing to undo"));
         return;
     }
     PlayEffect(SOUND_SELECT);
@@ -36,7 +36,7 @@ void BoardView::RedoMove()
 {
     const MoveList blocks = puzzle ? puzzle->NextRedoBlocks() : MoveList();
     if (phases.Solving() || blocks.empty()) {
-        PlayEffect(SOUND_REFUSE);
+        Refuse(phases.Solving() ? QStringLiteral("Not while Solve plays") : QStringLiteral("Nothing to redo"));
         return;
     }
     // The board is shown settled first, so the move's animation starts from
@@ -86,6 +86,17 @@ void BoardView::PlayEffect(int id)
     if (id == SOUND_REFUSE || id == SOUND_WIN)
         BoardAccessible::Tell(this, id == SOUND_REFUSE ? BoardAccessible::News::Refused
                                                        : BoardAccessible::News::Cleared);
+    Sound(id);
+}
+
+void BoardView::Refuse(const QString& why)
+{
+    BoardAccessible::Tell(this, BoardAccessible::News::Refused, why);
+    Sound(SOUND_REFUSE);
+}
+
+void BoardView::Sound(int id)
+{
     if (!preferences.soundEffects)
         return;
     if (musicOn) {

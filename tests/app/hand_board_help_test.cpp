@@ -121,6 +121,8 @@ TEST_F(HandBoardHelpTest, AHintThatCannotBeGivenSelectsNothingAndSaysWhyUntilThe
 
         QTest::mouseClick(&board, Qt::LeftButton, {}, QPoint(2, 2));
         EXPECT_EQ(Shown(), "") << "gone at the player's next action";
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(&board)->text(QAccessible::Name), QStringLiteral("Board"))
+            << c.board << ": and its news with it";
     }
     EXPECT_TRUE(PlayerHelp::DEAD_END_TEXT.contains(QStringLiteral("Back to a Solvable Position")));
 }

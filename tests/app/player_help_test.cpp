@@ -4,18 +4,22 @@
 #include "app/game_main_window.h"
 #include "app/hint_settings.h"
 #include "app_test_support.h"
+#include "board/board_accessible.h"
 #include "engine/move_rule.h"
 #include "engine/puzzle.h"
 #include "engine/random.h"
 #include "tests/support/recorded_effects.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <functional>
@@ -50,6 +54,14 @@ protected:
     const PlayerHelp& help() { return window->Help(); }
 
     std::string Shown() { return help().Message().Shown().toStdString(); }
+    // The board's name as a screen reader reads it, news and all.
+    QString BoardName() { return QAccessible::queryAccessibleInterface(&board())->text(QAccessible::Name); }
+    // A key as the player types it, wherever the focus is.
+    void Type(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QApplication::setActiveWindow(window.get());
+        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
+    }
 
     // Until the worker has answered the last question (and every question
     // that answer led to).
@@ -157,6 +169,8 @@ TEST_F(PlayerHelpTest, TheHKeyAsksForAHintAndCtrlYOrCtrlShiftZRedo)
     type(Qt::Key_H, Qt::NoModifier);
     WaitForAnswers();
     EXPECT_FALSE(board().Selection().empty()) << "H gave no hint";
+    EXPECT_TRUE(BoardName().startsWith(QStringLiteral("Board: Hint: take %1 ").arg(board().Selection().size())))
+        << BoardName().toStdString() << ": a screen reader hears the hint";
 
     const std::vector<RowSet> boards = PlaySolution(1);
     const std::pair<int, Qt::KeyboardModifiers> redoKeys[] = {
@@ -375,6 +389,115 @@ TEST_F(PlayerHelpTest, WarnOfDeadEndsIsOffUntilChosenThenWarnsOnceUntilTakenBack
             << s.step;
         QTest::mouseClick(&board(), Qt::LeftButton, {}, QPoint(2, 2));
     }
+}
+
+TEST_F(PlayerHelpTest, TheMessageStandsBetweenTheCountersAndTheBlocksInBalancedLinesThatGrowWithTheWindow)
+{
+    const struct {
+        QSize window;
+        const QString& text;
+        int lines;
+    } cases[] = {
+        {{480, 320}, PlayerHelp::DEAD_END_TEXT, 2},        {{480, 320}, PlayerHelp::STILL_CLEARABLE_TEXT, 1},
+        {{480, 320}, PlayerHelp::NO_MOVE_LEFT_TEXT, 2},    {{1400, 1000}, PlayerHelp::DEAD_END_TEXT, 2},
+        {{1400, 1000}, PlayerHelp::STILL_CLEARABLE_TEXT, 1}, {{1400, 1000}, PlayerHelp::UNDECIDED_TEXT, 2},
+    };
+    int defaultPixels = 0;
+    PlayerMessage message(&board());
+    for (const auto& c : cases) {
+        window->resize(c.window);
+        QApplication::processEvents();
+        message.Say(c.text);
+        const std::string what = c.text.toStdString() + " at " + std::to_string(c.window.width());
+        EXPECT_EQ(message.Shown(), c.text) << what;
+        const QStringList lines = message.Lines();
+        EXPECT_EQ(lines.size(), c.lines) << what << ": " << message.text().toStdString();
+        EXPECT_EQ(lines.join(QLatin1Char(' ')), c.text) << what;
+        const QFontMetrics metrics(message.font());
+        int narrowest = message.width();
+        for (const QString& line : lines) {
+            EXPECT_TRUE(line.contains(QLatin1Char(' '))) << what << ": a word alone on a line";
+            narrowest = std::min(narrowest, metrics.horizontalAdvance(line));
+            EXPECT_LT(metrics.horizontalAdvance(line), message.contentsRect().width()) << what;
+        }
+        if (lines.size() > 1) {
+            EXPECT_GT(narrowest * 4, message.contentsRect().width() * 3) << what << ": lines of uneven width";
+        }
+
+        // Neither the counters nor the blocks are hidden, in logical pixels.
+        const BoardGeometry& layout = board().Geometry();
+        const qreal ratio = board().devicePixelRatioF();
+        const auto logical = [ratio](const Rect& r) {
+            return QRect(QPoint(static_cast<int>(r.left / ratio), static_cast<int>(r.top / ratio)),
+                         QPoint(static_cast<int>(r.right / ratio) - 1, static_cast<int>(r.bottom / ratio) - 1));
+        };
+        const Rect counters = layout.CounterRow(puzzle().Settings().colourCount);
+        const Rect blocks = layout.BoardRect(puzzle().Settings().rowWidth, puzzle().Settings().rowCount);
+        EXPECT_FALSE(message.geometry().intersects(logical(counters))) << what;
+        EXPECT_FALSE(message.geometry().intersects(logical(blocks))) << what;
+        EXPECT_TRUE(board().rect().contains(message.geometry())) << what;
+        if (c.window.width() == 480) {
+            defaultPixels = message.font().pixelSize();
+        } else {
+            EXPECT_GE(message.font().pixelSize(), 2 * defaultPixels) << what << ": the font grows with the window";
+        }
+        message.Dismiss();
+    }
+}
+
+TEST_F(PlayerHelpTest, AnyKeyThatPlaysOnTheBoardEndsTheMessageAndItsNews)
+{
+    const struct {
+        const char* name;
+        int key;
+    } keys[] = {{"Right", Qt::Key_Right}, {"Down", Qt::Key_Down}, {"Return", Qt::Key_Return},
+                {"Enter", Qt::Key_Enter}, {"Space", Qt::Key_Space}};
+    AnswerBy([](const RowSet&) { return SolverVerdict::Dead; });
+    const auto sayDeadEnd = [this] {
+        window->OnCommand(ID_MENU_HINT);
+        WaitForAnswers();
+    };
+    for (const auto& k : keys) {
+        sayDeadEnd();
+        ASSERT_EQ(BoardName(), QStringLiteral("Board: ") + PlayerHelp::DEAD_END_TEXT);
+        Type(k.key);
+        EXPECT_EQ(Shown(), "") << k.name;
+        EXPECT_FALSE(BoardName().contains(PlayerHelp::DEAD_END_TEXT)) << k.name << ": the news outlived the message";
+    }
+    sayDeadEnd();
+    Type(Qt::Key_Shift, Qt::ShiftModifier);
+    EXPECT_EQ(Shown(), PlayerHelp::DEAD_END_TEXT.toStdString()) << "a key that does nothing leaves it";
+}
+
+TEST_F(PlayerHelpTest, AScreenReaderMeetsTheBoardOnceTheMenusByTheirWordsAndHearsTheBoardCleared)
+{
+    QStringList boards;
+    QStringList menus;
+    std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+        if (node == nullptr)
+            return;
+        const QString name = node->text(QAccessible::Name);
+        if (name.startsWith(QLatin1String("Board")))
+            boards << QStringLiteral("%1 %2").arg(node->role()).arg(name);
+        if (node->role() == QAccessible::MenuItem && node->parent() != nullptr
+            && node->parent()->role() == QAccessible::MenuBar)
+            menus << name;
+        for (int k = 0; k < node->childCount(); ++k)
+            walk(node->child(k));
+    };
+    walk(QAccessible::queryAccessibleInterface(window.get()));
+    EXPECT_EQ(boards, QStringList{QStringLiteral("%1 Board").arg(QAccessible::Table)});
+    EXPECT_EQ(menus, (QStringList{"File", "Prefs", "Help"}));
+    EXPECT_EQ(window->MainMenu().actions().front()->text(), QStringLiteral("File        "))
+        << "the drawn caption keeps its padding";
+
+    const int moves = static_cast<int>(std::count_if(puzzle().Solution().begin(), puzzle().Solution().end(),
+                                                     [](const BlockRef& entry) { return entry.IsMoveMarker(); }));
+    PlaySolution(moves - 1);
+    QTest::mouseClick(&board(), Qt::LeftButton, {}, QPoint(2, 2));
+    PlaySolution(moves, moves - 1);
+    EXPECT_EQ(BoardName(), QStringLiteral("Board: Board cleared"));
+    EXPECT_EQ(Shown(), "") << "a cleared board shows no word and no score";
 }
 
 TEST_F(PlayerHelpTest, ASearchInProgressNeverHoldsUpTheBoardsTicksNorTheClosing)

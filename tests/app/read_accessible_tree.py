@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 # Reads the running game over the AT-SPI bus as a screen reader does: the
-# main window's buttons and the board as a table of named blocks with its
-# counters, then each dialog's buttons, boxes, swatches and a number picker,
+# main window's buttons, the menu titles and the board, met once, as a table
+# of named blocks with its counters, then each dialog's buttons, boxes, swatches and a number picker,
 # whose value it reads and sets.
 import re
 import sys
@@ -81,20 +81,30 @@ def board_table():
 
 
 board = wait_for("table called Board", board_table)
+# The board once: no second object (a button that holds the focus) by its name.
+boards = ["%s %r" % (n.getRoleName(), n.name) for n in nodes(app) if n.name.startswith("Board")]
+if boards != ["table 'Board'"]:
+    fail("the board is met as %s" % boards)
+# The menu titles by their words, without the padding that widens them on screen.
+bar = wait_for("menu bar", lambda: next((n for n in nodes(app) if n.getRoleName() == "menu bar"), None))
+titles = [bar.getChildAtIndex(k).name for k in range(bar.childCount)]
+if titles != ["File", "Prefs", "Help"]:
+    fail("the menu titles read %r" % titles)
 table = board.queryTable()
 if (table.nRows, table.nColumns) != (3, 12):
     fail("the board reads as %d rows of %d, not 3 of 12" % (table.nRows, table.nColumns))
 for row in range(3):
-    # A row's blocks fill its first places; the rest read "empty".
+    # A row's blocks stand together in the middle, as drawn; the rest read "empty".
     names = [table.getAccessibleAt(row, column).name for column in range(12)]
     length = len([name for name in names if name != "empty"])
-    if length == 0 or any(name == "empty" for name in names[:length]):
+    lead = (12 - length) // 2
+    if length == 0 or any(name == "empty" for name in names[lead:lead + length]):
         fail("row %d reads %s" % (row, names))
-    for column in range(length):
+    for column in range(lead, lead + length):
         cell = table.getAccessibleAt(row, column)
         if cell.getRoleName() != "table cell" or not re.fullmatch(r"[a-z ]+, [a-z ]+", cell.name):
             fail("block (%d, %d) reads as %s %r" % (row, column, cell.getRoleName(), cell.name))
-        end = column in (0, length - 1)
+        end = column in (lead, lead + length - 1)
         if (cell.description == "row end") != end:
             fail("block (%d, %d) of a row of %d: told %r" % (row, column, length, cell.description))
 counters = [n.name for n in board if n.getRoleName() == "label"]

@@ -1,6 +1,7 @@
 // The player's hands without a window: what clicks, keys and commits do to the selection and the cursor.
 #include "board/board_geometry.h"
 #include "board/board_input.h"
+#include "board/board_sounds.h"
 #include "engine/puzzle.h"
 
 #include <gtest/gtest.h>
@@ -33,6 +34,7 @@ public:
     bool WaitsForPlayer() const override { return settled && !solving; }
     void DrawBlock(BlockRef, bool) override {}
     void PlaySound(int id) override { sounds.push_back(id); }
+    void Refuse(const QString&) override { sounds.push_back(SOUND_REFUSE); }
     void Tell(BoardAccessible::News) override {}
     void StartMove() override { ++movesStarted; }
 

@@ -10,6 +10,7 @@
 #include <QAccessibleInterface>
 
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -54,10 +55,13 @@ TEST_F(ScreenReader, TheBoardIsATableOfBlocksNamedByColourAndSymbolWithTheCounte
         QString name;
         bool rowEnd;
     };
+    // The rows stand centred, as drawn: 6 blocks in places 4 to 9, 4 in 5
+    // to 8, a lone block in place 6, empty places on both sides.
     const Cell cells[] = {
-        {0, 0, Block("yellow", 1), true}, {0, 1, Block("green", 2), false}, {0, 5, Block("red", 0), true},
-        {0, 6, "empty", false},           {1, 0, "empty", false},           {2, 3, Block("red", 0), true},
-        {2, 1, Block("blue", 3), false},  {3, 0, Block("blue", 3), true},
+        {0, 3, Block("yellow", 1), true}, {0, 4, Block("green", 2), false}, {0, 8, Block("red", 0), true},
+        {0, 9, "empty", false},           {0, 2, "empty", false},           {1, 0, "empty", false},
+        {2, 7, Block("red", 0), true},    {2, 5, Block("blue", 3), false},  {2, 3, "empty", false},
+        {3, 5, Block("blue", 3), true},   {3, 0, "empty", false},           {3, 6, "empty", false},
     };
     for (const Cell& c : cells) {
         QAccessibleInterface* cell = table->cellAt(c.row, c.column);
@@ -87,7 +91,7 @@ TEST_F(ScreenReader, TheCursorIsTheFocusAndEveryChangeIsTold)
     Press(Qt::Key_Right);
     Press(Qt::Key_Right);  // (5, 0)
     ASSERT_NE(board->focusChild(), nullptr);
-    EXPECT_EQ(board->focusChild(), board->tableInterface()->cellAt(0, 5));
+    EXPECT_EQ(board->focusChild(), board->tableInterface()->cellAt(0, 8));
     EXPECT_EQ(Name(board->focusChild()), Block("red", 0));
     EXPECT_TRUE(board->focusChild()->state().focused);
     Press(Qt::Key_Return);
@@ -97,9 +101,10 @@ TEST_F(ScreenReader, TheCursorIsTheFocusAndEveryChangeIsTold)
     Press(Qt::Key_Down);
     Press(Qt::Key_Down);  // (0, 3), blue: refused
     Press(Qt::Key_Return);
-    EXPECT_EQ(Name(board), QStringLiteral("Board: Refused"));
+    EXPECT_EQ(Name(board), QStringLiteral("Board: Refused: Another colour is selected"));
 
     Press(Qt::Key_Up);
+    EXPECT_EQ(Name(board), QStringLiteral("Board")) << "old news goes with the next cursor move";
     Press(Qt::Key_Return);  // an end of row 2: red, with (5, 0)
     view->CommitSelection();
     EXPECT_EQ(Name(board), QStringLiteral("Board: Took 2 red"));
@@ -116,6 +121,55 @@ TEST_F(ScreenReader, TheCursorIsTheFocusAndEveryChangeIsTold)
     TicksToIdle();
     view->Tick();
     EXPECT_EQ(Name(board), QStringLiteral("Board: Board cleared"));
+}
+
+TEST_F(ScreenReader, ARefusalSaysWhy)
+{
+    const struct {
+        const char* what;
+        std::vector<BlockRef> clicks;  // {index, row}
+        bool undo;
+        bool redo;
+        const char* said;
+    } cases[] = {
+        {"a block inside its row", {{1, 0}}, false, false, "Board: Refused: Not an end of its row"},
+        {"a block of another colour", {{5, 0}, {0, 0}}, false, false, "Board: Refused: Another colour is selected"},
+        {"a block past the most a move takes", {{5, 0}, {3, 2}, {0, 2}}, false, false,
+         "Board: Refused: A move takes at most 2 blocks"},
+        {"Undo at the start", {}, true, false, "Board: Refused: Nothing to undo"},
+        {"Redo with nothing taken back", {}, false, true, "Board: Refused: Nothing to redo"},
+    };
+    for (const auto& c : cases) {
+        // Row 0: 1 2 2 2 2 0; row 1: 0; row 2: 0 3 3 0 (red 0 joins up to 2).
+        UseBoard({{1, 2, 2, 2, 2, 0}, {0}, {0, 3, 3, 0}}, 12, 4, 2, 2);
+        for (const BlockRef& block : c.clicks)
+            Click(block.index, block.row);
+        if (c.undo)
+            view->UndoMove();
+        if (c.redo)
+            view->RedoMove();
+        EXPECT_EQ(Name(Board()), QString::fromLatin1(c.said)) << c.what;
+        EXPECT_EQ(Sounds().back(), SOUND_REFUSE) << c.what;
+    }
+}
+
+TEST_F(ScreenReader, AHintIsToldAsTheMoveItChooses)
+{
+    const struct {
+        std::vector<BlockRef> move;  // {index, row}
+        const char* said;
+    } cases[] = {
+        {{{5, 0}, {0, 1}, {3, 2}}, "Board: Hint: take 3 red, from rows 1, 2 and 3"},
+        {{{0, 2}, {3, 2}}, "Board: Hint: take 2 red, from both ends of row 3"},
+        {{{5, 0}, {3, 2}, {0, 2}}, "Board: Hint: take 3 red, from row 1 and both ends of row 3"},
+        {{{0, 0}}, "Board: Hint: take 1 yellow, from row 1"},
+    };
+    for (const auto& c : cases) {
+        UseBoard({{1, 2, 2, 2, 2, 0}, {0}, {0, 3, 3, 0}}, 12, 4, 1, 3);
+        view->ChooseMove(c.move);
+        BoardAccessible::Tell(view.get(), BoardAccessible::News::Hinted);
+        EXPECT_EQ(Name(Board()), QString::fromLatin1(c.said));
+    }
 }
 
 }  // namespace
