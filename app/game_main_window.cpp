@@ -46,10 +46,10 @@ constexpr int BACKGROUND_WORK_LATEST_MS = 1500;
 } // namespace
 
 GameMainWindow::GameMainWindow(MainWindowParts parts)
-    : menuBar(this), client(this), boardView(&client, std::move(parts.effects)), focusButton(&client),
-      newButton(&client), retryButton(&client), prefsButton(&client), optionsButton(&client),
-      solveButton(&client), undoButton(&client), helpButton(&client), aboutButton(&client),
-      quitButton(&client), musicPlayer(std::move(parts.musicBackend)),
+    : menuBar(this), client(this), boardView(&client, std::move(parts.effects), std::move(parts.clock)),
+      focusButton(&client), newButton(&client), retryButton(&client), prefsButton(&client),
+      optionsButton(&client), solveButton(&client), undoButton(&client), helpButton(&client),
+      aboutButton(&client), quitButton(&client), musicPlayer(std::move(parts.musicBackend)),
       playerHelp(puzzle, boardView, [this] { return gameIronman; }, HINT_SETTINGS_FILE,
                  std::move(parts.solver))
 {
@@ -72,7 +72,7 @@ GameMainWindow::~GameMainWindow()
     puzzle.SetBoardView(nullptr);
 }
 
-MainWindowRecord GameMainWindow::MainRecord(const WindowRect& rect) const
+MainWindowRecord GameMainWindow::MainRecord(const DesktopRect& rect) const
 {
     return MainRecordOf(rect, preferences, puzzle.Settings());
 }

@@ -56,6 +56,8 @@ struct MainWindowParts {
     std::unique_ptr<MusicBackend> musicBackend;
     // Plays the board's effects; null plays them on the audio device.
     std::unique_ptr<SoundEffects> effects;
+    // Beats the board's 40 ms step; null beats it with a Qt timer.
+    std::unique_ptr<BoardClock> clock;
 };
 
 class GameMainWindow : public QWidget {
@@ -99,12 +101,12 @@ public:
     void LayoutChildren();
     // The outer rectangle at this moment (the maximised one when maximised;
     // under Wayland, which hides it, the position stays the one started at).
-    WindowRect OuterRect() const;
+    DesktopRect OuterRect() const;
     // Writes all three records to stateFileName; false when it could not.
     bool SaveState();
     // The main window's saved record as the state in force stands, with the
     // given outer rectangle. Start-up and the close build it.
-    MainWindowRecord MainRecord(const WindowRect& rect) const;
+    MainWindowRecord MainRecord(const DesktopRect& rect) const;
     // What must not hold up the first frame: the audio device and the music.
     // Runs once, soon after the first paint; later calls do nothing.
     void StartBackgroundWork();
@@ -126,7 +128,7 @@ public:
 
     // --- What the window's parts and the tests read ------------------------
     const Puzzle& GamePuzzle() const { return puzzle; }
-    BoardView& Board() { return boardView; }
+    const BoardView& Board() const { return boardView; }
     const MusicPlayer& Music() const { return musicPlayer; }
     // Hint, Back to a Solvable Position and the warnings.
     const PlayerHelp& Help() const { return playerHelp; }
@@ -140,7 +142,7 @@ public:
     bool MusicOn() const { return preferences.music; }
     // The outer rectangle read at start, once checked, and whether the
     // window starts maximised.
-    const WindowRect& StartRect() const { return windowRect; }
+    const DesktopRect& StartRect() const { return windowRect; }
     bool StartMaximized() const { return startMaximized; }
     // How the saved state was found at start.
     StateReadResult StateRead() const { return stateReadResult; }
@@ -194,7 +196,7 @@ private:
     Puzzle puzzle;
     BoardView boardView;
 
-    const WindowRect defaultRect = DEFAULT_WINDOW_RECT;
+    const DesktopRect defaultRect = DEFAULT_WINDOW_RECT;
     const int32_t minWidth = MIN_WINDOW_WIDTH;
     const int32_t minHeight = MIN_WINDOW_HEIGHT;
 
@@ -215,7 +217,7 @@ private:
     PlayerHelp playerHelp;
 
     const std::string stateFileName = "PREFS.SAV";
-    WindowRect windowRect = DEFAULT_WINDOW_RECT;
+    DesktopRect windowRect = DEFAULT_WINDOW_RECT;
 
     // How the saved state was found at start-up, and the line for the player
     // when it was not taken whole (empty when it was, or there was none).

@@ -16,14 +16,14 @@ namespace {
 // takes the screen itself.
 constexpr int MAXIMISE_GRACE_MS = 400;
 
-WindowRect RectOf(const QRect& rect)
+DesktopRect RectOf(const QRect& rect)
 {
     return {rect.x(), rect.y(), rect.x() + rect.width(), rect.y() + rect.height()};
 }
 
-std::vector<WindowRect> ScreenAreas()
+std::vector<DesktopRect> ScreenAreas()
 {
-    std::vector<WindowRect> areas;
+    std::vector<DesktopRect> areas;
     for (const QScreen* screen : QGuiApplication::screens()) {
         const QRect g = screen->geometry();
         areas.push_back(RectOf(g));
@@ -104,9 +104,9 @@ void GameMainWindow::KeepProportionsWhileDragging()
     SetAspectHints(this, 7, 6, 5, 3);
 }
 
-WindowRect GameMainWindow::OuterRect() const
+DesktopRect GameMainWindow::OuterRect() const
 {
-    const WindowRect rect = RectOf(frameGeometry());
+    const DesktopRect rect = RectOf(frameGeometry());
     if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
         return rect;
     // A Wayland client is never told where its window stands, so the place

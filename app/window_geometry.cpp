@@ -3,23 +3,23 @@
 
 #include <algorithm>
 
-int64_t WidthOf(const WindowRect& rect)
+int64_t WidthOf(const DesktopRect& rect)
 {
     return static_cast<int64_t>(rect.right) - rect.left;
 }
 
-int64_t HeightOf(const WindowRect& rect)
+int64_t HeightOf(const DesktopRect& rect)
 {
     return static_cast<int64_t>(rect.bottom) - rect.top;
 }
 
-bool IsLargerThanScreen(const WindowRect& rect, int screenWidth, int screenHeight)
+bool IsLargerThanScreen(const DesktopRect& rect, int screenWidth, int screenHeight)
 {
     return WidthOf(rect) > static_cast<int64_t>(screenWidth) - 4
         || HeightOf(rect) > static_cast<int64_t>(screenHeight) - 4;
 }
 
-void ConstrainSizing(WindowRect& rect, int32_t minWidth, int32_t minHeight)
+void ConstrainSizing(DesktopRect& rect, int32_t minWidth, int32_t minHeight)
 {
     // Edges are moved in 64 bits and clamped, so a rectangle at the far end
     // of the coordinate range cannot wrap around.
@@ -40,9 +40,9 @@ void ConstrainSizing(WindowRect& rect, int32_t minWidth, int32_t minHeight)
 
 namespace {
 
-bool IsOnAnyScreen(const WindowRect& rect, const std::vector<WindowRect>& screens)
+bool IsOnAnyScreen(const DesktopRect& rect, const std::vector<DesktopRect>& screens)
 {
-    for (const WindowRect& screen : screens) {
+    for (const DesktopRect& screen : screens) {
         if (rect.left < screen.right && rect.right > screen.left && rect.top < screen.bottom
             && rect.bottom > screen.top)
             return true;
@@ -52,9 +52,9 @@ bool IsOnAnyScreen(const WindowRect& rect, const std::vector<WindowRect>& screen
 
 } // namespace
 
-CheckedWindowRect CheckWindowRect(const WindowRect& rect, const WindowRect& defaultRect,
+CheckedWindowRect CheckWindowRect(const DesktopRect& rect, const DesktopRect& defaultRect,
                                   int screenWidth, int screenHeight,
-                                  const std::vector<WindowRect>& screens)
+                                  const std::vector<DesktopRect>& screens)
 {
     CheckedWindowRect checked{rect, false};
     if (IsLargerThanScreen(checked.rect, screenWidth, screenHeight)) {

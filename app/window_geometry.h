@@ -14,22 +14,22 @@ inline constexpr int BUTTON_BAR_HEIGHT = 30;
 inline constexpr int BAR_BUTTON_COUNT = 9;
 
 // Width and height of a rectangle, computed without overflow.
-int64_t WidthOf(const WindowRect& rect);
-int64_t HeightOf(const WindowRect& rect);
+int64_t WidthOf(const DesktopRect& rect);
+int64_t HeightOf(const DesktopRect& rect);
 
 // True when the rectangle is wider than screenWidth - 4 or higher than
 // screenHeight - 4.
-bool IsLargerThanScreen(const WindowRect& rect, int screenWidth, int screenHeight);
+bool IsLargerThanScreen(const DesktopRect& rect, int screenWidth, int screenHeight);
 
 // Adjusts, in place, an outer rectangle proposed while the player drags a
 // border: at least minWidth x minHeight, the height between 60 % and 6/7 of
 // the width. Only the right and bottom edges move.
-void ConstrainSizing(WindowRect& rect, int32_t minWidth = MIN_WINDOW_WIDTH,
+void ConstrainSizing(DesktopRect& rect, int32_t minWidth = MIN_WINDOW_WIDTH,
                      int32_t minHeight = MIN_WINDOW_HEIGHT);
 
 // What the start-up checks make of the rectangle in force.
 struct CheckedWindowRect {
-    WindowRect rect;
+    DesktopRect rect;
     bool startMaximized = false;
 };
 
@@ -38,9 +38,9 @@ struct CheckedWindowRect {
 // lower than the minimum (a negative size included) -> defaultRect; wholly
 // off every screen (`screens` in the same desktop coordinates) -> same size
 // at defaultRect's corner.
-CheckedWindowRect CheckWindowRect(const WindowRect& rect, const WindowRect& defaultRect,
+CheckedWindowRect CheckWindowRect(const DesktopRect& rect, const DesktopRect& defaultRect,
                                   int screenWidth, int screenHeight,
-                                  const std::vector<WindowRect>& screens);
+                                  const std::vector<DesktopRect>& screens);
 
 // Client pixels, like every rectangle drawn on.
 struct ChildPlacement {

@@ -2,6 +2,7 @@
 #include "board_view.h"
 
 #include "board/board_accessible.h"
+#include "board/board_timer.h"
 #include "board/effect_player.h"
 
 #include "engine/puzzle.h"
@@ -11,14 +12,14 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
-#include <QTimerEvent>
 
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
-BoardView::BoardView(QWidget* parent, std::unique_ptr<SoundEffects> effects)
-    : QWidget(parent), effects(effects ? std::move(effects) : std::make_unique<EffectPlayer>())
+BoardView::BoardView(QWidget* parent, std::unique_ptr<SoundEffects> effects, std::unique_ptr<BoardClock> clock)
+    : QWidget(parent), effects(effects ? std::move(effects) : std::make_unique<EffectPlayer>()),
+      clock(clock ? std::move(clock) : std::make_unique<BoardTimer>())
 {
     ShuffleSymbols();
     // Every pixel comes from composeSurface: nothing to erase first.
@@ -27,7 +28,8 @@ BoardView::BoardView(QWidget* parent, std::unique_ptr<SoundEffects> effects)
     // Moving the mouse over the board hides the keyboard cursor.
     setMouseTracking(true);
     BoardAccessible::Install();
-    boardTimerId = startTimer(BOARD_TIMER_INTERVAL_MS, Qt::PreciseTimer);
+    this->clock->OnBeat([this] { Tick(); });
+    this->clock->Start();
 }
 
 BoardView::~BoardView() = default;
@@ -112,21 +114,10 @@ void BoardView::paintEvent(QPaintEvent* event)
 void BoardView::FollowPhase()
 {
     const bool resting = phases.Phase() == PHASE_IDLE && !phases.Solving();
-    if (resting && boardTimerId != 0) {
-        killTimer(boardTimerId);
-        boardTimerId = 0;
-    } else if (!resting && boardTimerId == 0) {
-        boardTimerId = startTimer(BOARD_TIMER_INTERVAL_MS, Qt::PreciseTimer);
-    }
-}
-
-void BoardView::timerEvent(QTimerEvent* event)
-{
-    if (event->timerId() != boardTimerId) {
-        QWidget::timerEvent(event);
-        return;
-    }
-    Tick();
+    if (resting)
+        clock->Stop();
+    else
+        clock->Start();
 }
 
 void BoardView::mouseReleaseEvent(QMouseEvent* event)

@@ -1,6 +1,7 @@
 // The playable board widget: puts geometry, painting, the phase machine and input together in a window.
 #pragma once
 
+#include "board/board_clock.h"
 #include "board/board_geometry.h"
 #include "board/board_input.h"
 #include "board/board_painter.h"
@@ -29,8 +30,9 @@ class BoardView : public QWidget, public PuzzleView, private PhaseMachine::Board
 
 public:
     // The effects are played through `effects`; null plays them on the audio
-    // device.
-    explicit BoardView(QWidget* parent = nullptr, std::unique_ptr<SoundEffects> effects = nullptr);
+    // device. `clock` beats the 40 ms step; null beats it with a Qt timer.
+    explicit BoardView(QWidget* parent = nullptr, std::unique_ptr<SoundEffects> effects = nullptr,
+                       std::unique_ptr<BoardClock> clock = nullptr);
     ~BoardView() override;
 
     // --- What it shows and how ---------------------------------------------
@@ -94,12 +96,12 @@ public:
     // "Refused" ("Nothing to undo").
     void Refuse(const QString& why) override;
 
-    // One 40 ms step of the phase machine (the timer calls it).
+    // One 40 ms step of the phase machine (the clock calls it).
     void Tick();
-    // Whether the 40 ms timer runs. It rests while the board waits for the
+    // Whether the 40 ms clock runs. It rests while the board waits for the
     // player with no Solve replay (a tick would do nothing then) and runs
     // again from whatever starts something, so the program can sleep.
-    bool ClockRunning() const { return boardTimerId != 0; }
+    bool ClockRunning() const { return clock->Running(); }
     // A left-button release at a client point in device pixels: the
     // selection rules. The mouse hides the keyboard cursor.
     void LeftButtonUp(int x, int y) { input.LeftButtonUp(x, y); }
@@ -145,7 +147,6 @@ signals:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void timerEvent(QTimerEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -188,7 +189,7 @@ private:
     // logical size (the window went to another screen).
     void FollowPixelRatio();
 
-    // Starts or stops the timer for the phase the board is in now.
+    // Starts or stops the clock for the phase the board is in now.
     void FollowPhase();
 
     // The cursor's outline alone over its cell on composeSurface.
@@ -203,7 +204,8 @@ private:
     BoardPainter painter;
     DibSurface composeSurface;
     std::unique_ptr<SoundEffects> effects;
-    int boardTimerId = 0;
+    // Beats Tick. Declared after what a tick uses, so it stops before they go.
+    std::unique_ptr<BoardClock> clock;
     // Outside the board and the counter row nothing but the background is
     // ever drawn on composeSurface: once it has been copied in whole after a
     // layout, a redraw need only renew those two rectangles.

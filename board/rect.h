@@ -1,4 +1,4 @@
-// A pixel rectangle: left, top, right, bottom, right and bottom exclusive.
+// Rect: pixels of a surface or a client area, right and bottom exclusive; a window on the desktop is a DesktopRect.
 #pragma once
 
 #include <algorithm>

@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
 
 // A position's name: two independent 64-bit hashes of its canonical form.
 // A collision of both would make a live position look dead; at 2^-96 per pair
@@ -22,6 +21,9 @@ public:
     // bucket), so a short search costs little memory and a long one never
     // more than byteCap.
     explicit DeadPositionTable(std::size_t byteCap);
+    ~DeadPositionTable();
+    DeadPositionTable(const DeadPositionTable&) = delete;
+    DeadPositionTable& operator=(const DeadPositionTable&) = delete;
 
     bool Contains(const PositionKey& key) const;
     // Remembers key as dead; work is how many positions proving it took. When
@@ -44,7 +46,13 @@ private:
     const Entry* Bucket(uint64_t hash) const;
     void Grow();
 
-    std::vector<Entry> entries;
+    // The entries live in pages of their own, mapped for this table and
+    // unmapped with it: freed through the allocator, megabytes of them would
+    // stay with the process after the search, and a game that asks for many
+    // hints would keep growing. Null when the system had no memory to give:
+    // the table then remembers nothing, which is slow but still exact.
+    Entry* entries = nullptr;
+    std::size_t entryCount = 0;
     std::size_t bucketMask = 0;
     std::size_t mostBuckets = 1;
     std::size_t used = 0;

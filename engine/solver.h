@@ -1,5 +1,6 @@
 // Whether and how a board can still be cleared: a depth-first search over the
-// rule of a move that remembers dead positions in a table of fixed size.
+// rule of a move that remembers dead positions in a table of fixed size,
+// restarting in another order, with randomised greedy games to find a way.
 #pragma once
 
 #include <atomic>
@@ -16,6 +17,9 @@ struct SolverLimits {
     uint64_t maxNodes = 0;
     // Time before giving up, checked every few hundred positions; 0: no limit.
     std::chrono::milliseconds maxTime{0};
+    // Whether maxTime counts the calling thread's CPU time instead of the
+    // wall clock: the same budget then means the same work on a busy machine.
+    bool cpuTime = false;
     // The most the table of dead positions may take; it starts at 16 KiB and
     // doubles as it fills, holding the old half too while it moves to the
     // new, so at the moment of the last doubling the search takes one and a
@@ -36,7 +40,7 @@ struct SolveResult {
     // order from the board given, are legal moves that empty it. Otherwise
     // empty.
     MoveList moves;
-    // Positions visited.
+    // Positions visited, and candidate moves the greedy games tried.
     uint64_t nodes = 0;
     // Dead positions remembered when the search ended.
     std::size_t deadPositions = 0;

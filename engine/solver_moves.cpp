@@ -8,6 +8,12 @@ namespace {
 // Up to this many moves are listed and ordered; beyond, they come in turn.
 constexpr uint64_t MOST_ORDERED = 256;
 
+// A variation's noise weighs this many times one colour left without a move.
+constexpr uint64_t NOISE_IN_COLOURS = 2;
+// Units of the score: a colour left without a move, a block fewer.
+constexpr uint64_t PER_COLOUR = 1 << 6;
+constexpr uint64_t PER_BLOCK = 1 << 4;
+
 uint64_t Choices(int32_t from, int32_t take)
 {
     uint64_t ways = 1;
@@ -32,6 +38,15 @@ void SolverMoves::Start(SolverPosition& board, const PuzzleSettings& settings,
     nextOrdered = 0;
     guideMoves.clear();
     nextGuideMove = 0;
+    useGuide = variation % 2 == 0;
+    seed = variation == 0 ? 0 : MixBits(board.Key().hash + variation * 0x9E3779B97F4A7C15ull) | 1;
+    for (int32_t c = 0; c < MAX_COLOURS; ++c) {
+        colourOrder[c] = static_cast<int8_t>(c);
+    }
+    if (seed != 0) {
+        std::sort(colourOrder.begin(), colourOrder.end(),
+                  [&](int8_t a, int8_t b) { return MixBits(seed + a) < MixBits(seed + b); });
+    }
     uint64_t moveCount = 0;
     for (int32_t c = 0; c < MAX_COLOURS && moveCount <= MOST_ORDERED; ++c) {
         const int32_t count = board.EndsOf(c, ends);
@@ -40,7 +55,9 @@ void SolverMoves::Start(SolverPosition& board, const PuzzleSettings& settings,
         }
     }
     if (moveCount > MOST_ORDERED) {
-        AddGuideMoves(ranks);
+        if (useGuide) {
+            AddGuideMoves(ranks);
+        }
         return;
     }
     SolverMove move;
@@ -48,7 +65,7 @@ void SolverMoves::Start(SolverPosition& board, const PuzzleSettings& settings,
         ordered.push_back({0, move});
     }
     for (auto& [order, candidate] : ordered) {
-        order = OrderOf(board, candidate, ranks, variation);
+        order = OrderOf(board, candidate, ranks);
     }
     std::stable_sort(ordered.begin(), ordered.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -57,9 +74,9 @@ void SolverMoves::Start(SolverPosition& board, const PuzzleSettings& settings,
 // Earlier guide moves first: a whole guide move (all the ends it still has
 // and nothing else) before part of one, and part of one before a move that
 // mixes several. Then the move after which the most colours can still be
-// played; then the larger move.
+// played; then the larger move; with noise, a blend of the two.
 uint64_t SolverMoves::OrderOf(SolverPosition& board, const SolverMove& move,
-                              const GuideRanks& ranks, uint32_t variation) const
+                              const GuideRanks& ranks) const
 {
     int32_t latest = 0;
     int32_t earliest = GUIDE_UNRANKED;
@@ -77,15 +94,17 @@ uint64_t SolverMoves::OrderOf(SolverPosition& board, const SolverMove& move,
     leftOut = latest != 0 ? leftOut - move.count : 0;
     const PositionKey before = board.Key();
     board.Apply(move);
-    const int32_t stuck = MAX_COLOURS - board.ColoursWithEnds(minRemove);
-    const uint64_t tieBreak = (board.Key().hash * 0x9E3779B97F4A7C15ull + variation) >> 56;
+    const auto stuck = static_cast<uint64_t>(MAX_COLOURS - board.ColoursWithEnds(minRemove));
+    const uint64_t noise = MixBits(board.Key().hash ^ seed);
     board.Undo(move, before);
     const uint64_t mixed = latest == earliest ? 0 : 1;
-    return (static_cast<uint64_t>(latest) << 32) | (mixed << 31)
-        | (static_cast<uint64_t>(std::clamp(leftOut, 0, 2 * MAX_ROWS)) << 24)
-        | (static_cast<uint64_t>(stuck) << 16)
-        | (static_cast<uint64_t>(2 * MAX_ROWS - move.count) << 8)
-        | (variation == 0 ? 0 : tieBreak);
+    const uint64_t guide = !useGuide ? 0 : (static_cast<uint64_t>(latest) << 32) | (mixed << 31)
+        | (static_cast<uint64_t>(std::clamp(leftOut, 0, 2 * MAX_ROWS)) << 24);
+    const auto fewer = static_cast<uint64_t>(2 * MAX_ROWS - move.count);
+    if (seed == 0) {
+        return guide | (stuck << 16) | (fewer << 8);
+    }
+    return guide | (stuck * PER_COLOUR + fewer * PER_BLOCK + noise % (NOISE_IN_COLOURS * PER_COLOUR));
 }
 
 // The row ends each guide move still has on the board; those that form a
@@ -141,8 +160,11 @@ bool SolverMoves::StartColour()
 {
     while (size >= minRemove) {
         while (++colour < MAX_COLOURS) {
-            endCount = position->EndsOf(colour, ends);
+            endCount = position->EndsOf(colourOrder[colour], ends);
             if (endCount >= size) {
+                for (int32_t e = endCount - 1; seed != 0 && e > 0; --e) {
+                    std::swap(ends[e], ends[MixBits(seed ^ (colour * 64 + e)) % (e + 1)]);
+                }
                 for (int32_t k = 0; k < size; ++k) {
                     chosen[k] = k;
                 }
@@ -196,10 +218,15 @@ bool SolverMoves::NextInTurn(SolverMove& move)
                 return false;
             }
         }
-        move.colour = static_cast<int8_t>(colour);
+        move.colour = colourOrder[colour];
         move.count = static_cast<int8_t>(size);
         for (int32_t k = 0; k < size; ++k) {
             move.ends[k] = ends[chosen[k]];
+        }
+        if (seed != 0) {
+            std::sort(move.ends.begin(), move.ends.begin() + size, [](RowEnd a, RowEnd b) {
+                return a.row != b.row ? a.row < b.row : a.side < b.side;
+            });
         }
         if (!IsGuideMove(move)) {
             return true;

@@ -1,6 +1,6 @@
 // The moves of one position, handed out one at a time so that a position
 // with a million of them costs no more memory than one with three: the
-// guide's moves first, then every legal move, the largest first.
+// guide's moves first, then every legal move, the most promising first.
 #pragma once
 
 #include <array>
@@ -18,16 +18,20 @@ using GuideRanks = std::array<std::array<int32_t, MAX_ROW_WIDTH>, MAX_ROWS>;
 class SolverMoves {
 public:
     // position is the same when Start returns and must not change until the
-    // last Next. variation 0 breaks ties between equally good moves in a
-    // fixed way; every other value in another.
+    // last Next. variation 0 gives the plain order: the guide's, then the
+    // fewest colours left without a move, then the largest move. Every other
+    // value adds noise drawn from the position and the variation, strong
+    // enough to bring a somewhat worse move first, and shuffles the colours
+    // and row ends of positions with too many moves to order. Odd variations
+    // leave the guide out: once play has strayed far from the puzzle's
+    // start, its order leads the search astray too.
     void Start(SolverPosition& position, const PuzzleSettings& settings,
                const GuideRanks& ranks, uint32_t variation);
     // The next move; false when every move has been handed out.
     bool Next(SolverMove& move);
 
 private:
-    uint64_t OrderOf(SolverPosition& board, const SolverMove& move, const GuideRanks& ranks,
-                     uint32_t variation) const;
+    uint64_t OrderOf(SolverPosition& board, const SolverMove& move, const GuideRanks& ranks) const;
     bool NextInTurn(SolverMove& move);
     void AddGuideMoves(const GuideRanks& ranks);
     bool StartColour();
@@ -35,6 +39,9 @@ private:
     bool IsGuideMove(const SolverMove& move) const;
 
     const SolverPosition* position = nullptr;
+    // Noise for this position and variation; 0 for none.
+    uint64_t seed = 0;
+    bool useGuide = true;
     int32_t minRemove = 1;
     int32_t maxRemove = 1;
     // Few enough moves are all listed up front and tried best first.
@@ -45,6 +52,7 @@ private:
     // Where the enumeration of every move stands: the size of the moves,
     // the colour, its row ends, and the ends chosen (increasing indices).
     int32_t size = 0;
+    std::array<int8_t, MAX_COLOURS> colourOrder{};
     int32_t colour = MAX_COLOURS;
     std::array<RowEnd, 2 * MAX_ROWS> ends{};
     int32_t endCount = 0;

@@ -3,9 +3,7 @@
 
 #include <algorithm>
 
-namespace {
-
-uint64_t Mix(uint64_t x)
+uint64_t MixBits(uint64_t x)
 {
     x ^= x >> 30;
     x *= 0xBF58476D1CE4E5B9ull;
@@ -15,19 +13,21 @@ uint64_t Mix(uint64_t x)
     return x;
 }
 
+namespace {
+
 // Per hash: where a row's hash starts, and what a colour adds.
 constexpr uint64_t HASH_START[2] = {0x243F6A8885A308D3ull, 0x13198A2E03707344ull};
 constexpr uint64_t HASH_STEP[2] = {0x9E3779B97F4A7C15ull, 0xC2B2AE3D27D4EB4Full};
 
 uint64_t Extend(uint64_t hash, int32_t colour, int which)
 {
-    return Mix(hash + static_cast<uint64_t>(colour + 1) * HASH_STEP[which]);
+    return MixBits(hash + static_cast<uint64_t>(colour + 1) * HASH_STEP[which]);
 }
 
 // Read forwards and backwards, a row gives the two values in either order.
 uint64_t Unordered(uint64_t forwards, uint64_t backwards)
 {
-    return Mix(std::min(forwards, backwards) * 0xD6E8FEB86659FD93ull
+    return MixBits(std::min(forwards, backwards) * 0xD6E8FEB86659FD93ull
                + std::max(forwards, backwards));
 }
 

@@ -26,6 +26,10 @@ struct SolverMove {
     std::array<RowEnd, 2 * MAX_ROWS> ends{};
 };
 
+// Scrambles every bit of x into every bit of the result (a splitmix64
+// finaliser): position names and the restarts' noise both draw on it.
+uint64_t MixBits(uint64_t x);
+
 class SolverPosition {
 public:
     // False when a cell holds no colour of 0 .. MAX_COLOURS - 1 or a row is

@@ -37,7 +37,7 @@ bool ReadSettings(ArchiveReader& in, PuzzleSettings& settings)
         && in.ReadInt(settings.maxRemove);
 }
 
-bool ReadWindowRect(ArchiveReader& in, WindowRect& rect)
+bool ReadWindowRect(ArchiveReader& in, DesktopRect& rect)
 {
     return in.ReadInt(rect.left) && in.ReadInt(rect.top) && in.ReadInt(rect.right)
         && in.ReadInt(rect.bottom);

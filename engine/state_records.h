@@ -16,22 +16,24 @@ inline constexpr uint32_t PREFS_FORMAT_NEWEST = 46295105;
 inline constexpr uint32_t MUSIC_RECORD_MAGIC = 42529945;
 inline constexpr uint32_t PUZZLE_RECORD_MAGIC = 4224566;
 
-// Left, top, right, bottom; right and bottom exclusive.
-struct WindowRect {
+// Where the window system places windows and screens, in desktop
+// coordinates: left, top, right, bottom, right and bottom exclusive. Read
+// from a file, so its sides may be anywhere in 32 bits and its width may not fit.
+struct DesktopRect {
     int32_t left = 0;
     int32_t top = 0;
     int32_t right = 0;
     int32_t bottom = 0;
 
-    bool operator==(const WindowRect&) const = default;
+    bool operator==(const DesktopRect&) const = default;
 };
 
-inline constexpr WindowRect DEFAULT_WINDOW_RECT{10, 10, 490, 330};
+inline constexpr DesktopRect DEFAULT_WINDOW_RECT{10, 10, 490, 330};
 
 // The fields of the records are those of the file; their defaults are the
 // preferences' own.
 struct MainWindowRecord {
-    WindowRect windowRect = DEFAULT_WINDOW_RECT;
+    DesktopRect windowRect = DEFAULT_WINDOW_RECT;
     bool soundEffects = PlayerPreferences{}.soundEffects;
     // Colour values, red in the low byte.
     std::array<uint32_t, 10> blockColours = PlayerPreferences{}.blockColours;
@@ -52,7 +54,7 @@ struct MusicRecord {
 
 // The two records holding `chosen`, the main one with the window's outer
 // rectangle and the play options in force.
-inline MainWindowRecord MainRecordOf(const WindowRect& rect, const PlayerPreferences& chosen,
+inline MainWindowRecord MainRecordOf(const DesktopRect& rect, const PlayerPreferences& chosen,
                                      const PuzzleSettings& settings)
 {
     return {rect, chosen.soundEffects, chosen.blockColours, chosen.ironman, chosen.antiAliasing, settings};

@@ -4,6 +4,7 @@
 #include "controls/bitmap_button.h"
 #include "engine/player_preferences.h"
 #include "engine/puzzle_settings.h"
+#include "kolumo_version.h"
 #include "tests/support/captions_fit.h"
 
 #include <QDir>
@@ -27,7 +28,7 @@ TEST(AboutDialogTest, ShowsTitleVersionAndItsOkButton)
     QStringList texts;
     for (const QLabel* label : about.findChildren<QLabel*>())
         texts << label->text();
-    EXPECT_TRUE(texts.contains(QStringLiteral("Kolumo Version 1.1")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Kolumo Version " KOLUMO_VERSION)));
     ASSERT_NE(about.OkButton(), nullptr);
     EXPECT_EQ(about.OkButton()->pos(), QPoint(103, 120));
     EXPECT_EQ(about.OkButton()->size(), QSize(80, 30));

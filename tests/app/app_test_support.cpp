@@ -44,11 +44,32 @@ std::unique_ptr<GameMainWindow> ShowNewWindow(MainWindowParts parts)
     return window;
 }
 
-std::unique_ptr<GameMainWindow> ShowNewWindow(std::unique_ptr<SoundEffects> effects)
+HandClock& HandClockIn(MainWindowParts& parts)
+{
+    auto clock = std::make_unique<HandClock>();
+    HandClock& kept = *clock;
+    parts.clock = std::move(clock);
+    return kept;
+}
+
+std::unique_ptr<GameMainWindow> ShowNewWindow(HandClock*& clock, std::unique_ptr<SoundEffects> effects)
 {
     MainWindowParts parts;
     parts.effects = std::move(effects);
+    clock = &HandClockIn(parts);
     return ShowNewWindow(std::move(parts));
+}
+
+void TickUntilIdle(const GameMainWindow& window, HandClock* clock)
+{
+    const BoardView& board = window.Board();
+    const auto resting = [&board] { return board.Phase() == PHASE_IDLE && !board.Solving(); };
+    if (clock == nullptr) {
+        ASSERT_TRUE(QTest::qWaitFor(resting, 5000)) << "the game's own clock never brought the board to rest";
+        return;
+    }
+    for (int k = 0; k < 400 && !resting(); ++k)
+        clock->Fire();
 }
 
 void TickUntilIdle(BoardView& board)
@@ -67,6 +88,28 @@ std::vector<BlockRef> FirstSolutionMove(const Puzzle& puzzle)
             blocks.push_back(entry);
     }
     return blocks;
+}
+
+QWidget& BoardWidget(GameMainWindow& window)
+{
+    const BoardView& board = window.Board();
+    QWidget* under = window.childAt(board.mapTo(&window, board.rect().center()));
+    EXPECT_EQ(under, &board);
+    return under != nullptr ? *under : window;
+}
+
+void ClickBlocks(GameMainWindow& window, const std::vector<BlockRef>& blocks)
+{
+    const BoardView& board = window.Board();
+    QWidget& under = BoardWidget(window);
+    const qreal ratio = board.devicePixelRatioF();
+    for (const BlockRef& block : blocks) {
+        const auto length = static_cast<int32_t>(board.ShownPuzzle()->Rows()[block.row].size());
+        const Rect cell = board.Geometry().BlockRect(block.index, block.row, length);
+        QTest::mouseClick(&under, Qt::LeftButton, {},
+                          QPoint(static_cast<int>((cell.left + cell.right) / 2 / ratio),
+                                 static_cast<int>((cell.top + cell.bottom) / 2 / ratio)));
+    }
 }
 
 void ClickBlocks(BoardView& board, const std::vector<BlockRef>& blocks)

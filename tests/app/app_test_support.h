@@ -3,6 +3,7 @@
 
 #include "app/game_main_window.h"
 #include "engine/state_records.h"
+#include "tests/support/hand_clock.h"
 
 #include <QApplication>
 #include <QString>
@@ -47,16 +48,30 @@ void WhenOpen(std::function<void(Dialog&)> answer)
 // A main window built from the current "PREFS.SAV" (if any) with `parts`,
 // shown.
 std::unique_ptr<GameMainWindow> ShowNewWindow(MainWindowParts parts = {});
-// The same with the board's effects handed in, every other part the game's own.
-std::unique_ptr<GameMainWindow> ShowNewWindow(std::unique_ptr<SoundEffects> effects);
+// Hands `parts` a board clock the test fires by hand; it lives as long as
+// the window built from them.
+HandClock& HandClockIn(MainWindowParts& parts);
+// The same with the board's clock fired by hand (`clock` is set to it) and
+// its effects handed in (null: the game's own), every other part the game's own.
+std::unique_ptr<GameMainWindow> ShowNewWindow(HandClock*& clock, std::unique_ptr<SoundEffects> effects = nullptr);
 
-// Ticks the board until its phase machine is idle (at most a few hundred).
+// Fires the window's board clock until the board waits for the player (at
+// most a few hundred beats); with no clock, waits for the game's own to get
+// there.
+void TickUntilIdle(const GameMainWindow& window, HandClock* clock);
+// Ticks a board the test holds itself until its phase machine is idle.
 void TickUntilIdle(BoardView& board);
 
 // The block entries of the first move of the puzzle's solution.
 std::vector<BlockRef> FirstSolutionMove(const Puzzle& puzzle);
 
-// Clicks each block with the left button, as the player would.
+// The board as the platform reaches it, for the player's mouse and a screen
+// reader: the widget found under the middle of the window's board.
+QWidget& BoardWidget(GameMainWindow& window);
+// Clicks each block of the window's board with the left button where it
+// stands on the screen, as the player does.
+void ClickBlocks(GameMainWindow& window, const std::vector<BlockRef>& blocks);
+// Each block of a board the test holds itself, to its left-button rule.
 void ClickBlocks(BoardView& board, const std::vector<BlockRef>& blocks);
 
 // Clicks the bar button of command `id` where it stands on the screen, as

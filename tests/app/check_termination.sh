@@ -14,10 +14,11 @@ export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR=$runtime
 
 fail() { echo "FAIL: $*"; exit 1; }
 
-# Sends the signal and waits up to five seconds for the game to end.
+# Sends the signal and waits up to 30 seconds for the game to end: a game
+# signalled early in its start-up finishes starting before it quits.
 stop() {
   kill -s "$2" "$1"
-  for _ in $(seq 50); do
+  for _ in $(seq 300); do
     kill -0 "$1" 2>/dev/null || return 0
     sleep 0.1
   done
@@ -25,12 +26,30 @@ stop() {
   fail "SIG$2 did not end the game"
 }
 
+# Waits until the game catches SIGTERM and SIGINT (its handlers turn them
+# into a quit that saves), up to 30 seconds for a loaded machine. Until the
+# game has been exec'd and set them, either signal would simply kill it.
+await_handlers() {
+  local game mask
+  game=$(readlink -f "$program")
+  for _ in $(seq 300); do
+    kill -0 "$1" 2>/dev/null || fail "the game ended before it caught the signals"
+    if [ "$(readlink -f "/proc/$1/exe" 2>/dev/null)" = "$game" ]; then
+      mask=$(awk '$1 == "SigCgt:" { print $2 }' "/proc/$1/status" 2>/dev/null || true)
+      # Bit n - 1 stands for signal n: SIGTERM is 15, SIGINT 2.
+      [ -n "$mask" ] && (( (16#$mask >> 14) & (16#$mask >> 1) & 1 )) && return 0
+    fi
+    sleep 0.1
+  done
+  fail "the game did not catch SIGTERM and SIGINT within 30 seconds"
+}
+
 # Runs the game in $work until SIGTERM; its status and stderr go to status
 # and $errors.
 run_game() {
   (cd "$work" && exec "$program") 2>"$errors" &
   local pid=$!
-  sleep 3
+  await_handlers "$pid"
   stop "$pid" TERM
   status=0
   wait "$pid" || status=$?
@@ -40,7 +59,7 @@ for signal in TERM INT; do
   rm -f "$work/PREFS.SAV"
   (cd "$work" && exec "$program") &
   pid=$!
-  sleep 3
+  await_handlers "$pid"
   stop "$pid" "$signal"
   wait "$pid" || true
   [ -s "$work/PREFS.SAV" ] || fail "SIG$signal: no PREFS.SAV written"

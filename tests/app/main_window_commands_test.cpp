@@ -17,9 +17,9 @@ class GameCommandsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window = ShowNewWindow(std::make_unique<RecordedEffects>(sounds));
+        window = ShowNewWindow(clock, std::make_unique<RecordedEffects>(sounds));
         window->activateWindow();
-        TickUntilIdle(window->Board());
+        TickUntilIdle(*window, clock);
         sounds.clear();
     }
     void TearDown() override
@@ -34,13 +34,15 @@ protected:
         window->OnSolve();
         ASSERT_TRUE(window->Board().Solving());
         for (int k = 0; k < 2000 && MovesMade(window->GamePuzzle()) < moves; ++k)
-            window->Board().Tick();
+            clock->Fire();
         ASSERT_GE(MovesMade(window->GamePuzzle()), moves);
     }
 
     ScratchDirectory scratch;
     // The board's effects, oldest first.
     std::vector<int> sounds;
+    // The board's clock, fired by the test.
+    HandClock* clock = nullptr;
     std::unique_ptr<GameMainWindow> window;
 };
 
@@ -57,7 +59,7 @@ TEST_F(GameCommandsTest, IronmanTurnedOnMidGameWaitsForTheNextNewGame)
     window->OnNewGame();
     EXPECT_TRUE(window->GameIronman());
     EXPECT_EQ(window->CommandButton(ID_SOLVE).text(), QStringLiteral("---"));
-    TickUntilIdle(window->Board());
+    TickUntilIdle(*window, clock);
     sounds.clear();
     window->OnSolve();
     EXPECT_FALSE(window->Board().Solving());
@@ -96,7 +98,7 @@ TEST_F(GameCommandsTest, SolvePressedTwiceStopsAndUndoTakesItsMovesBack)
     SolveFor(2);
     window->OnSolve();
     EXPECT_FALSE(window->Board().Solving());
-    TickUntilIdle(window->Board());
+    TickUntilIdle(*window, clock);
     const int made = MovesMade(window->GamePuzzle());
     for (int k = made; k > 0; --k) {
         window->OnUndo();
@@ -119,7 +121,7 @@ TEST_F(GameCommandsTest, NewDuringSolveStopsTheReplayBeforeTheBoardChanges)
     EXPECT_TRUE(window->GamePuzzle().History().empty());
     EXPECT_EQ(window->GamePuzzle().Rows(), window->GamePuzzle().InitialRows());
     for (int k = 0; k < 200; ++k)
-        window->Board().Tick();
+        clock->Fire();
     EXPECT_TRUE(window->GamePuzzle().History().empty()) << "the replay went on in the new game";
     EXPECT_NE(window->GamePuzzle().Solution(), oldSolution);
 }
@@ -133,7 +135,7 @@ TEST_F(GameCommandsTest, RetryDuringSolveStopsTheReplayAndKeepsThePuzzle)
     EXPECT_FALSE(window->Board().Solving());
     EXPECT_EQ(window->Board().Painter().Symbols(), symbols);
     for (int k = 0; k < 200; ++k)
-        window->Board().Tick();
+        clock->Fire();
     EXPECT_TRUE(window->GamePuzzle().History().empty());
     EXPECT_EQ(window->GamePuzzle().Solution(), solution);
     EXPECT_EQ(window->GamePuzzle().Rows(), window->GamePuzzle().InitialRows());
@@ -143,8 +145,8 @@ TEST_F(GameCommandsTest, SolveClearsTheBoard)
 {
     window->OnSolve();
     for (int k = 0; k < 5000 && window->Board().Solving(); ++k)
-        window->Board().Tick();
-    TickUntilIdle(window->Board());
+        clock->Fire();
+    TickUntilIdle(*window, clock);
     ColourCounters counters{};
     EXPECT_EQ(CountBlocks(window->GamePuzzle().Rows(), window->GamePuzzle().Settings().rowCount, counters), 0);
 }
@@ -167,17 +169,17 @@ TEST_F(GameCommandsTest, AfterEveryCommandButSpaceTheFocusIsOnTheFocusButton)
 TEST_F(GameCommandsTest, MenuItemsAreEnabledExactlyWhenTheirCommandWouldAct)
 {
     const auto move = [this] {
-        ClickBlocks(window->Board(), FirstSolutionMove(window->GamePuzzle()));
+        ClickBlocks(*window, FirstSolutionMove(window->GamePuzzle()));
         window->OnCommand(ID_COMMIT);
-        TickUntilIdle(window->Board());
+        TickUntilIdle(*window, clock);
     };
     const auto undo = [this] { window->OnCommand(ID_UNDO); };
     const auto solve = [this] { window->OnCommand(ID_SOLVE); };
     const auto solveToTheEnd = [this] {
         window->OnCommand(ID_SOLVE);
         for (int k = 0; k < 5000 && window->Board().Solving(); ++k)
-            window->Board().Tick();
-        TickUntilIdle(window->Board());
+            clock->Fire();
+        TickUntilIdle(*window, clock);
     };
     const struct {
         const char* when;
@@ -197,7 +199,7 @@ TEST_F(GameCommandsTest, MenuItemsAreEnabledExactlyWhenTheirCommandWouldAct)
     for (const auto& c : cases) {
         ChooseIronman(*window, c.ironman);
         window->OnCommand(ID_NEW);
-        TickUntilIdle(window->Board());
+        TickUntilIdle(*window, clock);
         for (const auto& step : c.steps)
             step();
         file->popup(window->mapToGlobal(QPoint(0, 0)));
@@ -216,7 +218,7 @@ TEST_F(GameCommandsTest, SpaceCommitsOnlyAFullSelection)
 {
     std::vector<BlockRef> move = FirstSolutionMove(window->GamePuzzle());
     move.pop_back();
-    ClickBlocks(window->Board(), move);
+    ClickBlocks(*window, move);
     window->OnCommit();
     EXPECT_EQ(MovesMade(window->GamePuzzle()), 0);
     EXPECT_EQ(window->Board().Phase(), PHASE_IDLE);

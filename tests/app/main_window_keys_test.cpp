@@ -52,14 +52,14 @@ class MainWindowKeysTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window = ShowNewWindow(std::make_unique<RecordedEffects>(sounds));
+        window = ShowNewWindow(clock, std::make_unique<RecordedEffects>(sounds));
         Activate(*window);
-        TickUntilIdle(board());
+        TickUntilIdle(*window, clock);
         window->RestoreFocus();
         sounds.clear();
     }
 
-    BoardView& board() { return window->Board(); }
+    const BoardView& board() const { return window->Board(); }
     BlockRef Cursor() { return board().Cursor().Position(); }
 
     // The widget that holds the window's keyboard focus: where the player's
@@ -83,15 +83,17 @@ protected:
     // The first move of the solution made with the mouse and committed.
     void MakeOneMove()
     {
-        ClickBlocks(board(), FirstSolutionMove(window->GamePuzzle()));
+        ClickBlocks(*window, FirstSolutionMove(window->GamePuzzle()));
         window->OnCommit();
-        TickUntilIdle(board());
+        TickUntilIdle(*window, clock);
         ASSERT_EQ(MovesMade(window->GamePuzzle()), 1);
     }
 
     ScratchDirectory scratch;
     // The board's effects, oldest first.
     std::vector<int> sounds;
+    // The board's clock, fired by the test.
+    HandClock* clock = nullptr;
     std::unique_ptr<GameMainWindow> window;
 };
 
@@ -314,10 +316,11 @@ TEST(MainWindowKeyboardPlay, AWholePuzzleIsSolvedFromTheKeyboardAlone)
     ScratchDirectory scratch;
     SeedRandom(2024);
     std::vector<int> sounds;
-    auto window = ShowNewWindow(std::make_unique<RecordedEffects>(sounds));
+    HandClock* clock = nullptr;
+    auto window = ShowNewWindow(clock, std::make_unique<RecordedEffects>(sounds));
     Activate(*window);
-    BoardView& board = window->Board();
-    TickUntilIdle(board);
+    const BoardView& board = window->Board();
+    TickUntilIdle(*window, clock);
     const auto type = [](int key) {
         QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
     };
@@ -330,7 +333,7 @@ TEST(MainWindowKeyboardPlay, AWholePuzzleIsSolvedFromTheKeyboardAlone)
         if (entry.IsMoveMarker()) {
             type(Qt::Key_Space);
             ASSERT_EQ(board.Phase(), PHASE_REMOVE_START);
-            TickUntilIdle(board);
+            TickUntilIdle(*window, clock);
             ++moves;
             continue;
         }

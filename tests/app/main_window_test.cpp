@@ -29,7 +29,7 @@ TEST_F(MainWindowTest, FirstStartWithoutASavedStateOpens480By320At10And10)
 {
     auto window = ShowNewWindow();
     EXPECT_EQ(window->StateRead(), StateReadResult::NotOpened);
-    EXPECT_EQ(window->StartRect(), (WindowRect{10, 10, 490, 330}));
+    EXPECT_EQ(window->StartRect(), (DesktopRect{10, 10, 490, 330}));
     EXPECT_FALSE(window->StartMaximized());
     EXPECT_FALSE(window->isMaximized());
     EXPECT_EQ(window->frameGeometry().size(), QSize(480, 320));
@@ -122,14 +122,15 @@ TEST_F(MainWindowTest, TheFocusButtonHoldsTheFocusUnseen)
 
 TEST_F(MainWindowTest, SpaceAfterAButtonClickCommitsAndNeverPressesTheButton)
 {
-    auto window = ShowNewWindow();
+    HandClock* clock = nullptr;
+    auto window = ShowNewWindow(clock);
     window->activateWindow();
-    TickUntilIdle(window->Board());
+    TickUntilIdle(*window, clock);
     ClickCommandButton(*window, ID_RETRY);
     EXPECT_TRUE(window->FocusButton().hasFocus());
-    TickUntilIdle(window->Board());
+    TickUntilIdle(*window, clock);
 
-    ClickBlocks(window->Board(), FirstSolutionMove(window->GamePuzzle()));
+    ClickBlocks(*window, FirstSolutionMove(window->GamePuzzle()));
     ASSERT_EQ(window->Board().Selection().size(), 3u);
     // Even a button that holds the focus is not pressed: Space is the
     // window's, press and release alike.
@@ -143,9 +144,10 @@ TEST_F(MainWindowTest, SpaceAfterAButtonClickCommitsAndNeverPressesTheButton)
 
 TEST_F(MainWindowTest, SpaceWithAModifierOrOutsideTheWindowIsNotTheCommand)
 {
-    auto window = ShowNewWindow();
-    TickUntilIdle(window->Board());
-    ClickBlocks(window->Board(), FirstSolutionMove(window->GamePuzzle()));
+    HandClock* clock = nullptr;
+    auto window = ShowNewWindow(clock);
+    TickUntilIdle(*window, clock);
+    ClickBlocks(*window, FirstSolutionMove(window->GamePuzzle()));
     ASSERT_EQ(window->focusWidget(), &window->FocusButton());
     QTest::keyClick(window->focusWidget(), Qt::Key_Space, Qt::ControlModifier);
     EXPECT_EQ(MovesMade(window->GamePuzzle()), 0);
@@ -162,7 +164,8 @@ TEST_F(MainWindowTest, SpaceWithAModifierOrOutsideTheWindowIsNotTheCommand)
 TEST_F(MainWindowTest, ClosingWritesAFileTheEngineReadsBackWhole)
 {
     WriteStateFile(MainWindowRecord{}, MusicRecord{true, "/some/where"});
-    auto window = ShowNewWindow();
+    HandClock* clock = nullptr;
+    auto window = ShowNewWindow(clock);
     WhenOpen<PreferencesDialog>([](PreferencesDialog& dialog) {
         dialog.CheckBox(PreferencesDialog::IRONMAN_ID)->setChecked(true);
         dialog.CheckBox(PreferencesDialog::SOUND_EFFECTS_ID)->setChecked(false);
@@ -172,10 +175,10 @@ TEST_F(MainWindowTest, ClosingWritesAFileTheEngineReadsBackWhole)
     });
     window->OnPreferences();
     EXPECT_EQ(window->Board().Preferences().blockColours[3], 0x123456u);
-    TickUntilIdle(window->Board());
-    ClickBlocks(window->Board(), FirstSolutionMove(window->GamePuzzle()));
+    TickUntilIdle(*window, clock);
+    ClickBlocks(*window, FirstSolutionMove(window->GamePuzzle()));
     window->OnCommit();
-    const WindowRect outer = window->OuterRect();
+    const DesktopRect outer = window->OuterRect();
     window->close();
 
     MainWindowRecord mainRecord;

@@ -38,24 +38,30 @@ bool SameBoard(const RowSet& a, const RowSet& b, int rowCount)
 
 class PlayerHelpTest : public ::testing::Test {
 protected:
-    void SetUp() override
+    void SetUp() override { ShowWindow(true); }
+
+    // The window with the stand-in solver and its board at rest; its clock
+    // fired by the test `byHand`, else the game's own.
+    void ShowWindow(bool byHand)
     {
+        window.reset();
         MainWindowParts parts;
         parts.solver = solver.Call();
         parts.effects = std::make_unique<RecordedEffects>(sounds);
+        clock = byHand ? &HandClockIn(parts) : nullptr;
         window = ShowNewWindow(std::move(parts));
         window->activateWindow();
-        TickUntilIdle(board());
+        TickUntilIdle(*window, clock);
         sounds.clear();
     }
 
-    BoardView& board() { return window->Board(); }
+    const BoardView& board() const { return window->Board(); }
     const Puzzle& puzzle() { return window->GamePuzzle(); }
     const PlayerHelp& help() { return window->Help(); }
 
     std::string Shown() { return help().Message().Shown().toStdString(); }
     // The board's name as a screen reader reads it, news and all.
-    QString BoardName() { return QAccessible::queryAccessibleInterface(&board())->text(QAccessible::Name); }
+    QString BoardName() { return QAccessible::queryAccessibleInterface(&BoardWidget(*window))->text(QAccessible::Name); }
     // A key as the player types it, wherever the focus is.
     void Type(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
@@ -73,9 +79,9 @@ protected:
     // Chooses blocks and commits them as the player does; the animation runs out.
     void Move(const std::vector<BlockRef>& blocks)
     {
-        ClickBlocks(board(), blocks);
+        ClickBlocks(*window, blocks);
         window->OnCommit();
-        TickUntilIdle(board());
+        TickUntilIdle(*window, clock);
     }
 
     // Plays moves `from` .. `to` - 1 of the puzzle's solution, on the board
@@ -115,6 +121,8 @@ protected:
     StandInSolver solver;
     // The board's effects, oldest first.
     std::vector<int> sounds;
+    // The board's clock, fired by the test; null on the game's own.
+    HandClock* clock = nullptr;
     std::unique_ptr<GameMainWindow> window;
 };
 
@@ -128,7 +136,7 @@ TEST_F(PlayerHelpTest, HintAtTheStartSelectsALegalMoveAfterWhichTheBoardCanStill
     EXPECT_EQ(Shown(), "");
 
     window->OnCommit();
-    TickUntilIdle(board());
+    TickUntilIdle(*window, clock);
     ASSERT_EQ(MovesMade(puzzle()), 1);
     std::atomic<bool> stay{false};
     const SolverAnswer after = PlayerHelp::EngineSolver()({puzzle().Rows(), puzzle().Settings(), {}}, stay);
@@ -141,13 +149,13 @@ TEST_F(PlayerHelpTest, ThreeLoneBlocksOfOneColourAreAMoveNotTheEndOfTheGame)
 {
     SeedRandom(1000);
     window->OnNewGame();
-    TickUntilIdle(board());
+    TickUntilIdle(*window, clock);
     for (int k = 0; k < 11; ++k) {
         window->OnCommand(ID_MENU_HINT);
         WaitForAnswers();
         ASSERT_FALSE(board().Selection().empty()) << "no hint for move " << k + 1;
         window->OnCommit();
-        TickUntilIdle(board());
+        TickUntilIdle(*window, clock);
     }
     ColourCounters counters{};
     ASSERT_EQ(CountBlocks(puzzle().Rows(), puzzle().Settings().rowCount, counters), 3);
@@ -155,7 +163,7 @@ TEST_F(PlayerHelpTest, ThreeLoneBlocksOfOneColourAreAMoveNotTheEndOfTheGame)
     window->OnCommand(ID_MENU_HINT);
     WaitForAnswers();
     window->OnCommit();
-    TickUntilIdle(board());
+    TickUntilIdle(*window, clock);
     EXPECT_EQ(CountBlocks(puzzle().Rows(), puzzle().Settings().rowCount, counters), 0);
 }
 
@@ -179,7 +187,7 @@ TEST_F(PlayerHelpTest, TheHKeyAsksForAHintAndCtrlYOrCtrlShiftZRedo)
         window->OnUndo();
         ASSERT_EQ(puzzle().Rows(), boards[0]);
         type(key, modifiers);
-        TickUntilIdle(board());
+        TickUntilIdle(*window, clock);
         EXPECT_EQ(puzzle().Rows(), boards[1]);
     }
 }
@@ -188,6 +196,7 @@ TEST_F(PlayerHelpTest, AHintAnsweredAfterThePlayerActedIsDropped)
 {
     auto release = std::make_shared<std::atomic<bool>>(false);
     auto answered = std::make_shared<std::atomic<bool>>(false);
+    auto cancelled = std::make_shared<std::atomic<bool>>(false);
     const MoveList firstMove = [this] {
         MoveList group;
         for (const BlockRef& entry : puzzle().Solution()) {
@@ -197,9 +206,10 @@ TEST_F(PlayerHelpTest, AHintAnsweredAfterThePlayerActedIsDropped)
         }
         return group;
     }();
-    solver.Answer([release, answered, firstMove](const SolverQuestion&, const std::atomic<bool>&) {
+    solver.Answer([release, answered, cancelled, firstMove](const SolverQuestion&, const std::atomic<bool>& cancel) {
         while (!*release)
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        *cancelled = cancel.load();
         *answered = true;
         return SolverAnswer{SolverVerdict::Clearable, firstMove};
     });
@@ -210,12 +220,14 @@ TEST_F(PlayerHelpTest, AHintAnsweredAfterThePlayerActedIsDropped)
     const Rect cell = board().Geometry().BlockRect(chosen.index, chosen.row,
                                                    static_cast<int32_t>(puzzle().Rows()[chosen.row].size()));
     const qreal ratio = board().devicePixelRatioF();
-    QTest::mouseClick(&board(), Qt::LeftButton, {},
+    QTest::mouseClick(&BoardWidget(*window), Qt::LeftButton, {},
                       QPoint(static_cast<int>((cell.left + cell.right) / 2 / ratio),
                              static_cast<int>((cell.top + cell.bottom) / 2 / ratio)));
     *release = true;
     ASSERT_TRUE(QTest::qWaitFor([&] { return answered->load(); }, 5000));
-    QTest::qWait(20);  // whatever the search posted has arrived
+    // A search told to stop before it answers posts nothing, so no answer
+    // can still be on its way to the board.
+    EXPECT_TRUE(cancelled->load()) << "the player's click left the search running";
     EXPECT_FALSE(help().Worker().Busy());
     EXPECT_EQ(board().Selection(), MoveList{chosen}) << "the hint came over the player's own choice";
 }
@@ -250,7 +262,7 @@ TEST_F(PlayerHelpTest, HelpIsRefusedWithAWordInIronmanGamesAndWhileSolveRuns)
     for (const auto& c : cases) {
         ChooseIronman(*window, c.ironman);
         window->OnNewGame();
-        TickUntilIdle(board());
+        TickUntilIdle(*window, clock);
         PlaySolution(1);
         if (c.solving)
             window->OnSolve();
@@ -274,7 +286,7 @@ TEST_F(PlayerHelpTest, HelpIsRefusedWithAWordInIronmanGamesAndWhileSolveRuns)
     ChooseMenuItem(*window, ID_MENU_WARN_OF_DEAD_ENDS);
     ChooseIronman(*window, true);
     window->OnCommand(ID_NEW);
-    TickUntilIdle(board());
+    TickUntilIdle(*window, clock);
     PlaySolution(1);
     EXPECT_FALSE(help().Worker().Busy()) << "the solver was asked";
     EXPECT_EQ(Shown(), "");
@@ -300,7 +312,7 @@ TEST_F(PlayerHelpTest, BackToASolvablePositionTakesBackOnlyDeadEndsAndSaysWhatIt
     };
     for (const auto& c : cases) {
         window->OnRetry();
-        TickUntilIdle(board());
+        TickUntilIdle(*window, clock);
         const std::vector<RowSet> boards = PlaySolution(4);
         ASSERT_EQ(MovesMade(puzzle()), 4);
         const int rowCount = puzzle().Settings().rowCount;
@@ -321,7 +333,7 @@ TEST_F(PlayerHelpTest, BackToASolvablePositionTakesBackOnlyDeadEndsAndSaysWhatIt
         // Redo brings the moves back, one by one.
         for (int k = c.movesLeft; k < 4; ++k) {
             window->OnCommand(ID_MENU_REDO);
-            TickUntilIdle(board());
+            TickUntilIdle(*window, clock);
         }
         EXPECT_TRUE(SameBoard(puzzle().Rows(), boards[4], rowCount));
     }
@@ -337,9 +349,9 @@ TEST_F(PlayerHelpTest, RedoAfterUndoGivesBackTheBoardAfterTheMoveWithItsAnimatio
         sounds.clear();
         window->OnCommand(ID_MENU_REDO);
         EXPECT_EQ(board().Phase(), PHASE_REMOVE_START);
-        board().Tick();
+        clock->Fire();
         EXPECT_EQ(LastOf(sounds), board().MusicOn() ? SOUND_REMOVE_QUIET : SOUND_REMOVE);
-        TickUntilIdle(board());
+        TickUntilIdle(*window, clock);
         EXPECT_EQ(puzzle().Rows(), boards[k]);
     }
     sounds.clear();
@@ -387,7 +399,7 @@ TEST_F(PlayerHelpTest, WarnOfDeadEndsIsOffUntilChosenThenWarnsOnceUntilTakenBack
         WaitForAnswers();
         EXPECT_EQ(Shown(), s.warned ? PlayerHelp::MOVE_MADE_IT_DEAD_TEXT.toStdString() : "")
             << s.step;
-        QTest::mouseClick(&board(), Qt::LeftButton, {}, QPoint(2, 2));
+        QTest::mouseClick(&BoardWidget(*window), Qt::LeftButton, {}, QPoint(2, 2));
     }
 }
 
@@ -403,7 +415,8 @@ TEST_F(PlayerHelpTest, TheMessageStandsBetweenTheCountersAndTheBlocksInBalancedL
         {{1400, 1000}, PlayerHelp::STILL_CLEARABLE_TEXT, 1}, {{1400, 1000}, PlayerHelp::UNDECIDED_TEXT, 2},
     };
     int defaultPixels = 0;
-    PlayerMessage message(&board());
+    // A message of the test's own over the window's board, said as the window's is.
+    PlayerMessage message(qobject_cast<BoardView*>(&BoardWidget(*window)));
     for (const auto& c : cases) {
         window->resize(c.window);
         QApplication::processEvents();
@@ -494,7 +507,7 @@ TEST_F(PlayerHelpTest, AScreenReaderMeetsTheBoardOnceTheMenusByTheirWordsAndHear
     const int moves = static_cast<int>(std::count_if(puzzle().Solution().begin(), puzzle().Solution().end(),
                                                      [](const BlockRef& entry) { return entry.IsMoveMarker(); }));
     PlaySolution(moves - 1);
-    QTest::mouseClick(&board(), Qt::LeftButton, {}, QPoint(2, 2));
+    QTest::mouseClick(&BoardWidget(*window), Qt::LeftButton, {}, QPoint(2, 2));
     PlaySolution(moves, moves - 1);
     EXPECT_EQ(BoardName(), QStringLiteral("Board: Board cleared"));
     EXPECT_EQ(Shown(), "") << "a cleared board shows no word and no score";
@@ -502,6 +515,8 @@ TEST_F(PlayerHelpTest, AScreenReaderMeetsTheBoardOnceTheMenusByTheirWordsAndHear
 
 TEST_F(PlayerHelpTest, ASearchInProgressNeverHoldsUpTheBoardsTicksNorTheClosing)
 {
+    // The board beaten by the game's own 40 ms clock, on the event loop.
+    ShowWindow(false);
     auto release = std::make_shared<std::atomic<bool>>(false);
     auto entered = std::make_shared<std::atomic<int>>(0);
     solver.Answer([release, entered](const SolverQuestion&, const std::atomic<bool>&) {
@@ -526,7 +541,7 @@ TEST_F(PlayerHelpTest, ASearchInProgressNeverHoldsUpTheBoardsTicksNorTheClosing)
         }
         return second;
     }();
-    ClickBlocks(board(), blocks);
+    ClickBlocks(*window, blocks);
     window->OnCommit();
     ASSERT_EQ(board().Phase(), PHASE_REMOVE_START);
     EXPECT_TRUE(QTest::qWaitFor([this] { return board().Phase() == PHASE_IDLE; }, 5000));

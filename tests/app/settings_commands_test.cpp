@@ -24,19 +24,21 @@ class SettingsCommandsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window = ShowNewWindow();
-        TickUntilIdle(window->Board());
+        window = ShowNewWindow(clock);
+        TickUntilIdle(*window, clock);
     }
 
     ScratchDirectory scratch;
+    // The board's clock, fired by the test.
+    HandClock* clock = nullptr;
     std::unique_ptr<GameMainWindow> window;
 };
 
 TEST_F(SettingsCommandsTest, PlayOptionsWithTheSameValuesLeaveTheGameAlone)
 {
-    ClickBlocks(window->Board(), FirstSolutionMove(window->GamePuzzle()));
+    ClickBlocks(*window, FirstSolutionMove(window->GamePuzzle()));
     window->OnCommit();
-    TickUntilIdle(window->Board());
+    TickUntilIdle(*window, clock);
     const MoveList solution = window->GamePuzzle().Solution();
     TabTo(*window, window->CommandButton(ID_OPTIONS));
     WhenOpen<PlayOptionsDialog>([](PlayOptionsDialog& dialog) { dialog.accept(); });

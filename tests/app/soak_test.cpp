@@ -93,14 +93,16 @@ void CheckLayout(GameMainWindow& window)
     ASSERT_EQ(window.CommandButton(ID_QUIT).geometry(), QRect(quit.left, quit.top, quit.Width(), quit.Height()));
 }
 
-// At rest, the picture on the board is what a full redraw paints.
-void CheckPicture(BoardView& board)
+// At rest, the picture on the board is what it paints anew when the player
+// confirms the preferences unchanged: a new layout and a full redraw.
+void CheckPicture(GameMainWindow& window)
 {
+    const BoardView& board = window.Board();
     if (board.Phase() != PHASE_IDLE || board.Solving() || !board.Selection().empty()
         || !board.ComposeSurface().HasPixels())
         return;
     const QImage shown = board.ComposeSurface().Image().copy();
-    board.Redraw();
+    ChooseIronman(window, window.Ironman());
     ASSERT_TRUE(shown == board.ComposeSurface().Image()) << "the picture disagrees with the board";
 }
 
@@ -110,8 +112,10 @@ TEST(Soak, ThousandsOfRandomActionsKeepTheGameWhole)
     MainWindowRecord quiet;
     quiet.soundEffects = false;
     WriteStateFile(quiet);
-    auto window = ShowNewWindow();
-    BoardView& board = window->Board();
+    HandClock* clock = nullptr;
+    auto window = ShowNewWindow(clock);
+    const BoardView& board = window->Board();
+    QWidget& clicked = BoardWidget(*window);
     std::mt19937 random(4711);
     const auto below = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
 
@@ -128,9 +132,9 @@ TEST(Soak, ThousandsOfRandomActionsKeepTheGameWhole)
                 const Rect cell = board.Geometry().BlockRect(index, row, length);
                 point = QPoint((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
             }
-            QTest::mouseClick(&board, Qt::LeftButton, {}, point);
+            QTest::mouseClick(&clicked, Qt::LeftButton, {}, point);
         } else if (action < 53) {
-            QTest::mouseClick(&board, Qt::RightButton, {}, QPoint(5, 5));
+            QTest::mouseClick(&clicked, Qt::RightButton, {}, QPoint(5, 5));
         } else if (action < 65) {
             QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window.get(),
                             Qt::Key_Space);
@@ -156,7 +160,7 @@ TEST(Soak, ThousandsOfRandomActionsKeepTheGameWhole)
             QApplication::processEvents();
         }
         for (int tick = below(25); tick > 0; --tick)
-            board.Tick();
+            clock->Fire();
 
         ASSERT_NO_FATAL_FAILURE(CheckHistory(*board.ShownPuzzle())) << "step " << step;
         ASSERT_NO_FATAL_FAILURE(CheckBoard(*board.ShownPuzzle())) << "step " << step;
@@ -166,7 +170,7 @@ TEST(Soak, ThousandsOfRandomActionsKeepTheGameWhole)
                   window->GameIronman() ? QStringLiteral("---") : QStringLiteral("Solve"));
         if (step % 25 == 0) {
             ASSERT_NO_FATAL_FAILURE(CheckLayout(*window)) << "step " << step;
-            ASSERT_NO_FATAL_FAILURE(CheckPicture(board)) << "step " << step;
+            ASSERT_NO_FATAL_FAILURE(CheckPicture(*window)) << "step " << step;
         }
     }
 }

@@ -10,7 +10,7 @@
 
 namespace {
 
-MainWindowRecord RecordWithRect(const WindowRect& rect)
+MainWindowRecord RecordWithRect(const DesktopRect& rect)
 {
     MainWindowRecord record;
     record.windowRect = rect;
@@ -44,7 +44,7 @@ TEST_F(StateAtStartTest, A400By600RectangleIsReplacedAndA600By400OneKept)
     }
     WriteStateFile(RecordWithRect({30, 30, 630, 430}));
     auto window = ShowNewWindow();
-    EXPECT_EQ(window->StartRect(), (WindowRect{30, 30, 630, 430}));
+    EXPECT_EQ(window->StartRect(), (DesktopRect{30, 30, 630, 430}));
     EXPECT_EQ(window->frameGeometry().size(), QSize(600, 400));
 }
 
@@ -119,7 +119,7 @@ TEST_F(StateAtStartTest, AWindowOffEveryScreenOpensAtTheDefaultCorner)
 {
     WriteStateFile(RecordWithRect({20000, 20000, 20640, 20480}));
     auto window = std::make_unique<GameMainWindow>();
-    EXPECT_EQ(window->StartRect(), (WindowRect{10, 10, 650, 490}));
+    EXPECT_EQ(window->StartRect(), (DesktopRect{10, 10, 650, 490}));
 }
 
 } // namespace

@@ -7,7 +7,7 @@
 
 namespace {
 
-WindowRect Sized(int32_t left, int32_t top, int32_t width, int32_t height)
+DesktopRect Sized(int32_t left, int32_t top, int32_t width, int32_t height)
 {
     return {left, top, left + width, top + height};
 }
@@ -46,15 +46,15 @@ TEST(LayoutChildren, NegativeAndTinySizesCountAsZero)
 
 TEST(ConstrainSizing, TooWideTooTallAndTooSmallDragsAreBroughtIntoShape)
 {
-    WindowRect wide = Sized(100, 50, 1000, 400);
+    DesktopRect wide = Sized(100, 50, 1000, 400);
     ConstrainSizing(wide);
     EXPECT_EQ(wide, Sized(100, 50, 1000, 600));
 
-    WindowRect tall = Sized(100, 50, 480, 500);
+    DesktopRect tall = Sized(100, 50, 480, 500);
     ConstrainSizing(tall);
     EXPECT_EQ(tall, Sized(100, 50, 583, 500));
 
-    WindowRect small = Sized(100, 50, 300, 200);
+    DesktopRect small = Sized(100, 50, 300, 200);
     ConstrainSizing(small);
     EXPECT_EQ(small, Sized(100, 50, 480, 320));
 }
@@ -62,16 +62,16 @@ TEST(ConstrainSizing, TooWideTooTallAndTooSmallDragsAreBroughtIntoShape)
 TEST(ConstrainSizing, DraggingTheLeftEdgeTooFarPushesTheRightEdgeOut)
 {
     // The left edge dragged from 100 to 250 on a 480-wide window.
-    WindowRect rect{250, 50, 580, 370};
+    DesktopRect rect{250, 50, 580, 370};
     ConstrainSizing(rect);
-    EXPECT_EQ(rect, (WindowRect{250, 50, 730, 370}));
+    EXPECT_EQ(rect, (DesktopRect{250, 50, 730, 370}));
 }
 
 TEST(ConstrainSizing, KeepsHeightBetweenSixtyPercentAndSixSeventhsOfTheWidth)
 {
     for (int width = 100; width < 2500; width += 37) {
         for (int height = 100; height < 2500; height += 41) {
-            WindowRect rect = Sized(-20, 7, width, height);
+            DesktopRect rect = Sized(-20, 7, width, height);
             ConstrainSizing(rect);
             const int64_t w = WidthOf(rect);
             const int64_t h = HeightOf(rect);
@@ -87,7 +87,7 @@ TEST(ConstrainSizing, KeepsHeightBetweenSixtyPercentAndSixSeventhsOfTheWidth)
 
 TEST(ConstrainSizing, AtTheEndOfTheCoordinateRangeNothingWrapsAround)
 {
-    WindowRect rect{INT32_MAX - 10, INT32_MAX - 10, INT32_MAX - 5, INT32_MAX - 5};
+    DesktopRect rect{INT32_MAX - 10, INT32_MAX - 10, INT32_MAX - 5, INT32_MAX - 5};
     ConstrainSizing(rect);
     EXPECT_EQ(rect.right, INT32_MAX);
     EXPECT_EQ(rect.bottom, INT32_MAX);
@@ -105,7 +105,7 @@ TEST(IsLargerThanScreen, ComparesWithTheScreenLessFourPixels)
 
 class CheckWindowRectTest : public ::testing::Test {
 protected:
-    CheckedWindowRect Check(const WindowRect& rect)
+    CheckedWindowRect Check(const DesktopRect& rect)
     {
         return CheckWindowRect(rect, DEFAULT_WINDOW_RECT, 1280, 1024, {{0, 0, 1280, 1024}});
     }

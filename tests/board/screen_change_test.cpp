@@ -39,8 +39,10 @@ protected:
     void MoveTo(QPoint topLeft, const QString& screen)
     {
         view->move(topLeft);
-        QTest::qWait(20);
-        ASSERT_EQ(view->screen()->name(), screen);
+        // The window system reports the new screen through the event loop;
+        // the board follows as the window is told.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return view->screen()->name() == screen; }, 10000))
+            << "still on " << view->screen()->name().toStdString();
     }
 
     std::unique_ptr<Puzzle> puzzle;

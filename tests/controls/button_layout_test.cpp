@@ -71,15 +71,17 @@ TEST(SpreadButtonRowTest, FewerThanTwoButtonsStayWhereTheyAre)
     EXPECT_EQ(ok->geometry(), QRect(22, 282, 80, 30));
 }
 
-TEST(SpreadButtonRowTest, ACrowdedRowNeverGivesTheLastButtonANegativeWidth)
+TEST(SpreadButtonRowTest, ACrowdedRowOverlapsAndStillEndsAMarginFromTheRight)
 {
     QWidget dialog;
     dialog.resize(200, 100);
     AddButton(dialog, 1, QRect(22, 50, 80, 30));
-    AddButton(dialog, 1004, QRect(0, 0, 140, 30));
+    auto* website = AddButton(dialog, 1004, QRect(0, 0, 140, 30));
     auto* cancel = AddButton(dialog, 2, QRect(0, 0, 80, 30));
     SpreadButtonRow(&dialog, ROW);
-    EXPECT_GE(cancel->width(), 0);
+    // gap = (200 - 44 - 300) / 2 = -72: each button starts 72 pixels inside the one before.
+    EXPECT_EQ(website->geometry(), QRect(30, 50, 140, 30));
+    EXPECT_EQ(cancel->geometry(), QRect(98, 50, 80, 30));
 }
 
 TEST(AlignRightEdgeTest, MovesSidewaysOnlyUntilTheRightEdgesMeet)

@@ -39,8 +39,10 @@ protected:
     void MoveTo(QPoint topLeft, const QString& screen)
     {
         dialog.move(topLeft);
-        QTest::qWait(20);
-        ASSERT_EQ(dialog.screen()->name(), screen);
+        // The window system reports the new screen through the event loop;
+        // the controls follow as the window is told.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.screen()->name() == screen; }, 10000))
+            << "still on " << dialog.screen()->name().toStdString();
     }
 
     // What the digit cells of the picker show, in device pixels.

@@ -5,12 +5,14 @@
 #include "engine/random.h"
 #include "engine/solution_check.h"
 #include "engine/solver.h"
+#include "engine/solver_moves.h"
 
 #include "engine_test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 #include <random>
 #include <thread>
 
@@ -259,13 +261,13 @@ PlayedBoard DeadBoardWorthSearching()
     }
 }
 
-// A board the solver cannot decide in 20,000 positions.
-PlayedBoard UndecidedBoard()
+// A board the solver cannot decide in 20,000 positions, from seed on.
+PlayedBoard UndecidedBoard(const PuzzleSettings& settings = {30, 10, 10, 3, 6}, uint32_t seed = 1)
 {
     SolverLimits limits;
     limits.maxNodes = 20000;
-    for (uint32_t seed = 1;; ++seed) {
-        const PlayedBoard board = AfterSimpleMoves({30, 10, 10, 3, 6}, seed, 5);
+    for (;; ++seed) {
+        const PlayedBoard board = AfterSimpleMoves(settings, seed, 5);
         if (Solve(board.rows, board.settings, limits).outcome == Outcome::Unknown) {
             return board;
         }
@@ -327,4 +329,89 @@ TEST(Solver, KeepsItsTableWithinItsCapAndAnswersAlike)
     const SolveResult solvedAgain = Solve(rows, settings, small);
     ASSERT_EQ(solved.outcome, Outcome::Solved);
     EXPECT_EQ(solvedAgain.moves, solved.moves);
+}
+
+// Boards a short search leaves open go on to randomised games and restarts
+// in a shuffled order; whatever finds the way, the answer obeys the rule and
+// comes out the same every time.
+TEST(Solver, AnswersBoardsTheShortSearchLeavesOpenAlikeAndByTheRule)
+{
+    // Where to start looking, so that an open board comes soon: few boards
+    // of 2-18 play stay open long.
+    const std::pair<PuzzleSettings, uint32_t> families[] = {
+        {{30, 10, 10, 3, 6}, 1}, {{30, 10, 5, 4, 8}, 1}, {{30, 10, 10, 2, 18}, 600}};
+    SolverLimits limits;
+    limits.maxNodes = 100000;
+    int solved = 0;
+    for (const auto& [settings, seed] : families) {
+        const PlayedBoard board = UndecidedBoard(settings, seed);
+        const SolveResult first = Solve(board.rows, settings, limits);
+        const SolveResult again = Solve(board.rows, settings, limits);
+        EXPECT_EQ(again.outcome, first.outcome);
+        EXPECT_EQ(again.nodes, first.nodes);
+        EXPECT_EQ(again.moves, first.moves);
+        if (first.outcome == Outcome::Solved) {
+            EXPECT_TRUE(ClearsBoard(board.rows, settings, first.moves));
+            ++solved;
+        }
+    }
+    EXPECT_GE(solved, 2);
+}
+
+// However a restart reorders the moves, every legal move is handed out once:
+// a move left out could make a clearable board look dead. Boards with few
+// moves are listed and sorted; a colour at twelve row ends gives thousands,
+// handed out in turn.
+TEST(Solver, HandsOutEveryMoveOnceInAnyOrder)
+{
+    struct Case {
+        const char* what;
+        RowSet rows;
+        PuzzleSettings settings;
+        std::size_t moves;
+    };
+    const Case cases[] = {
+        {"few moves", Board({{0, 1, 0}, {1, 2}, {0, 2, 1}}), {6, 3, 3, 1, 3}, 11},
+        {"thousands of moves", Board({{0, 1, 0}, {0, 2, 0}, {0, 1, 0}, {0, 0}, {0, 2, 0}, {0, 1, 0}}),
+         {6, 6, 3, 2, 12}, 4083},
+    };
+    GuideRanks unguided;
+    for (auto& row : unguided) {
+        row.fill(0);
+    }
+    for (const Case& c : cases) {
+        SolverPosition position;
+        ASSERT_TRUE(position.Load(c.rows, c.settings)) << c.what;
+        std::vector<std::pair<int, std::vector<int>>> first;
+        std::vector<std::pair<int, std::vector<int>>> firstInOrder;
+        for (uint32_t variation : {0u, 1u, 2u, 7u}) {
+            SolverMoves moves;
+            moves.Start(position, c.settings, unguided, variation);
+            std::vector<std::pair<int, std::vector<int>>> seen;
+            SolverMove move;
+            while (moves.Next(move)) {
+                std::vector<int> ends;
+                for (int8_t k = 0; k < move.count; ++k) {
+                    ASSERT_EQ(position.ColourAt(move.ends[k]), move.colour) << c.what;
+                    ends.push_back(move.ends[k].row * 2 + move.ends[k].side);
+                }
+                ASSERT_TRUE(std::is_sorted(ends.begin(), ends.end())) << c.what;
+                seen.push_back({move.colour, ends});
+            }
+            const std::set<std::pair<int, std::vector<int>>> distinct(seen.begin(), seen.end());
+            EXPECT_EQ(distinct.size(), seen.size()) << c.what << ", variation " << variation;
+            EXPECT_EQ(seen.size(), c.moves) << c.what << ", variation " << variation;
+            // A restart that repeats the order repeats the search.
+            if (variation == 0) {
+                firstInOrder = seen;
+            } else {
+                EXPECT_NE(seen, firstInOrder) << c.what << ", variation " << variation;
+            }
+            std::sort(seen.begin(), seen.end());
+            if (variation == 0) {
+                first = seen;
+            }
+            EXPECT_EQ(seen, first) << c.what << ", variation " << variation;
+        }
+    }
 }

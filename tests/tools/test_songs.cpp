@@ -1,7 +1,7 @@
 // The songs in songs/: exactly what the composer writes, valid MIDI files of
 // a minute or more with melody, bass and drums, and playable by the mixer.
-#include "midi_writer.h"
-#include "score_notation.h"
+#include "tools/midi_writer.h"
+#include "tools/score_notation.h"
 
 #include <gtest/gtest.h>
 
