@@ -59,6 +59,8 @@ bool Application::Start()
         Report(mainWindow->StateReadReport());
     if (!mainWindow->GameReadReport().empty())
         Report(mainWindow->GameReadReport());
+    if (!mainWindow->Help().SettingsReadReport().empty())
+        Report(mainWindow->Help().SettingsReadReport());
     mainWindow->ShowAtStart();
     return true;
 }

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The game ended by SIGTERM (a logout) or SIGINT (Ctrl+C) still writes its
 # saved state and its saved moves, as a close of the window does; and
-# whatever stands at "PREFS.SAV", it starts without waiting, says what it could not read or
-# save, and ends with status 1 when nothing was saved.
+# whatever stands at "PREFS.SAV", it starts without waiting, says what it
+# could not read or save (of "GAME.SAV" and "HINTS.SAV" too), and ends with
+# status 1 when nothing was saved.
 set -euo pipefail
 program=$1
 # The game names files by their absolute path, links in it resolved.
@@ -91,12 +92,15 @@ check_fifo_moves() {
 }
 prepare_damaged_moves() { printf 'moves' >GAME.SAV; }
 check_damaged_moves() { [ "$(head -c 4 GAME.SAV | od -An -tx1 | tr -d ' \n')" = 0569c202 ]; }
+prepare_hints() { printf 'warn-dead-ends=maybe\n' >HINTS.SAV; }
+check_hints() { [ "$(cat HINTS.SAV)" = warn-dead-ends=maybe ]; }
 cases=(
   "fifo|1|kolumo: cannot read $work/PREFS.SAV: not a regular file; starting with the defaults"
   "link|0|kolumo: ignored $work/PREFS.SAV: unknown format number 7; starting with the defaults"
   "fifo_moves|1|kolumo: moves not saved: $work/GAME.SAV could not be read at start, so it is left as it was"
   "damaged_moves|0|kolumo: ignored the saved moves in $work/GAME.SAV: not a saved game; starting at the start of the puzzle"
   "lost_link|1|kolumo: could not save $work/PREFS.SAV (a link to $work/gone/kolumo.sav): No such file or directory"
+  "hints|0|kolumo: ignored line 1 of $work/HINTS.SAV: it is not \"warn-dead-ends=on\" or \"warn-dead-ends=off\""
 )
 for entry in "${cases[@]}"; do
   IFS='|' read -r name expected line <<<"$entry"
