@@ -57,6 +57,8 @@ bool Application::Start()
     mainWindow = std::make_unique<GameMainWindow>();
     if (!mainWindow->StateReadReport().empty())
         Report(mainWindow->StateReadReport());
+    if (!mainWindow->GameReadReport().empty())
+        Report(mainWindow->GameReadReport());
     if (!mainWindow->Help().SettingsReadReport().empty())
         Report(mainWindow->Help().SettingsReadReport());
     mainWindow->ShowAtStart();

@@ -86,6 +86,8 @@ void GameMainWindow::ReadState()
 
     stateReadResult = LoadStateFile(stateFileName, mainRecord, musicRecord, puzzle,
                                     &stateReadReport);
+    // The moves resume on the puzzle just read, and only when the file names it.
+    gameFileRead = LoadGameFile(gameFileName, puzzle, &gameReadReport);
 
     windowRect = mainRecord.windowRect;
     preferences = PreferencesOf(mainRecord, musicRecord);
@@ -330,8 +332,15 @@ bool GameMainWindow::SaveState()
         stateSaveReport = UnreadFileKeptReport(stateFileName);
         return false;
     }
-    return SaveStateFile(stateFileName, MainRecord(OuterRect()), MusicRecordOf(preferences), puzzle,
-                         &stateSaveReport);
+    if (!SaveStateFile(stateFileName, MainRecord(OuterRect()), MusicRecordOf(preferences), puzzle,
+                       &stateSaveReport))
+        return false;
+    if (gameFileRead == GameFileRead::Unreadable) {
+        stateSaveReport = UnreadGameFileKeptReport(gameFileName);
+        return false;
+    }
+    // The moves of Solve's replay are the game's, not the player's.
+    return SaveGameFile(gameFileName, puzzle, !boardView.Solving(), &stateSaveReport);
 }
 
 void GameMainWindow::closeEvent(QCloseEvent* event)

@@ -5,6 +5,7 @@
 #include "app/player_help.h"
 #include "app/window_geometry.h"
 #include "board/board_view.h"
+#include "engine/game_file.h"
 #include "engine/puzzle.h"
 #include "engine/state_file.h"
 #include "engine/state_records.h"
@@ -102,7 +103,8 @@ public:
     // The outer rectangle at this moment (the maximised one when maximised;
     // under Wayland, which hides it, the position stays the one started at).
     DesktopRect OuterRect() const;
-    // Writes all three records to stateFileName; false when it could not.
+    // Writes all three records to stateFileName, then the moves made so far
+    // to gameFileName; false when either could not be written.
     bool SaveState();
     // The main window's saved record as the state in force stands, with the
     // given outer rectangle. Start-up and the close build it.
@@ -149,6 +151,8 @@ public:
     // The line for the player about the file read at start (empty when it
     // was taken whole, or there was none).
     const std::string& StateReadReport() const { return stateReadReport; }
+    // The same for the moves of "GAME.SAV".
+    const std::string& GameReadReport() const { return gameReadReport; }
     // Whether a close has saved, and why the last save wrote nothing.
     bool StateSaved() const { return stateSaved; }
     const std::string& StateSaveReport() const { return stateSaveReport; }
@@ -223,6 +227,10 @@ private:
     // when it was not taken whole (empty when it was, or there was none).
     StateReadResult stateReadResult = StateReadResult::NotOpened;
     std::string stateReadReport;
+    // The moves made so far, beside stateFileName, and how they were found.
+    const std::string gameFileName = GAME_FILE_NAME;
+    GameFileRead gameFileRead = GameFileRead::Missing;
+    std::string gameReadReport;
     // Why the last save wrote nothing, for the player; empty after a save
     // that worked.
     std::string stateSaveReport;

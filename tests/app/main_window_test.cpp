@@ -195,7 +195,7 @@ TEST_F(MainWindowTest, ClosingWritesAFileTheEngineReadsBackWhole)
     EXPECT_EQ(loaded.Settings(), window->GamePuzzle().Settings());
     EXPECT_EQ(loaded.Solution(), window->GamePuzzle().Solution());
     EXPECT_EQ(loaded.InitialRows(), window->GamePuzzle().InitialRows());
-    EXPECT_TRUE(loaded.History().empty()) << "a saved game resumes at its start";
+    EXPECT_TRUE(loaded.History().empty()) << "the moves go to GAME.SAV, not PREFS.SAV";
 }
 
 TEST_F(MainWindowTest, QuitAndFileExitCloseTheWindowAndWriteTheState)
