@@ -6,6 +6,7 @@
 #include "app/window_geometry.h"
 #include "board/board_view.h"
 #include "engine/puzzle.h"
+#include "engine/puzzle_code.h"
 #include "engine/state_file.h"
 #include "engine/state_records.h"
 
@@ -16,6 +17,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -45,6 +47,8 @@ enum CommandId : int {
     ID_MENU_BACK_TO_SOLVABLE = 32784,
     ID_MENU_REDO = 32785,
     ID_MENU_WARN_OF_DEAD_ENDS = 32786,
+    ID_MENU_COPY_PUZZLE_CODE = 32790,
+    ID_MENU_OPEN_PUZZLE_CODE = 32791,
 };
 
 // The parts a test may hand the window instead of the game's own.
@@ -92,6 +96,14 @@ public:
     void OnBackToSolvable();
     void OnRedo();
     void OnWarnOfDeadEnds();
+    // Puzzle codes.
+    void OnCopyPuzzleCode();
+    void OnOpenPuzzleCode();
+    // Starts the puzzle a code names (one that was read).
+    void StartCodedPuzzle(const PuzzleCodeRead& code);
+    // The code of the puzzle in play; empty for one that has none (a board
+    // read from the saved state).
+    QString PuzzleCode() const;
 
     // Gives the keyboard focus to the invisible focusButton, so that no
     // visible button holds it after a command.
@@ -175,7 +187,7 @@ private:
     void FallBackToScreenIfNotMaximised();
     // A new game for these settings, without the focus change (the play
     // options start one too).
-    void StartNewGame(const PuzzleSettings& settings);
+    void StartNewGame(const PuzzleSettings& settings, std::optional<uint32_t> seed = std::nullopt);
     void SetSolveCaption();
 
     // The client below the menu bar; the board view and the buttons live in it.

@@ -5,8 +5,11 @@
 #include "app/help_window.h"
 #include "controls/play_options_dialog.h"
 #include "controls/preferences_dialog.h"
+#include "controls/puzzle_code_dialog.h"
+#include "board/board_accessible.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QMetaObject>
 
 void GameMainWindow::OnCommand(int id)
@@ -62,6 +65,12 @@ void GameMainWindow::OnCommand(int id)
     case ID_MENU_WARN_OF_DEAD_ENDS:
         OnWarnOfDeadEnds();
         break;
+    case ID_MENU_COPY_PUZZLE_CODE:
+        OnCopyPuzzleCode();
+        break;
+    case ID_MENU_OPEN_PUZZLE_CODE:
+        OnOpenPuzzleCode();
+        break;
     default:
         break;
     }
@@ -73,13 +82,16 @@ void GameMainWindow::SetSolveCaption()
     solveButton.setText(gameIronman ? QStringLiteral("---") : QStringLiteral("Solve"));
 }
 
-void GameMainWindow::StartNewGame(const PuzzleSettings& settings)
+void GameMainWindow::StartNewGame(const PuzzleSettings& settings, std::optional<uint32_t> seed)
 {
     // The Ironman preference only ever takes effect here, with a new game.
     gameIronman = preferences.ironman;
     SetSolveCaption();
     boardView.SetSolving(false);
-    puzzle.NewGame(settings);
+    if (seed.has_value())
+        puzzle.NewGame(settings, *seed);
+    else
+        puzzle.NewGame(settings);
     boardView.ShuffleSymbols();
 }
 
@@ -202,3 +214,44 @@ void GameMainWindow::OnWarnOfDeadEnds()
     playerHelp.SetWarnOfDeadEnds(item->isChecked());
     RestoreFocus();
 }
+
+QString GameMainWindow::PuzzleCode() const
+{
+    if (!puzzle.Seed().has_value())
+        return {};
+    return QString::fromStdString(EncodePuzzleCode(puzzle.Settings(), *puzzle.Seed()));
+}
+
+void GameMainWindow::OnCopyPuzzleCode()
+{
+    const QString code = PuzzleCode();
+    if (code.isEmpty()) {
+        BoardAccessible::Say(&boardView, QStringLiteral("This puzzle has no code; a new game has one"));
+    } else {
+        QApplication::clipboard()->setText(code);
+        BoardAccessible::Say(&boardView, QStringLiteral("Puzzle code %1 copied").arg(code));
+    }
+    RestoreFocus();
+}
+
+void GameMainWindow::StartCodedPuzzle(const PuzzleCodeRead& code)
+{
+    const bool resized = !(code.settings == puzzle.Settings());
+    StartNewGame(code.settings, code.seed);
+    if (resized)
+        boardView.Layout();
+}
+
+void GameMainWindow::OnOpenPuzzleCode()
+{
+    std::optional<PuzzleCodeRead> code;
+    {
+        PuzzleCodeDialog dialog(this);
+        if (dialog.exec() == QDialog::Accepted)
+            code = dialog.Code();
+    }
+    if (code.has_value())
+        StartCodedPuzzle(*code);
+    RestoreFocus();
+}
+
