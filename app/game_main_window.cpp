@@ -177,7 +177,8 @@ void GameMainWindow::CreateMenu()
     addMenu("File        ", {{"New Game", ID_MENU_NEW_GAME}, {"Retry", ID_MENU_RETRY},
                              {"Hint", ID_MENU_HINT},
                              {"Back to a Solvable Position", ID_MENU_BACK_TO_SOLVABLE},
-                             {"Redo", ID_MENU_REDO}, {"Copy Puzzle Code", ID_MENU_COPY_PUZZLE_CODE},
+                             {"Redo", ID_MENU_REDO}, {"Today's Puzzle", ID_MENU_TODAYS_PUZZLE},
+                             {"Copy Puzzle Code", ID_MENU_COPY_PUZZLE_CODE},
                              {"Open Puzzle Code…", ID_MENU_OPEN_PUZZLE_CODE}, {"Exit", ID_MENU_EXIT}});
     addMenu("Prefs        ", {{"Graphics / Sound", ID_MENU_GRAPHICS_SOUND},
                               {"Play Options", ID_MENU_PLAY_OPTIONS},

@@ -49,6 +49,7 @@ enum CommandId : int {
     ID_MENU_WARN_OF_DEAD_ENDS = 32786,
     ID_MENU_COPY_PUZZLE_CODE = 32790,
     ID_MENU_OPEN_PUZZLE_CODE = 32791,
+    ID_MENU_TODAYS_PUZZLE = 32792,
 };
 
 // The parts a test may hand the window instead of the game's own.
@@ -96,14 +97,17 @@ public:
     void OnBackToSolvable();
     void OnRedo();
     void OnWarnOfDeadEnds();
-    // Puzzle codes.
+    // Puzzle codes and the day's puzzle.
     void OnCopyPuzzleCode();
     void OnOpenPuzzleCode();
+    void OnTodaysPuzzle();
     // Starts the puzzle a code names (one that was read).
     void StartCodedPuzzle(const PuzzleCodeRead& code);
     // The code of the puzzle in play; empty for one that has none (a board
     // read from the saved state).
     QString PuzzleCode() const;
+    // Whether the puzzle in play is today's, begun by Today's Puzzle.
+    bool PlayingTodaysPuzzle() const { return todaysPuzzle; }
 
     // Gives the keyboard focus to the invisible focusButton, so that no
     // visible button holds it after a command.
@@ -188,6 +192,8 @@ private:
     // A new game for these settings, without the focus change (the play
     // options start one too).
     void StartNewGame(const PuzzleSettings& settings, std::optional<uint32_t> seed = std::nullopt);
+    // "Kolumo", or marked while today's puzzle is played.
+    void ShowTitle();
     void SetSolveCaption();
 
     // The client below the menu bar; the board view and the buttons live in it.
@@ -198,6 +204,7 @@ private:
     // The board and the music player are handed them whole when they change.
     PlayerPreferences preferences;
     bool gameIronman = false;
+    bool todaysPuzzle = false;
 
     // Made in this order: the puzzle draws from the shared Random first.
     Puzzle puzzle;

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDate>
 #include <QMetaObject>
 
 void GameMainWindow::OnCommand(int id)
@@ -71,6 +72,9 @@ void GameMainWindow::OnCommand(int id)
     case ID_MENU_OPEN_PUZZLE_CODE:
         OnOpenPuzzleCode();
         break;
+    case ID_MENU_TODAYS_PUZZLE:
+        OnTodaysPuzzle();
+        break;
     default:
         break;
     }
@@ -93,6 +97,8 @@ void GameMainWindow::StartNewGame(const PuzzleSettings& settings, std::optional<
     else
         puzzle.NewGame(settings);
     boardView.ShuffleSymbols();
+    todaysPuzzle = false;
+    ShowTitle();
 }
 
 void GameMainWindow::OnNewGame()
@@ -215,6 +221,11 @@ void GameMainWindow::OnWarnOfDeadEnds()
     RestoreFocus();
 }
 
+void GameMainWindow::ShowTitle()
+{
+    setWindowTitle(todaysPuzzle ? QStringLiteral("Kolumo — Today's Puzzle") : QStringLiteral("Kolumo"));
+}
+
 QString GameMainWindow::PuzzleCode() const
 {
     if (!puzzle.Seed().has_value())
@@ -255,3 +266,15 @@ void GameMainWindow::OnOpenPuzzleCode()
     RestoreFocus();
 }
 
+void GameMainWindow::OnTodaysPuzzle()
+{
+    // The local date: players in one place share a day's puzzle.
+    const QDate today = QDate::currentDate();
+    PuzzleCodeRead code;
+    code.settings = DailySettings();
+    code.seed = DailySeed(today.year(), today.month(), today.day());
+    StartCodedPuzzle(code);
+    todaysPuzzle = true;
+    ShowTitle();
+    RestoreFocus();
+}

@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QDate>
 #include <QLineEdit>
 
 #include <gtest/gtest.h>
@@ -210,4 +211,18 @@ TEST_F(GameCommandsTest, ACopiedPuzzleCodeOpensTheSameBoardAndABadOneChangesNoth
     window->OnOpenPuzzleCode();
     EXPECT_EQ(window->GamePuzzle().InitialRows(), board);
     EXPECT_EQ(window->PuzzleCode(), code);
+}
+
+TEST_F(GameCommandsTest, TodaysPuzzleIsTheDatesAndMarkedInTheTitleUntilAnotherGame)
+{
+    window->OnTodaysPuzzle();
+    const QDate today = QDate::currentDate();
+    EXPECT_EQ(window->PuzzleCode().toStdString(),
+              EncodePuzzleCode(DailySettings(), DailySeed(today.year(), today.month(), today.day())));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Kolumo — Today's Puzzle"));
+    window->OnRetry();
+    EXPECT_TRUE(window->PlayingTodaysPuzzle());
+    window->OnNewGame();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Kolumo"));
+    EXPECT_EQ(window->GamePuzzle().Settings(), DailySettings()) << "a new game keeps the day's play options";
 }
