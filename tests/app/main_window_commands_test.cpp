@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QDate>
 #include <QLineEdit>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -206,7 +207,7 @@ TEST_F(GameCommandsTest, ACopiedPuzzleCodeOpensTheSameBoardAndABadOneChangesNoth
 
     WhenOpen<PuzzleCodeDialog>([&code](PuzzleCodeDialog& dialog) {
         dialog.CodeField().setText(code.toLower().remove(QLatin1Char('-')));
-        dialog.OnOk();
+        QTest::keyClick(&dialog.CodeField(), Qt::Key_Return);
     });
     window->OnOpenPuzzleCode();
     EXPECT_EQ(window->GamePuzzle().InitialRows(), board);
