@@ -100,7 +100,8 @@ PuzzleCodeRead ReadPuzzleCode(std::string_view text)
     std::array<int, PUZZLE_CODE_LENGTH> digits{};
     int count = 0;
     for (const char c : text) {
-        if (c == ' ' || c == '-' || c == '\t')
+        // A pasted code may bring the line's end along.
+        if (c == ' ' || c == '-' || c == '\t' || c == '\n' || c == '\r')
             continue;
         const int value = DigitValue(c);
         if (value < 0) {

@@ -88,7 +88,7 @@ TEST(PuzzleCode, ANewGamesCodeGivesItsBoardAgain)
 TEST(PuzzleCode, ReadsCodesAsPlayersTypeThem)
 {
     for (const char* typed : {"A7D4-G000-C1ST", "a7d4-g000-c1st", "A7D4G000C1ST", " A7D4 G000 C1ST ",
-                              "A7D4-GOOO-C1ST", "a7d4 - g000c1st\t", "A-7-D-4-G-0-0-0-C-1-S-T"}) {
+                              "A7D4-GOOO-C1ST", "a7d4 - g000c1st\t\r\n", "A-7-D-4-G-0-0-0-C-1-S-T"}) {
         SCOPED_TRACE(typed);
         const PuzzleCodeRead read = ReadPuzzleCode(typed);
         EXPECT_EQ(read.problem, "");
