@@ -99,6 +99,8 @@ bool Application::Start()
     mainWindow = std::make_unique<GameMainWindow>();
     if (!mainWindow->StateReadReport().empty())
         Report(mainWindow->StateReadReport());
+    if (!mainWindow->Help().SettingsReadReport().empty())
+        Report(mainWindow->Help().SettingsReadReport());
     if (commandLine.puzzle.has_value())
         mainWindow->StartCodedPuzzle(*commandLine.puzzle);
     mainWindow->ShowAtStart();

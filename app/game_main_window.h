@@ -10,6 +10,7 @@
 #include "engine/state_file.h"
 #include "engine/state_records.h"
 
+#include <QList>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QWidget>
@@ -182,9 +183,13 @@ private:
     void CreateWindowParts();
     void CreateButtons();
     void CreateMenu();
-    // Ctrl+N, Ctrl+Q and F1 on their menu items; Ctrl+Z for the window.
+    // Ctrl+N, Ctrl+Q and F1 on their menu items; H, Ctrl+Shift+Z, Ctrl+Y,
+    // Ctrl+Z and Ctrl+D for the window.
     void CreateShortcuts();
-    QAction* AddWindowShortcut(const QKeySequence& keys, int id);
+    QAction* AddWindowShortcut(const QList<QKeySequence>& keys, int id);
+    // Each menu item whose command may have nothing to do is enabled exactly
+    // when it would act; run as a menu opens, the one moment it shows.
+    void ShowWhatIsPossible();
     void ApplyWindowRect();
     void FitOuterSize();
     void KeepProportionsWhileDragging();

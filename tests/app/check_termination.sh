@@ -2,7 +2,7 @@
 # The game ended by SIGTERM (a logout) or SIGINT (Ctrl+C) still writes its
 # saved state, as a close of the window does; and whatever stands at
 # "PREFS.SAV", it starts without waiting, says what it could not read or
-# save, and ends with status 1 when nothing was saved.
+# save (of "HINTS.SAV" too), and ends with status 1 when nothing was saved.
 set -euo pipefail
 program=$1
 # The game names files by their absolute path, links in it resolved.
@@ -81,10 +81,13 @@ check_link() {
 }
 prepare_lost_link() { ln -s gone/kolumo.sav PREFS.SAV; }
 check_lost_link() { [ -L PREFS.SAV ] && [ "$(ls)" = PREFS.SAV ]; }
+prepare_hints() { printf 'warn-dead-ends=maybe\n' >HINTS.SAV; }
+check_hints() { [ "$(cat HINTS.SAV)" = warn-dead-ends=maybe ]; }
 cases=(
   "fifo|1|kolumo: cannot read $work/PREFS.SAV: not a regular file; starting with the defaults"
   "link|0|kolumo: ignored $work/PREFS.SAV: unknown format number 7; starting with the defaults"
   "lost_link|1|kolumo: could not save $work/PREFS.SAV (a link to $work/gone/kolumo.sav): No such file or directory"
+  "hints|0|kolumo: ignored line 1 of $work/HINTS.SAV: it is not \"warn-dead-ends=on\" or \"warn-dead-ends=off\""
 )
 for entry in "${cases[@]}"; do
   IFS='|' read -r name expected line <<<"$entry"

@@ -11,9 +11,13 @@
 #include <QClipboard>
 #include <QDate>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
 
 namespace {
 
@@ -166,6 +170,56 @@ TEST_F(GameCommandsTest, AfterEveryCommandButSpaceTheFocusIsOnTheFocusButton)
     TabTo(*window, window->CommandButton(ID_QUIT));
     window->OnCommand(ID_COMMIT);
     EXPECT_TRUE(window->CommandButton(ID_QUIT).hasFocus());
+}
+
+// What the player sees on opening File: the items of commands that would do
+// nothing are greyed. The bar's buttons never change.
+TEST_F(GameCommandsTest, MenuItemsAreEnabledExactlyWhenTheirCommandWouldAct)
+{
+    const auto move = [this] {
+        ClickBlocks(*window, FirstSolutionMove(window->GamePuzzle()));
+        window->OnCommand(ID_COMMIT);
+        TickUntilIdle(*window, clock);
+    };
+    const auto undo = [this] { window->OnCommand(ID_UNDO); };
+    const auto solve = [this] { window->OnCommand(ID_SOLVE); };
+    const auto solveToTheEnd = [this] {
+        window->OnCommand(ID_SOLVE);
+        for (int k = 0; k < 5000 && window->Board().Solving(); ++k)
+            clock->Fire();
+        TickUntilIdle(*window, clock);
+    };
+    const struct {
+        const char* when;
+        bool ironman;
+        std::vector<std::function<void()>> steps;
+        bool hint, back, redo;
+    } cases[] = {
+        {"a new game", false, {}, true, false, false},
+        {"after a move", false, {move}, true, true, false},
+        {"after a move and Undo", false, {move, undo}, true, false, true},
+        {"while Solve runs", false, {move, undo, solve}, false, false, false},
+        {"once Solve has cleared the board", false, {solveToTheEnd}, false, false, false},
+        {"an Ironman game after a move and Undo", true, {move, undo}, false, false, true},
+    };
+    QMenu* file = window->MainMenu().actions().front()->menu();
+    ASSERT_NE(file, nullptr);
+    for (const auto& c : cases) {
+        ChooseIronman(*window, c.ironman);
+        window->OnCommand(ID_NEW);
+        TickUntilIdle(*window, clock);
+        for (const auto& step : c.steps)
+            step();
+        file->popup(window->mapToGlobal(QPoint(0, 0)));
+        EXPECT_EQ(window->MenuAction(ID_MENU_HINT)->isEnabled(), c.hint) << c.when;
+        EXPECT_EQ(window->MenuAction(ID_MENU_BACK_TO_SOLVABLE)->isEnabled(), c.back) << c.when;
+        EXPECT_EQ(window->MenuAction(ID_MENU_REDO)->isEnabled(), c.redo) << c.when;
+        file->hide();
+        for (int k = 0; k < BAR_BUTTON_COUNT; ++k)
+            EXPECT_TRUE(window->BarButton(k).isEnabled()) << c.when;
+        if (window->Board().Solving())
+            window->OnCommand(ID_SOLVE);
+    }
 }
 
 TEST_F(GameCommandsTest, SpaceCommitsOnlyAFullSelection)
