@@ -167,10 +167,10 @@ void GameMainWindow::CreateMenu()
         int id;
     };
     const auto addMenu = [this](const char* title, std::initializer_list<Item> items) {
-        QMenu* menu = menuBar.addMenu(QString::fromLatin1(title));
+        QMenu* menu = menuBar.addMenu(QString::fromUtf8(title));
         connect(menu, &QMenu::aboutToShow, this, &GameMainWindow::ShowWhatIsPossible);
         for (const Item& item : items) {
-            QAction* action = menu->addAction(QString::fromLatin1(item.caption));
+            QAction* action = menu->addAction(QString::fromUtf8(item.caption));
             const int id = item.id;
             action->setData(id);
             connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
@@ -180,7 +180,9 @@ void GameMainWindow::CreateMenu()
     addMenu("File        ", {{"New Game", ID_MENU_NEW_GAME}, {"Retry", ID_MENU_RETRY},
                              {"Hint", ID_MENU_HINT},
                              {"Back to a Solvable Position", ID_MENU_BACK_TO_SOLVABLE},
-                             {"Redo", ID_MENU_REDO}, {"Exit", ID_MENU_EXIT}});
+                             {"Redo", ID_MENU_REDO}, {"Today's Puzzle", ID_MENU_TODAYS_PUZZLE},
+                             {"Copy Puzzle Code", ID_MENU_COPY_PUZZLE_CODE},
+                             {"Open Puzzle Code…", ID_MENU_OPEN_PUZZLE_CODE}, {"Exit", ID_MENU_EXIT}});
     addMenu("Prefs        ", {{"Graphics / Sound", ID_MENU_GRAPHICS_SOUND},
                               {"Play Options", ID_MENU_PLAY_OPTIONS},
                               {"Warn of Dead Ends", ID_MENU_WARN_OF_DEAD_ENDS}});

@@ -7,6 +7,7 @@
 #include "board/board_view.h"
 #include "engine/game_file.h"
 #include "engine/puzzle.h"
+#include "engine/puzzle_code.h"
 #include "engine/state_file.h"
 #include "engine/state_records.h"
 
@@ -18,6 +19,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -47,6 +49,9 @@ enum CommandId : int {
     ID_MENU_BACK_TO_SOLVABLE = 32784,
     ID_MENU_REDO = 32785,
     ID_MENU_WARN_OF_DEAD_ENDS = 32786,
+    ID_MENU_COPY_PUZZLE_CODE = 32790,
+    ID_MENU_OPEN_PUZZLE_CODE = 32791,
+    ID_MENU_TODAYS_PUZZLE = 32792,
 };
 
 // The parts a test may hand the window instead of the game's own.
@@ -94,6 +99,17 @@ public:
     void OnBackToSolvable();
     void OnRedo();
     void OnWarnOfDeadEnds();
+    // Puzzle codes and the day's puzzle.
+    void OnCopyPuzzleCode();
+    void OnOpenPuzzleCode();
+    void OnTodaysPuzzle();
+    // Starts the puzzle a code names (one that was read).
+    void StartCodedPuzzle(const PuzzleCodeRead& code);
+    // The code of the puzzle in play; empty for one that has none (a board
+    // read from the saved state).
+    QString PuzzleCode() const;
+    // Whether the puzzle in play is today's, begun by Today's Puzzle.
+    bool PlayingTodaysPuzzle() const { return todaysPuzzle; }
 
     // Gives the keyboard focus to the invisible focusButton, so that no
     // visible button holds it after a command.
@@ -184,7 +200,9 @@ private:
     void FallBackToScreenIfNotMaximised();
     // A new game for these settings, without the focus change (the play
     // options start one too).
-    void StartNewGame(const PuzzleSettings& settings);
+    void StartNewGame(const PuzzleSettings& settings, std::optional<uint32_t> seed = std::nullopt);
+    // "Kolumo", or marked while today's puzzle is played.
+    void ShowTitle();
     void SetSolveCaption();
 
     // The client below the menu bar; the board view and the buttons live in it.
@@ -195,6 +213,7 @@ private:
     // The board and the music player are handed them whole when they change.
     PlayerPreferences preferences;
     bool gameIronman = false;
+    bool todaysPuzzle = false;
 
     // Made in this order: the puzzle draws from the shared Random first.
     Puzzle puzzle;

@@ -3,8 +3,16 @@
 #include "app_test_support.h"
 #include "tests/support/recorded_effects.h"
 
+#include "controls/puzzle_code_dialog.h"
+#include "engine/puzzle_code.h"
+
+#include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
+#include <QDate>
+#include <QLineEdit>
 #include <QMenu>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -225,3 +233,51 @@ TEST_F(GameCommandsTest, SpaceCommitsOnlyAFullSelection)
 }
 
 } // namespace
+
+TEST_F(GameCommandsTest, ACopiedPuzzleCodeOpensTheSameBoardAndABadOneChangesNothing)
+{
+    window->OnNewGame();
+    const QString code = window->PuzzleCode();
+    ASSERT_EQ(code.size(), PUZZLE_CODE_LENGTH + 2);
+    const RowSet board = window->GamePuzzle().InitialRows();
+    window->OnCopyPuzzleCode();
+    EXPECT_EQ(QApplication::clipboard()->text(), code);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&BoardWidget(*window))->text(QAccessible::Name),
+              QStringLiteral("Board: Puzzle code %1 copied").arg(code));
+
+    window->OnNewGame();
+    QString refusal;
+    WhenOpen<PuzzleCodeDialog>([&refusal](PuzzleCodeDialog& dialog) {
+        dialog.CodeField().setText(QStringLiteral("A7D4-G000-C1SV"));
+        dialog.OnOk();
+        refusal = dialog.Problem();
+        EXPECT_TRUE(dialog.isVisible());
+        dialog.reject();
+    });
+    const RowSet other = window->GamePuzzle().InitialRows();
+    window->OnOpenPuzzleCode();
+    EXPECT_EQ(refusal, QStringLiteral("That code cannot be read: a character of the code is mistyped."));
+    EXPECT_EQ(window->GamePuzzle().InitialRows(), other);
+
+    WhenOpen<PuzzleCodeDialog>([&code](PuzzleCodeDialog& dialog) {
+        dialog.CodeField().setText(code.toLower().remove(QLatin1Char('-')));
+        QTest::keyClick(&dialog.CodeField(), Qt::Key_Return);
+    });
+    window->OnOpenPuzzleCode();
+    EXPECT_EQ(window->GamePuzzle().InitialRows(), board);
+    EXPECT_EQ(window->PuzzleCode(), code);
+}
+
+TEST_F(GameCommandsTest, TodaysPuzzleIsTheDatesAndMarkedInTheTitleUntilAnotherGame)
+{
+    window->OnTodaysPuzzle();
+    const QDate today = QDate::currentDate();
+    EXPECT_EQ(window->PuzzleCode().toStdString(),
+              EncodePuzzleCode(DailySettings(), DailySeed(today.year(), today.month(), today.day())));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Kolumo — Today's Puzzle"));
+    window->OnRetry();
+    EXPECT_TRUE(window->PlayingTodaysPuzzle());
+    window->OnNewGame();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Kolumo"));
+    EXPECT_EQ(window->GamePuzzle().Settings(), DailySettings()) << "a new game keeps the day's play options";
+}
