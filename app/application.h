@@ -16,8 +16,9 @@ public:
     ~Application() override;
 
     // Prepares the program and shows the main window. False when the program
-    // must end at once. A saved state that was there but not taken whole is
-    // reported on stderr.
+    // must end at once, with status 2: a command line it cannot follow, said
+    // on stderr before anything is read or written. A saved state that was
+    // there but not taken whole is reported on stderr.
     bool Start();
     // After the event loop: writes the saved state if no close has, and
     // closes the window. Returns the exit status: status, or 1 when nothing

@@ -3,10 +3,12 @@
 #include "app/help_window.h"
 #include "controls/play_options_dialog.h"
 #include "controls/preferences_dialog.h"
+#include "controls/puzzle_code_dialog.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QTimer>
 
@@ -39,6 +41,12 @@ int main(int argc, char** argv)
     PlayOptionsDialog playOptions;
     Save(playOptions, folder, QStringLiteral("play_options.png"));
 
+    // The longest word it can say of a code, with the code that earned it.
+    PuzzleCodeDialog puzzleCode;
+    puzzleCode.CodeField().setText(QStringLiteral("A7D4-G000-C1ST0"));
+    puzzleCode.OnOk();
+    Save(puzzleCode, folder, QStringLiteral("puzzle_code.png"));
+
     AboutDialog about;
     Save(about, folder, QStringLiteral("about.png"));
 
@@ -46,10 +54,10 @@ int main(int argc, char** argv)
     Save(*help, folder, QStringLiteral("help.png"));
 
     if (live) {
-        for (QWidget* widget : std::initializer_list<QWidget*>{&preferences, &playOptions, &about, help})
+        for (QWidget* widget : std::initializer_list<QWidget*>{&preferences, &playOptions, &puzzleCode, &about, help})
             widget->hide();
         const int seconds = QString::fromLocal8Bit(argv[2]).toInt();
-        for (QWidget* widget : std::initializer_list<QWidget*>{&preferences, &playOptions, &about, help}) {
+        for (QWidget* widget : std::initializer_list<QWidget*>{&preferences, &playOptions, &puzzleCode, &about, help}) {
             widget->move(0, 0);
             widget->show();
             // A loop of its own: quitting the application would close (and

@@ -86,6 +86,8 @@ void GameMainWindow::ReadState()
 
     stateReadResult = LoadStateFile(stateFileName, mainRecord, musicRecord, puzzle,
                                     &stateReadReport);
+    // The moves resume on the puzzle just read, and only when the file names it.
+    gameFileRead = LoadGameFile(gameFileName, puzzle, &gameReadReport);
 
     windowRect = mainRecord.windowRect;
     preferences = PreferencesOf(mainRecord, musicRecord);
@@ -165,9 +167,10 @@ void GameMainWindow::CreateMenu()
         int id;
     };
     const auto addMenu = [this](const char* title, std::initializer_list<Item> items) {
-        QMenu* menu = menuBar.addMenu(QString::fromLatin1(title));
+        QMenu* menu = menuBar.addMenu(QString::fromUtf8(title));
+        connect(menu, &QMenu::aboutToShow, this, &GameMainWindow::ShowWhatIsPossible);
         for (const Item& item : items) {
-            QAction* action = menu->addAction(QString::fromLatin1(item.caption));
+            QAction* action = menu->addAction(QString::fromUtf8(item.caption));
             const int id = item.id;
             action->setData(id);
             connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
@@ -177,7 +180,9 @@ void GameMainWindow::CreateMenu()
     addMenu("File        ", {{"New Game", ID_MENU_NEW_GAME}, {"Retry", ID_MENU_RETRY},
                              {"Hint", ID_MENU_HINT},
                              {"Back to a Solvable Position", ID_MENU_BACK_TO_SOLVABLE},
-                             {"Redo", ID_MENU_REDO}, {"Exit", ID_MENU_EXIT}});
+                             {"Redo", ID_MENU_REDO}, {"Today's Puzzle", ID_MENU_TODAYS_PUZZLE},
+                             {"Copy Puzzle Code", ID_MENU_COPY_PUZZLE_CODE},
+                             {"Open Puzzle Code…", ID_MENU_OPEN_PUZZLE_CODE}, {"Exit", ID_MENU_EXIT}});
     addMenu("Prefs        ", {{"Graphics / Sound", ID_MENU_GRAPHICS_SOUND},
                               {"Play Options", ID_MENU_PLAY_OPTIONS},
                               {"Warn of Dead Ends", ID_MENU_WARN_OF_DEAD_ENDS}});
@@ -196,19 +201,35 @@ void GameMainWindow::CreateShortcuts()
     FindMenuAction(ID_MENU_RETRY)->setShortcut(QKeySequence(Qt::Key_F5));
     FindMenuAction(ID_MENU_EXIT)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     FindMenuAction(ID_MENU_ONLINE_MANUAL)->setShortcut(QKeySequence(Qt::Key_F1));
-    FindMenuAction(ID_MENU_HINT)->setShortcut(QKeySequence(Qt::Key_H));
-    FindMenuAction(ID_MENU_REDO)->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    const QKeySequence hintKey(Qt::Key_H);
+    const QList<QKeySequence> redoKeys{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                                       QKeySequence(Qt::CTRL | Qt::Key_Y)};
+    FindMenuAction(ID_MENU_HINT)->setShortcut(hintKey);
+    FindMenuAction(ID_MENU_REDO)->setShortcuts(redoKeys);
+    // A greyed item's keys would be dead, yet a key that asks for a refused
+    // command deserves its word: the keys of Hint and Redo belong to the
+    // window, and their items only show them.
+    for (const int id : {ID_MENU_HINT, ID_MENU_REDO})
+        FindMenuAction(id)->setShortcutContext(Qt::WidgetShortcut);
+    AddWindowShortcut({hintKey}, ID_MENU_HINT);
+    AddWindowShortcut(redoKeys, ID_MENU_REDO);
     // Undo and Solve have no menu items: their shortcuts belong to the window,
     // so a player without a mouse still reaches every button's command.
-    undoShortcut = AddWindowShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), ID_UNDO);
-    solveShortcut = AddWindowShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), ID_SOLVE);
+    undoShortcut = AddWindowShortcut({QKeySequence(Qt::CTRL | Qt::Key_Z)}, ID_UNDO);
+    solveShortcut = AddWindowShortcut({QKeySequence(Qt::CTRL | Qt::Key_D)}, ID_SOLVE);
 }
 
-QAction* GameMainWindow::AddWindowShortcut(const QKeySequence& keys, int id)
+void GameMainWindow::ShowWhatIsPossible()
+{
+    FindMenuAction(ID_MENU_HINT)->setEnabled(playerHelp.WhyNoHint().isEmpty());
+    FindMenuAction(ID_MENU_BACK_TO_SOLVABLE)->setEnabled(playerHelp.WhyNoBack().isEmpty());
+    FindMenuAction(ID_MENU_REDO)->setEnabled(!boardView.Solving() && !puzzle.NextRedoBlocks().empty());
+}
+
+QAction* GameMainWindow::AddWindowShortcut(const QList<QKeySequence>& keys, int id)
 {
     auto* action = new QAction(this);
-    action->setShortcut(keys);
+    action->setShortcuts(keys);
     action->setShortcutContext(Qt::WindowShortcut);
     addAction(action);
     connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
@@ -313,8 +334,15 @@ bool GameMainWindow::SaveState()
         stateSaveReport = UnreadFileKeptReport(stateFileName);
         return false;
     }
-    return SaveStateFile(stateFileName, MainRecord(OuterRect()), MusicRecordOf(preferences), puzzle,
-                         &stateSaveReport);
+    if (!SaveStateFile(stateFileName, MainRecord(OuterRect()), MusicRecordOf(preferences), puzzle,
+                       &stateSaveReport))
+        return false;
+    if (gameFileRead == GameFileRead::Unreadable) {
+        stateSaveReport = UnreadGameFileKeptReport(gameFileName);
+        return false;
+    }
+    // The moves of Solve's replay are the game's, not the player's.
+    return SaveGameFile(gameFileName, puzzle, !boardView.Solving(), &stateSaveReport);
 }
 
 void GameMainWindow::closeEvent(QCloseEvent* event)

@@ -5,10 +5,13 @@
 #include "app/player_help.h"
 #include "app/window_geometry.h"
 #include "board/board_view.h"
+#include "engine/game_file.h"
 #include "engine/puzzle.h"
+#include "engine/puzzle_code.h"
 #include "engine/state_file.h"
 #include "engine/state_records.h"
 
+#include <QList>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QWidget>
@@ -16,6 +19,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -45,6 +49,9 @@ enum CommandId : int {
     ID_MENU_BACK_TO_SOLVABLE = 32784,
     ID_MENU_REDO = 32785,
     ID_MENU_WARN_OF_DEAD_ENDS = 32786,
+    ID_MENU_COPY_PUZZLE_CODE = 32790,
+    ID_MENU_OPEN_PUZZLE_CODE = 32791,
+    ID_MENU_TODAYS_PUZZLE = 32792,
 };
 
 // The parts a test may hand the window instead of the game's own.
@@ -92,6 +99,17 @@ public:
     void OnBackToSolvable();
     void OnRedo();
     void OnWarnOfDeadEnds();
+    // Puzzle codes and the day's puzzle.
+    void OnCopyPuzzleCode();
+    void OnOpenPuzzleCode();
+    void OnTodaysPuzzle();
+    // Starts the puzzle a code names (one that was read).
+    void StartCodedPuzzle(const PuzzleCodeRead& code);
+    // The code of the puzzle in play; empty for one that has none (a board
+    // read from the saved state).
+    QString PuzzleCode() const;
+    // Whether the puzzle in play is today's, begun by Today's Puzzle.
+    bool PlayingTodaysPuzzle() const { return todaysPuzzle; }
 
     // Gives the keyboard focus to the invisible focusButton, so that no
     // visible button holds it after a command.
@@ -101,7 +119,8 @@ public:
     // The outer rectangle at this moment (the maximised one when maximised;
     // under Wayland, which hides it, the position stays the one started at).
     DesktopRect OuterRect() const;
-    // Writes all three records to stateFileName; false when it could not.
+    // Writes all three records to stateFileName, then the moves made so far
+    // to gameFileName; false when either could not be written.
     bool SaveState();
     // The main window's saved record as the state in force stands, with the
     // given outer rectangle. Start-up and the close build it.
@@ -148,6 +167,8 @@ public:
     // The line for the player about the file read at start (empty when it
     // was taken whole, or there was none).
     const std::string& StateReadReport() const { return stateReadReport; }
+    // The same for the moves of "GAME.SAV".
+    const std::string& GameReadReport() const { return gameReadReport; }
     // Whether a close has saved, and why the last save wrote nothing.
     bool StateSaved() const { return stateSaved; }
     const std::string& StateSaveReport() const { return stateSaveReport; }
@@ -166,16 +187,22 @@ private:
     void CreateWindowParts();
     void CreateButtons();
     void CreateMenu();
-    // Ctrl+N, Ctrl+Q and F1 on their menu items; Ctrl+Z for the window.
+    // Ctrl+N, Ctrl+Q and F1 on their menu items; H, Ctrl+Shift+Z, Ctrl+Y,
+    // Ctrl+Z and Ctrl+D for the window.
     void CreateShortcuts();
-    QAction* AddWindowShortcut(const QKeySequence& keys, int id);
+    QAction* AddWindowShortcut(const QList<QKeySequence>& keys, int id);
+    // Each menu item whose command may have nothing to do is enabled exactly
+    // when it would act; run as a menu opens, the one moment it shows.
+    void ShowWhatIsPossible();
     void ApplyWindowRect();
     void FitOuterSize();
     void KeepProportionsWhileDragging();
     void FallBackToScreenIfNotMaximised();
     // A new game for these settings, without the focus change (the play
     // options start one too).
-    void StartNewGame(const PuzzleSettings& settings);
+    void StartNewGame(const PuzzleSettings& settings, std::optional<uint32_t> seed = std::nullopt);
+    // "Kolumo", or marked while today's puzzle is played.
+    void ShowTitle();
     void SetSolveCaption();
 
     // The client below the menu bar; the board view and the buttons live in it.
@@ -186,6 +213,7 @@ private:
     // The board and the music player are handed them whole when they change.
     PlayerPreferences preferences;
     bool gameIronman = false;
+    bool todaysPuzzle = false;
 
     // Made in this order: the puzzle draws from the shared Random first.
     Puzzle puzzle;
@@ -218,6 +246,10 @@ private:
     // when it was not taken whole (empty when it was, or there was none).
     StateReadResult stateReadResult = StateReadResult::NotOpened;
     std::string stateReadReport;
+    // The moves made so far, beside stateFileName, and how they were found.
+    const std::string gameFileName = GAME_FILE_NAME;
+    GameFileRead gameFileRead = GameFileRead::Missing;
+    std::string gameReadReport;
     // Why the last save wrote nothing, for the player; empty after a save
     // that worked.
     std::string stateSaveReport;

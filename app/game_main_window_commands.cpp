@@ -5,8 +5,12 @@
 #include "app/help_window.h"
 #include "controls/play_options_dialog.h"
 #include "controls/preferences_dialog.h"
+#include "controls/puzzle_code_dialog.h"
+#include "board/board_accessible.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QDate>
 #include <QMetaObject>
 
 void GameMainWindow::OnCommand(int id)
@@ -62,6 +66,15 @@ void GameMainWindow::OnCommand(int id)
     case ID_MENU_WARN_OF_DEAD_ENDS:
         OnWarnOfDeadEnds();
         break;
+    case ID_MENU_COPY_PUZZLE_CODE:
+        OnCopyPuzzleCode();
+        break;
+    case ID_MENU_OPEN_PUZZLE_CODE:
+        OnOpenPuzzleCode();
+        break;
+    case ID_MENU_TODAYS_PUZZLE:
+        OnTodaysPuzzle();
+        break;
     default:
         break;
     }
@@ -73,14 +86,19 @@ void GameMainWindow::SetSolveCaption()
     solveButton.setText(gameIronman ? QStringLiteral("---") : QStringLiteral("Solve"));
 }
 
-void GameMainWindow::StartNewGame(const PuzzleSettings& settings)
+void GameMainWindow::StartNewGame(const PuzzleSettings& settings, std::optional<uint32_t> seed)
 {
     // The Ironman preference only ever takes effect here, with a new game.
     gameIronman = preferences.ironman;
     SetSolveCaption();
     boardView.SetSolving(false);
-    puzzle.NewGame(settings);
+    if (seed.has_value())
+        puzzle.NewGame(settings, *seed);
+    else
+        puzzle.NewGame(settings);
     boardView.ShuffleSymbols();
+    todaysPuzzle = false;
+    ShowTitle();
 }
 
 void GameMainWindow::OnNewGame()
@@ -200,5 +218,63 @@ void GameMainWindow::OnWarnOfDeadEnds()
 {
     const QAction* item = MenuAction(ID_MENU_WARN_OF_DEAD_ENDS);
     playerHelp.SetWarnOfDeadEnds(item->isChecked());
+    RestoreFocus();
+}
+
+void GameMainWindow::ShowTitle()
+{
+    setWindowTitle(todaysPuzzle ? QStringLiteral("Kolumo — Today's Puzzle") : QStringLiteral("Kolumo"));
+}
+
+QString GameMainWindow::PuzzleCode() const
+{
+    if (!puzzle.Seed().has_value())
+        return {};
+    return QString::fromStdString(EncodePuzzleCode(puzzle.Settings(), *puzzle.Seed()));
+}
+
+void GameMainWindow::OnCopyPuzzleCode()
+{
+    const QString code = PuzzleCode();
+    if (code.isEmpty()) {
+        BoardAccessible::Say(&boardView, QStringLiteral("This puzzle has no code; a new game has one"));
+    } else {
+        QApplication::clipboard()->setText(code);
+        BoardAccessible::Say(&boardView, QStringLiteral("Puzzle code %1 copied").arg(code));
+    }
+    RestoreFocus();
+}
+
+void GameMainWindow::StartCodedPuzzle(const PuzzleCodeRead& code)
+{
+    const bool resized = !(code.settings == puzzle.Settings());
+    StartNewGame(code.settings, code.seed);
+    if (resized)
+        boardView.Layout();
+}
+
+void GameMainWindow::OnOpenPuzzleCode()
+{
+    std::optional<PuzzleCodeRead> code;
+    {
+        PuzzleCodeDialog dialog(this);
+        if (dialog.exec() == QDialog::Accepted)
+            code = dialog.Code();
+    }
+    if (code.has_value())
+        StartCodedPuzzle(*code);
+    RestoreFocus();
+}
+
+void GameMainWindow::OnTodaysPuzzle()
+{
+    // The local date: players in one place share a day's puzzle.
+    const QDate today = QDate::currentDate();
+    PuzzleCodeRead code;
+    code.settings = DailySettings();
+    code.seed = DailySeed(today.year(), today.month(), today.day());
+    StartCodedPuzzle(code);
+    todaysPuzzle = true;
+    ShowTitle();
     RestoreFocus();
 }

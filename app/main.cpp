@@ -4,7 +4,8 @@
 int main(int argc, char** argv)
 {
     Application application(argc, argv);
+    // Status 2: a command line the game cannot follow.
     if (!application.Start())
-        return 1;
+        return 2;
     return application.Finish(Application::exec());
 }

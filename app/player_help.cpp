@@ -25,6 +25,27 @@ const QString PlayerHelp::NO_MOVE_LEFT_TEXT
 const QString PlayerHelp::MOVE_MADE_IT_DEAD_TEXT = QStringLiteral(
     "After that move the board can no longer be cleared. Undo, or choose Back to a Solvable Position.");
 const QString PlayerHelp::STILL_CLEARABLE_TEXT = QStringLiteral("This board can still be cleared.");
+const QString PlayerHelp::NO_MOVE_LEFT_IN_IRONMAN_TEXT = QStringLiteral("No move left. Undo or Retry.");
+const QString PlayerHelp::NO_HINT_IN_IRONMAN_TEXT = QStringLiteral("No hints in an Ironman game.");
+const QString PlayerHelp::NO_HINT_WHILE_SOLVING_TEXT = QStringLiteral("No hints while Solve runs.");
+const QString PlayerHelp::NO_BACK_IN_IRONMAN_TEXT
+    = QStringLiteral("No Back to a Solvable Position in an Ironman game.");
+const QString PlayerHelp::NO_BACK_WHILE_SOLVING_TEXT
+    = QStringLiteral("No Back to a Solvable Position while Solve runs.");
+const QString PlayerHelp::BOARD_CLEAR_TEXT = QStringLiteral("The board is clear.");
+const QString PlayerHelp::NOTHING_TO_TAKE_BACK_TEXT = QStringLiteral("No move to take back.");
+
+QString PlayerHelp::TookBackText(int moves, bool clearable)
+{
+    // Nothing taken back: the same words Hint would say of this board.
+    if (moves == 0)
+        return clearable ? STILL_CLEARABLE_TEXT : UNDECIDED_TEXT;
+    const QString took = moves == 1 ? QStringLiteral("Took back 1 move; ")
+                                    : QStringLiteral("Took back %1 moves; ").arg(moves);
+    return took
+         + (clearable ? QStringLiteral("this board can be cleared.")
+                      : QStringLiteral("can't tell within a second whether this board can be cleared."));
+}
 
 namespace {
 
@@ -79,7 +100,7 @@ PlayerHelp::PlayerHelp(Puzzle& puzzle, BoardView& board, std::function<bool()> g
     : puzzle(puzzle), board(board), gameIronman(std::move(gameIronman)),
       settingsFile(std::move(settingsFile)), worker(std::move(solver)), message(&board)
 {
-    warnOfDeadEnds = ReadWarnOfDeadEnds(this->settingsFile);
+    warnOfDeadEnds = ReadWarnOfDeadEnds(this->settingsFile, &settingsReadReport);
     connect(&worker, &SolverWorker::Answered, this, &PlayerHelp::Answered);
     // A screen reader hears each message as the board's news.
     connect(&message, &PlayerMessage::Said, this,
@@ -97,8 +118,9 @@ PlayerHelp::~PlayerHelp()
 
 void PlayerHelp::Hint()
 {
-    if (gameIronman() || board.Solving()) {
-        board.PlayEffect(SOUND_REFUSE);
+    const QString refusal = WhyNoHint();
+    if (!refusal.isEmpty()) {
+        SayNo(refusal);
         return;
     }
     Ask(Purpose::Hint);
@@ -106,17 +128,37 @@ void PlayerHelp::Hint()
 
 void PlayerHelp::BackToSolvablePosition()
 {
-    if (board.Solving()) {
-        board.PlayEffect(SOUND_REFUSE);
+    const QString refusal = WhyNoBack();
+    if (!refusal.isEmpty()) {
+        SayNo(refusal);
         return;
     }
     movesTakenBack = 0;
-    // The start of the puzzle can always be cleared: nothing to ask.
-    if (puzzle.History().empty()) {
-        message.Say(STILL_CLEARABLE_TEXT);
-        return;
-    }
     Ask(Purpose::BackToSolvable);
+}
+
+QString PlayerHelp::WhyNoHint() const
+{
+    if (gameIronman())
+        return NO_HINT_IN_IRONMAN_TEXT;
+    if (board.Solving())
+        return NO_HINT_WHILE_SOLVING_TEXT;
+    if (!BlocksLeft())
+        return BOARD_CLEAR_TEXT;
+    return {};
+}
+
+QString PlayerHelp::WhyNoBack() const
+{
+    if (gameIronman())
+        return NO_BACK_IN_IRONMAN_TEXT;
+    if (board.Solving())
+        return NO_BACK_WHILE_SOLVING_TEXT;
+    if (!BlocksLeft())
+        return BOARD_CLEAR_TEXT;
+    if (puzzle.History().empty())
+        return NOTHING_TO_TAKE_BACK_TEXT;
+    return {};
 }
 
 void PlayerHelp::SetWarnOfDeadEnds(bool on)
@@ -158,11 +200,13 @@ void PlayerHelp::MoveSettled()
     if (Warned())
         return;
     if (BlocksLeft() && !AnyLegalMove(puzzle.Rows(), puzzle.Settings())) {
-        message.Say(NO_MOVE_LEFT_TEXT);
+        // Plain to see on the board, so said in Ironman games too, but
+        // without the help they do not give.
+        SayNo(gameIronman() ? NO_MOVE_LEFT_IN_IRONMAN_TEXT : NO_MOVE_LEFT_TEXT);
         RememberWarning();
         return;
     }
-    if (warnOfDeadEnds && purpose == Purpose::None && BlocksLeft())
+    if (warnOfDeadEnds && !gameIronman() && purpose == Purpose::None && BlocksLeft())
         Ask(Purpose::DeadEndCheck);
 }
 
@@ -205,7 +249,7 @@ void PlayerHelp::Answered(int, const SolverAnswer& answer)
         break;
     case Purpose::DeadEndCheck:
         if (answer.verdict == SolverVerdict::Dead && !Warned()) {
-            message.Say(MOVE_MADE_IT_DEAD_TEXT);
+            SayNo(MOVE_MADE_IT_DEAD_TEXT);
             RememberWarning();
         }
         break;
@@ -226,12 +270,11 @@ void PlayerHelp::HintAnswered(const SolverAnswer& answer)
         break;
     case SolverVerdict::Dead:
         board.ChooseMove({});
-        board.PlayEffect(SOUND_REFUSE);
-        message.Say(DEAD_END_TEXT);
+        SayNo(DEAD_END_TEXT);
         RememberWarning();
         break;
     case SolverVerdict::Unknown:
-        message.Say(UNDECIDED_TEXT);
+        Report(UNDECIDED_TEXT);
         break;
     }
 }
@@ -245,19 +288,36 @@ void PlayerHelp::ShowHintedMove()
         BoardAccessible::Tell(&board, BoardAccessible::News::Hinted);
 }
 
+void PlayerHelp::SayNo(const QString& text)
+{
+    board.PlayEffect(SOUND_REFUSE);
+    message.Say(text);
+}
+
+void PlayerHelp::Report(const QString& text)
+{
+    board.PlayEffect(SOUND_SELECT);
+    message.Say(text);
+}
+
 void PlayerHelp::StepBackAnswered(const SolverAnswer& answer)
 {
-    if (answer.verdict == SolverVerdict::Clearable) {
-        if (movesTakenBack == 0)
-            message.Say(STILL_CLEARABLE_TEXT);
+    // Only a board shown to be a dead end is taken back: one the solver
+    // can't tell about may well be clearable, and the player's moves are
+    // worth more than the solver's doubt.
+    if (answer.verdict != SolverVerdict::Dead) {
+        Report(TookBackText(movesTakenBack, answer.verdict == SolverVerdict::Clearable));
         return;
     }
-    // An undecided board counts as not shown clearable: one more back.
     board.UndoMove();
     ++movesTakenBack;
     CommandDone();
-    if (!puzzle.History().empty())
-        Ask(Purpose::BackToSolvable);
+    // The start of a puzzle can always be cleared: nothing to ask.
+    if (puzzle.History().empty()) {
+        Report(TookBackText(movesTakenBack, true));
+        return;
+    }
+    Ask(Purpose::BackToSolvable);
 }
 
 bool PlayerHelp::BoardAsAsked() const

@@ -32,6 +32,18 @@ public:
     static const QString NO_MOVE_LEFT_TEXT;
     static const QString MOVE_MADE_IT_DEAD_TEXT;
     static const QString STILL_CLEARABLE_TEXT;
+    static const QString NO_MOVE_LEFT_IN_IRONMAN_TEXT;
+    // Why a command gives no help now.
+    static const QString NO_HINT_IN_IRONMAN_TEXT;
+    static const QString NO_HINT_WHILE_SOLVING_TEXT;
+    static const QString NO_BACK_IN_IRONMAN_TEXT;
+    static const QString NO_BACK_WHILE_SOLVING_TEXT;
+    static const QString BOARD_CLEAR_TEXT;
+    static const QString NOTHING_TO_TAKE_BACK_TEXT;
+    // What Back to a Solvable Position did: the moves it took back, and
+    // whether the board it stopped at can be cleared (else the solver could
+    // not tell).
+    static QString TookBackText(int moves, bool clearable);
 
     // gameIronman tells whether the game in play is an Ironman game; the
     // setting is read from settingsFile in the current directory; solver
@@ -41,15 +53,28 @@ public:
     ~PlayerHelp() override;
 
     // --- Commands ---------------------------------------------------------
+    // An Ironman game gives no help at all, and none is given while Solve
+    // runs: Hint and Back to a Solvable Position are refused with a word and
+    // the dead-end warning stays silent.
+    //
     // Selects the first move of a way to clear the board, once the solver
     // finds one; or says the board cannot be cleared, or that it can't tell.
     void Hint();
-    // Takes moves back, one Undo at a time, until the board is shown to be
-    // clearable, at worst to the start of the puzzle.
+    // Takes moves back, one Undo at a time, while the board is shown to be a
+    // dead end; stops at a board that can be cleared (at worst the start of
+    // the puzzle) or that the solver can't tell about, and says what it did.
     void BackToSolvablePosition();
+    // Why Hint or Back to a Solvable Position would do nothing now, as the
+    // player reads it; empty when it would act. The menu greys their items
+    // while there is a reason.
+    QString WhyNoHint() const;
+    QString WhyNoBack() const;
     // "Warn of Dead Ends": kept in the settings file at once.
     void SetWarnOfDeadEnds(bool on);
     bool WarnOfDeadEnds() const { return warnOfDeadEnds; }
+    // The line for the player about a settings file that could not be read
+    // (empty when it was, or there was none).
+    const std::string& SettingsReadReport() const { return settingsReadReport; }
 
     // --- What the main window tells --------------------------------------
     // The player clicked, pressed a key or gave a command: the message goes,
@@ -82,6 +107,11 @@ private:
     void HintAnswered(const SolverAnswer& answer);
     void StepBackAnswered(const SolverAnswer& answer);
     void ShowHintedMove();
+    // Every message comes with the sound of its kind: the refusal's buzz when
+    // the player gets no help or bad news (a refused command, a dead end, no
+    // move left), the select click for a report (what Back did, "can't tell").
+    void SayNo(const QString& text);
+    void Report(const QString& text);
     bool BoardAsAsked() const;
     bool BlocksLeft() const;
 
@@ -90,6 +120,7 @@ private:
     std::function<bool()> gameIronman;
     std::string settingsFile;
     bool warnOfDeadEnds = false;
+    std::string settingsReadReport;
 
     SolverWorker worker;
     PlayerMessage message;

@@ -91,10 +91,11 @@ bool AnyLegalMove(const RowSet& rows, const PuzzleSettings& settings)
     std::array<MoveList, MAX_COLOURS> ends;
     for (int32_t r = 0; r < settings.rowCount && r < MAX_ROWS; ++r) {
         const auto length = static_cast<int32_t>(rows[r].size());
-        for (const int32_t index : {0, length - 1}) {
-            const BlockRef block{index, r};
-            if (length == 0 || (index > 0 && length == 1))
-                continue;
+        // A row of one block has one end, not two: taken twice it would be
+        // a repeat and spoil its colour's candidate.
+        const int32_t endCount = std::min(length, 2);
+        for (int32_t end = 0; end < endCount; ++end) {
+            const BlockRef block{end == 0 ? 0 : length - 1, r};
             const int32_t colour = ColourAt(rows, block);
             if (colour < 0 || colour >= MAX_COLOURS)
                 continue;

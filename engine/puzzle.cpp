@@ -6,6 +6,7 @@
 #include "engine/generator.h"
 #include "engine/move_rule.h"
 #include "engine/puzzle_view.h"
+#include "engine/random.h"
 
 namespace {
 
@@ -27,6 +28,7 @@ Puzzle::Puzzle()
 void Puzzle::Start(const PuzzleSettings& chosen, const RowSet& board, MoveList record)
 {
     settings = chosen;
+    seed.reset();
     if (&board != &initialRows) {
         CopyRows(initialRows, board);
     }
@@ -41,10 +43,17 @@ void Puzzle::NewGame()
 
 void Puzzle::NewGame(const PuzzleSettings& chosen)
 {
+    NewGame(chosen, RandomState());
+}
+
+void Puzzle::NewGame(const PuzzleSettings& chosen, uint32_t from)
+{
     RowSet board;
     MoveList record;
+    SeedRandom(from);
     Generate(board, chosen, record);
     Start(chosen, board, std::move(record));
+    seed = from;
 }
 
 void Puzzle::Retry()

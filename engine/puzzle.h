@@ -6,6 +6,8 @@
 #include "puzzle_settings.h"
 #include "row_set.h"
 
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 class PuzzleView;
@@ -24,8 +26,13 @@ public:
     void Start(const PuzzleSettings& settings, const RowSet& rows, MoveList solution);
     // A new puzzle for the current settings.
     void NewGame();
-    // A new puzzle for these settings, which are then the current ones.
+    // A new puzzle for these settings, which are then the current ones. Its
+    // seed is the shared Random's state as it stands, so a game's first
+    // puzzle and the draws after it are those of one seeded sequence.
     void NewGame(const PuzzleSettings& settings);
+    // The puzzle these settings and this seed make, the same on every machine;
+    // the shared Random goes on from where the generator leaves it.
+    void NewGame(const PuzzleSettings& settings, uint32_t seed);
     // Back to the start of the puzzle; history emptied.
     void Retry();
 
@@ -51,6 +58,9 @@ public:
     const RowSet& InitialRows() const { return initialRows; }
     const MoveList& Solution() const { return solution; }
     const MoveList& History() const { return history; }
+    // The seed the puzzle in play grew from; none for a board made by hand or
+    // read from the saved state.
+    const std::optional<uint32_t>& Seed() const { return seed; }
 
 private:
     PuzzleView* boardView = nullptr;
@@ -59,6 +69,7 @@ private:
     RowSet initialRows;
     MoveList solution;
     MoveList history;
+    std::optional<uint32_t> seed;
     // Moves taken back, the latest last: each its block entries. Not saved.
     std::vector<MoveList> redoMoves;
 };

@@ -114,9 +114,9 @@ bool ReadSolution(ArchiveReader& in, MoveList& solution)
     return true;
 }
 
-// The stored puzzle resumes at its start: its board is rebuilt from the
-// solution and the moves played before saving are gone. Null when taken,
-// else why not.
+// The stored puzzle is put in play at its start, its board rebuilt from the
+// solution; the moves played before saving are not here but in the game
+// file. Null when taken, else why not.
 const char* ReadPuzzleRecord(ArchiveReader& in, Puzzle& puzzle)
 {
     uint32_t magic = 0;
@@ -291,22 +291,7 @@ StateReadResult LoadStateFile(const std::string& path, MainWindowRecord& main,
 bool SaveStateFile(const std::string& path, const MainWindowRecord& main,
                    const MusicRecord& music, const Puzzle& puzzle, std::string* report)
 {
-    std::string reason;
-    if (ReplaceFile(path, SerializeStateFile(main, music, puzzle), &reason)) {
-        if (report != nullptr) {
-            report->clear();
-        }
-        return true;
-    }
-    if (report != nullptr) {
-        // Through a link, the folder that refused may not be the player's.
-        const std::string target = FinalLinkTarget(path);
-        const std::string via = target.empty() || target == path
-                                    ? std::string()
-                                    : " (a link to " + DisplayPath(target) + ")";
-        *report = "could not save " + DisplayPath(path) + via + ": " + reason;
-    }
-    return false;
+    return ReplaceFileOrReport(path, SerializeStateFile(main, music, puzzle), report);
 }
 
 std::string UnreadFileKeptReport(const std::string& path)

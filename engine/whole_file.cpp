@@ -242,3 +242,24 @@ std::string DisplayPath(const std::string& path)
     const std::filesystem::path absolute = std::filesystem::absolute(path, error);
     return error ? path : absolute.lexically_normal().string();
 }
+
+bool ReplaceFileOrReport(const std::string& path, const std::vector<uint8_t>& bytes,
+                         std::string* report)
+{
+    std::string reason;
+    if (ReplaceFile(path, bytes, &reason)) {
+        if (report != nullptr) {
+            report->clear();
+        }
+        return true;
+    }
+    if (report != nullptr) {
+        // Through a link, the folder that refused may not be the player's.
+        const std::string target = FinalLinkTarget(path);
+        const std::string via = target.empty() || target == path
+                                    ? std::string()
+                                    : " (a link to " + DisplayPath(target) + ")";
+        *report = "could not save " + DisplayPath(path) + via + ": " + reason;
+    }
+    return false;
+}

@@ -37,5 +37,11 @@ std::string FinalLinkTarget(const std::string& path, std::string* reason = nullp
 bool ReplaceFile(const std::string& path, const std::vector<uint8_t>& bytes,
                  std::string* reason = nullptr);
 
+// ReplaceFile, saying what failed in one line for the player: report (when
+// given) names the file, its final target when it is a link, and the
+// system's reason; it is emptied on success.
+bool ReplaceFileOrReport(const std::string& path, const std::vector<uint8_t>& bytes,
+                         std::string* report);
+
 // path as the player should see it in a message: absolute when it can be.
 std::string DisplayPath(const std::string& path);

@@ -65,7 +65,7 @@ TEST(HelpWindowTest, TheManualIsBuiltInAndOpensFromAnyFolder)
     ASSERT_NE(help, nullptr);
     const QString text = help->Browser()->toPlainText();
     for (const char* topic : {"Making a move", "Solve", "Ironman", "Preferences", "Play options",
-                              "music folder", "PREFS.SAV"})
+                              "music folder", "PREFS.SAV", "GAME.SAV"})
         EXPECT_TRUE(text.contains(QString::fromLatin1(topic))) << topic;
     EXPECT_EQ(HelpWindow::ShowHelp(nullptr), help);
     delete help;

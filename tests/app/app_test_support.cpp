@@ -78,16 +78,23 @@ void TickUntilIdle(BoardView& board)
         board.Tick();
 }
 
-std::vector<BlockRef> FirstSolutionMove(const Puzzle& puzzle)
+std::vector<BlockRef> SolutionMove(const Puzzle& puzzle, int n)
 {
     std::vector<BlockRef> blocks;
     for (const BlockRef& entry : puzzle.Solution()) {
-        if (entry.IsMoveMarker())
+        if (entry.IsMoveMarker() && n-- == 0)
             break;
+        if (entry.IsMoveMarker())
+            blocks.clear();
         if (entry.IsBlock())
             blocks.push_back(entry);
     }
     return blocks;
+}
+
+std::vector<BlockRef> FirstSolutionMove(const Puzzle& puzzle)
+{
+    return SolutionMove(puzzle, 0);
 }
 
 QWidget& BoardWidget(GameMainWindow& window)

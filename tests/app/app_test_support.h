@@ -64,6 +64,8 @@ void TickUntilIdle(BoardView& board);
 
 // The block entries of the first move of the puzzle's solution.
 std::vector<BlockRef> FirstSolutionMove(const Puzzle& puzzle);
+// Those of move n (from 0).
+std::vector<BlockRef> SolutionMove(const Puzzle& puzzle, int n);
 
 // The board as the platform reaches it, for the player's mouse and a screen
 // reader: the widget found under the middle of the window's board.

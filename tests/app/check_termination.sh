@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The game ended by SIGTERM (a logout) or SIGINT (Ctrl+C) still writes its
-# saved state, as a close of the window does; and whatever stands at
-# "PREFS.SAV", it starts without waiting, says what it could not read or
-# save, and ends with status 1 when nothing was saved.
+# saved state and its saved moves, as a close of the window does; and
+# whatever stands at "PREFS.SAV", it starts without waiting, says what it
+# could not read or save (of "GAME.SAV" and "HINTS.SAV" too), and ends with
+# status 1 when nothing was saved.
 set -euo pipefail
 program=$1
 # The game names files by their absolute path, links in it resolved.
@@ -56,7 +57,7 @@ run_game() {
 }
 
 for signal in TERM INT; do
-  rm -f "$work/PREFS.SAV"
+  rm -f "$work/PREFS.SAV" "$work/GAME.SAV"
   (cd "$work" && exec "$program") &
   pid=$!
   await_handlers "$pid"
@@ -66,6 +67,9 @@ for signal in TERM INT; do
   # The format number DF 67 C2 02 opens a file the game wrote.
   [ "$(head -c 4 "$work/PREFS.SAV" | od -An -tx1 | tr -d ' \n')" = "df67c202" ] \
     || fail "SIG$signal: PREFS.SAV does not start with the format number"
+  # So does 05 69 C2 02 a file of saved moves.
+  [ "$(head -c 4 "$work/GAME.SAV" 2>/dev/null | od -An -tx1 | tr -d ' \n')" = "0569c202" ] \
+    || fail "SIG$signal: no GAME.SAV written"
 done
 # What stands at PREFS.SAV: each case prepares the folder (run in it), and
 # checks it after the game; the table gives the exit status and a line that
@@ -77,14 +81,26 @@ check_fifo() {
 starts_with_format() { [ "$(head -c 4 "$1" | od -An -tx1 | tr -d ' \n')" = df67c202 ]; }
 prepare_link() { mkdir dots && printf '\007\000\000\000' >dots/kolumo.sav && ln -s dots/kolumo.sav PREFS.SAV; }
 check_link() {
-  [ -L PREFS.SAV ] && starts_with_format dots/kolumo.sav && [ "$(ls)" = "$(printf 'PREFS.SAV\ndots')" ]
+  [ -L PREFS.SAV ] && starts_with_format dots/kolumo.sav && [ "$(ls)" = "$(printf 'GAME.SAV\nPREFS.SAV\ndots')" ]
 }
 prepare_lost_link() { ln -s gone/kolumo.sav PREFS.SAV; }
 check_lost_link() { [ -L PREFS.SAV ] && [ "$(ls)" = PREFS.SAV ]; }
+prepare_fifo_moves() { mkfifo GAME.SAV; }
+check_fifo_moves() {
+  [ -p GAME.SAV ] && starts_with_format PREFS.SAV \
+    && grep -qxF "kolumo: cannot read $work/GAME.SAV: not a regular file; starting at the start of the puzzle" "$errors"
+}
+prepare_damaged_moves() { printf 'moves' >GAME.SAV; }
+check_damaged_moves() { [ "$(head -c 4 GAME.SAV | od -An -tx1 | tr -d ' \n')" = 0569c202 ]; }
+prepare_hints() { printf 'warn-dead-ends=maybe\n' >HINTS.SAV; }
+check_hints() { [ "$(cat HINTS.SAV)" = warn-dead-ends=maybe ]; }
 cases=(
   "fifo|1|kolumo: cannot read $work/PREFS.SAV: not a regular file; starting with the defaults"
   "link|0|kolumo: ignored $work/PREFS.SAV: unknown format number 7; starting with the defaults"
+  "fifo_moves|1|kolumo: moves not saved: $work/GAME.SAV could not be read at start, so it is left as it was"
+  "damaged_moves|0|kolumo: ignored the saved moves in $work/GAME.SAV: not a saved game; starting at the start of the puzzle"
   "lost_link|1|kolumo: could not save $work/PREFS.SAV (a link to $work/gone/kolumo.sav): No such file or directory"
+  "hints|0|kolumo: ignored line 1 of $work/HINTS.SAV: it is not \"warn-dead-ends=on\" or \"warn-dead-ends=off\""
 )
 for entry in "${cases[@]}"; do
   IFS='|' read -r name expected line <<<"$entry"

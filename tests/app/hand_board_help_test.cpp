@@ -10,12 +10,14 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -61,12 +63,23 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([this] { return !help.Worker().Busy(); }, 20000));
     }
 
+    // A solver that says the same of every board.
+    void AnswerAlways(SolverVerdict verdict)
+    {
+        help.Worker().SetCall([verdict](const SolverQuestion&, const std::atomic<bool>&) {
+            SolverAnswer answer;
+            answer.verdict = verdict;
+            return answer;
+        });
+    }
+
     ScratchDirectory scratch;
     Puzzle puzzle;
     // The board's effects, oldest first.
     std::vector<int> sounds;
     BoardView board{nullptr, std::make_unique<RecordedEffects>(sounds)};
-    PlayerHelp help{puzzle, board, [] { return false; }, HINT_SETTINGS_FILE};
+    bool ironman = false;
+    PlayerHelp help{puzzle, board, [this] { return ironman; }, HINT_SETTINGS_FILE};
 };
 
 // A board whose only move, the three 0s, leaves two 1s and two 2s: it has a
@@ -83,7 +96,7 @@ TEST_F(HandBoardHelpTest, AHintThatCannotBeGivenSelectsNothingAndSaysWhyUntilThe
         QString said;
     } cases[] = {
         {"a dead end", false, {SOUND_REFUSE}, PlayerHelp::DEAD_END_TEXT},
-        {"a board the solver can't decide", true, {}, PlayerHelp::UNDECIDED_TEXT},
+        {"a board the solver can't decide", true, {SOUND_SELECT}, PlayerHelp::UNDECIDED_TEXT},
     };
     board.resize(700, 400);
     board.show();
@@ -165,19 +178,71 @@ TEST_F(HandBoardHelpTest, NoMoveLeftIsSaidWhenTheMovesAnimationEnds)
         EXPECT_TRUE(said.contains(QString::fromLatin1(way))) << way;
 }
 
-TEST(HintSettingsFile, OnlyTheGamesOwnLineForOnTurnsTheWarningOn)
+// A refusal and bad news buzz; a report clicks.
+TEST_F(HandBoardHelpTest, EachKindOfNewsComesWithTheSoundOfItsKind)
+{
+    const Rows twoColours = {{0, 0, 1, 1}, {1, 0, 0, 1}};
+    const struct {
+        const char* news;
+        std::function<void()> run;
+        QString said;
+        int sound;
+    } cases[] = {
+        {"Hint refused", [this] { ironman = true; help.Hint(); }, PlayerHelp::NO_HINT_IN_IRONMAN_TEXT,
+         SOUND_REFUSE},
+        {"Back refused", [this] { help.BackToSolvablePosition(); }, PlayerHelp::NOTHING_TO_TAKE_BACK_TEXT,
+         SOUND_REFUSE},
+        {"a dead end", [this] { AnswerAlways(SolverVerdict::Dead); Move({{3, 0}, {0, 1}}); help.Hint(); },
+         PlayerHelp::DEAD_END_TEXT, SOUND_REFUSE},
+        {"can't tell", [this] { AnswerAlways(SolverVerdict::Unknown); help.Hint(); },
+         PlayerHelp::UNDECIDED_TEXT, SOUND_SELECT},
+        {"no move left", [this] { UseBoard(ONE_MOVE_TO_NOWHERE, 6, 3, 3, 3); Move(THE_THREE_ZEROS); },
+         PlayerHelp::NO_MOVE_LEFT_TEXT, SOUND_REFUSE},
+        {"no move left in an Ironman game, which gives no help",
+         [this] { ironman = true; UseBoard(ONE_MOVE_TO_NOWHERE, 6, 3, 3, 3); Move(THE_THREE_ZEROS); },
+         PlayerHelp::NO_MOVE_LEFT_IN_IRONMAN_TEXT, SOUND_REFUSE},
+        {"the dead-end warning",
+         [this] { AnswerAlways(SolverVerdict::Dead); help.SetWarnOfDeadEnds(true); Move({{3, 0}, {0, 1}}); },
+         PlayerHelp::MOVE_MADE_IT_DEAD_TEXT, SOUND_REFUSE},
+        {"what Back did",
+         [this] { AnswerAlways(SolverVerdict::Dead); Move({{3, 0}, {0, 1}}); help.BackToSolvablePosition(); },
+         PlayerHelp::TookBackText(1, true), SOUND_SELECT},
+    };
+    for (const auto& c : cases) {
+        ironman = false;
+        help.SetWarnOfDeadEnds(false);
+        UseBoard(twoColours, 6, 2, 2, 2);
+        help.PlayerActed();
+        help.CommandDone();  // a new board: the last row's warning is forgotten
+        c.run();
+        WaitForAnswers();
+        EXPECT_EQ(Shown(), c.said.toStdString()) << c.news;
+        ASSERT_FALSE(sounds.empty()) << c.news;
+        EXPECT_EQ(sounds.back(), c.sound) << c.news;
+    }
+}
+
+TEST(HintSettingsFile, ALineReadsAsMeantAndWhatCannotBeReadIsReported)
 {
     const struct {
         const char* content;  // null: no file at all
         bool on;
+        const char* reported;  // the start of the line for the player; "" for none
     } cases[] = {
-        {nullptr, false},
-        {"warn-dead-ends=on\n", true},
-        {"warn-dead-ends=off\n", false},
-        {"warn-dead-ends=on", false},
-        {"warn-dead-ends=on\nwarn-dead-ends=on\n", false},
-        {"\xff\xfe garbage", false},
-        {"", false},
+        {nullptr, false, ""},
+        {"warn-dead-ends=on\n", true, ""},
+        {"warn-dead-ends=off\n", false, ""},
+        {"warn-dead-ends=on", true, ""},
+        {"warn-dead-ends=on\r\n", true, ""},
+        {"warn-dead-ends = on\n", true, ""},
+        {"  Warn-Dead-Ends=ON  \n", true, ""},
+        {"\n# the warning\nwarn-dead-ends=on\n\n", true, ""},
+        {"warn-dead-ends=on\nwarn-dead-ends=off\n", false, ""},
+        {"warn-dead-ends=on\nwarn-dead-ends=on\n", true, ""},
+        {"warn-dead-ends=yes\n", false, "ignored line 1 of "},
+        {"warn-dead-ends=on\nsound=loud\n", true, "ignored line 2 of "},
+        {"\xff\xfe garbage", false, "ignored line 1 of "},
+        {"", false, ""},
     };
     ScratchDirectory scratch;
     for (const auto& c : cases) {
@@ -187,8 +252,16 @@ TEST(HintSettingsFile, OnlyTheGamesOwnLineForOnTurnsTheWarningOn)
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
             file.write(c.content);
         }
-        EXPECT_EQ(ReadWarnOfDeadEnds("HINTS.SAV"), c.on) << (c.content ? c.content : "(none)");
+        const char* what = c.content != nullptr ? c.content : "(none)";
+        std::string report = "left over";
+        EXPECT_EQ(ReadWarnOfDeadEnds("HINTS.SAV", &report), c.on) << what;
+        EXPECT_EQ(report.substr(0, std::strlen(c.reported)), c.reported) << what;
+        EXPECT_EQ(report.empty(), *c.reported == '\0') << what;
     }
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("HINTS.SAV.d")));
+    std::string report;
+    EXPECT_FALSE(ReadWarnOfDeadEnds("HINTS.SAV.d", &report));
+    EXPECT_EQ(report.rfind("cannot read ", 0), 0U) << report;
     for (const bool on : {true, false}) {
         ASSERT_TRUE(WriteWarnOfDeadEnds("HINTS.SAV", on));
         EXPECT_EQ(ReadWarnOfDeadEnds("HINTS.SAV"), on);

@@ -3,9 +3,21 @@
 #include "app_test_support.h"
 #include "tests/support/recorded_effects.h"
 
+#include "controls/puzzle_code_dialog.h"
+#include "engine/puzzle_code.h"
+
+#include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
+#include <QDate>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
 
 namespace {
 
@@ -160,6 +172,56 @@ TEST_F(GameCommandsTest, AfterEveryCommandButSpaceTheFocusIsOnTheFocusButton)
     EXPECT_TRUE(window->CommandButton(ID_QUIT).hasFocus());
 }
 
+// What the player sees on opening File: the items of commands that would do
+// nothing are greyed. The bar's buttons never change.
+TEST_F(GameCommandsTest, MenuItemsAreEnabledExactlyWhenTheirCommandWouldAct)
+{
+    const auto move = [this] {
+        ClickBlocks(*window, FirstSolutionMove(window->GamePuzzle()));
+        window->OnCommand(ID_COMMIT);
+        TickUntilIdle(*window, clock);
+    };
+    const auto undo = [this] { window->OnCommand(ID_UNDO); };
+    const auto solve = [this] { window->OnCommand(ID_SOLVE); };
+    const auto solveToTheEnd = [this] {
+        window->OnCommand(ID_SOLVE);
+        for (int k = 0; k < 5000 && window->Board().Solving(); ++k)
+            clock->Fire();
+        TickUntilIdle(*window, clock);
+    };
+    const struct {
+        const char* when;
+        bool ironman;
+        std::vector<std::function<void()>> steps;
+        bool hint, back, redo;
+    } cases[] = {
+        {"a new game", false, {}, true, false, false},
+        {"after a move", false, {move}, true, true, false},
+        {"after a move and Undo", false, {move, undo}, true, false, true},
+        {"while Solve runs", false, {move, undo, solve}, false, false, false},
+        {"once Solve has cleared the board", false, {solveToTheEnd}, false, false, false},
+        {"an Ironman game after a move and Undo", true, {move, undo}, false, false, true},
+    };
+    QMenu* file = window->MainMenu().actions().front()->menu();
+    ASSERT_NE(file, nullptr);
+    for (const auto& c : cases) {
+        ChooseIronman(*window, c.ironman);
+        window->OnCommand(ID_NEW);
+        TickUntilIdle(*window, clock);
+        for (const auto& step : c.steps)
+            step();
+        file->popup(window->mapToGlobal(QPoint(0, 0)));
+        EXPECT_EQ(window->MenuAction(ID_MENU_HINT)->isEnabled(), c.hint) << c.when;
+        EXPECT_EQ(window->MenuAction(ID_MENU_BACK_TO_SOLVABLE)->isEnabled(), c.back) << c.when;
+        EXPECT_EQ(window->MenuAction(ID_MENU_REDO)->isEnabled(), c.redo) << c.when;
+        file->hide();
+        for (int k = 0; k < BAR_BUTTON_COUNT; ++k)
+            EXPECT_TRUE(window->BarButton(k).isEnabled()) << c.when;
+        if (window->Board().Solving())
+            window->OnCommand(ID_SOLVE);
+    }
+}
+
 TEST_F(GameCommandsTest, SpaceCommitsOnlyAFullSelection)
 {
     std::vector<BlockRef> move = FirstSolutionMove(window->GamePuzzle());
@@ -171,3 +233,51 @@ TEST_F(GameCommandsTest, SpaceCommitsOnlyAFullSelection)
 }
 
 } // namespace
+
+TEST_F(GameCommandsTest, ACopiedPuzzleCodeOpensTheSameBoardAndABadOneChangesNothing)
+{
+    window->OnNewGame();
+    const QString code = window->PuzzleCode();
+    ASSERT_EQ(code.size(), PUZZLE_CODE_LENGTH + 2);
+    const RowSet board = window->GamePuzzle().InitialRows();
+    window->OnCopyPuzzleCode();
+    EXPECT_EQ(QApplication::clipboard()->text(), code);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&BoardWidget(*window))->text(QAccessible::Name),
+              QStringLiteral("Board: Puzzle code %1 copied").arg(code));
+
+    window->OnNewGame();
+    QString refusal;
+    WhenOpen<PuzzleCodeDialog>([&refusal](PuzzleCodeDialog& dialog) {
+        dialog.CodeField().setText(QStringLiteral("A7D4-G000-C1SV"));
+        dialog.OnOk();
+        refusal = dialog.Problem();
+        EXPECT_TRUE(dialog.isVisible());
+        dialog.reject();
+    });
+    const RowSet other = window->GamePuzzle().InitialRows();
+    window->OnOpenPuzzleCode();
+    EXPECT_EQ(refusal, QStringLiteral("That code cannot be read: a character of the code is mistyped."));
+    EXPECT_EQ(window->GamePuzzle().InitialRows(), other);
+
+    WhenOpen<PuzzleCodeDialog>([&code](PuzzleCodeDialog& dialog) {
+        dialog.CodeField().setText(code.toLower().remove(QLatin1Char('-')));
+        QTest::keyClick(&dialog.CodeField(), Qt::Key_Return);
+    });
+    window->OnOpenPuzzleCode();
+    EXPECT_EQ(window->GamePuzzle().InitialRows(), board);
+    EXPECT_EQ(window->PuzzleCode(), code);
+}
+
+TEST_F(GameCommandsTest, TodaysPuzzleIsTheDatesAndMarkedInTheTitleUntilAnotherGame)
+{
+    window->OnTodaysPuzzle();
+    const QDate today = QDate::currentDate();
+    EXPECT_EQ(window->PuzzleCode().toStdString(),
+              EncodePuzzleCode(DailySettings(), DailySeed(today.year(), today.month(), today.day())));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Kolumo — Today's Puzzle"));
+    window->OnRetry();
+    EXPECT_TRUE(window->PlayingTodaysPuzzle());
+    window->OnNewGame();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Kolumo"));
+    EXPECT_EQ(window->GamePuzzle().Settings(), DailySettings()) << "a new game keeps the day's play options";
+}

@@ -72,16 +72,19 @@ TEST_F(MainWindowTest, TheMenuKeepsItsCaptionsAndIds)
         {32777, "Online Manual"},
         {ID_MENU_HINT, "Hint"},      {ID_MENU_BACK_TO_SOLVABLE, "Back to a Solvable Position"},
         {ID_MENU_REDO, "Redo"},      {ID_MENU_WARN_OF_DEAD_ENDS, "Warn of Dead Ends"},
+        {ID_MENU_TODAYS_PUZZLE, "Today's Puzzle"}, {ID_MENU_COPY_PUZZLE_CODE, "Copy Puzzle Code"},
+        {ID_MENU_OPEN_PUZZLE_CODE, "Open Puzzle Code…"},
     };
     for (const auto& [id, caption] : items) {
         const QAction* action = window->MenuAction(id);
         ASSERT_NE(action, nullptr) << id;
-        EXPECT_EQ(action->text(), QString::fromLatin1(caption));
+        EXPECT_EQ(action->text(), QString::fromUtf8(caption));
     }
     QStringList file;
     for (const QAction* action : menu.actions().front()->menu()->actions())
         file << action->text();
-    EXPECT_EQ(file.join('|'), QStringLiteral("New Game|Retry|Hint|Back to a Solvable Position|Redo|Exit"));
+    EXPECT_EQ(file.join('|'), QStringLiteral("New Game|Retry|Hint|Back to a Solvable Position|Redo|Today's Puzzle|"
+                                                "Copy Puzzle Code|Open Puzzle Code…|Exit"));
     EXPECT_EQ(window->MenuAction(106), nullptr) << "Solve has no menu item";
 }
 
@@ -195,7 +198,7 @@ TEST_F(MainWindowTest, ClosingWritesAFileTheEngineReadsBackWhole)
     EXPECT_EQ(loaded.Settings(), window->GamePuzzle().Settings());
     EXPECT_EQ(loaded.Solution(), window->GamePuzzle().Solution());
     EXPECT_EQ(loaded.InitialRows(), window->GamePuzzle().InitialRows());
-    EXPECT_TRUE(loaded.History().empty()) << "a saved game resumes at its start";
+    EXPECT_TRUE(loaded.History().empty()) << "the moves go to GAME.SAV, not PREFS.SAV";
 }
 
 TEST_F(MainWindowTest, QuitAndFileExitCloseTheWindowAndWriteTheState)

@@ -7,11 +7,13 @@
 #include "board/board_accessible.h"
 #include "engine/move_rule.h"
 #include "engine/puzzle.h"
+#include "engine/random.h"
 #include "tests/support/recorded_effects.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QFile>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTest>
 
@@ -141,6 +143,30 @@ TEST_F(PlayerHelpTest, HintAtTheStartSelectsALegalMoveAfterWhichTheBoardCanStill
     EXPECT_EQ(after.verdict, SolverVerdict::Clearable);
 }
 
+// Eleven hinted moves of this game leave three lone blocks of one colour:
+// one move, and it clears the board.
+TEST_F(PlayerHelpTest, ThreeLoneBlocksOfOneColourAreAMoveNotTheEndOfTheGame)
+{
+    SeedRandom(1000);
+    window->OnNewGame();
+    TickUntilIdle(*window, clock);
+    for (int k = 0; k < 11; ++k) {
+        window->OnCommand(ID_MENU_HINT);
+        WaitForAnswers();
+        ASSERT_FALSE(board().Selection().empty()) << "no hint for move " << k + 1;
+        window->OnCommit();
+        TickUntilIdle(*window, clock);
+    }
+    ColourCounters counters{};
+    ASSERT_EQ(CountBlocks(puzzle().Rows(), puzzle().Settings().rowCount, counters), 3);
+    EXPECT_EQ(Shown(), "");
+    window->OnCommand(ID_MENU_HINT);
+    WaitForAnswers();
+    window->OnCommit();
+    TickUntilIdle(*window, clock);
+    EXPECT_EQ(CountBlocks(puzzle().Rows(), puzzle().Settings().rowCount, counters), 0);
+}
+
 TEST_F(PlayerHelpTest, TheHKeyAsksForAHintAndCtrlYOrCtrlShiftZRedo)
 {
     QApplication::setActiveWindow(window.get());
@@ -206,39 +232,83 @@ TEST_F(PlayerHelpTest, AHintAnsweredAfterThePlayerActedIsDropped)
     EXPECT_EQ(board().Selection(), MoveList{chosen}) << "the hint came over the player's own choice";
 }
 
-TEST_F(PlayerHelpTest, HintIsRefusedInIronmanGamesAndWhileSolveRuns)
+// An Ironman game gives no help at all, and none is given while Solve runs:
+// asked anyway, by the menu or the key, the command says why.
+TEST_F(PlayerHelpTest, HelpIsRefusedWithAWordInIronmanGamesAndWhileSolveRuns)
 {
+    QApplication::setActiveWindow(window.get());
+    const auto typeH = [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_H); };
     const struct {
         const char* when;
         bool ironman;
         bool solving;
-    } cases[] = {{"Ironman game", true, false}, {"Solve running", false, true}};
+        int item;
+        std::function<void()> ask;
+        QString said;
+    } cases[] = {
+        {"Hint in an Ironman game", true, false, ID_MENU_HINT, [this] { window->OnCommand(ID_MENU_HINT); },
+         PlayerHelp::NO_HINT_IN_IRONMAN_TEXT},
+        {"H in an Ironman game", true, false, ID_MENU_HINT, typeH, PlayerHelp::NO_HINT_IN_IRONMAN_TEXT},
+        {"Hint while Solve runs", false, true, ID_MENU_HINT, [this] { window->OnCommand(ID_MENU_HINT); },
+         PlayerHelp::NO_HINT_WHILE_SOLVING_TEXT},
+        {"H while Solve runs", false, true, ID_MENU_HINT, typeH, PlayerHelp::NO_HINT_WHILE_SOLVING_TEXT},
+        {"Back in an Ironman game", true, false, ID_MENU_BACK_TO_SOLVABLE,
+         [this] { window->OnCommand(ID_MENU_BACK_TO_SOLVABLE); },
+         PlayerHelp::NO_BACK_IN_IRONMAN_TEXT},
+        {"Back while Solve runs", false, true, ID_MENU_BACK_TO_SOLVABLE,
+         [this] { window->OnCommand(ID_MENU_BACK_TO_SOLVABLE); },
+         PlayerHelp::NO_BACK_WHILE_SOLVING_TEXT},
+    };
     for (const auto& c : cases) {
         ChooseIronman(*window, c.ironman);
         window->OnNewGame();
         TickUntilIdle(*window, clock);
+        PlaySolution(1);
         if (c.solving)
             window->OnSolve();
+        // The player sees the item greyed, and asks anyway.
+        QMenu* file = window->MainMenu().actions().front()->menu();
+        file->popup(window->mapToGlobal(QPoint(0, 0)));
+        EXPECT_FALSE(window->MenuAction(c.item)->isEnabled()) << c.when;
+        file->hide();
+        window->RestoreFocus();
         sounds.clear();
-        window->OnCommand(ID_MENU_HINT);
+        c.ask();
         EXPECT_FALSE(help().Worker().Busy()) << c.when;
         EXPECT_EQ(sounds, std::vector<int>{SOUND_REFUSE}) << c.when;
         EXPECT_TRUE(board().Selection().empty()) << c.when;
+        EXPECT_EQ(Shown(), c.said.toStdString()) << c.when;
+        if (c.solving)
+            window->OnSolve();
     }
+    // Nor does an Ironman game warn of a dead end.
+    AnswerBy([](const RowSet&) { return SolverVerdict::Dead; });
+    ChooseMenuItem(*window, ID_MENU_WARN_OF_DEAD_ENDS);
+    ChooseIronman(*window, true);
+    window->OnCommand(ID_NEW);
+    TickUntilIdle(*window, clock);
+    PlaySolution(1);
+    EXPECT_FALSE(help().Worker().Busy()) << "the solver was asked";
+    EXPECT_EQ(Shown(), "");
 }
 
-TEST_F(PlayerHelpTest, BackToASolvablePositionStopsAtTheFirstBoardShownClearable)
+TEST_F(PlayerHelpTest, BackToASolvablePositionTakesBackOnlyDeadEndsAndSaysWhatItDid)
 {
     const struct {
         int clearableUpTo;  // boards after this many moves or fewer are clearable
         int undecidedAt;    // the solver can't tell for this board (-1: none)
         int movesLeft;
+        QString said;
     } cases[] = {
-        {2, -1, 2},
-        {2, 3, 2},   // undecided counts as not shown clearable
-        {1, 2, 1},
-        {4, -1, 4},  // clearable already: nothing taken back
-        {0, -1, 0},  // at worst the start of the puzzle
+        {2, -1, 2, QStringLiteral("Took back 2 moves; this board can be cleared.")},
+        {1, -1, 1, QStringLiteral("Took back 3 moves; this board can be cleared.")},
+        {3, -1, 3, QStringLiteral("Took back 1 move; this board can be cleared.")},
+        // The solver's doubt takes nothing back: the board may well be clearable.
+        {2, 3, 3, QStringLiteral("Took back 1 move; can't tell within a second whether this board can be cleared.")},
+        {1, 2, 2, PlayerHelp::TookBackText(2, false)},
+        {2, 4, 4, PlayerHelp::UNDECIDED_TEXT},
+        {4, -1, 4, PlayerHelp::STILL_CLEARABLE_TEXT},  // clearable already: nothing taken back
+        {0, -1, 0, PlayerHelp::TookBackText(4, true)},  // at worst the start of the puzzle
     };
     for (const auto& c : cases) {
         window->OnRetry();
@@ -258,7 +328,7 @@ TEST_F(PlayerHelpTest, BackToASolvablePositionStopsAtTheFirstBoardShownClearable
         WaitForAnswers();
         EXPECT_EQ(MovesMade(puzzle()), c.movesLeft) << c.clearableUpTo << " " << c.undecidedAt;
         EXPECT_TRUE(SameBoard(puzzle().Rows(), boards[static_cast<size_t>(c.movesLeft)], rowCount));
-        EXPECT_EQ(Shown().empty(), c.movesLeft != 4);
+        EXPECT_EQ(Shown(), c.said.toStdString());
 
         // Redo brings the moves back, one by one.
         for (int k = c.movesLeft; k < 4; ++k) {

@@ -1,6 +1,9 @@
-// What a saved state makes of the next start: Ironman, music, preferences and the window rectangle.
+// What a saved state makes of the next start: Ironman, music, preferences, the window rectangle
+// and the moves made before the close.
 #include "app/game_main_window.h"
 #include "app_test_support.h"
+
+#include "engine/game_file.h"
 
 #include <QApplication>
 #include <QFile>
@@ -120,6 +123,89 @@ TEST_F(StateAtStartTest, AWindowOffEveryScreenOpensAtTheDefaultCorner)
     WriteStateFile(RecordWithRect({20000, 20000, 20640, 20480}));
     auto window = std::make_unique<GameMainWindow>();
     EXPECT_EQ(window->StartRect(), (DesktopRect{10, 10, 650, 490}));
+}
+
+QByteArray FileBytes(const QString& name)
+{
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A close keeps the moves beside "PREFS.SAV", whose bytes stay those of the
+// puzzle alone; the next start shows the same board, Undo takes the moves
+// back one by one, and Solve still replays the stored solution from the start.
+TEST_F(StateAtStartTest, AGameClosedMidPuzzleResumesOnTheSameBoard)
+{
+    QByteArray prefsWithoutMoves;
+    Puzzle left;
+    {
+        HandClock* clock = nullptr;
+        auto window = ShowNewWindow(clock);
+        TickUntilIdle(*window, clock);
+        ASSERT_TRUE(window->SaveState());
+        prefsWithoutMoves = FileBytes(QStringLiteral("PREFS.SAV"));
+        for (int n = 0; n < 2; ++n) {
+            ClickBlocks(*window, SolutionMove(window->GamePuzzle(), n));
+            window->OnCommit();
+            TickUntilIdle(*window, clock);
+        }
+        left = window->GamePuzzle();
+        ASSERT_EQ(std::count(left.History().begin(), left.History().end(), MoveMarker()), 2);
+        window->close();
+    }
+    EXPECT_EQ(FileBytes(QStringLiteral("PREFS.SAV")), prefsWithoutMoves);
+    ASSERT_TRUE(QFile::exists(QString::fromStdString(GAME_FILE_NAME)));
+
+    HandClock* clock = nullptr;
+    auto window = ShowNewWindow(clock);
+    const Puzzle& puzzle = window->GamePuzzle();
+    EXPECT_EQ(window->GameReadReport(), "");
+    EXPECT_EQ(puzzle.Rows(), left.Rows());
+    EXPECT_EQ(puzzle.History(), left.History());
+    EXPECT_EQ(puzzle.Solution(), left.Solution());
+    TickUntilIdle(*window, clock);
+    window->OnUndo();
+    TickUntilIdle(*window, clock);
+    EXPECT_EQ(std::count(puzzle.History().begin(), puzzle.History().end(), MoveMarker()), 1);
+    EXPECT_NE(puzzle.Rows(), left.Rows());
+    window->OnSolve();
+    EXPECT_TRUE(puzzle.History().empty()) << "Solve replays from the start of the puzzle";
+    EXPECT_EQ(puzzle.Rows(), puzzle.InitialRows());
+    for (int k = 0; k < 2000 && puzzle.History().empty(); ++k)
+        clock->Fire();
+    std::vector<BlockRef> replayed;
+    for (const BlockRef& entry : puzzle.History())
+        if (entry.IsBlock())
+            replayed.push_back(entry);
+    EXPECT_EQ(replayed, SolutionMove(puzzle, 0)) << "the replay's first move is the solution's";
+}
+
+// A saved game that cannot be trusted is said on stderr and passed over; one
+// for another puzzle is passed over quietly.
+TEST_F(StateAtStartTest, SavedMovesThatDoNotFitThePuzzleLeaveItAtItsStart)
+{
+    WriteStateFile(RecordWithRect(DEFAULT_WINDOW_RECT));
+    QFile file(QString::fromStdString(GAME_FILE_NAME));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not moves");
+    file.close();
+    {
+        HandClock* clock = nullptr;
+        auto window = ShowNewWindow(clock);
+        EXPECT_TRUE(window->GamePuzzle().History().empty());
+        EXPECT_NE(window->GameReadReport().find("ignored the saved moves in "), std::string::npos);
+        TickUntilIdle(*window, clock);
+        ClickBlocks(*window, FirstSolutionMove(window->GamePuzzle()));
+        window->OnCommit();
+        TickUntilIdle(*window, clock);
+        ASSERT_FALSE(window->GamePuzzle().History().empty());
+        window->close();
+    }
+    // A move of that puzzle, saved; "PREFS.SAV" now holds another.
+    WriteStateFile(RecordWithRect(DEFAULT_WINDOW_RECT));
+    auto window = std::make_unique<GameMainWindow>();
+    EXPECT_TRUE(window->GamePuzzle().History().empty());
+    EXPECT_EQ(window->GameReadReport(), "");
 }
 
 } // namespace

@@ -247,3 +247,40 @@ TEST(MoveRule, AMoveIsMinimumToMaximumDistinctRowEndsOfOneColour)
         EXPECT_EQ(IsLegalMove(rows, RULE_SETTINGS, c.selection), c.legal) << c.what;
     }
 }
+
+namespace {
+
+struct MoveLeftCase {
+    const char* what;
+    std::initializer_list<BlockRow> rows;
+    int32_t minRemove;
+    int32_t maxRemove;
+    bool moveLeft;
+};
+
+}  // namespace
+
+TEST(MoveRule, AMoveIsLeftWhileOneColourHasTheMinimumAtRowEnds)
+{
+    const MoveLeftCase cases[] = {
+        {"three lone blocks of one colour", {{1}, {1}, {1}}, 3, 3, true},
+        {"lone blocks of two colours", {{1}, {2}, {1}}, 3, 3, false},
+        {"both ends of one row and a lone block", {{4, 0, 1, 1}, {4}, {0, 1, 0, 4}}, 3, 3, true},
+        {"one colour at the ends, another inside", {{0, 1, 0}, {1, 1, 1}}, 3, 3, false},
+        {"a lone block is one end, not two", {{1}, {1, 2}}, 3, 3, false},
+        {"the minimum beyond the ends", {{1, 1}, {1}}, 4, 4, false},
+        {"every row empty", {{}, {}, {}}, 1, 1, false},
+        {"an empty row among them", {{2, 3}, {}, {3}}, 2, 3, true},
+    };
+    for (const MoveLeftCase& c : cases) {
+        RowSet rows;
+        ClearRows(rows);
+        int32_t rowCount = 0;
+        for (const BlockRow& row : c.rows) {
+            rows[rowCount++] = row;
+        }
+        rows[rowCount] = {1, 1, 1};
+        const PuzzleSettings settings{12, rowCount, 5, c.minRemove, c.maxRemove};
+        EXPECT_EQ(AnyLegalMove(rows, settings), c.moveLeft) << c.what;
+    }
+}

@@ -1,5 +1,7 @@
 // The saved state file: its byte layout, reading it back, the older format,
-// the two magics and the rebuild of the board from the stored solution.
+// the two magics and the rebuild of the board from the stored solution; and
+// the moves saved beside it.
+#include "engine/game_file.h"
 #include "engine/state_file.h"
 
 #include "state_file_test_support.h"
@@ -118,6 +120,30 @@ TEST(StateFile, AGameSavedAfterSomeMovesResumesAtTheStartOfItsPuzzle)
     EXPECT_EQ(puzzle.InitialRows(), saved.InitialRows());
     EXPECT_TRUE(puzzle.History().empty());
     EXPECT_FALSE(puzzle.Undo());
+}
+
+// The moves go beside "PREFS.SAV", whose bytes do not depend on them, and
+// come back on the puzzle it holds, to be taken back with Undo.
+TEST(StateFile, MovesSavedBesideThePuzzleResumeOnItAndUndoTakesThemBack)
+{
+    Puzzle saved = GeneratedPuzzle({12, 3, 5, 3, 3}, 21);
+    const auto atStart = SerializeStateFile(SampleMainRecord(), SampleMusicRecord(), saved);
+    const auto groups = GroupsOf(saved.Solution());
+    saved.ApplyMove(groups[0].blocks);
+    saved.ApplyMove(groups[1].blocks);
+    const auto prefs = SerializeStateFile(SampleMainRecord(), SampleMusicRecord(), saved);
+    EXPECT_EQ(prefs, atStart);
+
+    const auto back = Read(prefs);
+    Puzzle& puzzle = back->puzzle;
+    EXPECT_EQ(ParseGameFile(SerializeGameFile(saved), puzzle), GameFileRead::Resumed);
+    EXPECT_EQ(puzzle.Rows(), saved.Rows());
+    EXPECT_EQ(puzzle.History(), saved.History());
+    EXPECT_EQ(puzzle.Solution(), saved.Solution());
+    EXPECT_TRUE(puzzle.Undo());
+    EXPECT_TRUE(puzzle.Undo());
+    EXPECT_FALSE(puzzle.Undo());
+    EXPECT_EQ(puzzle.Rows(), saved.InitialRows());
 }
 
 TEST(StateFile, TakingAStoredPuzzleResetsAViewThatAlreadyShowsTheBoard)

@@ -1,0 +1,75 @@
+// The "Open Puzzle Code" dialog: a code typed or pasted, read before the dialog closes.
+#include "controls/puzzle_code_dialog.h"
+
+#include "controls/bitmap_button.h"
+#include "controls/dialog_template.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+constexpr ControlTemplate PUZZLE_CODE_CONTROLS[] = {
+    {-1, ControlKind::STATIC_LEFT, "Type or paste a puzzle code:", 12, 10, 176, 11},
+    {PuzzleCodeDialog::CODE_ID, ControlKind::STATIC_LEFT, "", 12, 24, 176, 14},
+    {PuzzleCodeDialog::PROBLEM_ID, ControlKind::STATIC_LEFT, "", 12, 42, 176, 22},
+    {1, ControlKind::OWNER_DRAW_BUTTON, "IDB_OK", 12, 70, 50, 20},
+    {2, ControlKind::OWNER_DRAW_BUTTON, "IDB_CANCEL", 138, 70, 50, 20},
+};
+
+constexpr DialogTemplate PUZZLE_CODE_TEMPLATE = {"Open Puzzle Code", 200, 98, PUZZLE_CODE_CONTROLS};
+
+constexpr int BUTTON_IDS[] = {1, 2};
+
+} // namespace
+
+PuzzleCodeDialog::PuzzleCodeDialog(QWidget* parent)
+    : QDialog(parent)
+{
+    BuildDialog(*this, PUZZLE_CODE_TEMPLATE, [this](int id) {
+        if (id == 1)
+            OnOk();
+        else
+            reject();
+    });
+    // The template has no edit field: one takes the place kept for it.
+    QWidget* place = FindControl(this, CODE_ID);
+    field = new QLineEdit(this);
+    field->setGeometry(place->geometry());
+    field->setAccessibleName(QStringLiteral("Puzzle code"));
+    SetControlId(field, CODE_ID);
+    delete place;
+    problem = qobject_cast<QLabel*>(FindControl(this, PROBLEM_ID));
+    for (int id : BUTTON_IDS)
+        Button(id)->AutoLoad(id, this);
+    // The field follows the caption in the tab order, then OK and Cancel.
+    setTabOrder(field, Button(1));
+    setTabOrder(Button(1), Button(2));
+    // Enter in the field presses OK, the default button.
+    field->setFocus(Qt::OtherFocusReason);
+}
+
+BitmapButton* PuzzleCodeDialog::Button(int id) const
+{
+    return qobject_cast<BitmapButton*>(FindControl(this, id));
+}
+
+QString PuzzleCodeDialog::Problem() const
+{
+    return problem->text();
+}
+
+void PuzzleCodeDialog::OnOk()
+{
+    const PuzzleCodeRead read = ReadPuzzleCode(field->text().toStdString());
+    if (!read.problem.empty()) {
+        problem->setText(QStringLiteral("That code cannot be read: %1.").arg(QString::fromStdString(read.problem)));
+        // Said again with the field, where the focus goes back to.
+        field->setAccessibleDescription(problem->text());
+        field->setFocus(Qt::OtherFocusReason);
+        field->selectAll();
+        return;
+    }
+    code = read;
+    accept();
+}

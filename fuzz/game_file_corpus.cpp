@@ -1,0 +1,66 @@
+// Writes the saved moves fuzzer's seed corpus: games of start-up's puzzle
+// with no moves, one and several, and one of another puzzle.
+#include "engine/game_file.h"
+#include "engine/puzzle.h"
+#include "engine/random.h"
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+bool WriteSample(const std::string& folder, const char* name, const Puzzle& puzzle)
+{
+    const std::vector<uint8_t> bytes = SerializeGameFile(puzzle);
+    std::ofstream out(folder + "/" + name, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out);
+}
+
+// The first `count` moves of the puzzle's solution, played.
+void PlaySolution(Puzzle& puzzle, int count)
+{
+    MoveList move;
+    for (const BlockRef& entry : puzzle.Solution()) {
+        if (count == 0) {
+            return;
+        }
+        if (entry.IsBlock()) {
+            move.push_back(entry);
+        } else if (entry.IsMoveMarker()) {
+            puzzle.ApplyMove(move);
+            move.clear();
+            --count;
+        }
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <corpus folder>\n", argv[0]);
+        return 2;
+    }
+    SeedRandom(1);
+    const Puzzle start;
+    const struct {
+        const char* name;
+        int moves;
+    } samples[] = {{"no-moves.sav", 0}, {"one-move.sav", 1}, {"three-moves.sav", 3},
+                   {"six-moves.sav", 6}};
+    for (const auto& sample : samples) {
+        Puzzle puzzle = start;
+        PlaySolution(puzzle, sample.moves);
+        if (!WriteSample(argv[1], sample.name, puzzle)) {
+            return 1;
+        }
+    }
+    Puzzle other;
+    other.NewGame({8, 4, 4, 2, 4});
+    PlaySolution(other, 2);
+    return WriteSample(argv[1], "other-puzzle.sav", other) ? 0 : 1;
+}
