@@ -207,38 +207,45 @@ void BoardPainter::DrawSymbol(const Rect& shrunk, int32_t code, DibSurface& dest
     destination.text = saved;
 }
 
+Rect BoardPainter::RowStart(const BoardGeometry& geometry, const RowSet& rows, int row, const MoveList& selection,
+                            double t)
+{
+    const int n = static_cast<int>(rows[static_cast<size_t>(row)].size());
+    int taken = 0;
+    bool fromLeft = false;
+    if (t < 1.0) {
+        for (const BlockRef& entry : selection) {
+            if (entry.row == row) {
+                ++taken;
+                fromLeft = fromLeft || entry.index == 0;
+            }
+        }
+    }
+    const Rect first = geometry.BlockRect(0, row, n);
+    if (taken != 1)
+        return first;
+    // One end block went: the rest glide half a block towards the middle.
+    const int h = geometry.baseCell.Width() / 2;
+    if (fromLeft)
+        return first.Moved(static_cast<int>(h * (1 - t) + 0.5), 0);
+    return geometry.BlockRect(0, row, n + 1).Moved(static_cast<int>(h * t + 0.5), 0);
+}
+
+void BoardPainter::DrawRow(DibSurface& destination, const BlockRow& cells, const Rect& first)
+{
+    const int s = first.Width();
+    for (size_t i = 0; i < cells.size(); ++i)
+        DrawBlock(first.Moved(s * static_cast<int>(i), 0), cells[i], destination, false, 1.0, false, false);
+}
+
 void BoardPainter::DrawRows(DibSurface& destination, const BoardGeometry& geometry, const RowSet& rows,
                             int rowCount, const MoveList& selection, double t)
 {
-    const int s = geometry.baseCell.Width();
     const auto length = [&rows](int32_t row) {
         return row >= 0 && row < MAX_ROWS ? static_cast<int32_t>(rows[static_cast<size_t>(row)].size()) : 0;
     };
-    for (int row = 0; row < rowCount; ++row) {
-        const auto& cells = rows[static_cast<size_t>(row)];
-        const int n = static_cast<int>(cells.size());
-        int taken = 0;
-        bool fromLeft = false;
-        if (t < 1.0) {
-            for (const BlockRef& entry : selection) {
-                if (entry.row == row) {
-                    ++taken;
-                    fromLeft = fromLeft || entry.index == 0;
-                }
-            }
-        }
-        Rect first = geometry.BlockRect(0, row, n);
-        if (taken == 1) {
-            // One end block went: the rest glide half a block towards the middle.
-            const int h = s / 2;
-            if (fromLeft)
-                first = first.Moved(static_cast<int>(h * (1 - t) + 0.5), 0);
-            else
-                first = geometry.BlockRect(0, row, n + 1).Moved(static_cast<int>(h * t + 0.5), 0);
-        }
-        for (int i = 0; i < n; ++i)
-            DrawBlock(first.Moved(s * i, 0), cells[static_cast<size_t>(i)], destination, false, 1.0, false, false);
-    }
+    for (int row = 0; row < rowCount; ++row)
+        DrawRow(destination, rows[static_cast<size_t>(row)], RowStart(geometry, rows, row, selection, t));
     if (t >= 1.0) {
         for (const BlockRef& entry : selection) {
             const int n = length(entry.row);
@@ -254,29 +261,34 @@ Rect BoardPainter::DrawColourCounters(DibSurface& destination, const BoardGeomet
                                       const ColourCounters& counts, int colourCount)
 {
     const int colours = std::clamp(colourCount, 1, MAX_COLOURS);
+    for (int i = 0; i < colours; ++i)
+        DrawColourCounter(destination, geometry, i, counts[static_cast<size_t>(i)], colours);
+    return geometry.CounterRow(colours);
+}
+
+Rect BoardPainter::DrawColourCounter(DibSurface& destination, const BoardGeometry& geometry, int i, int32_t count,
+                                     int colourCount)
+{
+    const int colours = std::clamp(colourCount, 1, MAX_COLOURS);
+    const Rect cell = geometry.CounterCell(i, colours);
+    counterCells.Prepare(cell.Width(), cell.Height(), colours, CacheKey());
+    if (counterCells.Fetch(i, count, destination, cell.left, cell.top))
+        return cell;
     const DibSurface::TextState saved = destination.text;
     destination.text.font = numberFont.get();
-    const Rect first = geometry.CounterCell(0, colours);
-    counterCells.Prepare(first.Width(), first.Height(), colours, CacheKey());
-    for (int i = 0; i < colours; ++i) {
-        const Rect cell = geometry.CounterCell(i, colours);
-        const int32_t count = counts[static_cast<size_t>(i)];
-        if (counterCells.Fetch(i, count, destination, cell.left, cell.top))
-            continue;
-        DrawBlock(cell, i, destination, false, 1.0, true, false);
-        const QString number = QString::number(count);
-        destination.text.colour = ContrastTextColour(blockColours[static_cast<size_t>(i)]);
-        if (antiAliasing) {
-            DrawTextSmooth(cell, number, destination, scratchSurface);
-        } else {
-            destination.text.transparent = false;
-            destination.text.background = blockColours[static_cast<size_t>(i)];
-            DrawTextCentered(cell, number, destination);
-        }
-        counterCells.Store(i, count, destination, cell);
+    DrawBlock(cell, i, destination, false, 1.0, true, false);
+    const QString number = QString::number(count);
+    destination.text.colour = ContrastTextColour(blockColours[static_cast<size_t>(i)]);
+    if (antiAliasing) {
+        DrawTextSmooth(cell, number, destination, scratchSurface);
+    } else {
+        destination.text.transparent = false;
+        destination.text.background = blockColours[static_cast<size_t>(i)];
+        DrawTextCentered(cell, number, destination);
     }
+    counterCells.Store(i, count, destination, cell);
     destination.text = saved;
-    return geometry.CounterRow(colours);
+    return cell;
 }
 
 void BoardPainter::DrawCursorOutline(DibSurface& destination, const Rect& cell) const

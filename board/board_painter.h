@@ -54,9 +54,18 @@ public:
     // with the selection shown, t < 1 one slide frame of the selection's move.
     void DrawRows(DibSurface& destination, const BoardGeometry& geometry, const RowSet& rows, int rowCount,
                   const MoveList& selection, double t);
+    // Where row `row`'s first block stands in the frame DrawRows draws for
+    // `selection` and t.
+    static Rect RowStart(const BoardGeometry& geometry, const RowSet& rows, int row, const MoveList& selection,
+                         double t);
+    // Row `row`'s blocks side by side from `first`, the selection not shown.
+    void DrawRow(DibSurface& destination, const BlockRow& cells, const Rect& first);
     // The per-colour counters above the board; their row's rectangle.
     Rect DrawColourCounters(DibSurface& destination, const BoardGeometry& geometry, const ColourCounters& counts,
                             int colourCount);
+    // Counter i of colourCount alone; its cell.
+    Rect DrawColourCounter(DibSurface& destination, const BoardGeometry& geometry, int i, int32_t count,
+                           int colourCount);
     // The keyboard cursor's outline over `cell`.
     void DrawCursorOutline(DibSurface& destination, const Rect& cell) const;
 

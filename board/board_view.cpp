@@ -39,6 +39,7 @@ void BoardView::ApplyPreferences(const PlayerPreferences& chosen)
     preferences = chosen;
     painter.SetBlockColours(chosen.blockColours);
     painter.SetAntiAliasing(chosen.antiAliasing);
+    ForgetShownPicture();
 }
 
 void BoardView::resizeEvent(QResizeEvent* event)
@@ -85,6 +86,7 @@ bool BoardView::event(QEvent* event)
 
 void BoardView::paintEvent(QPaintEvent* event)
 {
+    pendingRepaint.clear();
     FollowPixelRatio();
     if (!composeSurface.HasPixels())
         return;
@@ -159,6 +161,7 @@ void BoardView::SizeChanged(int width, int height)
     composeSurface.Create(width, height);
     painter.MakeSurfaces(width, height);
     composeHoldsBackground = false;
+    ForgetShownPicture();
     // An animation half drawn on the old surfaces cannot go on on the new,
     // black ones: finish it as a full redraw on the next tick. The move's
     // blocks are gone from the rows, so its selection goes now, before the
@@ -169,7 +172,7 @@ void BoardView::SizeChanged(int width, int height)
     }
     FollowPhase();
     Layout();
-    update();
+    InvalidateAll();
 }
 
 int BoardView::LayoutBlockSize() const
@@ -192,6 +195,7 @@ void BoardView::Layout()
     boardGeometry = BoardGeometry::For(boardGeometry.clientWidth, boardGeometry.clientHeight,
                                        puzzle->Settings().rowWidth, puzzle->Settings().rowCount);
     composeHoldsBackground = false;
+    ForgetShownPicture();
     // The fonts are made anew: nothing may keep pointing at the old ones.
     composeSurface.text.font = nullptr;
     painter.Layout(boardGeometry, BoardRect());
@@ -203,32 +207,47 @@ void BoardView::Redraw()
     if (phases.Phase() != PHASE_REFRESH && phases.Phase() != PHASE_IDLE)
         return;
     if (!Usable()) {
-        update();
+        InvalidateAll();
         return;
     }
     input.SnapCursor();
-    const Rect board = BoardRect();
-    if (composeHoldsBackground) {
-        composeSurface.CopySame(painter.Background(), board);
-        composeSurface.CopySame(painter.Background(), counterRect);
-    } else {
+    if (!composeHoldsBackground) {
         composeSurface.CopySame(painter.Background(), painter.Background().Bounds());
+        ForgetShownPicture();
     }
-    DrawBoardRows(composeSurface, 2.0);
-    DrawCursorOutline();
-    const Rect counters = DrawColourCounters(composeSurface);
-    // The picture decides no sound: a cleared board is greeted here.
+    DrawChangedRows(2.0);
     ColourCounters counts{};
-    if (CountBlocks(puzzle->Rows(), puzzle->Settings().rowCount, counts) == 0)
-        PlayEffect(SOUND_WIN);
-    if (composeHoldsBackground && counters == counterRect) {
-        // The window already shows the rest of the picture.
-        Invalidate(board);
-        Invalidate(counters);
+    const int32_t blocks = CountBlocks(puzzle->Rows(), puzzle->Settings().rowCount, counts);
+    const int colourCount = puzzle->Settings().colourCount;
+    const int colours = std::clamp(colourCount, 1, MAX_COLOURS);
+    if (countersKnown && colourCount == shownColourCount && composeHoldsBackground
+        && boardGeometry.CounterRow(colours) == counterRect) {
+        // Each counter covers its cell whole: only those with a new count change.
+        for (int i = 0; i < colours; ++i) {
+            const auto k = static_cast<size_t>(i);
+            if (counts[k] != shownCounts[k])
+                Invalidate(painter.DrawColourCounter(composeSurface, boardGeometry, i, counts[k], colours));
+        }
     } else {
-        update();
+        // The counters' cells tile their row and cover it whole: the
+        // background goes only where the row stood and stands no more.
+        if (composeHoldsBackground && boardGeometry.CounterRow(colours) != counterRect)
+            composeSurface.CopySame(painter.Background(), counterRect);
+        const Rect counters = DrawColourCounters(composeSurface);
+        if (composeHoldsBackground && counters == counterRect)
+            Invalidate(counters);
+        else
+            InvalidateAll();
+        counterRect = counters;
     }
-    counterRect = counters;
+    countersKnown = true;
+    shownCounts = counts;
+    shownColourCount = colourCount;
+    // The picture decides no sound: a cleared board is greeted here.
+    if (blocks == 0)
+        PlayEffect(SOUND_WIN);
+    if (!composeHoldsBackground)
+        InvalidateAll();
     composeHoldsBackground = true;
 }
 
@@ -252,10 +271,22 @@ int32_t BoardView::CodeAt(int32_t index, int32_t row) const
     return puzzle->Rows()[static_cast<size_t>(row)][static_cast<size_t>(index)];
 }
 
+std::vector<Rect> BoardView::TakeRepaint()
+{
+    return std::exchange(pendingRepaint, {});
+}
+
+void BoardView::InvalidateAll()
+{
+    pendingRepaint.assign(1, Rect{0, 0, boardGeometry.clientWidth, boardGeometry.clientHeight});
+    update();
+}
+
 void BoardView::Invalidate(const Rect& rect)
 {
     if (rect.IsEmpty())
         return;
+    pendingRepaint.push_back(rect);
     const qreal ratio = devicePixelRatioF();
     if (ratio == 1.0) {
         update(rect.left, rect.top, rect.Width(), rect.Height());

@@ -19,6 +19,7 @@
 #include <QSize>
 #include <QWidget>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -139,6 +140,9 @@ public:
     // The picture the window shows, in device pixels.
     const DibSurface& ComposeSurface() const { return composeSurface; }
     const BoardPainter& Painter() const { return painter; }
+    // The rectangles invalidated since the last paint or the last call, then
+    // forgotten: what the window's next repaint copies.
+    std::vector<Rect> TakeRepaint();
 
 signals:
     // A move's animation has ended and the board waits for the player.
@@ -176,6 +180,25 @@ private:
     // DrawBoard without its first step, for a destination that already shows
     // the background there.
     void DrawBoardRows(DibSurface& destination, double t);
+    // What one row of composeSurface shows, as far as any drawing of the board
+    // could change it: a row drawn the same is left alone.
+    struct ShownRow {
+        bool known = false;
+        Rect band;
+        Rect first;
+        BlockRow cells;
+        std::vector<int32_t> selected;
+        int32_t cursor = -1;
+        bool operator==(const ShownRow&) const = default;
+    };
+    // The rows whose picture for t (as DrawBoard draws it, with the cursor's
+    // outline when settled and withCursor) differs from what composeSurface
+    // shows, each drawn over its band of the background and invalidated.
+    void DrawChangedRows(double t, bool withCursor = true);
+    // composeSurface's rows and counters may show anything: draw them all next.
+    void ForgetShownPicture();
+    // The same for the rows alone.
+    void ForgetShownRows();
     // The block size the current client and puzzle give; 0 when the board
     // cannot be laid out (no puzzle, client under 64 x 32, S below 2).
     int LayoutBlockSize() const;
@@ -185,6 +208,8 @@ private:
     int32_t CodeAt(int32_t index, int32_t row) const;
     // Repaints a rectangle of composeSurface's device pixels on the window.
     void Invalidate(const Rect& rect);
+    // Repaints the whole window.
+    void InvalidateAll();
     // Lays out again when the device pixel ratio changed under the same
     // logical size (the window went to another screen).
     void FollowPixelRatio();
@@ -208,9 +233,16 @@ private:
     std::unique_ptr<BoardClock> clock;
     // Outside the board and the counter row nothing but the background is
     // ever drawn on composeSurface: once it has been copied in whole after a
-    // layout, a redraw need only renew those two rectangles.
+    // layout, a redraw need only renew the rows and counters that changed.
     bool composeHoldsBackground = false;
     Rect counterRect;
+    std::array<ShownRow, MAX_ROWS> shownRows;
+    // The counts (and colours) counterRect shows, when countersKnown.
+    bool countersKnown = false;
+    ColourCounters shownCounts{};
+    int shownColourCount = 0;
+    // See TakeRepaint.
+    std::vector<Rect> pendingRepaint;
     // The last mouse position seen, to tell a real move from a synthetic one.
     QPointF lastMousePosition{-1.0, -1.0};
 };

@@ -74,8 +74,11 @@ void BoardView::ResetBoard()
     phases.RefreshNext();
     FollowPhase();
     input.ClearSelection();
-    DrawBoard(composeSurface, 2.0);
-    update();
+    // The board as DrawBoard draws it, the rows' pictures kept for the
+    // Refresh to come.
+    if (Usable())
+        DrawChangedRows(2.0, false);
+    InvalidateAll();
     BoardAccessible::Tell(this, BoardAccessible::News::NewBoard);
 }
 

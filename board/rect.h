@@ -22,6 +22,16 @@ struct Rect {
         return {std::max(left, other.left), std::max(top, other.top),
                 std::min(right, other.right), std::min(bottom, other.bottom)};
     }
+    // The smallest rectangle holding both; an empty one adds nothing.
+    Rect United(const Rect& other) const
+    {
+        if (other.IsEmpty())
+            return *this;
+        if (IsEmpty())
+            return other;
+        return {std::min(left, other.left), std::min(top, other.top),
+                std::max(right, other.right), std::max(bottom, other.bottom)};
+    }
     bool Contains(int32_t x, int32_t y) const { return x >= left && x < right && y >= top && y < bottom; }
 
     bool operator==(const Rect&) const = default;

@@ -160,6 +160,51 @@ TEST_F(Play, RowsCloseUpTowardsTheMiddleOverSevenTicks)
     EXPECT_EQ(view->Phase(), PHASE_REFRESH);
 }
 
+TEST_F(Play, EverySlideFrameAndTheRefreshMatchTheBoardDrawnWhole)
+{
+    // Only the rows whose picture changes are drawn again: each frame must
+    // still be the one a whole redraw gives, the keyboard cursor's outline in
+    // a row the move leaves alone included.
+    for (const bool antiAliasing : {false, true}) {
+        for (const bool cursorShown : {false, true}) {
+            UseTwoEndsBoard(antiAliasing);
+            Click(5, 0);
+            Click(0, 1);
+            if (cursorShown) {
+                for (int press = 0; press < 4 && view->Cursor().Position().row != 2; ++press)
+                    view->HandleKey(Qt::Key_Down);
+                ASSERT_EQ(view->Cursor().Position().row, 2);
+                ASSERT_TRUE(view->Cursor().Shown());
+            }
+            view->CommitSelection();
+            for (int tick = 0; tick < 6; ++tick)
+                view->Tick();
+            double slide = 0.05;
+            for (int tick = 0; tick < 7; ++tick) {
+                view->Tick();
+                slide += 0.15;
+                DibSurface whole;
+                whole.Create(700, 400);
+                whole.Copy(view->ComposeSurface().Image(), whole.Bounds(), 0, 0);
+                view->DrawBoard(whole, slide > 0.9999 ? 0.9999 : slide);
+                EXPECT_EQ(view->ComposeSurface().Image(), whole.Image()) << antiAliasing << cursorShown << tick;
+            }
+            view->Tick();
+            ASSERT_EQ(view->Phase(), PHASE_IDLE);
+            DibSurface whole;
+            whole.Create(700, 400);
+            whole.CopySame(view->Painter().Background(), whole.Bounds());
+            view->DrawBoard(whole, 2.0);
+            view->DrawColourCounters(whole);
+            if (cursorShown) {
+                const BlockRef at = view->Cursor().Position();
+                view->Painter().DrawCursorOutline(whole, view->Geometry().BlockRect(at.index, at.row, 6));
+            }
+            EXPECT_EQ(view->ComposeSurface().Image(), whole.Image()) << antiAliasing << cursorShown;
+        }
+    }
+}
+
 TEST_F(Play, ClicksAndCommitsDuringTheAnimationDoNothing)
 {
     UseTwoEndsBoard();
