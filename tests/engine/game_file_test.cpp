@@ -97,36 +97,6 @@ struct GameInPlay {
     return ::testing::AssertionSuccess();
 }
 
-std::vector<uint8_t> Bytes(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const fs::path& path, const std::vector<uint8_t>& bytes)
-{
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
-}
-
-// Every name in folder with what it is: a file's bytes, a link's target.
-std::map<std::string, std::string> Listing(const fs::path& folder)
-{
-    std::map<std::string, std::string> listing;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        const std::string name = entry.path().filename();
-        if (entry.is_symlink()) {
-            listing[name] = "link to " + fs::read_symlink(entry.path()).string();
-        } else if (entry.is_regular_file()) {
-            const auto bytes = Bytes(entry.path());
-            listing[name] = std::string(bytes.begin(), bytes.end());
-        } else {
-            listing[name] = entry.is_directory() ? "folder" : "other";
-        }
-    }
-    return listing;
-}
-
 class GameFileOnDisk : public ::testing::Test {
 protected:
     void SetUp() override

@@ -26,36 +26,6 @@ namespace {
 // failure instead.
 constexpr unsigned HANG_ALARM_SECONDS = 60;
 
-std::vector<uint8_t> Bytes(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const fs::path& path, const std::vector<uint8_t>& bytes)
-{
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
-}
-
-// Every name under folder with what it is: a file's bytes, a link's target.
-std::map<std::string, std::string> Listing(const fs::path& folder)
-{
-    std::map<std::string, std::string> listing;
-    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-        const fs::path relative = entry.path().lexically_relative(folder);
-        if (entry.is_symlink()) {
-            listing[relative] = "link to " + fs::read_symlink(entry.path()).string();
-        } else if (entry.is_regular_file()) {
-            const auto bytes = Bytes(entry.path());
-            listing[relative] = std::string(bytes.begin(), bytes.end());
-        } else {
-            listing[relative] = entry.is_directory() ? "folder" : "other";
-        }
-    }
-    return listing;
-}
-
 mode_t ModeOf(const fs::path& path)
 {
     struct stat status {};

@@ -11,6 +11,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <string>
 #include <vector>
 
 namespace engine_test {
@@ -107,6 +112,36 @@ inline ::testing::AssertionResult IsWholePlayablePuzzle(const Puzzle& puzzle)
         return ::testing::AssertionFailure() << "solution leaves blocks";
     }
     return ::testing::AssertionSuccess();
+}
+
+inline std::vector<uint8_t> Bytes(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void WriteBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes)
+{
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
+}
+
+// Every name under folder with what it is: a file's bytes, a link's target.
+inline std::map<std::string, std::string> Listing(const std::filesystem::path& folder)
+{
+    std::map<std::string, std::string> listing;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        const std::string relative = entry.path().lexically_relative(folder);
+        if (entry.is_symlink()) {
+            listing[relative] = "link to " + std::filesystem::read_symlink(entry.path()).string();
+        } else if (entry.is_regular_file()) {
+            const auto bytes = Bytes(entry.path());
+            listing[relative] = std::string(bytes.begin(), bytes.end());
+        } else {
+            listing[relative] = entry.is_directory() ? "folder" : "other";
+        }
+    }
+    return listing;
 }
 
 }  // namespace engine_test
