@@ -106,7 +106,7 @@ public:
     // Starts the puzzle a code names (one that was read).
     void StartCodedPuzzle(const PuzzleCodeRead& code);
     // The code of the puzzle in play; empty for one that has none (a board
-    // read from the saved state).
+    // read from the saved state whose seed "GAME.SAV" did not vouch for).
     QString PuzzleCode() const;
     // Whether the puzzle in play is today's, begun by Today's Puzzle.
     bool PlayingTodaysPuzzle() const { return todaysPuzzle; }

@@ -104,6 +104,8 @@ std::vector<uint8_t> SerializeGameFile(const Puzzle& puzzle, bool withMoves)
             out.WriteInt(code);
         }
     }
+    out.WriteWord(puzzle.Seed().has_value() ? 1 : 0);
+    out.WriteWord(puzzle.Seed().value_or(0));
     // A cleared board resumed would greet the player with nothing to play.
     const std::vector<MoveList> moves =
         withMoves && !BoardEmpty(puzzle) ? MovesOf(puzzle) : std::vector<MoveList>();
@@ -139,9 +141,14 @@ GameFileRead ParseGameFile(const std::vector<uint8_t>& bytes, Puzzle& puzzle,
     case Header::Foreign:
         return damaged("not a saved game");
     }
+    uint32_t seedKnown = 0;
+    uint32_t seed = 0;
     uint32_t moveCount = 0;
-    if (!in.ReadWord(moveCount)) {
+    if (!in.ReadWord(seedKnown) || !in.ReadWord(seed) || !in.ReadWord(moveCount)) {
         return damaged(CUT_SHORT);
+    }
+    if (seedKnown > 1) {
+        return damaged("a seed neither known nor unknown");
     }
     // Replayed on a copy first: the puzzle in play sees only a whole, legal game.
     Puzzle trial = puzzle;
@@ -169,11 +176,14 @@ GameFileRead ParseGameFile(const std::vector<uint8_t>& bytes, Puzzle& puzzle,
     if (in.Remaining() != 0) {
         return damaged("bytes after the last move");
     }
+    if (!moves.empty() && BoardEmpty(trial)) {
+        return damaged("a finished game");
+    }
+    if (seedKnown == 1) {
+        puzzle.AdoptSeed(seed);
+    }
     if (moves.empty()) {
         return GameFileRead::NoMoves;
-    }
-    if (BoardEmpty(trial)) {
-        return damaged("a finished game");
     }
     puzzle.Retry();
     for (const MoveList& move : moves) {

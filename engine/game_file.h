@@ -9,7 +9,7 @@
 class Puzzle;
 
 inline const std::string GAME_FILE_NAME = "GAME.SAV";
-inline constexpr uint32_t GAME_FILE_MAGIC = 46295301;
+inline constexpr uint32_t GAME_FILE_MAGIC = 46295302;
 
 enum class GameFileRead {
     Missing,      // no file: the puzzle stays at its start
@@ -21,7 +21,8 @@ enum class GameFileRead {
 };
 
 // The file, little-endian words: the magic; the five settings; for each row
-// in play its length and its colour codes at the start; the number of moves;
+// in play its length and its colour codes at the start; 1 when the puzzle's
+// seed is known, else 0; the seed (0 when not known); the number of moves;
 // for each move the number of its blocks, then each block's position and
 // row as ApplyMove takes them. A finished board is written with no moves.
 // withMoves false writes no moves either (the game's own replay is not the
@@ -32,8 +33,10 @@ std::vector<uint8_t> SerializeGameFile(const Puzzle& puzzle, bool withMoves = tr
 // starting rows), every move is legal on the board as replayed, they leave
 // blocks on the board and no byte follows them. Until then puzzle is not
 // touched; when taken, it is brought back to its start and the moves are
-// applied with ApplyMove, so Undo takes them back. reason, when given,
-// receives a few words for Damaged.
+// applied with ApplyMove, so Undo takes them back. For NoMoves and Resumed
+// the file's seed becomes the puzzle's when AdoptSeed accepts it, so a board
+// restored from "PREFS.SAV" keeps its code. reason, when given, receives a
+// few words for Damaged.
 GameFileRead ParseGameFile(const std::vector<uint8_t>& bytes, Puzzle& puzzle,
                            std::string* reason = nullptr);
 

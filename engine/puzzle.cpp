@@ -56,6 +56,23 @@ void Puzzle::NewGame(const PuzzleSettings& chosen, uint32_t from)
     seed = from;
 }
 
+bool Puzzle::AdoptSeed(uint32_t from)
+{
+    const uint32_t saved = RandomState();
+    RowSet board;
+    MoveList record;
+    SeedRandom(from);
+    Generate(board, settings, record);
+    SeedRandom(saved);
+    const auto count = static_cast<std::size_t>(settings.rowCount);
+    if (record != solution
+        || !std::equal(board.begin(), board.begin() + count, initialRows.begin())) {
+        return false;
+    }
+    seed = from;
+    return true;
+}
+
 void Puzzle::Retry()
 {
     CopyRows(rows, initialRows);

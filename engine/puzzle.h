@@ -58,9 +58,13 @@ public:
     const RowSet& InitialRows() const { return initialRows; }
     const MoveList& Solution() const { return solution; }
     const MoveList& History() const { return history; }
-    // The seed the puzzle in play grew from; none for a board made by hand or
-    // read from the saved state.
+    // The seed the puzzle in play grew from; none for a board made by hand,
+    // nor for one read from the saved state until AdoptSeed vouches for it.
     const std::optional<uint32_t>& Seed() const { return seed; }
+    // Takes from as the seed of the puzzle in play only when generating from
+    // it with the puzzle's settings gives exactly its starting rows and its
+    // solution; the shared Random is left as it was either way.
+    bool AdoptSeed(uint32_t from);
 
 private:
     PuzzleView* boardView = nullptr;

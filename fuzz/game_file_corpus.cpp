@@ -1,5 +1,6 @@
 // Writes the saved moves fuzzer's seed corpus: games of start-up's puzzle
-// with no moves, one and several, and one of another puzzle.
+// with no moves, one and several, one whose seed is not known, and one of
+// another puzzle.
 #include "engine/game_file.h"
 #include "engine/puzzle.h"
 #include "engine/random.h"
@@ -58,6 +59,12 @@ int main(int argc, char** argv)
         if (!WriteSample(argv[1], sample.name, puzzle)) {
             return 1;
         }
+    }
+    Puzzle seedless = start;
+    seedless.Start(start.Settings(), start.InitialRows(), start.Solution());
+    PlaySolution(seedless, 2);
+    if (!WriteSample(argv[1], "no-seed.sav", seedless)) {
+        return 1;
     }
     Puzzle other;
     other.NewGame({8, 4, 4, 2, 4});

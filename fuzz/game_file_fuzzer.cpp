@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the saved moves reader, on start-up's puzzle one
 // move in: it must never crash, must take a game whole or leave the one in
-// play as it was, and what it takes must save and read back unchanged.
+// play as it was, must take only a seed that grows the puzzle, and what it
+// takes must save and read back unchanged.
 #include "engine/game_file.h"
 #include "engine/move_rule.h"
 #include "engine/puzzle.h"
@@ -26,12 +27,14 @@ std::vector<MoveList> MovesOf(const MoveList& history)
     return moves;
 }
 
-// The same puzzle the seed corpus was written for, one solution move in.
+// The same puzzle the seed corpus was written for, one solution move in,
+// without its seed as when restored from "PREFS.SAV".
 const Puzzle& GameInPlay()
 {
     static const Puzzle puzzle = [] {
         SeedRandom(1);
         Puzzle game;
+        game.Start(game.Settings(), game.InitialRows(), game.Solution());
         MoveList first;
         for (const BlockRef& entry : game.Solution()) {
             if (entry.IsMoveMarker()) {
@@ -61,6 +64,17 @@ bool IsLegalGame(const Puzzle& puzzle)
     return replay.Rows() == puzzle.Rows();
 }
 
+// A seed taken is one that grows exactly this puzzle.
+bool SeedMakesPuzzle(const Puzzle& puzzle)
+{
+    if (!puzzle.Seed().has_value()) {
+        return true;
+    }
+    Puzzle grown = puzzle;
+    grown.NewGame(puzzle.Settings(), *puzzle.Seed());
+    return grown.InitialRows() == puzzle.InitialRows() && grown.Solution() == puzzle.Solution();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
@@ -72,18 +86,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     const bool samePuzzle = puzzle.Settings() == before.Settings()
                          && puzzle.InitialRows() == before.InitialRows()
                          && puzzle.Solution() == before.Solution();
-    if (!samePuzzle || !IsLegalGame(puzzle)) {
+    if (!samePuzzle || !IsLegalGame(puzzle) || !SeedMakesPuzzle(puzzle)) {
         __builtin_trap();
     }
     if (result != GameFileRead::Resumed) {
-        if (puzzle.History() != before.History() || puzzle.Rows() != before.Rows()) {
+        const bool seedKept = result == GameFileRead::NoMoves || !puzzle.Seed().has_value();
+        if (puzzle.History() != before.History() || puzzle.Rows() != before.Rows() || !seedKept) {
             __builtin_trap();
         }
         return 0;
     }
     Puzzle again = before;
     if (ParseGameFile(SerializeGameFile(puzzle), again) != GameFileRead::Resumed
-        || again.History() != puzzle.History() || again.Rows() != puzzle.Rows()) {
+        || again.History() != puzzle.History() || again.Rows() != puzzle.Rows()
+        || again.Seed() != puzzle.Seed()) {
         __builtin_trap();
     }
     return 0;

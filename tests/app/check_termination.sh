@@ -67,8 +67,8 @@ for signal in TERM INT; do
   # The format number DF 67 C2 02 opens a file the game wrote.
   [ "$(head -c 4 "$work/PREFS.SAV" | od -An -tx1 | tr -d ' \n')" = "df67c202" ] \
     || fail "SIG$signal: PREFS.SAV does not start with the format number"
-  # So does 05 69 C2 02 a file of saved moves.
-  [ "$(head -c 4 "$work/GAME.SAV" 2>/dev/null | od -An -tx1 | tr -d ' \n')" = "0569c202" ] \
+  # So does 06 69 C2 02 a file of saved moves.
+  [ "$(head -c 4 "$work/GAME.SAV" 2>/dev/null | od -An -tx1 | tr -d ' \n')" = "0669c202" ] \
     || fail "SIG$signal: no GAME.SAV written"
 done
 # What stands at PREFS.SAV: each case prepares the folder (run in it), and
@@ -91,7 +91,7 @@ check_fifo_moves() {
     && grep -qxF "kolumo: cannot read $work/GAME.SAV: not a regular file; starting at the start of the puzzle" "$errors"
 }
 prepare_damaged_moves() { printf 'moves' >GAME.SAV; }
-check_damaged_moves() { [ "$(head -c 4 GAME.SAV | od -An -tx1 | tr -d ' \n')" = 0569c202 ]; }
+check_damaged_moves() { [ "$(head -c 4 GAME.SAV | od -An -tx1 | tr -d ' \n')" = 0669c202 ]; }
 prepare_hints() { printf 'warn-dead-ends=maybe\n' >HINTS.SAV; }
 check_hints() { [ "$(cat HINTS.SAV)" = warn-dead-ends=maybe ]; }
 cases=(

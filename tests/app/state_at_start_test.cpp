@@ -138,6 +138,7 @@ TEST_F(StateAtStartTest, AGameClosedMidPuzzleResumesOnTheSameBoard)
 {
     QByteArray prefsWithoutMoves;
     Puzzle left;
+    QString code;
     {
         HandClock* clock = nullptr;
         auto window = ShowNewWindow(clock);
@@ -151,6 +152,8 @@ TEST_F(StateAtStartTest, AGameClosedMidPuzzleResumesOnTheSameBoard)
         }
         left = window->GamePuzzle();
         ASSERT_EQ(std::count(left.History().begin(), left.History().end(), MoveMarker()), 2);
+        code = window->PuzzleCode();
+        ASSERT_FALSE(code.isEmpty());
         window->close();
     }
     EXPECT_EQ(FileBytes(QStringLiteral("PREFS.SAV")), prefsWithoutMoves);
@@ -163,6 +166,7 @@ TEST_F(StateAtStartTest, AGameClosedMidPuzzleResumesOnTheSameBoard)
     EXPECT_EQ(puzzle.Rows(), left.Rows());
     EXPECT_EQ(puzzle.History(), left.History());
     EXPECT_EQ(puzzle.Solution(), left.Solution());
+    EXPECT_EQ(window->PuzzleCode(), code) << "the puzzle keeps its code";
     TickUntilIdle(*window, clock);
     window->OnUndo();
     TickUntilIdle(*window, clock);

@@ -141,11 +141,24 @@ TEST(GameFile, MovesAreTakenWholeOnTheirOwnPuzzleOrNotAtAll)
     const int32_t middle = static_cast<int32_t>(start.InitialRows()[otherRow].size() / 2);
     std::vector<MoveList> everyMove = s;
     Puzzle other = GeneratedPuzzle({10, 3, 4, 2, 3}, 9);
+    // The same game as restored from "PREFS.SAV", which keeps no seed.
+    Puzzle seedless = start;
+    seedless.Start(start.Settings(), start.InitialRows(), start.Solution());
+    seedless.ApplyMove(s[0]);
+    const auto noMoves = GameFileWith(start, {});
+    const auto withSeedWords = [&](uint32_t known, uint32_t seed) {
+        auto bytes = noMoves;
+        PutWord(bytes, bytes.size() - 12, known);
+        PutWord(bytes, bytes.size() - 8, seed);
+        return bytes;
+    };
     struct Case {
         const char* what;
         std::vector<uint8_t> bytes;
         GameFileRead result;
         std::string reason;
+        // A file taken brings its seed, unless the seed does not make the board.
+        bool seedRefused = false;
     };
     const Case cases[] = {
         {"two moves", valid, GameFileRead::Resumed, ""},
@@ -154,7 +167,12 @@ TEST(GameFile, MovesAreTakenWholeOnTheirOwnPuzzleOrNotAtAll)
              played.ApplyMove(s[1]);
              return SerializeGameFile(played);
          }(), GameFileRead::Resumed, ""},
-        {"no moves", GameFileWith(start, {}), GameFileRead::NoMoves, ""},
+        {"no moves", noMoves, GameFileRead::NoMoves, ""},
+        {"a seed that does not make this board", withSeedWords(1, 9), GameFileRead::NoMoves, "",
+         true},
+        {"no seed known", withSeedWords(0, 0), GameFileRead::NoMoves, "", true},
+        {"a seed neither known nor unknown", withSeedWords(2, 8), GameFileRead::Damaged,
+         "a seed neither known nor unknown"},
         {"as written for a finished board", [&] {
              Puzzle played = start;
              for (std::size_t m = 1; m < s.size(); ++m) {
@@ -211,11 +229,13 @@ TEST(GameFile, MovesAreTakenWholeOnTheirOwnPuzzleOrNotAtAll)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        Puzzle puzzle = start;
+        Puzzle puzzle = seedless;
         std::string reason = "stale";
         EXPECT_EQ(ParseGameFile(c.bytes, puzzle, &reason), c.result);
         EXPECT_EQ(reason, c.reason);
         EXPECT_TRUE(IsGameOf(puzzle, start));
+        const bool taken = c.result == GameFileRead::NoMoves || c.result == GameFileRead::Resumed;
+        EXPECT_EQ(puzzle.Seed(), taken && !c.seedRefused ? start.Seed() : std::nullopt);
         if (c.result != GameFileRead::Resumed) {
             EXPECT_EQ(puzzle.History(), start.History());
         }
