@@ -54,18 +54,9 @@ bool ReadWarnOfDeadEnds(const std::string& fileName, std::string* report)
 {
     std::string ignored;
     std::string& said = report != nullptr ? *report : ignored;
-    said.clear();
     std::vector<uint8_t> bytes;
-    std::string reason;
-    switch (ReadWholeFile(fileName, LARGEST_FILE, bytes, &reason)) {
-    case WholeFileRead::Read:
-        break;
-    case WholeFileRead::Missing:
-        return false;
-    case WholeFileRead::Unreadable:
-    case WholeFileRead::TooLarge:
-        said = "cannot read " + DisplayPath(fileName) + ": " + reason
-             + "; the dead-end warning stays off";
+    if (ReadWholeFileOrReport(fileName, LARGEST_FILE, bytes, "the dead-end warning stays off", &said)
+        != WholeFileRead::Read) {
         return false;
     }
     bool on = false;

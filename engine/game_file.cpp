@@ -196,20 +196,18 @@ GameFileRead LoadGameFile(const std::string& path, Puzzle& puzzle, std::string* 
 {
     std::string ignored;
     std::string& line = report != nullptr ? *report : ignored;
-    line.clear();
     std::vector<uint8_t> bytes;
-    std::string reason;
-    switch (ReadWholeFile(path, MAX_GAME_FILE_BYTES, bytes, &reason)) {
+    switch (ReadWholeFileOrReport(path, MAX_GAME_FILE_BYTES, bytes,
+                                  "starting at the start of the puzzle", &line)) {
     case WholeFileRead::Read:
         break;
     case WholeFileRead::Missing:
         return GameFileRead::Missing;
     case WholeFileRead::Unreadable:
     case WholeFileRead::TooLarge:
-        line = "cannot read " + DisplayPath(path) + ": " + reason
-             + "; starting at the start of the puzzle";
         return GameFileRead::Unreadable;
     }
+    std::string reason;
     const GameFileRead result = ParseGameFile(bytes, puzzle, &reason);
     if (result == GameFileRead::Damaged) {
         line = "ignored the saved moves in " + DisplayPath(path) + ": " + reason

@@ -258,17 +258,14 @@ StateReadResult LoadStateFile(const std::string& path, MainWindowRecord& main,
 {
     std::string ignored;
     std::string& line = report != nullptr ? *report : ignored;
-    line.clear();
     std::vector<uint8_t> bytes;
-    std::string reason;
-    switch (ReadWholeFile(path, MAX_STATE_FILE_BYTES, bytes, &reason)) {
+    switch (ReadWholeFileOrReport(path, MAX_STATE_FILE_BYTES, bytes, "starting with the defaults", &line)) {
     case WholeFileRead::Read:
         break;
     case WholeFileRead::Missing:
         return StateReadResult::NotOpened;
     case WholeFileRead::Unreadable:
     case WholeFileRead::TooLarge:
-        line = "cannot read " + DisplayPath(path) + ": " + reason + "; starting with the defaults";
         return StateReadResult::Unreadable;
     }
     StateFileProblem problem;

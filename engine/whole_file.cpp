@@ -243,6 +243,20 @@ std::string DisplayPath(const std::string& path)
     return error ? path : absolute.lexically_normal().string();
 }
 
+WholeFileRead ReadWholeFileOrReport(const std::string& path, std::size_t maxBytes,
+                                    std::vector<uint8_t>& bytes, const std::string& consequence,
+                                    std::string* report)
+{
+    std::string reason;
+    const WholeFileRead result = ReadWholeFile(path, maxBytes, bytes, &reason);
+    if (report != nullptr) {
+        const bool there = result == WholeFileRead::Unreadable || result == WholeFileRead::TooLarge;
+        *report = there ? "cannot read " + DisplayPath(path) + ": " + reason + "; " + consequence
+                        : std::string();
+    }
+    return result;
+}
+
 bool ReplaceFileOrReport(const std::string& path, const std::vector<uint8_t>& bytes,
                          std::string* report)
 {

@@ -22,6 +22,13 @@ enum class WholeFileRead {
 WholeFileRead ReadWholeFile(const std::string& path, std::size_t maxBytes,
                             std::vector<uint8_t>& bytes, std::string* reason = nullptr);
 
+// ReadWholeFile, saying in one line for the player why a file that is there
+// could not be read: report (when given) becomes "cannot read PATH: REASON;
+// CONSEQUENCE" for Unreadable and TooLarge, and is emptied otherwise.
+WholeFileRead ReadWholeFileOrReport(const std::string& path, std::size_t maxBytes,
+                                    std::vector<uint8_t>& bytes, const std::string& consequence,
+                                    std::string* report);
+
 // The file a chain of symbolic links starting at path ends at; path itself
 // when it is no link. The last one may not exist. Empty, with reason filled,
 // when the chain cannot be followed (a loop, an unreadable link).
