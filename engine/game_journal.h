@@ -1,0 +1,58 @@
+// The record of games played: an append-only file of one line per game
+// beside "PREFS.SAV", which several running games may add to at once.
+#pragma once
+
+#include "puzzle_settings.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+inline const std::string JOURNAL_FILE_NAME = "GAMES.LOG";
+
+// One game, as the statistics see it. A game is recorded from its first move;
+// a later record with the same id replaces an earlier one, so a game that is
+// recorded again when it ends (or when a resumed game ends) counts once.
+struct GameRecord {
+    uint64_t id = 0;             // chosen at the first move, never 0
+    int64_t startedAt = 0;       // seconds since the epoch, at the first move
+    int32_t localDay = 0;        // the local date of the first move, as YYYYMMDD
+    int32_t playedSeconds = 0;   // from the first move to the board cleared or the last record
+    PuzzleSettings settings;
+    bool daily = false;          // today's puzzle
+    bool ironman = false;
+    bool cleared = false;        // the board emptied without Solve
+    bool helped = false;         // Hint, Solve or Back to a Solvable Position was used
+
+    bool operator==(const GameRecord&) const = default;
+};
+
+enum class JournalRead {
+    Missing,     // no file yet: no games
+    Read,        // read; damaged records (if any) were skipped and counted
+    Unreadable,  // there but not read: reported, and never written over
+};
+
+struct JournalContents {
+    JournalRead state = JournalRead::Missing;
+    std::vector<GameRecord> games;  // one per id, the last record of each, in order of first record
+    int skipped = 0;                // damaged or cut-off records left out
+    std::string report;             // one line for stderr when skipped > 0 or Unreadable, else empty
+};
+
+// One line of the file, newline included; ParseJournalLine reads it back.
+std::string FormatJournalLine(const GameRecord& record);
+bool ParseJournalLine(std::string_view line, GameRecord& record);
+
+// Adds one record with a single append, so a record is either whole in the
+// file or not there, whatever else writes to it or however the process ends.
+// False on failure, with report (when given) naming the file and the reason.
+bool AppendToJournal(const std::string& path, const GameRecord& record,
+                     std::string* report = nullptr);
+
+// Reads every record; never blocks on a file that is not a regular one.
+JournalContents ReadJournal(const std::string& path);
+
+// Empties the journal (the statistics' Reset). False on failure, with report.
+bool ResetJournal(const std::string& path, std::string* report = nullptr);
