@@ -1,6 +1,7 @@
 // Start-up: colours, seed, main window.
 #include "application.h"
 
+#include "app/font_preloader.h"
 #include "app/game_main_window.h"
 #include "app/termination_signals.h"
 #include "controls/dialog_colours.h"
@@ -61,16 +62,22 @@ CommandLine ReadCommandLine(const QStringList& arguments)
 
 }  // namespace
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv)
+Application::Application(int& argc, char** argv) : Application(argc, argv, nullptr) {}
+
+Application::Application(int& argc, char** argv, std::unique_ptr<FontPreloader> fonts)
+    : QApplication(argc, argv), fontPreloader(std::move(fonts))
 {
     setApplicationName(QStringLiteral("Kolumo"));
     setApplicationVersion(QStringLiteral(KOLUMO_VERSION));
+    if (fontPreloader)
+        fontPreloader->ApplicationReady();
 }
 
 Application::~Application()
 {
     // The window writes the saved state if nothing closed it.
     mainWindow.reset();
+    fontPreloader.reset();
 }
 
 void Application::SetDialogColours()
@@ -105,6 +112,8 @@ bool Application::Start()
         Report(mainWindow->Help().SettingsReadReport());
     if (commandLine.puzzle.has_value())
         mainWindow->StartCodedPuzzle(*commandLine.puzzle);
+    if (fontPreloader)
+        fontPreloader->WaitForFontList();
     mainWindow->ShowAtStart();
     return true;
 }

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class FontPreloader;
 class GameMainWindow;
 class TerminationSignals;
 
@@ -13,6 +14,10 @@ class Application : public QApplication {
 
 public:
     Application(int& argc, char** argv);
+    // fonts has been reading the fonts since before the application existed;
+    // it is let go on to fill Qt's list of fonts now, and the window waits
+    // for that list before it first measures text.
+    Application(int& argc, char** argv, std::unique_ptr<FontPreloader> fonts);
     ~Application() override;
 
     // Prepares the program and shows the main window. False when the program
@@ -31,6 +36,8 @@ public:
     static void SetDialogColours();
 
 private:
+    // Destroyed before the application itself, whose fonts its thread uses.
+    std::unique_ptr<FontPreloader> fontPreloader;
     std::unique_ptr<TerminationSignals> terminationSignals;
     std::unique_ptr<GameMainWindow> mainWindow;
 };

@@ -2,10 +2,15 @@
 #include "board_fonts.h"
 
 #include <QFontMetrics>
+#include <QRawFont>
 
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
 
 namespace {
 
@@ -41,7 +46,49 @@ int CellHeight(const QFont& font)
     return metrics.ascent() + metrics.descent();
 }
 
+QFont CellFontRequest(const char* face)
+{
+    QFont font(QString::fromLatin1(face));
+    font.setStyleHint(QFont::SansSerif);
+    font.setStyleStrategy(QFont::NoAntialias);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+// The cell height of a face at 1000 pixels to the em, measured once a
+// process: each measurement loads a font of its own, and the first layout
+// of the board waits for it. Any thread may ask first; a second asker waits
+// for the first one's answer.
+int ReferenceCellHeight(const char* face)
+{
+    struct Reference {
+        std::once_flag measured;
+        int height = 0;
+    };
+    static std::mutex mutex;
+    static std::map<std::string, std::unique_ptr<Reference>> references;
+    Reference* reference = nullptr;
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        std::unique_ptr<Reference>& entry = references[face];
+        if (!entry)
+            entry = std::make_unique<Reference>();
+        reference = entry.get();
+    }
+    std::call_once(reference->measured, [reference, face] {
+        QFont font = CellFontRequest(face);
+        font.setPixelSize(1000);
+        reference->height = CellHeight(font);
+    });
+    return reference->height;
+}
+
 }  // namespace
+
+void MeasureCellFontFace(const char* face)
+{
+    ReferenceCellHeight(face);
+}
 
 QChar SymbolPicture(char symbol)
 {
@@ -58,24 +105,43 @@ QString SymbolText(char symbol)
 
 QFont MakeCellFont(const char* face, int cellHeight)
 {
-    QFont font(QString::fromLatin1(face));
-    font.setStyleHint(QFont::SansSerif);
-    font.setStyleStrategy(QFont::NoAntialias);
-    font.setWeight(QFont::Normal);
+    QFont font = CellFontRequest(face);
     // The face's cell-to-em ratio from a large size, then a few exact steps.
-    font.setPixelSize(1000);
-    const int reference = CellHeight(font);
+    const int reference = ReferenceCellHeight(face);
     int size = reference > 0 ? static_cast<int>(static_cast<long long>(cellHeight) * 1000 / reference) : cellHeight;
     size = std::max(size, 1);
     font.setPixelSize(size);
-    while (size > 1 && CellHeight(font) > cellHeight)
-        font.setPixelSize(--size);
+    const CellHeights heights(font);
+    while (size > 1 && heights.At(size) > cellHeight)
+        --size;
     for (int step = 0; step < 3; ++step) {
-        font.setPixelSize(size + 1);
-        if (CellHeight(font) > cellHeight)
+        if (heights.At(size + 1) > cellHeight)
             break;
         ++size;
     }
     font.setPixelSize(size);
     return font;
+}
+
+CellHeights::CellHeights(const QFont& font)
+    : font(font), loadedSize(font.pixelSize()), loadedHeight(CellHeight(font)),
+      resizable(std::make_unique<QRawFont>(QRawFont::fromFont(font)))
+{
+}
+
+CellHeights::~CellHeights() = default;
+
+int CellHeights::At(int pixelSize) const
+{
+    if (pixelSize == loadedSize)
+        return loadedHeight;
+    if (resizable->isValid()) {
+        QRawFont resized = *resizable;
+        resized.setPixelSize(pixelSize);
+        if (resized.isValid())
+            return qRound(resized.ascent()) + qRound(resized.descent());
+    }
+    QFont sized = font;
+    sized.setPixelSize(pixelSize);
+    return CellHeight(sized);
 }

@@ -8,7 +8,7 @@ packages=(
   # build
   cmake ninja-build make g++ pkg-config
   # libraries
-  qt6-base-dev libsdl2-dev libsdl2-mixer-dev
+  qt6-base-dev libsdl2-dev libsdl2-mixer-dev libfontconfig-dev
   # General MIDI soundfont for the music player
   timgm6mb-soundfont
   # fonts the board draws its symbols and numbers with

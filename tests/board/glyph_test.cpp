@@ -9,6 +9,7 @@
 #include <QRawFont>
 
 #include <set>
+#include <thread>
 
 namespace {
 
@@ -59,7 +60,10 @@ TEST_F(Glyphs, ShuffleDrawsTenDistinctSymbolsFromTheSharedRandom)
 
 TEST_F(Glyphs, FontsAreAsTallAsTheCellAllows)
 {
-    for (const char* face : {SYMBOL_FACE, NUMBER_FACE}) {
+    // A face measured on another thread first, as the game's start does.
+    static const char* const MEASURED_ELSEWHERE = "DejaVu Serif";
+    std::thread([] { MeasureCellFontFace(MEASURED_ELSEWHERE); }).join();
+    for (const char* face : {SYMBOL_FACE, NUMBER_FACE, MEASURED_ELSEWHERE}) {
         for (int height : {4, 11, 35, 50, 150, 798}) {
             const QFont font = MakeCellFont(face, height);
             const QFontMetrics metrics(font);
@@ -74,6 +78,20 @@ TEST_F(Glyphs, FontsAreAsTallAsTheCellAllows)
         }
     }
     EXPECT_EQ(QFontInfo(MakeCellFont(NUMBER_FACE, 50)).family(), QString::fromLatin1(NUMBER_FACE));
+}
+
+TEST_F(Glyphs, ResizedCopiesGiveTheCellHeightsOfFontsLoadedAtEachSize)
+{
+    for (const char* face : {SYMBOL_FACE, NUMBER_FACE}) {
+        const QFont font = MakeCellFont(face, 60);
+        const CellHeights heights(font);
+        for (int size = 1; size <= 1000; size += size < 200 ? 1 : 13) {
+            QFont sized = font;
+            sized.setPixelSize(size);
+            const QFontMetrics metrics(sized);
+            EXPECT_EQ(heights.At(size), metrics.ascent() + metrics.descent()) << face << " " << size;
+        }
+    }
 }
 
 TEST(Downsample, AveragesEachChannelOfThreeByThreeRoundingDown)

@@ -1,0 +1,38 @@
+// Readies the fonts on a thread of their own while the program connects to the display and builds its window.
+#pragma once
+
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+// Text is the slowest part of the first frame: fontconfig reads its whole
+// configuration, Qt lists every installed font, and the board measures its two
+// faces. None of it needs the window, so it runs beside the start-up instead
+// of inside the first layout. Made before the application, so fontconfig's
+// reading overlaps Qt's connection to the display; the thread is waited for
+// on destruction, which must come before the application's.
+class FontPreloader {
+public:
+    FontPreloader();
+    ~FontPreloader();
+    FontPreloader(const FontPreloader&) = delete;
+    FontPreloader& operator=(const FontPreloader&) = delete;
+
+    // The application exists: Qt's list of fonts may be filled, then the
+    // board's faces measured.
+    void ApplicationReady();
+    // Returns once Qt's list of fonts is filled (at once if the application
+    // never became ready): measuring text from here on neither waits for
+    // fontconfig nor reads its configuration a second time.
+    void WaitForFontList();
+
+private:
+    void Run();
+
+    std::mutex mutex;
+    std::condition_variable changed;
+    bool applicationReady = false;
+    bool cancelled = false;
+    bool fontListFilled = false;
+    std::thread thread;
+};
