@@ -24,6 +24,8 @@ struct GameRecord {
     bool ironman = false;
     bool cleared = false;        // the board emptied without Solve
     bool helped = false;         // Hint, Solve or Back to a Solvable Position was used
+    uint32_t seed = 0;           // the puzzle generator's seed, when seedKnown
+    bool seedKnown = false;      // lets a resumed game carry on its own record
 
     bool operator==(const GameRecord&) const = default;
 };
