@@ -2,6 +2,7 @@
 // must never crash, must keep one game per id, must take a line only in the
 // very spelling the game writes, and what it takes must write and read back
 // unchanged and summarise without surprises.
+#include "engine/crc32.h"
 #include "engine/game_journal.h"
 #include "engine/game_statistics.h"
 
@@ -13,20 +14,6 @@
 #include <unordered_set>
 
 namespace {
-
-// CRC-32 as the journal writes it, so that lines mutated here still reach
-// the checks of every value behind the checksum.
-uint32_t Crc32(std::string_view text)
-{
-    uint32_t c = 0xFFFFFFFFu;
-    for (const char ch : text) {
-        c ^= static_cast<uint8_t>(ch);
-        for (int k = 0; k < 8; ++k) {
-            c = (c & 1) != 0 ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-        }
-    }
-    return c ^ 0xFFFFFFFFu;
-}
 
 // The line with its checksum (whatever follows the last space) made right.
 std::string WithChecksum(std::string_view line)

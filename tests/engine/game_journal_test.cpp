@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdint>
 #include <fcntl.h>
@@ -268,8 +269,10 @@ TEST_F(GameJournal, DamageIsSkippedAndCountedAndAnUnreadableFileIsLeftAlone)
     }
 }
 
-// Two games finishing at the same moments both keep every record.
-TEST_F(GameJournal, TwoGamesAppendingAtOnceKeepEveryRecordWhole)
+// Two games recording at the same moments, each game at its first move and
+// at its end, while a third folds the file again and again: every game is
+// there once, as it ended, and nothing is damaged.
+TEST_F(GameJournal, TwoGamesRecordingAtOnceWhileTheFileIsFoldedKeepEveryGame)
 {
     constexpr int PER_GAME = 500;
     int ready[2];
@@ -282,7 +285,9 @@ TEST_F(GameJournal, TwoGamesAppendingAtOnceKeepEveryRecordWhole)
             char go = 0;
             const bool started = ::read(ready[0], &go, 1) == 1;
             for (int i = 0; started && i < PER_GAME; ++i) {
-                if (!AppendToJournal(path, SampleGame(static_cast<uint64_t>(child * PER_GAME + i + 1)))) {
+                const auto id = static_cast<uint64_t>(child * PER_GAME + i + 1);
+                if (!AppendToJournal(path, SampleGame(id, false))
+                    || !AppendToJournal(path, SampleGame(id))) {
                     ::_exit(1);
                 }
             }
@@ -291,13 +296,22 @@ TEST_F(GameJournal, TwoGamesAppendingAtOnceKeepEveryRecordWhole)
     }
     // Both start together, so that their appends interleave.
     EXPECT_EQ(::write(ready[1], "gg", 2), 2);
-    for (const pid_t child : children) {
+    int folds = 0;
+    for (int running = 2; running > 0;) {
+        std::string report;
+        EXPECT_TRUE(FoldJournal(path, &report)) << report;
+        ++folds;
         int status = -1;
-        EXPECT_EQ(::waitpid(child, &status, 0), child);
-        EXPECT_EQ(status, 0);
+        const pid_t ended = ::waitpid(-1, &status, WNOHANG);
+        if (ended > 0) {
+            EXPECT_EQ(status, 0);
+            --running;
+        }
     }
     ::close(ready[0]);
     ::close(ready[1]);
+    EXPECT_GT(folds, 1);
+    ASSERT_TRUE(FoldJournal(path));
     const JournalContents contents = ReadJournal(path);
     EXPECT_EQ(contents.skipped, 0);
     ASSERT_EQ(contents.games.size(), 2u * PER_GAME);
@@ -307,6 +321,44 @@ TEST_F(GameJournal, TwoGamesAppendingAtOnceKeepEveryRecordWhole)
         ids.insert(game.id);
     }
     EXPECT_EQ(ids.size(), 2u * PER_GAME);
+    const auto bytes = Bytes(path);
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 2 * PER_GAME);
+    EXPECT_EQ(Listing(folder).size(), 1u) << "a temporary file was left behind";
+}
+
+// Folded, the file keeps the last record of each game in the order of their
+// first records, after every line it cannot read; and a file that grows past
+// another megabyte is folded by the record that takes it there.
+TEST_F(GameJournal, FoldingKeepsEachGamesLastRecordAndEveryLineItCannotRead)
+{
+    const std::string damaged = "K1 damaged\n";
+    const std::string cutOff = FormatJournalLine(SampleGame(3)).substr(0, 20);
+    WriteBytes(path, BytesOf(FormatJournalLine(SampleGame(1, false)) + damaged
+                             + FormatJournalLine(SampleGame(2, false)) + FormatJournalLine(SampleGame(1))
+                             + "\n" + FormatJournalLine(SampleGame(2)) + cutOff));
+    const JournalContents before = ReadJournal(path);
+    std::string report = "stale";
+    ASSERT_TRUE(FoldJournal(path, &report));
+    EXPECT_EQ(report, "");
+    const std::string folded = damaged + cutOff + "\n" + FormatJournalLine(SampleGame(1))
+                             + FormatJournalLine(SampleGame(2));
+    EXPECT_EQ(Bytes(path), BytesOf(folded));
+    const JournalContents after = ReadJournal(path);
+    EXPECT_EQ(after.games, before.games);
+    EXPECT_EQ(after.skipped, before.skipped);
+    ASSERT_TRUE(FoldJournal(path));
+    EXPECT_EQ(Bytes(path), BytesOf(folded));
+
+    // One game recorded over and over, just short of a megabyte.
+    const std::string again = FormatJournalLine(SampleGame(5, false));
+    std::string text;
+    while (text.size() + again.size() < (1u << 20)) {
+        text += again;
+    }
+    WriteBytes(path, BytesOf(text));
+    ASSERT_TRUE(AppendToJournal(path, SampleGame(5)));
+    ASSERT_TRUE(AppendToJournal(path, SampleGame(6)));
+    EXPECT_EQ(Bytes(path), BytesOf(FormatJournalLine(SampleGame(5)) + FormatJournalLine(SampleGame(6))));
 }
 
 // A game is recorded at its first move and again when it ends. Killed at
@@ -321,7 +373,8 @@ TEST_F(GameJournal, KilledAtAnyMomentNoFinishedGameIsLost)
     std::mt19937 moments(20261209);
     int killedInPlay = 0;
     for (int kill = 0; kill < KILLS; ++kill) {
-        fs::remove(path);
+        fs::remove_all(folder);
+        fs::create_directories(folder);
         int reported[2];
         ASSERT_EQ(::pipe(reported), 0);
         const pid_t child = ::fork();
@@ -329,8 +382,10 @@ TEST_F(GameJournal, KilledAtAnyMomentNoFinishedGameIsLost)
         if (child == 0) {
             ::close(reported[0]);
             for (uint64_t id = 1;; ++id) {
+                // Folding now and then: a kill may land in a fold too.
                 if (!AppendToJournal(path, SampleGame(id, false))
                     || !AppendToJournal(path, SampleGame(id))
+                    || (id % 16 == 0 && !FoldJournal(path))
                     || ::write(reported[1], &id, sizeof id) != sizeof id) {
                     ::_exit(1);
                 }
