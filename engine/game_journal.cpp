@@ -4,6 +4,7 @@
 
 #include "engine/crc32.h"
 #include "engine/locked_file.h"
+#include "engine/slots_by_id.h"
 #include "engine/whole_file.h"
 
 #include <array>
@@ -14,7 +15,7 @@
 #include <limits>
 #include <system_error>
 #include <unistd.h>
-#include <unordered_map>
+#include <vector>
 
 namespace {
 
@@ -25,15 +26,25 @@ constexpr std::size_t CHECKSUM_DIGITS = 8;
 // longer is not a record, and is not worth reading field by field.
 constexpr std::size_t LONGEST_LINE = 160;
 
+// The value of each lowercase hex digit; -1 for any other byte.
+constexpr std::array<int8_t, 256> HEX_VALUES = [] {
+    std::array<int8_t, 256> values{};
+    values.fill(-1);
+    for (int d = 0; d < 16; ++d) {
+        values[static_cast<std::size_t>("0123456789abcdef"[d])] = static_cast<int8_t>(d);
+    }
+    return values;
+}();
+
 bool ParseHexDigits(std::string_view token, uint64_t& value)
 {
     value = 0;
     for (const char c : token) {
-        const bool digit = c >= '0' && c <= '9';
-        if (!digit && !(c >= 'a' && c <= 'f')) {
+        const int8_t digit = HEX_VALUES[static_cast<uint8_t>(c)];
+        if (digit < 0) {
             return false;
         }
-        value = value << 4 | static_cast<uint64_t>(digit ? c - '0' : c - 'a' + 10);
+        value = value << 4 | static_cast<uint64_t>(digit);
     }
     return true;
 }
@@ -167,10 +178,8 @@ std::string AppendLine(const std::string& path, const std::string& line, bool& g
 std::size_t ReadRecords(std::string_view bytes, JournalContents& contents, std::string* damaged)
 {
     contents.state = JournalRead::Read;
-    // About 70 bytes a record.
-    std::unordered_map<uint64_t, std::size_t> slotOfId;
-    slotOfId.reserve(bytes.size() / 64);
-    contents.games.reserve(bytes.size() / 64);
+    // About 75 bytes a record.
+    SlotsById slots(contents.games, bytes.size() / 64);
     std::size_t records = 0;
     std::size_t start = 0;
     while (start < bytes.size()) {
@@ -193,12 +202,7 @@ std::size_t ReadRecords(std::string_view bytes, JournalContents& contents, std::
             continue;
         }
         ++records;
-        const auto [slot, added] = slotOfId.try_emplace(record.id, contents.games.size());
-        if (added) {
-            contents.games.push_back(record);
-        } else {
-            contents.games[slot->second] = record;
-        }
+        slots.Record(record);
     }
     return records;
 }

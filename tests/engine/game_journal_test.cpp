@@ -1,6 +1,7 @@
 // "GAMES.LOG", the record of games: every record read back as written, a
 // damaged one skipped and counted, a file that cannot be read left alone,
 // and no finished game lost to two games at once or to a kill.
+#include "engine/crc32.h"
 #include "engine/game_journal.h"
 #include "engine/whole_file.h"
 
@@ -145,6 +146,9 @@ TEST_F(GameJournal, EveryRecordReadsBackAsWrittenAndAnyChangedByteIsCaught)
     const std::string plainStart = "K1 1 0 20240229 0 12 3 5 3 3 - 0 ";
     EXPECT_TRUE(FormatJournalLine(plain).starts_with(plainStart)) << FormatJournalLine(plain);
     EXPECT_EQ(FormatJournalLine(plain).size(), plainStart.size() + 9);
+    // The checksum is the standard CRC-32, whole words and the bytes after.
+    EXPECT_EQ(Crc32("123456789"), 0xCBF43926u);
+    EXPECT_EQ(Crc32("The quick brown fox jumps over the lazy dog"), 0x414FA339u);
     const JournalContents contents = ReadJournal(path);
     EXPECT_EQ(contents.state, JournalRead::Read);
     EXPECT_EQ(contents.games, games);
