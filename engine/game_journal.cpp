@@ -389,5 +389,11 @@ bool ResetJournal(const std::string& path, std::string* report)
 {
     // Waits for a record being added to be in the old file before it goes.
     const LockedFile file(path, O_RDONLY, LockedFile::Lock::Exclusive);
+    if (!file.IsOpen() && !file.Missing()) {
+        if (report != nullptr) {
+            *report = "could not save " + DisplayPath(path) + ": " + file.Reason();
+        }
+        return false;
+    }
     return ReplaceFileOrReport(path, {}, report);
 }

@@ -1,5 +1,6 @@
-// The record of games played: an append-only file of one line per game
-// beside "PREFS.SAV", which several running games may add to at once.
+// The record of games played: a file of one line per record beside
+// "PREFS.SAV", which several running games may add to at once, and which
+// is now and then folded to one line per game.
 #pragma once
 
 #include "puzzle_settings.h"
@@ -84,5 +85,7 @@ bool FoldJournal(const std::string& path, std::string* report = nullptr);
 // Reads every record; never blocks on a file that is not a regular one.
 JournalContents ReadJournal(const std::string& path);
 
-// Empties the journal (the statistics' Reset). False on failure, with report.
+// Empties the journal (the statistics' Reset), once any record being added
+// is in. False on failure, with report; a file that is there but cannot be
+// opened for reading, or is no regular file, is left as it is.
 bool ResetJournal(const std::string& path, std::string* report = nullptr);

@@ -28,6 +28,7 @@ LockedFile::LockedFile(const std::string& path, int flags, Lock lock, mode_t mod
     for (int attempt = 0; attempt < OPENING_ATTEMPTS; ++attempt) {
         fd = ::open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, mode);
         if (fd < 0) {
+            missing = errno == ENOENT;
             reason = std::generic_category().message(errno);
             return;
         }

@@ -18,7 +18,8 @@ public:
     // the name still leads to it, opening again when the file was replaced
     // while the lock was awaited. On a file system without locks the file is
     // used unlocked, except by ExclusiveIfFree. When not open, Reason() has
-    // a few words saying why, and Busy() tells a lock held by another.
+    // a few words saying why, Missing() tells that nothing is at the name,
+    // and Busy() that another holds a lock.
     LockedFile(const std::string& path, int flags, Lock lock, mode_t mode = 0644);
     ~LockedFile();
     LockedFile(const LockedFile&) = delete;
@@ -28,11 +29,13 @@ public:
     int Descriptor() const { return fd; }
     off_t Size() const { return size; }  // once locked
     const std::string& Reason() const { return reason; }
+    bool Missing() const { return missing; }
     bool Busy() const { return busy; }
 
 private:
     int fd = -1;
     off_t size = 0;
     std::string reason;
+    bool missing = false;
     bool busy = false;
 };

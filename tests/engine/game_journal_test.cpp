@@ -187,6 +187,7 @@ TEST_F(GameJournal, DamageIsSkippedAndCountedAndAnUnreadableFileIsLeftAlone)
         std::string report;  // after "PATH" is put in for the file's name
         // The records after another game is added, when not ids and that game.
         std::optional<std::vector<uint64_t>> idsAfterAppend = std::nullopt;
+        bool resetRefused = false;  // only a file too large may be emptied unread
     };
     const auto file = [](const std::string& text) {
         return [text](const fs::path& at) { WriteBytes(at, BytesOf(text)); };
@@ -213,9 +214,10 @@ TEST_F(GameJournal, DamageIsSkippedAndCountedAndAnUnreadableFileIsLeftAlone)
         {"a game recorded again", file(unfinishedFirst + one + two + three),
          JournalRead::Read, {2, 1, 3}, 0, ""},
         {"a folder", [](const fs::path& at) { fs::create_directory(at); }, JournalRead::Unreadable,
-         {}, 0, "cannot read PATH: Is a directory; " + nothing},
+         {}, 0, "cannot read PATH: Is a directory; " + nothing, std::nullopt, true},
         {"a FIFO", [](const fs::path& at) { ASSERT_EQ(::mkfifo(at.c_str(), 0644), 0); },
-         JournalRead::Unreadable, {}, 0, "cannot read PATH: not a regular file; " + nothing},
+         JournalRead::Unreadable, {}, 0, "cannot read PATH: not a regular file; " + nothing,
+         std::nullopt, true},
         {"a file too large",
          [](const fs::path& at) {
              WriteBytes(at, {});
@@ -232,7 +234,7 @@ TEST_F(GameJournal, DamageIsSkippedAndCountedAndAnUnreadableFileIsLeftAlone)
                              fs::permissions(at, fs::perms::owner_read, fs::perm_options::remove);
                          },
                          JournalRead::Unreadable, {}, 0,
-                         "cannot read PATH: Permission denied; " + nothing});
+                         "cannot read PATH: Permission denied; " + nothing, std::nullopt, true});
     }
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -262,7 +264,12 @@ TEST_F(GameJournal, DamageIsSkippedAndCountedAndAnUnreadableFileIsLeftAlone)
         if (!added) {
             EXPECT_TRUE(report.starts_with("could not record the game in " + path + ": "))
                 << report;
-            EXPECT_EQ(Snapshot(folder), before);
+            EXPECT_TRUE(FoldJournal(path));
+            EXPECT_EQ(ResetJournal(path, &report), !c.resetRefused);
+            if (c.resetRefused) {
+                EXPECT_TRUE(report.starts_with("could not save " + path + ": ")) << report;
+                EXPECT_EQ(Snapshot(folder), before);
+            }
             continue;
         }
         contents = ReadJournal(path);
