@@ -1,7 +1,8 @@
-// The record of the game in play: appended to the journal at its first move, when its board is cleared and when it is left.
+// The record of the game in play: appended to the journal as it starts, ends and is left.
 #include "game_recorder.h"
 
-#include <QDate>
+#include "controls/statistics_dialog.h"
+
 #include <QRandomGenerator>
 
 #include <cstdio>
@@ -69,12 +70,6 @@ std::optional<GameRecord> LatestRecordOf(const std::string& path, const GameReco
             latest = game;
     }
     return latest;
-}
-
-int32_t LocalDayToday()
-{
-    const QDate today = QDate::currentDate();
-    return today.year() * 10000 + today.month() * 100 + today.day();
 }
 
 uint64_t NewGameId()
@@ -162,7 +157,7 @@ void GameRecorder::Start()
     GameRecord started = describe();
     started.id = NewGameId();
     started.startedAt = static_cast<int64_t>(std::time(nullptr));
-    started.localDay = LocalDayToday();
+    started.localDay = StatisticsDialog::Today();
     started.playedSeconds = 0;
     started.cleared = false;
     started.helped = helpedBeforeStart;

@@ -1,4 +1,4 @@
-// The record of the game in play: appended to the journal at its first move, when its board is cleared and when it is left.
+// The record of the game in play: appended to the journal as it starts, ends and is left.
 #pragma once
 
 #include "engine/game_journal.h"

@@ -1,4 +1,4 @@
-// The "Statistics" window: a line of figures for each set of play options and for today's puzzles, and a chart of the last days.
+// The "Statistics" window: a line for each set of play options and for today's puzzles, and a chart.
 #include "controls/statistics_dialog.h"
 
 #include "controls/bitmap_button.h"
@@ -22,9 +22,12 @@ constexpr int CHART_CAPTION_ID = 1036;
 // The captions are the English texts the font is fitted to; each is shown
 // through tr() once built.
 constexpr ControlTemplate STATISTICS_CONTROLS[] = {
-    {TABLE_CAPTION_ID, ControlKind::STATIC_LEFT, QT_TRANSLATE_NOOP("StatisticsDialog", "The games played with each set of play options:"), 10, 8, 520, 11},
+    {TABLE_CAPTION_ID, ControlKind::STATIC_LEFT,
+     QT_TRANSLATE_NOOP("StatisticsDialog", "The games played with each set of play options:"), 10, 8, 520, 11},
     {StatisticsDialog::TABLE_ID, ControlKind::STATIC_LEFT, "", 10, 21, 520, 96},
-    {CHART_CAPTION_ID, ControlKind::STATIC_LEFT, QT_TRANSLATE_NOOP("StatisticsDialog", "The last 30 days: games started (light) and boards cleared (dark):"), 10, 124, 520, 11},
+    {CHART_CAPTION_ID, ControlKind::STATIC_LEFT,
+     QT_TRANSLATE_NOOP("StatisticsDialog", "The last 30 days: games started (light) and boards cleared (dark):"),
+     10, 124, 520, 11},
     {StatisticsDialog::CHART_ID, ControlKind::STATIC_LEFT, "", 10, 137, 520, 70},
     {StatisticsDialog::PROBLEM_ID, ControlKind::STATIC_LEFT, "", 10, 211, 520, 20},
     {1, ControlKind::OWNER_DRAW_BUTTON, "IDB_OK", 10, 236, 50, 20},

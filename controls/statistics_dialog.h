@@ -1,4 +1,4 @@
-// The "Statistics" window: a line of figures for each set of play options and for today's puzzles, and a chart of the last days.
+// The "Statistics" window: a line for each set of play options and for today's puzzles, and a chart.
 #pragma once
 
 #include "engine/game_statistics.h"

@@ -318,7 +318,8 @@ TEST_F(GameCommandsTest, EachGameIsRecordedOnceWithHowItWasPlayed)
         TickUntilIdle(*window, clock);
         QFile::remove(QString::fromStdString(JOURNAL_FILE_NAME));
         const Puzzle& puzzle = window->GamePuzzle();
-        const int moves = static_cast<int>(std::count(puzzle.Solution().begin(), puzzle.Solution().end(), MoveMarker()));
+        const int moves =
+            static_cast<int>(std::count(puzzle.Solution().begin(), puzzle.Solution().end(), MoveMarker()));
         switch (test.play) {
         case Play::ByHand:
             playMoves(0, moves);

@@ -81,7 +81,8 @@ TEST(StatisticsDialogTest, EachLineOfTheSummaryIsARowAndEachDayARowOfTheChartsTa
         for (int row = 0; row < table.rowCount(); ++row)
             EXPECT_EQ(RowTexts(table, row), test.rows[static_cast<size_t>(row)]);
 
-        QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(const_cast<StatisticsChart*>(&dialog.Chart()));
+        QAccessibleInterface* chart =
+            QAccessible::queryAccessibleInterface(const_cast<StatisticsChart*>(&dialog.Chart()));
         ASSERT_NE(chart, nullptr);
         EXPECT_EQ(chart->role(), QAccessible::Table);
         QAccessibleTableInterface* days = chart->tableInterface();
