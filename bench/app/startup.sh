@@ -64,11 +64,15 @@ results=$(xvfb-run -a -s '-screen 0 1280x1024x24' bash -c "$runs_script" 2>"$scr
 
 median() { sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 field() { grep "^$1 " <<<"$results" | tr ' ' '\n' | grep "^$2=" | cut -d= -f2 | median; }
+# A busy machine only ever adds time: the fastest run is the steadiest figure
+# when other work shares the cores.
+fastest() { grep "^$1 " <<<"$results" | tr ' ' '\n' | grep "^$2=" | cut -d= -f2 | sort -n | head -1; }
 
-printf '%-8s %16s %12s %14s %12s %18s\n' program "first frame ms" "VmHWM MB" "idle CPU %" \
-  "wake-ups/s" "close to exit ms"
+printf '%-8s %16s %9s %12s %14s %12s %18s\n' program "first frame ms" fastest "VmHWM MB" \
+  "idle CPU %" "wake-ups/s" "close to exit ms"
 for label in floor game game-de quiet; do
-  printf '%-8s %16s %12.1f %14s %12s %18s\n' "$label" "$(field "$label" first_frame_ms)" \
+  printf '%-8s %16s %9s %12.1f %14s %12s %18s\n' "$label" "$(field "$label" first_frame_ms)" \
+    "$(fastest "$label" first_frame_ms)" \
     "$(awk -v kb="$(field "$label" vmhwm_kb)" 'BEGIN { print kb / 1024 }')" \
     "$(field "$label" idle_cpu_percent)" "$(field "$label" wakeups_per_s)" \
     "$(field "$label" close_to_exit_ms)"
@@ -77,9 +81,11 @@ echo '(quiet: the game with music off, at rest; targets: at most 1 wake-up/s,'
 echo ' close to exit at most 2 x the floor window'"'"'s)'
 echo "load after: $(cut -d" " -f1-3 /proc/loadavg)"
 floor=$(field floor first_frame_ms)
+floor_fastest=$(fastest floor first_frame_ms)
 for label in game game-de; do
-  printf 'start -> painted: %s / floor = %.2f (target at most 1.1)\n' "$label" \
-    "$(awk -v g="$(field "$label" first_frame_ms)" -v f="$floor" 'BEGIN { print g / f }')"
+  printf 'start -> painted: %s / floor = %.2f, fastest runs %.2f (target at most 1.1)\n' "$label" \
+    "$(awk -v g="$(field "$label" first_frame_ms)" -v f="$floor" 'BEGIN { print g / f }')" \
+    "$(awk -v g="$(fastest "$label" first_frame_ms)" -v f="$floor_fastest" 'BEGIN { print g / f }')"
 done
 printf 'close -> exit at rest: quiet / floor = %.2f (target at most 2)\n' \
   "$(awk -v g="$(field quiet close_to_exit_ms)" -v f="$(field floor close_to_exit_ms)" 'BEGIN { print g / f }')"
