@@ -1,8 +1,8 @@
 // Fonts by cell height, and the pictures behind the symbol characters.
 #include "board_fonts.h"
 
-#include <QFontMetrics>
-#include <QRawFont>
+#include "board/cell_heights.h"
+
 
 #include <algorithm>
 #include <array>
@@ -40,12 +40,6 @@ constexpr std::array<char16_t, SYMBOL_ALPHABET_SIZE> PICTURES = {
     u'\u26A1',  // '  lightning
 };
 
-int CellHeight(const QFont& font)
-{
-    const QFontMetrics metrics(font);
-    return metrics.ascent() + metrics.descent();
-}
-
 QFont CellFontRequest(const char* face)
 {
     QFont font(QString::fromLatin1(face));
@@ -78,7 +72,7 @@ int ReferenceCellHeight(const char* face)
     std::call_once(reference->measured, [reference, face] {
         QFont font = CellFontRequest(face);
         font.setPixelSize(1000);
-        reference->height = CellHeight(font);
+        reference->height = CellHeights::Of(font);
     });
     return reference->height;
 }
@@ -121,27 +115,4 @@ QFont MakeCellFont(const char* face, int cellHeight)
     }
     font.setPixelSize(size);
     return font;
-}
-
-CellHeights::CellHeights(const QFont& font)
-    : font(font), loadedSize(font.pixelSize()), loadedHeight(CellHeight(font)),
-      resizable(std::make_unique<QRawFont>(QRawFont::fromFont(font)))
-{
-}
-
-CellHeights::~CellHeights() = default;
-
-int CellHeights::At(int pixelSize) const
-{
-    if (pixelSize == loadedSize)
-        return loadedHeight;
-    if (resizable->isValid()) {
-        QRawFont resized = *resizable;
-        resized.setPixelSize(pixelSize);
-        if (resized.isValid())
-            return qRound(resized.ascent()) + qRound(resized.descent());
-    }
-    QFont sized = font;
-    sized.setPixelSize(pixelSize);
-    return CellHeight(sized);
 }

@@ -5,10 +5,6 @@
 #include <QFont>
 #include <QString>
 
-#include <memory>
-
-class QRawFont;
-
 // The 21 symbol characters a colour code may be given, in this order.
 inline constexpr char SYMBOL_ALPHABET[] = "adhimquvzIJMNOQRST(\"'";
 inline constexpr int SYMBOL_ALPHABET_SIZE = 21;
@@ -31,24 +27,3 @@ QFont MakeCellFont(const char* face, int cellHeight);
 // before the board's first layout asks for it.
 void MeasureCellFontFace(const char* face);
 
-// The cell heights (ascent + descent, as QFontMetrics gives them) of one
-// face at any pixel size. Qt matches a whole font through fontconfig for each
-// size it loads, which made the first layout of the board wait; these heights
-// come from resized copies of the one size loaded, whose vertical metrics
-// depend on the face's tables and the size alone.
-class CellHeights {
-public:
-    // font: the face, loaded at its pixel size.
-    explicit CellHeights(const QFont& font);
-    ~CellHeights();
-    CellHeights(const CellHeights&) = delete;
-    CellHeights& operator=(const CellHeights&) = delete;
-
-    int At(int pixelSize) const;
-
-private:
-    QFont font;
-    int loadedSize;
-    int loadedHeight;
-    std::unique_ptr<QRawFont> resizable;
-};

@@ -2,6 +2,7 @@
 #include "board_fixture.h"
 
 #include "board/board_fonts.h"
+#include "board/cell_heights.h"
 #include "board/text_drawing.h"
 
 #include <QFontMetrics>
