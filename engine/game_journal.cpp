@@ -356,6 +356,25 @@ bool AppendToJournal(const std::string& path, const GameRecord& record, std::str
     return reason.empty();
 }
 
+bool FoldedJournal(std::string_view bytes, std::string& folded)
+{
+    JournalContents contents;
+    std::string damaged;
+    if (ReadRecords(bytes, contents, &damaged) == contents.games.size()) {
+        return false;  // no game recorded twice: nothing to gain
+    }
+    folded.clear();
+    folded.reserve(bytes.size());
+    for (const GameRecord& game : contents.games) {
+        folded += FormatJournalLine(game);
+    }
+    // What cannot be read stays, for whoever can read it, and stays last: a
+    // last record short of only its newline is then read as it would be
+    // once the next record mends it.
+    folded += damaged;
+    return true;
+}
+
 bool FoldJournal(const std::string& path, std::string* report)
 {
     if (report != nullptr) {
@@ -367,22 +386,15 @@ bool FoldJournal(const std::string& path, std::string* report)
         return true;  // nothing there to fold, or another game is busy with it
     }
     std::vector<uint8_t> bytes;
-    std::string reason;
-    if (ReadWholeFile(path, MAX_JOURNAL_BYTES, bytes, &reason) != WholeFileRead::Read) {
+    if (ReadWholeFile(path, MAX_JOURNAL_BYTES, bytes) != WholeFileRead::Read) {
         return true;  // the reader reports it
     }
-    JournalContents contents;
-    std::string text;
-    const std::size_t records = ReadRecords(
-        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), contents, &text);
-    if (records == contents.games.size()) {
-        return true;  // no game recorded twice: nothing to gain
+    std::string folded;
+    if (!FoldedJournal(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+                       folded)) {
+        return true;
     }
-    // What cannot be read stays, for whoever can read it.
-    for (const GameRecord& game : contents.games) {
-        text += FormatJournalLine(game);
-    }
-    return ReplaceFileOrReport(path, std::vector<uint8_t>(text.begin(), text.end()), report);
+    return ReplaceFileOrReport(path, std::vector<uint8_t>(folded.begin(), folded.end()), report);
 }
 
 bool ResetJournal(const std::string& path, std::string* report)

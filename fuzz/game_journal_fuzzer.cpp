@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the record of games' reader as a whole file: it
 // must never crash, must keep one game per id, must take a line only in the
 // very spelling the game writes, and what it takes must write and read back
-// unchanged and summarise without surprises.
+// unchanged, fold to the same games and summarise without surprises.
 #include "engine/crc32.h"
 #include "engine/game_journal.h"
 #include "engine/game_statistics.h"
@@ -69,6 +69,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     const JournalContents reread = ParseJournal(again);
     if (reread.games != contents.games || reread.skipped != 0) {
         __builtin_trap();
+    }
+    // Folded, the bytes read as they would once a newline ends them.
+    std::string folded;
+    if (FoldedJournal(bytes, folded)) {
+        std::string mended(bytes);
+        if (!mended.empty() && mended.back() != '\n') {
+            mended += '\n';
+        }
+        const JournalContents unfolded = ParseJournal(mended);
+        const JournalContents refolded = ParseJournal(folded);
+        if (refolded.games != unfolded.games || refolded.skipped != unfolded.skipped
+            || folded.size() > mended.size()) {
+            __builtin_trap();
+        }
     }
     // The summary of a day the games were played, and of a day that is no date.
     const int32_t today = contents.games.empty() ? 20260101 : contents.games.back().localDay;

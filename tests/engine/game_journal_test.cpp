@@ -112,7 +112,8 @@ TEST_F(GameJournal, EveryRecordReadsBackAsWrittenAndAnyChangedByteIsCaught)
     extremes.startedAt = std::numeric_limits<int64_t>::min();
     extremes.localDay = 99991231;
     extremes.playedSeconds = std::numeric_limits<int32_t>::max();
-    extremes.settings = {64, 12, 10, 1, std::numeric_limits<int32_t>::max()};
+    extremes.settings = {64, 12, 10, std::numeric_limits<int32_t>::max(),
+                         std::numeric_limits<int32_t>::max()};
     extremes.daily = extremes.ironman = extremes.cleared = extremes.helped = true;
     extremes.seedKnown = true;
     extremes.seed = std::numeric_limits<uint32_t>::max();
@@ -338,7 +339,7 @@ TEST_F(GameJournal, TwoGamesRecordingAtOnceWhileTheFileIsFoldedKeepEveryGame)
 }
 
 // Folded, the file keeps the last record of each game in the order of their
-// first records, after every line it cannot read; and a file that grows past
+// first records, then every line it cannot read; and a file that grows past
 // another megabyte is folded by the record that takes it there.
 TEST_F(GameJournal, FoldingKeepsEachGamesLastRecordAndEveryLineItCannotRead)
 {
@@ -351,8 +352,8 @@ TEST_F(GameJournal, FoldingKeepsEachGamesLastRecordAndEveryLineItCannotRead)
     std::string report = "stale";
     ASSERT_TRUE(FoldJournal(path, &report));
     EXPECT_EQ(report, "");
-    const std::string folded = damaged + cutOff + "\n" + FormatJournalLine(SampleGame(1))
-                             + FormatJournalLine(SampleGame(2));
+    const std::string folded = FormatJournalLine(SampleGame(1)) + FormatJournalLine(SampleGame(2))
+                             + damaged + cutOff + "\n";
     EXPECT_EQ(Bytes(path), BytesOf(folded));
     const JournalContents after = ReadJournal(path);
     EXPECT_EQ(after.games, before.games);
