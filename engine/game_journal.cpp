@@ -20,6 +20,7 @@
 namespace {
 
 constexpr std::string_view VERSION = "K1";
+constexpr std::string_view VERSION_MARK = "K1 ";
 constexpr std::size_t FIELD_COUNT = 13;  // the version, eleven values, the checksum
 constexpr std::size_t CHECKSUM_DIGITS = 8;
 // The longest line the game writes is about a hundred bytes; anything much
@@ -191,18 +192,36 @@ std::size_t ReadRecords(std::string_view bytes, JournalContents& contents, std::
             continue;  // an editor's blank line, or the mend after a cut-off record
         }
         GameRecord record;
-        if (!ParseJournalLine(line, record)) {
-            ++contents.skipped;
-            if (damaged != nullptr) {
-                damaged->append(line);
-                if (line.back() != '\n') {
-                    damaged->push_back('\n');
-                }
-            }
+        if (ParseJournalLine(line, record)) {
+            ++records;
+            slots.Record(record);
             continue;
         }
-        ++records;
-        slots.Record(record);
+        // A kill can cut off a record while another game adds one, which then
+        // follows it on the same line. "K1 " begins a record and occurs
+        // nowhere else in one, so each piece that it begins is tried alone.
+        for (std::size_t from = 0; from < line.size();) {
+            const std::size_t next = line.find(VERSION_MARK, from + 1);
+            // A piece that another follows lacks only its newline; the last
+            // keeps the line's end, or its lack at the end of the file.
+            std::string piece(line.substr(from, next - from));
+            if (next != std::string_view::npos) {
+                piece.push_back('\n');
+            }
+            if (ParseJournalLine(piece, record)) {
+                ++records;
+                slots.Record(record);
+            } else {
+                ++contents.skipped;
+                if (damaged != nullptr) {
+                    damaged->append(piece);
+                    if (piece.back() != '\n') {
+                        damaged->push_back('\n');
+                    }
+                }
+            }
+            from = next;
+        }
     }
     return records;
 }
