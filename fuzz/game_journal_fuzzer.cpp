@@ -6,6 +6,7 @@
 #include "engine/game_journal.h"
 #include "engine/game_statistics.h"
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -65,8 +66,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     std::unordered_set<uint64_t> ids;
     std::string again;
     for (const GameRecord& game : contents.games) {
+        const std::chrono::year_month_day day{
+            std::chrono::year(game.localDay / 10000),
+            std::chrono::month(static_cast<unsigned>(game.localDay / 100 % 100)),
+            std::chrono::day(static_cast<unsigned>(game.localDay % 100))};
         if (game.id == 0 || !ids.insert(game.id).second || !game.settings.WithinEngineLimits()
-            || (!game.seedKnown && game.seed != 0)) {
+            || (!game.seedKnown && game.seed != 0) || game.localDay <= 0 || !day.ok()
+            || game.playedSeconds < 0) {
             __builtin_trap();
         }
         again += FormatJournalLine(game);
