@@ -1,6 +1,7 @@
 // The main window as the player first meets it: size, bar, menu, layout, Space, focus and closing.
 #include "app/application.h"
 #include "app/game_main_window.h"
+#include "app/translations.h"
 #include "app_test_support.h"
 #include "qt_environment.h"
 #include "controls/preferences_dialog.h"
@@ -86,6 +87,39 @@ TEST_F(MainWindowTest, TheMenuKeepsItsCaptionsAndIds)
     EXPECT_EQ(file.join('|'), QStringLiteral("New Game|Retry|Hint|Back to a Solvable Position|Redo|Today's Puzzle|"
                                                 "Copy Puzzle Code|Open Puzzle Code…|Exit"));
     EXPECT_EQ(window->MenuAction(106), nullptr) << "Solve has no menu item";
+}
+
+TEST_F(MainWindowTest, TheMenuSpeaksTheFirstOfTheDesktopsLanguagesTheGameHas)
+{
+    const struct {
+        QStringList languages;
+        const char* chosen;
+        const char* titles;
+        bool qtSpeaksIt;  // Qt's own catalogue installed beside the game's
+    } cases[] = {
+        {{"de"}, "de", "Datei|Einstellungen|Hilfe", true},
+        {{"de-AT", "fr"}, "de", "Datei|Einstellungen|Hilfe", true},
+        {{"pt-BR", "pt"}, "pt_BR", "Arquivo|Preferências|Ajuda", true},
+        {{"pt_PT.UTF-8"}, "pt", "Ficheiro|Preferências|Ajuda", false},
+        {{"xx", "de"}, "de", "Datei|Einstellungen|Hilfe", true},
+        {{"en-GB", "de"}, "", "File|Prefs|Help", false},
+        {{"xx"}, "", "File|Prefs|Help", false},
+        {{"C"}, "", "File|Prefs|Help", false},
+    };
+    for (const auto& c : cases) {
+        const std::string wanted = c.languages.join(QLatin1Char(':')).toStdString();
+        Translations translations;
+        EXPECT_EQ(translations.Install(c.languages, QStringLiteral(":/test-i18n")).toStdString(), c.chosen) << wanted;
+        EXPECT_EQ(Translations::Current().toStdString(), c.chosen) << wanted;
+        auto window = ShowNewWindow();
+        QStringList titles;
+        for (QAction* top : window->MainMenu().actions())
+            titles << top->text().trimmed();
+        EXPECT_EQ(titles.join(QLatin1Char('|')).toStdString(), c.titles) << wanted;
+        const QString basicColours = QStringLiteral("&Basic colors");
+        EXPECT_EQ(QCoreApplication::translate("QColorDialog", "&Basic colors") != basicColours, c.qtSpeaksIt) << wanted;
+    }
+    EXPECT_EQ(Translations::Current().toStdString(), "") << "English again once the catalogues are gone";
 }
 
 TEST_F(MainWindowTest, A472By266ClientGivesABoardAbove52PixelButtons)
