@@ -31,6 +31,27 @@ void Report(const QString& line)
     Report(line.toLocal8Bit().toStdString());
 }
 
+// In English the engine's own words go out byte for byte, whatever bytes a
+// path holds.
+void Report(const FileReport& report)
+{
+    if (report.Empty())
+        return;
+    if (Translations::Current().isEmpty())
+        Report(EnglishLine(report));
+    else
+        Report(Application::Words(report));
+}
+
+QString Said(const ReportWords& words)
+{
+    const QString text = QString::fromStdString(words.text);
+    if (!words.own)
+        return text;
+    const QString own = QCoreApplication::translate("FileReport", words.text.c_str());
+    return own.contains(QLatin1String("%1")) ? own.arg(QString::fromStdString(words.value)) : own;
+}
+
 // What the command line asks for: nothing, or `--puzzle CODE` (or
 // `--puzzle=CODE`), the puzzle a code names. Qt has taken its own options.
 struct CommandLine {
@@ -109,12 +130,9 @@ bool Application::Start()
     SeedRandom(static_cast<uint32_t>(std::time(nullptr)));
     terminationSignals = std::make_unique<TerminationSignals>();
     mainWindow = std::make_unique<GameMainWindow>();
-    if (!mainWindow->StateReadReport().empty())
-        Report(mainWindow->StateReadReport());
-    if (!mainWindow->GameReadReport().empty())
-        Report(mainWindow->GameReadReport());
-    if (!mainWindow->Help().SettingsReadReport().empty())
-        Report(mainWindow->Help().SettingsReadReport());
+    Report(mainWindow->StateReadReport());
+    Report(mainWindow->GameReadReport());
+    Report(mainWindow->Help().SettingsReadReport());
     if (commandLine.puzzle.has_value())
         mainWindow->StartCodedPuzzle(*commandLine.puzzle);
     mainWindow->ShowAtStart();
@@ -128,10 +146,32 @@ int Application::Finish(int status)
     // A quit without a close (a logout's signal, Ctrl+C) saves here.
     if (!mainWindow->StateSaved())
         mainWindow->SaveState();
-    const std::string saveReport = mainWindow->StateSaveReport();
+    const FileReport saveReport = mainWindow->StateSaveReport();
     mainWindow.reset();
-    if (saveReport.empty())
+    if (saveReport.Empty())
         return status;
     Report(saveReport);
     return 1;
+}
+
+QString Application::Words(const FileReport& report)
+{
+    if (report.Empty())
+        return {};
+    QString line = QCoreApplication::translate("FileReport", report.form);
+    // One value at a time would read a "%2" inside a path as a place for
+    // the next value: the values go in together.
+    QStringList values;
+    for (const ReportWords& words : report.values)
+        values << Said(words);
+    switch (values.size()) {
+    case 1:
+        return line.arg(values[0]);
+    case 2:
+        return line.arg(values[0], values[1]);
+    case 3:
+        return line.arg(values[0], values[1], values[2]);
+    default:
+        return line;
+    }
 }

@@ -1,10 +1,12 @@
 // The main window as the player first meets it: size, bar, menu, layout, Space, focus and closing.
 #include "app/application.h"
 #include "app/game_main_window.h"
+#include "app/hint_settings.h"
 #include "app/translations.h"
 #include "app_test_support.h"
 #include "qt_environment.h"
 #include "controls/preferences_dialog.h"
+#include "engine/game_file.h"
 #include "engine/state_file.h"
 
 #include <QApplication>
@@ -18,6 +20,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -303,6 +307,45 @@ TEST(ApplicationStart, ColoursTheDialogsAndShowsTheWindow)
     EXPECT_NE(window->palette().color(QPalette::Window), QColor(255, 255, 128))
         << "only dialogs wear the dialog colours";
     window->close();
+}
+
+// Each kind of report on a file, from the code that makes it, in a folder
+// whose name holds "%1" and "%2" as a value must never be read as a place.
+TEST(ApplicationReports, EveryReportOnAFileReadsInEnglishAsTheEngineWordsIt)
+{
+    ScratchDirectory scratch;
+    const std::string folder = "odd %2 %1";
+    ASSERT_TRUE(QDir().mkdir(QString::fromStdString(folder)));
+    const auto write = [&folder](const char* name, const QByteArray& bytes) {
+        QFile file(QString::fromStdString(folder + "/" + name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return folder + "/" + name;
+    };
+    ASSERT_TRUE(QDir().mkdir(QString::fromStdString(folder + "/PREFS.SAV.d")));
+    ASSERT_EQ(::mkfifo((folder + "/fifo").c_str(), 0600), 0);
+    ASSERT_TRUE(QFile::link(QStringLiteral("gone/PREFS.SAV"), QString::fromStdString(folder + "/link.sav")));
+    std::vector<FileReport> reports(12);
+    MainWindowRecord main;
+    MusicRecord music;
+    Puzzle puzzle;
+    LoadStateFile(folder + "/PREFS.SAV.d", main, music, puzzle, &reports[0]);
+    LoadStateFile(folder + "/fifo", main, music, puzzle, &reports[1]);
+    LoadStateFile(write("large.sav", QByteArray(2 << 20, 'x')), main, music, puzzle, &reports[2]);
+    LoadStateFile(write("empty.sav", {}), main, music, puzzle, &reports[3]);
+    LoadStateFile(write("format.sav", QByteArray("\x05\0\0\0", 4)), main, music, puzzle, &reports[4]);
+    LoadGameFile(write("junk.sav", "junk junk junk"), puzzle, &reports[5]);
+    SaveStateFile(folder + "/gone/PREFS.SAV", main, music, puzzle, &reports[6]);
+    SaveGameFile(folder + "/link.sav", puzzle, true, &reports[7]);
+    ReadWarnOfDeadEnds(write("HINTS.SAV", "warn-dead-ends=maybe\n"), &reports[8]);
+    reports[9] = UnreadFileKeptReport(folder + "/PREFS.SAV");
+    reports[10] = UnreadGameFileKeptReport(folder + "/GAME.SAV");
+    ReadWarnOfDeadEnds(folder + "/PREFS.SAV.d", &reports[11]);
+    for (const FileReport& report : reports) {
+        ASSERT_FALSE(report.Empty());
+        EXPECT_EQ(Application::Words(report).toStdString(), EnglishLine(report));
+        EXPECT_NE(EnglishLine(report).find(folder), std::string::npos) << EnglishLine(report);
+    }
 }
 
 } // namespace
