@@ -5,6 +5,7 @@
 #include "app/termination_signals.h"
 #include "controls/dialog_colours.h"
 #include "controls/puzzle_code_dialog.h"
+#include "controls/report_text.h"
 #include "engine/puzzle_code.h"
 #include "engine/random.h"
 #include "kolumo_version.h"
@@ -31,25 +32,10 @@ void Report(const QString& line)
     Report(line.toLocal8Bit().toStdString());
 }
 
-// In English the engine's own words go out byte for byte, whatever bytes a
-// path holds.
 void Report(const FileReport& report)
 {
-    if (report.Empty())
-        return;
-    if (Translations::Current().isEmpty())
-        Report(EnglishLine(report));
-    else
-        Report(Application::Words(report));
-}
-
-QString Said(const ReportWords& words)
-{
-    const QString text = QString::fromStdString(words.text);
-    if (!words.own)
-        return text;
-    const QString own = QCoreApplication::translate("FileReport", words.text.c_str());
-    return own.contains(QLatin1String("%1")) ? own.arg(QString::fromStdString(words.value)) : own;
+    if (!report.Empty())
+        Report(ReportLine(report));
 }
 
 // What the command line asks for: nothing, or `--puzzle CODE` (or
@@ -152,26 +138,4 @@ int Application::Finish(int status)
         return status;
     Report(saveReport);
     return 1;
-}
-
-QString Application::Words(const FileReport& report)
-{
-    if (report.Empty())
-        return {};
-    QString line = QCoreApplication::translate("FileReport", report.form);
-    // One value at a time would read a "%2" inside a path as a place for
-    // the next value: the values go in together.
-    QStringList values;
-    for (const ReportWords& words : report.values)
-        values << Said(words);
-    switch (values.size()) {
-    case 1:
-        return line.arg(values[0]);
-    case 2:
-        return line.arg(values[0], values[1]);
-    case 3:
-        return line.arg(values[0], values[1], values[2]);
-    default:
-        return line;
-    }
 }

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "app/translations.h"
-#include "engine/file_report.h"
 
 #include <QApplication>
 
@@ -33,9 +32,6 @@ public:
     // Pale yellow dialogs and message boxes with dark red text, program-wide.
     static void SetDialogColours();
 
-    // A report about one of the game's files in the player's language: in
-    // English, EnglishLine's very words.
-    static QString Words(const FileReport& report);
 
 private:
     Translations translations;

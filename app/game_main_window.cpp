@@ -98,6 +98,8 @@ void GameMainWindow::ReadState()
                                     &stateReadReport);
     // The moves resume on the puzzle just read, and only when the file names it.
     gameFileRead = LoadGameFile(gameFileName, puzzle, &gameReadReport);
+    if (gameFileRead == GameFileRead::Resumed)
+        recorder.Resume();
 
     windowRect = mainRecord.windowRect;
     preferences = PreferencesOf(mainRecord, musicRecord);
@@ -119,6 +121,7 @@ void GameMainWindow::CreateWindowParts()
 
     puzzle.SetBoardView(&boardView);
     connect(&boardView, &BoardView::MoveSettled, &playerHelp, &PlayerHelp::MoveSettled);
+    connect(&boardView, &BoardView::MoveSettled, this, &GameMainWindow::RecordMove);
     boardView.SetPuzzle(&puzzle);
     boardView.SetMusicOn(preferences.music);
     boardView.setGeometry(0, 0, 16, 16);
@@ -199,6 +202,7 @@ void GameMainWindow::CreateMenu()
                                  {tr("Today's Puzzle"), ID_MENU_TODAYS_PUZZLE},
                                  {tr("Copy Puzzle Code"), ID_MENU_COPY_PUZZLE_CODE},
                                  {tr("Open Puzzle Code…"), ID_MENU_OPEN_PUZZLE_CODE},
+                                 {tr("Statistics…"), ID_MENU_STATISTICS},
                                  {tr("Exit"), ID_MENU_EXIT}});
     //: A menu title, short for Preferences. Keep the trailing spaces: they set the room between the menu titles.
     addMenu(tr("Prefs        "), {{tr("Graphics / Sound"), ID_MENU_GRAPHICS_SOUND},
@@ -348,6 +352,7 @@ void GameMainWindow::RestoreFocus()
 bool GameMainWindow::SaveState()
 {
     stateSaved = true;
+    RecordLeaving();
     // A file start-up could not read is the player's, unseen by this run:
     // it is left as it is rather than replaced with the defaults.
     if (stateReadResult == StateReadResult::Unreadable) {

@@ -1,6 +1,7 @@
 // The one top-level window: board, command bar, menu, keys, music, and the saved state read at start and written at close.
 #pragma once
 
+#include "app/game_recorder.h"
 #include "app/music_player.h"
 #include "app/player_help.h"
 #include "app/window_geometry.h"
@@ -53,6 +54,7 @@ enum CommandId {
     ID_MENU_COPY_PUZZLE_CODE = 32790,
     ID_MENU_OPEN_PUZZLE_CODE = 32791,
     ID_MENU_TODAYS_PUZZLE = 32792,
+    ID_MENU_STATISTICS = 32793,
 };
 
 // The parts a test may hand the window instead of the game's own.
@@ -104,6 +106,8 @@ public:
     void OnCopyPuzzleCode();
     void OnOpenPuzzleCode();
     void OnTodaysPuzzle();
+    // The statistics of the games recorded, read as the window opens.
+    void OnStatistics();
     // Starts the puzzle a code names (one that was read).
     void StartCodedPuzzle(const PuzzleCodeRead& code);
     // The code of the puzzle in play; empty for one that has none (a board
@@ -172,6 +176,8 @@ public:
     const FileReport& GameReadReport() const { return gameReadReport; }
     // Whether a close has saved, and why the last save wrote nothing.
     bool StateSaved() const { return stateSaved; }
+    // The record of the game in play, kept in journalFileName.
+    const GameRecorder& Recorder() const { return recorder; }
     const FileReport& StateSaveReport() const { return stateSaveReport; }
 
 protected:
@@ -205,6 +211,13 @@ private:
     // "Kolumo", or marked while today's puzzle is played.
     void ShowTitle();
     void SetSolveCaption();
+    // A move has settled: the first starts the game's record, the one that
+    // empties the board ends it.
+    void RecordMove();
+    // The game in play is left for another puzzle or the close.
+    void RecordLeaving();
+    // The record the window describes for the puzzle in play.
+    GameRecord DescribeGame() const;
 
     // The client below the menu bar; the board view and the buttons live in it.
     QMenuBar menuBar;
@@ -251,6 +264,9 @@ private:
     const std::string gameFileName = GAME_FILE_NAME;
     GameFileRead gameFileRead = GameFileRead::Missing;
     FileReport gameReadReport;
+    // The record of games, beside stateFileName; the game in play's part of it.
+    const std::string journalFileName = JOURNAL_FILE_NAME;
+    GameRecorder recorder{journalFileName, [this] { return DescribeGame(); }};
     // Why the last save wrote nothing, for the player; empty after a save
     // that worked.
     FileReport stateSaveReport;

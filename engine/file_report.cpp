@@ -25,9 +25,9 @@ std::string Fill(const std::string& text, const std::vector<std::string>& values
 
 }  // namespace
 
-ReportWords OwnWords(const char* text, std::string value)
+ReportWords OwnWords(const char* text, std::vector<std::string> values)
 {
-    return {text, std::move(value), true};
+    return {text, std::move(values), true};
 }
 
 ReportWords WordsAsTheyAre(std::string words)
@@ -37,7 +37,7 @@ ReportWords WordsAsTheyAre(std::string words)
 
 std::string EnglishWords(const ReportWords& words)
 {
-    return words.own ? Fill(words.text, {words.value}) : words.text;
+    return words.own ? Fill(words.text, words.values) : words.text;
 }
 
 std::string EnglishLine(const FileReport& report)
@@ -49,5 +49,9 @@ std::string EnglishLine(const FileReport& report)
     for (const ReportWords& words : report.values) {
         values.push_back(EnglishWords(words));
     }
-    return Fill(report.form, values);
+    std::string form = report.form;
+    if (const auto at = form.find("%n"); report.count >= 0 && at != std::string::npos) {
+        form.replace(at, 2, std::to_string(report.count));
+    }
+    return Fill(form, values);
 }

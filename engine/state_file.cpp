@@ -225,7 +225,7 @@ StateReadResult ParseStateFile(const std::vector<uint8_t>& bytes,
     if (format < PREFS_FORMAT_OLDEST || format > PREFS_FORMAT_NEWEST) {
         main.windowRect = DEFAULT_WINDOW_RECT;
         refused = {StateRejected::WholeFile,
-                   OwnWords(PLAYER_TEXT("FileReport", "unknown format number %1"), std::to_string(format))};
+                   OwnWords(PLAYER_TEXT("FileReport", "unknown format number %1"), {std::to_string(format)})};
         return StateReadResult::BadFormat;
     }
     MainWindowRecord readMain = main;

@@ -6,7 +6,9 @@
 #include "app_test_support.h"
 #include "qt_environment.h"
 #include "controls/preferences_dialog.h"
+#include "controls/report_text.h"
 #include "engine/game_file.h"
+#include "engine/game_journal.h"
 #include "engine/state_file.h"
 
 #include <QApplication>
@@ -78,7 +80,7 @@ TEST_F(MainWindowTest, TheMenuKeepsItsCaptionsAndIds)
         {ID_MENU_HINT, "Hint"},      {ID_MENU_BACK_TO_SOLVABLE, "Back to a Solvable Position"},
         {ID_MENU_REDO, "Redo"},      {ID_MENU_WARN_OF_DEAD_ENDS, "Warn of Dead Ends"},
         {ID_MENU_TODAYS_PUZZLE, "Today's Puzzle"}, {ID_MENU_COPY_PUZZLE_CODE, "Copy Puzzle Code"},
-        {ID_MENU_OPEN_PUZZLE_CODE, "Open Puzzle Code…"},
+        {ID_MENU_OPEN_PUZZLE_CODE, "Open Puzzle Code…"}, {ID_MENU_STATISTICS, "Statistics…"},
     };
     for (const auto& [id, caption] : items) {
         const QAction* action = window->MenuAction(id);
@@ -89,7 +91,7 @@ TEST_F(MainWindowTest, TheMenuKeepsItsCaptionsAndIds)
     for (const QAction* action : menu.actions().front()->menu()->actions())
         file << action->text();
     EXPECT_EQ(file.join('|'), QStringLiteral("New Game|Retry|Hint|Back to a Solvable Position|Redo|Today's Puzzle|"
-                                                "Copy Puzzle Code|Open Puzzle Code…|Exit"));
+                                                "Copy Puzzle Code|Open Puzzle Code…|Statistics…|Exit"));
     EXPECT_EQ(window->MenuAction(106), nullptr) << "Solve has no menu item";
 }
 
@@ -325,7 +327,7 @@ TEST(ApplicationReports, EveryReportOnAFileReadsInEnglishAsTheEngineWordsIt)
     ASSERT_TRUE(QDir().mkdir(QString::fromStdString(folder + "/PREFS.SAV.d")));
     ASSERT_EQ(::mkfifo((folder + "/fifo").c_str(), 0600), 0);
     ASSERT_TRUE(QFile::link(QStringLiteral("gone/PREFS.SAV"), QString::fromStdString(folder + "/link.sav")));
-    std::vector<FileReport> reports(12);
+    std::vector<FileReport> reports(15);
     MainWindowRecord main;
     MusicRecord music;
     Puzzle puzzle;
@@ -341,9 +343,12 @@ TEST(ApplicationReports, EveryReportOnAFileReadsInEnglishAsTheEngineWordsIt)
     reports[9] = UnreadFileKeptReport(folder + "/PREFS.SAV");
     reports[10] = UnreadGameFileKeptReport(folder + "/GAME.SAV");
     ReadWarnOfDeadEnds(folder + "/PREFS.SAV.d", &reports[11]);
+    reports[12] = ReadJournal(write("one.journal", "damaged\n")).report;
+    reports[13] = ReadJournal(write("two.journal", "damaged\ndamaged\n")).report;
+    AppendToJournal(folder + "/PREFS.SAV.d", GameRecord{}, &reports[14]);
     for (const FileReport& report : reports) {
         ASSERT_FALSE(report.Empty());
-        EXPECT_EQ(Application::Words(report).toStdString(), EnglishLine(report));
+        EXPECT_EQ(ReportText(report).toStdString(), EnglishLine(report));
         EXPECT_NE(EnglishLine(report).find(folder), std::string::npos) << EnglishLine(report);
     }
 }
