@@ -13,8 +13,8 @@ packages=(
   timgm6mb-soundfont
   # fonts the board draws its symbols and numbers with
   fonts-dejavu-core fonts-liberation2
-  # tests and benchmarks
-  libgtest-dev libbenchmark-dev
+  # tests and benchmarks; Qt's own catalogues, which the language test loads
+  libgtest-dev libbenchmark-dev qt6-translations-l10n
   # fuzzing the saved state loader
   clang libclang-rt-dev
   # running the game headless and looking at it
