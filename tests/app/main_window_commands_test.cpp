@@ -289,7 +289,8 @@ TEST(PuzzleCodeWords, EachReasonACodeIsRefusedIsSaidInWords)
         {"A7D4-G000-C1ST", ""},
     };
     for (const auto& row : refused)
-        EXPECT_EQ(PuzzleCodeDialog::ProblemWords(ReadPuzzleCode(row.typed)).toStdString(), row.words) << row.typed;
+        EXPECT_EQ(PuzzleCodeDialog::ProblemWords(ReadPuzzleCode(row.typed)).toStdString(), row.words)
+            << row.typed;
 }
 
 TEST_F(GameCommandsTest, TodaysPuzzleIsTheDatesAndMarkedInTheTitleUntilAnotherGame)
