@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     }
     if (contents.state != JournalRead::Read || contents.skipped < 0
         || contents.games.size() + static_cast<std::size_t>(contents.skipped) > pieces
-        || !contents.report.empty()) {
+        || !contents.report.Empty()) {
         __builtin_trap();
     }
     std::unordered_set<uint64_t> ids;

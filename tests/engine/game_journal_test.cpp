@@ -154,11 +154,11 @@ TEST_F(GameJournal, EveryRecordReadsBackAsWrittenAndAnyChangedByteIsCaught)
     EXPECT_EQ(contents.state, JournalRead::Read);
     EXPECT_EQ(contents.games, games);
     EXPECT_EQ(contents.skipped, 0);
-    EXPECT_EQ(contents.report, "");
+    EXPECT_EQ(EnglishLine(contents.report), "");
 
-    std::string report = "stale";
+    FileReport report{"stale", {}};
     ASSERT_TRUE(ResetJournal(path, &report));
-    EXPECT_EQ(report, "");
+    EXPECT_EQ(EnglishLine(report), "");
     EXPECT_EQ(Bytes(path), std::vector<uint8_t>());
     EXPECT_EQ(ReadJournal(path).state, JournalRead::Read);
     EXPECT_EQ(ReadJournal(path).games, std::vector<GameRecord>());
@@ -259,17 +259,19 @@ TEST_F(GameJournal, DamageIsSkippedAndCountedAndAnUnreadableFileIsLeftAlone)
         if (const auto at = expected.find("PATH"); at != std::string::npos) {
             expected.replace(at, 4, path);
         }
-        EXPECT_EQ(contents.report, expected);
+        EXPECT_EQ(EnglishLine(contents.report), expected);
         EXPECT_EQ(Snapshot(folder), before);
 
-        std::string report;
-        const bool added = AppendToJournal(path, SampleGame(99), &report);
+        FileReport said;
+        const bool added = AppendToJournal(path, SampleGame(99), &said);
+        std::string report = EnglishLine(said);
         EXPECT_EQ(added, c.state != JournalRead::Unreadable) << report;
         if (!added) {
             EXPECT_TRUE(report.starts_with("could not record the game in " + path + ": "))
                 << report;
             EXPECT_TRUE(FoldJournal(path));
-            EXPECT_EQ(ResetJournal(path, &report), !c.resetRefused);
+            EXPECT_EQ(ResetJournal(path, &said), !c.resetRefused);
+            report = EnglishLine(said);
             if (c.resetRefused) {
                 EXPECT_TRUE(report.starts_with("could not save " + path + ": ")) << report;
                 EXPECT_EQ(Snapshot(folder), before);
@@ -312,8 +314,8 @@ TEST_F(GameJournal, TwoGamesRecordingAtOnceWhileTheFileIsFoldedKeepEveryGame)
     // Both start together, so that their appends interleave.
     EXPECT_EQ(::write(ready[1], "gg", 2), 2);
     for (int running = 2; running > 0;) {
-        std::string report;
-        EXPECT_TRUE(FoldJournal(path, &report)) << report;
+        FileReport report;
+        EXPECT_TRUE(FoldJournal(path, &report)) << EnglishLine(report);
         int status = -1;
         const pid_t ended = ::waitpid(-1, &status, WNOHANG);
         if (ended > 0) {
@@ -349,9 +351,9 @@ TEST_F(GameJournal, FoldingKeepsEachGamesLastRecordAndEveryLineItCannotRead)
                              + FormatJournalLine(SampleGame(2, false)) + FormatJournalLine(SampleGame(1))
                              + "\n" + FormatJournalLine(SampleGame(2)) + cutOff));
     const JournalContents before = ReadJournal(path);
-    std::string report = "stale";
+    FileReport report{"stale", {}};
     ASSERT_TRUE(FoldJournal(path, &report));
-    EXPECT_EQ(report, "");
+    EXPECT_EQ(EnglishLine(report), "");
     const std::string folded = FormatJournalLine(SampleGame(1)) + FormatJournalLine(SampleGame(2))
                              + damaged + cutOff + "\n";
     EXPECT_EQ(Bytes(path), BytesOf(folded));
