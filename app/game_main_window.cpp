@@ -8,10 +8,12 @@
 #include "app/menu_title_accessible.h"
 #include "board/audio_device.h"
 #include "board/board_accessible.h"
+#include "engine/puzzle_code.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDate>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeySequence>
@@ -100,6 +102,11 @@ void GameMainWindow::ReadState()
     gameFileRead = LoadGameFile(gameFileName, puzzle, &gameReadReport);
     if (gameFileRead == GameFileRead::Resumed)
         recorder.Resume();
+    // Today's puzzle stays marked after a restart: the board in play is the
+    // one today's date makes.
+    const QDate today = QDate::currentDate();
+    todaysPuzzle = puzzle.Settings() == DailySettings()
+                && puzzle.Seed() == DailySeed(today.year(), today.month(), today.day());
 
     windowRect = mainRecord.windowRect;
     preferences = PreferencesOf(mainRecord, musicRecord);
@@ -109,7 +116,7 @@ void GameMainWindow::ReadState()
 
 void GameMainWindow::CreateWindowParts()
 {
-    setWindowTitle(tr("Kolumo"));
+    ShowTitle();
     QIcon icon;
     icon.addFile(QStringLiteral(":/icons/128.png"));
     icon.addFile(QStringLiteral(":/icons/160.png"));

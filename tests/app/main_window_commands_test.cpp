@@ -302,6 +302,9 @@ TEST_F(GameCommandsTest, TodaysPuzzleIsTheDatesAndMarkedInTheTitleUntilAnotherGa
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Kolumo — Today's Puzzle"));
     window->OnRetry();
     EXPECT_TRUE(window->PlayingTodaysPuzzle());
+    ASSERT_TRUE(window->SaveState());
+    window = ShowNewWindow(clock);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Kolumo — Today's Puzzle")) << "after a restart";
     window->OnNewGame();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Kolumo"));
     EXPECT_EQ(window->GamePuzzle().Settings(), DailySettings()) << "a new game keeps the day's play options";
