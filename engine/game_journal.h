@@ -75,12 +75,18 @@ JournalContents ParseJournal(std::string_view bytes);
 bool AppendToJournal(const std::string& path, const GameRecord& record,
                      FileReport* report = nullptr);
 
-// Rewrites the file with the last record of each game only, in order of
-// their first records, after the lines it cannot read, which stay as they
-// are; so a game recorded at its first move and again at its end takes one
-// line. Done while no other game adds a record, and only when a game is
-// recorded more than once; put off (true) while another game holds the
-// file. False when the rewrite failed, with report; the file is then as it was.
+// The bytes of a whole file with the last record of each game only, in
+// order of their first records, then the lines that are no record (blank
+// ones left out), each with a newline; so a game recorded at its first move
+// and again at its end takes one line, and the folded text reads as the
+// bytes do (with a newline after them). False, folded untouched, when no
+// game is recorded more than once.
+bool FoldedJournal(std::string_view bytes, std::string& folded);
+
+// Rewrites the file folded, while no other game adds a record, and only when
+// a game is recorded more than once; put off (true) while another game
+// holds the file. False when the rewrite failed, with report; the file is
+// then as it was.
 bool FoldJournal(const std::string& path, FileReport* report = nullptr);
 
 // Reads every record; never blocks on a file that is not a regular one.
