@@ -135,6 +135,13 @@ TEST_F(MainWindowTest, TheMenuAndTheScreenReaderSpeakTheFirstOfTheDesktopsLangua
         EXPECT_TRUE(heard.match(counter).hasMatch()) << wanted << ": " << counter.toStdString();
     }
     EXPECT_EQ(Translations::Current().toStdString(), "") << "English again once the catalogues are gone";
+    // The shipped catalogues are built in where the game looks for them.
+    for (const char* language : {"de", "fr", "es", "it", "pt_BR", "nl", "pl", "ru", "ja", "zh_CN"}) {
+        EXPECT_EQ(Translations::FirstAvailable({QString::fromLatin1(language)}, QStringLiteral(":/i18n"),
+                                               QStringLiteral("kolumo_"))
+                      .toStdString(),
+                  language);
+    }
 }
 
 TEST_F(MainWindowTest, A472By266ClientGivesABoardAbove52PixelButtons)
