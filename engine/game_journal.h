@@ -4,12 +4,15 @@
 
 #include "puzzle_settings.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 inline const std::string JOURNAL_FILE_NAME = "GAMES.LOG";
+// A file past this is not read (nor added to): some 400,000 records.
+inline constexpr std::size_t MAX_JOURNAL_BYTES = 32u << 20;
 
 // One game, as the statistics see it. A game is recorded from its first move;
 // a later record with the same id replaces an earlier one, so a game that is
@@ -24,6 +27,8 @@ struct GameRecord {
     bool ironman = false;
     bool cleared = false;        // the board emptied without Solve
     bool helped = false;         // Hint, Solve or Back to a Solvable Position was used
+    uint32_t seed = 0;           // the puzzle generator's seed, when seedKnown
+    bool seedKnown = false;      // lets a resumed game carry on its own record
 
     bool operator==(const GameRecord&) const = default;
 };
@@ -41,9 +46,22 @@ struct JournalContents {
     std::string report;             // one line for stderr when skipped > 0 or Unreadable, else empty
 };
 
-// One line of the file, newline included; ParseJournalLine reads it back.
+// One line of the file, newline included:
+//   K1 ID STARTED DAY SECONDS WIDTH ROWS COLOURS MIN MAX FLAGS SEED CRC
+// ID and SEED in lowercase hex (SEED "-" when not known), the others in
+// decimal, each in its one spelling (no leading zeros, no plus sign); FLAGS
+// the letters of d(aily), i(ronman), c(leared), h(elped) in that order, "-"
+// for none; CRC eight hex digits, the CRC-32 of all before its space.
 std::string FormatJournalLine(const GameRecord& record);
+// Takes the line (newline included) only when whole: its checksum matches,
+// every value is spelt as FormatJournalLine spells it, the date is a real
+// date, the settings are within the engine's limits and the seconds not
+// negative. Until then record is not touched.
 bool ParseJournalLine(std::string_view line, GameRecord& record);
+
+// The records in the bytes of a whole file, state Read and no report; blank
+// lines are passed over, anything else that is not a whole record counted.
+JournalContents ParseJournal(std::string_view bytes);
 
 // Adds one record with a single append, so a record is either whole in the
 // file or not there, whatever else writes to it or however the process ends.
