@@ -2,6 +2,9 @@
 // append, so that a record is whole or missing and a damaged one is known.
 #include "engine/game_journal.h"
 
+#include "engine/crc32.h"
+#include "engine/locked_file.h"
+#include "engine/slots_by_id.h"
 #include "engine/whole_file.h"
 
 #include <array>
@@ -10,10 +13,9 @@
 #include <chrono>
 #include <fcntl.h>
 #include <limits>
-#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
-#include <unordered_map>
+#include <vector>
 
 namespace {
 
@@ -24,38 +26,25 @@ constexpr std::size_t CHECKSUM_DIGITS = 8;
 // longer is not a record, and is not worth reading field by field.
 constexpr std::size_t LONGEST_LINE = 160;
 
-// CRC-32 (the polynomial of zip and PNG): every error of up to 32 bits in a
-// row, and so any torn or mistyped digit, changes it.
-constexpr std::array<uint32_t, 256> CRC_TABLE = [] {
-    std::array<uint32_t, 256> table{};
-    for (uint32_t n = 0; n < 256; ++n) {
-        uint32_t c = n;
-        for (int k = 0; k < 8; ++k) {
-            c = (c & 1) != 0 ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-        }
-        table[n] = c;
+// The value of each lowercase hex digit; -1 for any other byte.
+constexpr std::array<int8_t, 256> HEX_VALUES = [] {
+    std::array<int8_t, 256> values{};
+    values.fill(-1);
+    for (int d = 0; d < 16; ++d) {
+        values[static_cast<std::size_t>("0123456789abcdef"[d])] = static_cast<int8_t>(d);
     }
-    return table;
+    return values;
 }();
-
-uint32_t Crc32(std::string_view text)
-{
-    uint32_t c = 0xFFFFFFFFu;
-    for (const char ch : text) {
-        c = CRC_TABLE[(c ^ static_cast<uint8_t>(ch)) & 0xFF] ^ (c >> 8);
-    }
-    return c ^ 0xFFFFFFFFu;
-}
 
 bool ParseHexDigits(std::string_view token, uint64_t& value)
 {
     value = 0;
     for (const char c : token) {
-        const bool digit = c >= '0' && c <= '9';
-        if (!digit && !(c >= 'a' && c <= 'f')) {
+        const int8_t digit = HEX_VALUES[static_cast<uint8_t>(c)];
+        if (digit < 0) {
             return false;
         }
-        value = value << 4 | static_cast<uint64_t>(digit ? c - '0' : c - 'a' + 10);
+        value = value << 4 | static_cast<uint64_t>(digit);
     }
     return true;
 }
@@ -139,59 +128,39 @@ std::string_view Plural(int count, std::string_view one, std::string_view many)
     return count == 1 ? one : many;
 }
 
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd(fd) {}
-    ~FileDescriptor()
-    {
-        if (fd >= 0) {
-            ::close(fd);
-        }
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int Get() const { return fd; }
+// Whether the journal is worth folding: each time it grows past another
+// step, about fourteen thousand records.
+constexpr uint64_t FOLDING_STEP = 1u << 20;
 
-private:
-    int fd;
-};
-
-// Why an append could not be made, or empty when it was.
-std::string AppendLine(const std::string& path, const std::string& line)
+// Why an append could not be made, or empty when it was; grewPastStep tells
+// the caller to fold the file.
+std::string AppendLine(const std::string& path, const std::string& line, bool& grewPastStep)
 {
-    // Read and write: the last byte tells whether a record was cut off.
-    // O_NONBLOCK: a FIFO at the name must not hold the game until a reader
-    // comes; it is refused below like anything else that is not a file.
-    const FileDescriptor file(::open(path.c_str(),
-                                     O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOCTTY,
-                                     0644));
-    if (file.Get() < 0) {
-        return std::generic_category().message(errno);
+    // Shared: other games may add records at the same moment, but not while
+    // one of them folds the file. Read and write: the last byte tells
+    // whether a record was cut off.
+    const LockedFile file(path, O_RDWR | O_APPEND | O_CREAT, LockedFile::Lock::Shared);
+    if (!file.IsOpen()) {
+        return file.Reason();
     }
-    struct stat status {};
-    if (::fstat(file.Get(), &status) != 0) {
-        return std::generic_category().message(errno);
-    }
-    if (!S_ISREG(status.st_mode)) {
-        return "not a regular file";
-    }
+    const auto size = static_cast<uint64_t>(file.Size());
     // The reader refuses a file this large; adding to it would only grow a
     // file nobody reads.
-    if (static_cast<uint64_t>(status.st_size) + line.size() > MAX_JOURNAL_BYTES) {
+    if (size + line.size() > MAX_JOURNAL_BYTES) {
         return "larger than " + std::to_string(MAX_JOURNAL_BYTES) + " bytes";
     }
     // A record cut off by a crash would swallow the next one on its line: it
     // gets a newline of its own first, in the same write.
-    std::string bytes;
+    std::string mended;
     char last = '\n';
-    if (status.st_size > 0 && ::pread(file.Get(), &last, 1, status.st_size - 1) != 1) {
+    if (size > 0 && ::pread(file.Descriptor(), &last, 1, file.Size() - 1) != 1) {
         last = '\n';
     }
-    const std::string& written = last == '\n' ? line : (bytes = '\n' + line);
+    const std::string& written = last == '\n' ? line : (mended = '\n' + line);
     // One write: O_APPEND puts it at the end as a whole, whoever else appends.
     ssize_t n = -1;
     do {
-        n = ::write(file.Get(), written.data(), written.size());
+        n = ::write(file.Descriptor(), written.data(), written.size());
     } while (n < 0 && errno == EINTR);
     if (n < 0) {
         return std::generic_category().message(errno);
@@ -200,7 +169,42 @@ std::string AppendLine(const std::string& path, const std::string& line)
         return "only " + std::to_string(n) + " of " + std::to_string(written.size())
              + " bytes written";
     }
+    grewPastStep = size / FOLDING_STEP != (size + written.size()) / FOLDING_STEP;
     return {};
+}
+
+// The records of bytes into contents; every line that is not one, and not
+// blank, to damaged (newline included) when given. Returns the records read.
+std::size_t ReadRecords(std::string_view bytes, JournalContents& contents, std::string* damaged)
+{
+    contents.state = JournalRead::Read;
+    // About 75 bytes a record.
+    SlotsById slots(contents.games, bytes.size() / 64);
+    std::size_t records = 0;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        const std::size_t newline = bytes.find('\n', start);
+        const std::size_t end = newline == std::string_view::npos ? bytes.size() : newline + 1;
+        const std::string_view line = bytes.substr(start, end - start);
+        start = end;
+        if (line == "\n") {
+            continue;  // an editor's blank line, or the mend after a cut-off record
+        }
+        GameRecord record;
+        if (!ParseJournalLine(line, record)) {
+            ++contents.skipped;
+            if (damaged != nullptr) {
+                damaged->append(line);
+                if (line.back() != '\n') {
+                    damaged->push_back('\n');
+                }
+            }
+            continue;
+        }
+        ++records;
+        slots.Record(record);
+    }
+    return records;
 }
 
 }  // namespace
@@ -305,32 +309,7 @@ bool ParseJournalLine(std::string_view line, GameRecord& record)
 JournalContents ParseJournal(std::string_view bytes)
 {
     JournalContents contents;
-    contents.state = JournalRead::Read;
-    // About 70 bytes a record.
-    std::unordered_map<uint64_t, std::size_t> slotOfId;
-    slotOfId.reserve(bytes.size() / 64);
-    contents.games.reserve(bytes.size() / 64);
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        const std::size_t newline = bytes.find('\n', start);
-        const std::size_t end = newline == std::string_view::npos ? bytes.size() : newline + 1;
-        const std::string_view line = bytes.substr(start, end - start);
-        start = end;
-        if (line == "\n") {
-            continue;  // an editor's blank line, or the mend after a cut-off record
-        }
-        GameRecord record;
-        if (!ParseJournalLine(line, record)) {
-            ++contents.skipped;
-            continue;
-        }
-        const auto [slot, added] = slotOfId.try_emplace(record.id, contents.games.size());
-        if (added) {
-            contents.games.push_back(record);
-        } else {
-            contents.games[slot->second] = record;
-        }
-    }
+    ReadRecords(bytes, contents, nullptr);
     return contents;
 }
 
@@ -364,15 +343,57 @@ JournalContents ReadJournal(const std::string& path)
 
 bool AppendToJournal(const std::string& path, const GameRecord& record, std::string* report)
 {
-    const std::string reason = AppendLine(path, FormatJournalLine(record));
+    bool grewPastStep = false;
+    const std::string reason = AppendLine(path, FormatJournalLine(record), grewPastStep);
     if (report != nullptr) {
         *report = reason.empty() ? std::string()
                                  : "could not record the game in " + DisplayPath(path) + ": " + reason;
     }
+    if (grewPastStep) {
+        // The record is in; a fold that fails or is put off loses nothing.
+        FoldJournal(path);
+    }
     return reason.empty();
+}
+
+bool FoldJournal(const std::string& path, std::string* report)
+{
+    if (report != nullptr) {
+        report->clear();
+    }
+    // Alone: no record may be added to the old file once it has been read.
+    const LockedFile file(path, O_RDONLY, LockedFile::Lock::ExclusiveIfFree);
+    if (!file.IsOpen()) {
+        return true;  // nothing there to fold, or another game is busy with it
+    }
+    std::vector<uint8_t> bytes;
+    std::string reason;
+    if (ReadWholeFile(path, MAX_JOURNAL_BYTES, bytes, &reason) != WholeFileRead::Read) {
+        return true;  // the reader reports it
+    }
+    JournalContents contents;
+    std::string text;
+    const std::size_t records = ReadRecords(
+        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), contents, &text);
+    if (records == contents.games.size()) {
+        return true;  // no game recorded twice: nothing to gain
+    }
+    // What cannot be read stays, for whoever can read it.
+    for (const GameRecord& game : contents.games) {
+        text += FormatJournalLine(game);
+    }
+    return ReplaceFileOrReport(path, std::vector<uint8_t>(text.begin(), text.end()), report);
 }
 
 bool ResetJournal(const std::string& path, std::string* report)
 {
+    // Waits for a record being added to be in the old file before it goes.
+    const LockedFile file(path, O_RDONLY, LockedFile::Lock::Exclusive);
+    if (!file.IsOpen() && !file.Missing()) {
+        if (report != nullptr) {
+            *report = "could not save " + DisplayPath(path) + ": " + file.Reason();
+        }
+        return false;
+    }
     return ReplaceFileOrReport(path, {}, report);
 }

@@ -1,5 +1,6 @@
-// The record of games played: an append-only file of one line per game
-// beside "PREFS.SAV", which several running games may add to at once.
+// The record of games played: a file of one line per record beside
+// "PREFS.SAV", which several running games may add to at once, and which
+// is now and then folded to one line per game.
 #pragma once
 
 #include "puzzle_settings.h"
@@ -64,13 +65,27 @@ bool ParseJournalLine(std::string_view line, GameRecord& record);
 JournalContents ParseJournal(std::string_view bytes);
 
 // Adds one record with a single append, so a record is either whole in the
-// file or not there, whatever else writes to it or however the process ends.
-// False on failure, with report (when given) naming the file and the reason.
+// file or not there, whatever else writes to it or however the process ends
+// (a kill may at worst cut off the record being added, which the next one
+// then mends). False on failure, with report (when given) naming the file
+// and the reason; a file that is not a regular one, or too large to read,
+// is never added to. Each time the file grows past another megabyte it is
+// folded (FoldJournal).
 bool AppendToJournal(const std::string& path, const GameRecord& record,
                      std::string* report = nullptr);
+
+// Rewrites the file with the last record of each game only, in order of
+// their first records, after the lines it cannot read, which stay as they
+// are; so a game recorded at its first move and again at its end takes one
+// line. Done while no other game adds a record, and only when a game is
+// recorded more than once; put off (true) while another game holds the
+// file. False when the rewrite failed, with report; the file is then as it was.
+bool FoldJournal(const std::string& path, std::string* report = nullptr);
 
 // Reads every record; never blocks on a file that is not a regular one.
 JournalContents ReadJournal(const std::string& path);
 
-// Empties the journal (the statistics' Reset). False on failure, with report.
+// Empties the journal (the statistics' Reset), once any record being added
+// is in. False on failure, with report; a file that is there but cannot be
+// opened for reading, or is no regular file, is left as it is.
 bool ResetJournal(const std::string& path, std::string* report = nullptr);

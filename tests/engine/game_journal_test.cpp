@@ -1,6 +1,7 @@
 // "GAMES.LOG", the record of games: every record read back as written, a
 // damaged one skipped and counted, a file that cannot be read left alone,
 // and no finished game lost to two games at once or to a kill.
+#include "engine/crc32.h"
 #include "engine/game_journal.h"
 #include "engine/whole_file.h"
 
@@ -8,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdint>
 #include <fcntl.h>
@@ -144,6 +146,9 @@ TEST_F(GameJournal, EveryRecordReadsBackAsWrittenAndAnyChangedByteIsCaught)
     const std::string plainStart = "K1 1 0 20240229 0 12 3 5 3 3 - 0 ";
     EXPECT_TRUE(FormatJournalLine(plain).starts_with(plainStart)) << FormatJournalLine(plain);
     EXPECT_EQ(FormatJournalLine(plain).size(), plainStart.size() + 9);
+    // The checksum is the standard CRC-32, whole words and the bytes after.
+    EXPECT_EQ(Crc32("123456789"), 0xCBF43926u);
+    EXPECT_EQ(Crc32("The quick brown fox jumps over the lazy dog"), 0x414FA339u);
     const JournalContents contents = ReadJournal(path);
     EXPECT_EQ(contents.state, JournalRead::Read);
     EXPECT_EQ(contents.games, games);
@@ -182,6 +187,7 @@ TEST_F(GameJournal, DamageIsSkippedAndCountedAndAnUnreadableFileIsLeftAlone)
         std::string report;  // after "PATH" is put in for the file's name
         // The records after another game is added, when not ids and that game.
         std::optional<std::vector<uint64_t>> idsAfterAppend = std::nullopt;
+        bool resetRefused = false;  // only a file too large may be emptied unread
     };
     const auto file = [](const std::string& text) {
         return [text](const fs::path& at) { WriteBytes(at, BytesOf(text)); };
@@ -208,9 +214,10 @@ TEST_F(GameJournal, DamageIsSkippedAndCountedAndAnUnreadableFileIsLeftAlone)
         {"a game recorded again", file(unfinishedFirst + one + two + three),
          JournalRead::Read, {2, 1, 3}, 0, ""},
         {"a folder", [](const fs::path& at) { fs::create_directory(at); }, JournalRead::Unreadable,
-         {}, 0, "cannot read PATH: Is a directory; " + nothing},
+         {}, 0, "cannot read PATH: Is a directory; " + nothing, std::nullopt, true},
         {"a FIFO", [](const fs::path& at) { ASSERT_EQ(::mkfifo(at.c_str(), 0644), 0); },
-         JournalRead::Unreadable, {}, 0, "cannot read PATH: not a regular file; " + nothing},
+         JournalRead::Unreadable, {}, 0, "cannot read PATH: not a regular file; " + nothing,
+         std::nullopt, true},
         {"a file too large",
          [](const fs::path& at) {
              WriteBytes(at, {});
@@ -227,7 +234,7 @@ TEST_F(GameJournal, DamageIsSkippedAndCountedAndAnUnreadableFileIsLeftAlone)
                              fs::permissions(at, fs::perms::owner_read, fs::perm_options::remove);
                          },
                          JournalRead::Unreadable, {}, 0,
-                         "cannot read PATH: Permission denied; " + nothing});
+                         "cannot read PATH: Permission denied; " + nothing, std::nullopt, true});
     }
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -257,7 +264,12 @@ TEST_F(GameJournal, DamageIsSkippedAndCountedAndAnUnreadableFileIsLeftAlone)
         if (!added) {
             EXPECT_TRUE(report.starts_with("could not record the game in " + path + ": "))
                 << report;
-            EXPECT_EQ(Snapshot(folder), before);
+            EXPECT_TRUE(FoldJournal(path));
+            EXPECT_EQ(ResetJournal(path, &report), !c.resetRefused);
+            if (c.resetRefused) {
+                EXPECT_TRUE(report.starts_with("could not save " + path + ": ")) << report;
+                EXPECT_EQ(Snapshot(folder), before);
+            }
             continue;
         }
         contents = ReadJournal(path);
@@ -268,8 +280,10 @@ TEST_F(GameJournal, DamageIsSkippedAndCountedAndAnUnreadableFileIsLeftAlone)
     }
 }
 
-// Two games finishing at the same moments both keep every record.
-TEST_F(GameJournal, TwoGamesAppendingAtOnceKeepEveryRecordWhole)
+// Two games recording at the same moments, each game at its first move and
+// at its end, while a third folds the file again and again: every game is
+// there once, as it ended, and nothing is damaged.
+TEST_F(GameJournal, TwoGamesRecordingAtOnceWhileTheFileIsFoldedKeepEveryGame)
 {
     constexpr int PER_GAME = 500;
     int ready[2];
@@ -282,7 +296,9 @@ TEST_F(GameJournal, TwoGamesAppendingAtOnceKeepEveryRecordWhole)
             char go = 0;
             const bool started = ::read(ready[0], &go, 1) == 1;
             for (int i = 0; started && i < PER_GAME; ++i) {
-                if (!AppendToJournal(path, SampleGame(static_cast<uint64_t>(child * PER_GAME + i + 1)))) {
+                const auto id = static_cast<uint64_t>(child * PER_GAME + i + 1);
+                if (!AppendToJournal(path, SampleGame(id, false))
+                    || !AppendToJournal(path, SampleGame(id))) {
                     ::_exit(1);
                 }
             }
@@ -291,13 +307,22 @@ TEST_F(GameJournal, TwoGamesAppendingAtOnceKeepEveryRecordWhole)
     }
     // Both start together, so that their appends interleave.
     EXPECT_EQ(::write(ready[1], "gg", 2), 2);
-    for (const pid_t child : children) {
+    int folds = 0;
+    for (int running = 2; running > 0;) {
+        std::string report;
+        EXPECT_TRUE(FoldJournal(path, &report)) << report;
+        ++folds;
         int status = -1;
-        EXPECT_EQ(::waitpid(child, &status, 0), child);
-        EXPECT_EQ(status, 0);
+        const pid_t ended = ::waitpid(-1, &status, WNOHANG);
+        if (ended > 0) {
+            EXPECT_EQ(status, 0);
+            --running;
+        }
     }
     ::close(ready[0]);
     ::close(ready[1]);
+    EXPECT_GT(folds, 1);
+    ASSERT_TRUE(FoldJournal(path));
     const JournalContents contents = ReadJournal(path);
     EXPECT_EQ(contents.skipped, 0);
     ASSERT_EQ(contents.games.size(), 2u * PER_GAME);
@@ -307,6 +332,44 @@ TEST_F(GameJournal, TwoGamesAppendingAtOnceKeepEveryRecordWhole)
         ids.insert(game.id);
     }
     EXPECT_EQ(ids.size(), 2u * PER_GAME);
+    const auto bytes = Bytes(path);
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 2 * PER_GAME);
+    EXPECT_EQ(Listing(folder).size(), 1u) << "a temporary file was left behind";
+}
+
+// Folded, the file keeps the last record of each game in the order of their
+// first records, after every line it cannot read; and a file that grows past
+// another megabyte is folded by the record that takes it there.
+TEST_F(GameJournal, FoldingKeepsEachGamesLastRecordAndEveryLineItCannotRead)
+{
+    const std::string damaged = "K1 damaged\n";
+    const std::string cutOff = FormatJournalLine(SampleGame(3)).substr(0, 20);
+    WriteBytes(path, BytesOf(FormatJournalLine(SampleGame(1, false)) + damaged
+                             + FormatJournalLine(SampleGame(2, false)) + FormatJournalLine(SampleGame(1))
+                             + "\n" + FormatJournalLine(SampleGame(2)) + cutOff));
+    const JournalContents before = ReadJournal(path);
+    std::string report = "stale";
+    ASSERT_TRUE(FoldJournal(path, &report));
+    EXPECT_EQ(report, "");
+    const std::string folded = damaged + cutOff + "\n" + FormatJournalLine(SampleGame(1))
+                             + FormatJournalLine(SampleGame(2));
+    EXPECT_EQ(Bytes(path), BytesOf(folded));
+    const JournalContents after = ReadJournal(path);
+    EXPECT_EQ(after.games, before.games);
+    EXPECT_EQ(after.skipped, before.skipped);
+    ASSERT_TRUE(FoldJournal(path));
+    EXPECT_EQ(Bytes(path), BytesOf(folded));
+
+    // One game recorded over and over, just short of a megabyte.
+    const std::string again = FormatJournalLine(SampleGame(5, false));
+    std::string text;
+    while (text.size() + again.size() < (1u << 20)) {
+        text += again;
+    }
+    WriteBytes(path, BytesOf(text));
+    ASSERT_TRUE(AppendToJournal(path, SampleGame(5)));
+    ASSERT_TRUE(AppendToJournal(path, SampleGame(6)));
+    EXPECT_EQ(Bytes(path), BytesOf(FormatJournalLine(SampleGame(5)) + FormatJournalLine(SampleGame(6))));
 }
 
 // A game is recorded at its first move and again when it ends. Killed at
@@ -321,7 +384,8 @@ TEST_F(GameJournal, KilledAtAnyMomentNoFinishedGameIsLost)
     std::mt19937 moments(20261209);
     int killedInPlay = 0;
     for (int kill = 0; kill < KILLS; ++kill) {
-        fs::remove(path);
+        fs::remove_all(folder);
+        fs::create_directories(folder);
         int reported[2];
         ASSERT_EQ(::pipe(reported), 0);
         const pid_t child = ::fork();
@@ -329,8 +393,10 @@ TEST_F(GameJournal, KilledAtAnyMomentNoFinishedGameIsLost)
         if (child == 0) {
             ::close(reported[0]);
             for (uint64_t id = 1;; ++id) {
+                // Folding now and then: a kill may land in a fold too.
                 if (!AppendToJournal(path, SampleGame(id, false))
                     || !AppendToJournal(path, SampleGame(id))
+                    || (id % 16 == 0 && !FoldJournal(path))
                     || ::write(reported[1], &id, sizeof id) != sizeof id) {
                     ::_exit(1);
                 }
