@@ -49,7 +49,9 @@ for source in "$translated_man"/*/*.6.in; do
   installed=$prefix/share/man/$language/man6/$page.gz
   gzip -t "$installed" 2>/dev/null || fail "man/$language/man6/$page.gz missing or not gzip"
   title=${page%.6}
-  zcat "$installed" | head -n 1 | grep -q "^\.TH ${title^^} 6 " || fail "$language $page.gz is not its man page"
+  # The title line, after any line naming the page's coding.
+  zcat "$installed" | grep '^\.TH ' | grep -q "^\.TH ${title^^} 6 " \
+    || fail "$language $page.gz is not its man page"
   translations=$((translations + 1))
 done
 [ "$translations" -gt 0 ] || fail "no translated man page in $translated_man"

@@ -50,7 +50,7 @@ for source in "$translated_man"/*/*.6.in; do
   [ -e "$source" ] || continue
   page=$(basename "$(dirname "$source")")/man6/$(basename "$source" .in).gz
   [ -f "$tree/usr/share/man/$page" ] || fail "package lacks /usr/share/man/$page"
-  zcat "$tree/usr/share/man/$page" | head -n 1 | grep -qF "\"Kolumo $version\"" \
+  zcat "$tree/usr/share/man/$page" | grep '^\.TH ' | grep -qF "\"Kolumo $version\"" \
     || fail "$page does not name version $version"
   translations=$((translations + 1))
 done
