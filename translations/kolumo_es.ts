@@ -259,17 +259,17 @@ kolumo.net</translation>
     <message>
         <source>Options</source>
         <extracomment>On a button of the bar, where room is short. Opens the play options: board size, colours, blocks per move.</extracomment>
-        <translation>Opciones</translation>
+        <translation>Juego</translation>
     </message>
     <message>
         <source>Solve</source>
         <extracomment>On a button of the bar, where room is short. Plays the puzzle out for the player.</extracomment>
-        <translation>Resolver</translation>
+        <translation>Resolv.</translation>
     </message>
     <message>
         <source>Undo</source>
         <extracomment>On a button of the bar, where room is short. Takes back the last move.</extracomment>
-        <translation>Deshacer</translation>
+        <translation>Deshaz</translation>
     </message>
     <message>
         <source>Help</source>
