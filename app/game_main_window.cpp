@@ -32,23 +32,23 @@ struct BarEntry {
 // The bar from left to right. The captions are drawn on the buttons' faces,
 // where room is short.
 constexpr std::array<BarEntry, BAR_BUTTON_COUNT> BAR_BUTTONS{{
-    //: A caption drawn on a button of the bar, where room is short.
+    //: On a button of the bar, where room is short. Starts a new puzzle.
     {QT_TRANSLATE_NOOP("ButtonBar", "New"), ID_NEW},
-    //: A caption drawn on a button of the bar, where room is short.
+    //: On a button of the bar, where room is short. Starts the same puzzle again from its start.
     {QT_TRANSLATE_NOOP("ButtonBar", "Retry"), ID_RETRY},
-    //: A caption drawn on a button of the bar, where room is short.
+    //: On a button of the bar, where room is short. Opens the preferences; short for Preferences.
     {QT_TRANSLATE_NOOP("ButtonBar", "Prefs"), ID_PREFS},
-    //: A caption drawn on a button of the bar, where room is short.
+    //: On a button of the bar, where room is short. Opens the play options: board size, colours, blocks per move.
     {QT_TRANSLATE_NOOP("ButtonBar", "Options"), ID_OPTIONS},
-    //: A caption drawn on a button of the bar, where room is short.
+    //: On a button of the bar, where room is short. Plays the puzzle out for the player.
     {QT_TRANSLATE_NOOP("ButtonBar", "Solve"), ID_SOLVE},
-    //: A caption drawn on a button of the bar, where room is short.
+    //: On a button of the bar, where room is short. Takes back the last move.
     {QT_TRANSLATE_NOOP("ButtonBar", "Undo"), ID_UNDO},
-    //: A caption drawn on a button of the bar, where room is short.
+    //: On a button of the bar, where room is short. Opens the manual.
     {QT_TRANSLATE_NOOP("ButtonBar", "Help"), ID_HELP},
-    //: A caption drawn on a button of the bar, where room is short.
+    //: On a button of the bar, where room is short. Opens the About box.
     {QT_TRANSLATE_NOOP("ButtonBar", "About"), ID_ABOUT},
-    //: A caption drawn on a button of the bar, where room is short.
+    //: On a button of the bar, where room is short. Ends the game.
     {QT_TRANSLATE_NOOP("ButtonBar", "Quit"), ID_QUIT},
 }};
 

@@ -236,47 +236,47 @@ kolumo.net</source>
     <name>ButtonBar</name>
     <message>
         <source>New</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Starts a new puzzle.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Retry</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Starts the same puzzle again from its start.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Prefs</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Opens the preferences; short for Preferences.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Options</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Opens the play options: board size, colours, blocks per move.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Solve</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Plays the puzzle out for the player.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Undo</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Takes back the last move.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Help</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Opens the manual.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>About</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Opens the About box.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Quit</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Ends the game.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -643,10 +643,12 @@ kolumo.net</source>
     </message>
     <message>
         <source>Row Width</source>
+        <extracomment>How many blocks a row holds when the puzzle starts.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Minimum</source>
+        <extracomment>The fewest blocks a move may take.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -655,6 +657,7 @@ kolumo.net</source>
     </message>
     <message>
         <source>Maximum</source>
+        <extracomment>The most blocks a move may take.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -796,6 +799,7 @@ kolumo.net</source>
     </message>
     <message>
         <source>Ironman (starting with next game, will not auto-solve) ?</source>
+        <extracomment>Ironman: a game played without hints, Back to a Solvable Position or Solve.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -804,6 +808,7 @@ kolumo.net</source>
     </message>
     <message>
         <source>Anti-aliasing (smoother numbers and symbols) ?</source>
+        <extracomment>Smoothing of the numbers and symbols drawn on the board.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>

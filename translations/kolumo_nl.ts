@@ -243,47 +243,47 @@ kolumo.net</translation>
     <name>ButtonBar</name>
     <message>
         <source>New</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Starts a new puzzle.</extracomment>
         <translation>Nieuw</translation>
     </message>
     <message>
         <source>Retry</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Starts the same puzzle again from its start.</extracomment>
         <translation>Herstart</translation>
     </message>
     <message>
         <source>Prefs</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Opens the preferences; short for Preferences.</extracomment>
         <translation>Opties</translation>
     </message>
     <message>
         <source>Options</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Opens the play options: board size, colours, blocks per move.</extracomment>
         <translation>Spel</translation>
     </message>
     <message>
         <source>Solve</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Plays the puzzle out for the player.</extracomment>
         <translation>Los op</translation>
     </message>
     <message>
         <source>Undo</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Takes back the last move.</extracomment>
         <translation>Terug</translation>
     </message>
     <message>
         <source>Help</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Opens the manual.</extracomment>
         <translation>Help</translation>
     </message>
     <message>
         <source>About</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Opens the About box.</extracomment>
         <translation>Over</translation>
     </message>
     <message>
         <source>Quit</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Ends the game.</extracomment>
         <translation>Stop</translation>
     </message>
 </context>
@@ -652,10 +652,12 @@ kolumo.net</translation>
     </message>
     <message>
         <source>Row Width</source>
+        <extracomment>How many blocks a row holds when the puzzle starts.</extracomment>
         <translation>Rijbreedte</translation>
     </message>
     <message>
         <source>Minimum</source>
+        <extracomment>The fewest blocks a move may take.</extracomment>
         <translation>Minimum</translation>
     </message>
     <message>
@@ -664,6 +666,7 @@ kolumo.net</translation>
     </message>
     <message>
         <source>Maximum</source>
+        <extracomment>The most blocks a move may take.</extracomment>
         <translation>Maximum</translation>
     </message>
     <message>
@@ -809,6 +812,7 @@ kolumo.net</translation>
     </message>
     <message>
         <source>Ironman (starting with next game, will not auto-solve) ?</source>
+        <extracomment>Ironman: a game played without hints, Back to a Solvable Position or Solve.</extracomment>
         <translation>Ironman (vanaf het volgende spel, lost niet zelf op)?</translation>
     </message>
     <message>
@@ -817,6 +821,7 @@ kolumo.net</translation>
     </message>
     <message>
         <source>Anti-aliasing (smoother numbers and symbols) ?</source>
+        <extracomment>Smoothing of the numbers and symbols drawn on the board.</extracomment>
         <translation>Anti-aliasing (vloeiendere cijfers en symbolen)?</translation>
     </message>
     <message>

@@ -249,47 +249,47 @@ kolumo.net</translation>
     <name>ButtonBar</name>
     <message>
         <source>New</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Starts a new puzzle.</extracomment>
         <translation>Nowa</translation>
     </message>
     <message>
         <source>Retry</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Starts the same puzzle again from its start.</extracomment>
         <translation>Powtórz</translation>
     </message>
     <message>
         <source>Prefs</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Opens the preferences; short for Preferences.</extracomment>
         <translation>Opcje</translation>
     </message>
     <message>
         <source>Options</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Opens the play options: board size, colours, blocks per move.</extracomment>
         <translation>Gra</translation>
     </message>
     <message>
         <source>Solve</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Plays the puzzle out for the player.</extracomment>
         <translation>Rozwiąż</translation>
     </message>
     <message>
         <source>Undo</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Takes back the last move.</extracomment>
         <translation>Cofnij</translation>
     </message>
     <message>
         <source>Help</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Opens the manual.</extracomment>
         <translation>Pomoc</translation>
     </message>
     <message>
         <source>About</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Opens the About box.</extracomment>
         <translation>O grze</translation>
     </message>
     <message>
         <source>Quit</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Ends the game.</extracomment>
         <translation>Wyjdź</translation>
     </message>
 </context>
@@ -660,10 +660,12 @@ kolumo.net</translation>
     </message>
     <message>
         <source>Row Width</source>
+        <extracomment>How many blocks a row holds when the puzzle starts.</extracomment>
         <translation>Szerokość rzędu</translation>
     </message>
     <message>
         <source>Minimum</source>
+        <extracomment>The fewest blocks a move may take.</extracomment>
         <translation>Minimum</translation>
     </message>
     <message>
@@ -672,6 +674,7 @@ kolumo.net</translation>
     </message>
     <message>
         <source>Maximum</source>
+        <extracomment>The most blocks a move may take.</extracomment>
         <translation>Maksimum</translation>
     </message>
     <message>
@@ -821,6 +824,7 @@ kolumo.net</translation>
     </message>
     <message>
         <source>Ironman (starting with next game, will not auto-solve) ?</source>
+        <extracomment>Ironman: a game played without hints, Back to a Solvable Position or Solve.</extracomment>
         <translation>Ironman (od następnej gry, gra sama nie rozwiąże)?</translation>
     </message>
     <message>
@@ -829,6 +833,7 @@ kolumo.net</translation>
     </message>
     <message>
         <source>Anti-aliasing (smoother numbers and symbols) ?</source>
+        <extracomment>Smoothing of the numbers and symbols drawn on the board.</extracomment>
         <translation>Wygładzanie (gładsze cyfry i symbole)?</translation>
     </message>
     <message>

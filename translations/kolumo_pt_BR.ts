@@ -243,47 +243,47 @@ kolumo.net</translation>
     <name>ButtonBar</name>
     <message>
         <source>New</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Starts a new puzzle.</extracomment>
         <translation>Novo</translation>
     </message>
     <message>
         <source>Retry</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Starts the same puzzle again from its start.</extracomment>
         <translation>Repetir</translation>
     </message>
     <message>
         <source>Prefs</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Opens the preferences; short for Preferences.</extracomment>
         <translation>Ajustes</translation>
     </message>
     <message>
         <source>Options</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Opens the play options: board size, colours, blocks per move.</extracomment>
         <translation>Opções</translation>
     </message>
     <message>
         <source>Solve</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Plays the puzzle out for the player.</extracomment>
         <translation>Solução</translation>
     </message>
     <message>
         <source>Undo</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Takes back the last move.</extracomment>
         <translation>Voltar</translation>
     </message>
     <message>
         <source>Help</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Opens the manual.</extracomment>
         <translation>Ajuda</translation>
     </message>
     <message>
         <source>About</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Opens the About box.</extracomment>
         <translation>Sobre</translation>
     </message>
     <message>
         <source>Quit</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Ends the game.</extracomment>
         <translation>Sair</translation>
     </message>
 </context>
@@ -652,10 +652,12 @@ kolumo.net</translation>
     </message>
     <message>
         <source>Row Width</source>
+        <extracomment>How many blocks a row holds when the puzzle starts.</extracomment>
         <translation>Largura da fileira</translation>
     </message>
     <message>
         <source>Minimum</source>
+        <extracomment>The fewest blocks a move may take.</extracomment>
         <translation>Mínimo</translation>
     </message>
     <message>
@@ -664,6 +666,7 @@ kolumo.net</translation>
     </message>
     <message>
         <source>Maximum</source>
+        <extracomment>The most blocks a move may take.</extracomment>
         <translation>Máximo</translation>
     </message>
     <message>
@@ -809,6 +812,7 @@ kolumo.net</translation>
     </message>
     <message>
         <source>Ironman (starting with next game, will not auto-solve) ?</source>
+        <extracomment>Ironman: a game played without hints, Back to a Solvable Position or Solve.</extracomment>
         <translation>Ironman (a partir do próximo jogo, sem Solução)?</translation>
     </message>
     <message>
@@ -817,6 +821,7 @@ kolumo.net</translation>
     </message>
     <message>
         <source>Anti-aliasing (smoother numbers and symbols) ?</source>
+        <extracomment>Smoothing of the numbers and symbols drawn on the board.</extracomment>
         <translation>Suavização (números e símbolos mais suaves)?</translation>
     </message>
     <message>

@@ -11,11 +11,13 @@
 #include "engine/game_journal.h"
 #include "engine/state_file.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QFile>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
 
@@ -95,22 +97,23 @@ TEST_F(MainWindowTest, TheMenuKeepsItsCaptionsAndIds)
     EXPECT_EQ(window->MenuAction(106), nullptr) << "Solve has no menu item";
 }
 
-TEST_F(MainWindowTest, TheMenuSpeaksTheFirstOfTheDesktopsLanguagesTheGameHas)
+TEST_F(MainWindowTest, TheMenuAndTheScreenReaderSpeakTheFirstOfTheDesktopsLanguagesTheGameHas)
 {
     const struct {
         QStringList languages;
         const char* chosen;
         const char* titles;
-        bool qtSpeaksIt;  // Qt's own catalogue installed beside the game's
+        bool qtSpeaksIt;     // Qt's own catalogue installed beside the game's
+        const char* counter; // what a screen reader hears of the red counter
     } cases[] = {
-        {{"de"}, "de", "Datei|Einstellungen|Hilfe", true},
-        {{"de-AT", "fr"}, "de", "Datei|Einstellungen|Hilfe", true},
-        {{"pt-BR", "pt"}, "pt_BR", "Arquivo|Preferências|Ajuda", true},
-        {{"pt_PT.UTF-8"}, "pt", "Ficheiro|Preferências|Ajuda", false},
-        {{"xx", "de"}, "de", "Datei|Einstellungen|Hilfe", true},
-        {{"en-GB", "de"}, "", "File|Prefs|Help", false},
-        {{"xx"}, "", "File|Prefs|Help", false},
-        {{"C"}, "", "File|Prefs|Help", false},
+        {{"de"}, "de", "Datei|Einstellungen|Hilfe", true, "rot: noch \\d+"},
+        {{"de-AT", "fr"}, "de", "Datei|Einstellungen|Hilfe", true, "rot: noch \\d+"},
+        {{"pt-BR", "pt"}, "pt_BR", "Arquivo|Preferências|Ajuda", true, "red: \\d+ left"},
+        {{"pt_PT.UTF-8"}, "pt", "Ficheiro|Preferências|Ajuda", false, "red: \\d+ left"},
+        {{"xx", "de"}, "de", "Datei|Einstellungen|Hilfe", true, "rot: noch \\d+"},
+        {{"en-GB", "de"}, "", "File|Prefs|Help", false, "red: \\d+ left"},
+        {{"xx"}, "", "File|Prefs|Help", false, "red: \\d+ left"},
+        {{"C"}, "", "File|Prefs|Help", false, "red: \\d+ left"},
     };
     for (const auto& c : cases) {
         const std::string wanted = c.languages.join(QLatin1Char(':')).toStdString();
@@ -125,8 +128,20 @@ TEST_F(MainWindowTest, TheMenuSpeaksTheFirstOfTheDesktopsLanguagesTheGameHas)
         EXPECT_EQ(titles.join(QLatin1Char('|')).toStdString(), c.titles) << wanted;
         const QString basicColours = QCoreApplication::translate("QColorDialog", "&Basic colors");
         EXPECT_EQ(basicColours != QStringLiteral("&Basic colors"), c.qtSpeaksIt) << wanted;
+        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&BoardWidget(*window));
+        auto* table = static_cast<QAccessibleTableInterface*>(board->interface_cast(QAccessible::TableInterface));
+        const QString counter = board->child(table->rowCount() * table->columnCount())->text(QAccessible::Name);
+        const QRegularExpression heard(QStringLiteral("^%1$").arg(QLatin1String(c.counter)));
+        EXPECT_TRUE(heard.match(counter).hasMatch()) << wanted << ": " << counter.toStdString();
     }
     EXPECT_EQ(Translations::Current().toStdString(), "") << "English again once the catalogues are gone";
+    // The shipped catalogues are built in where the game looks for them.
+    for (const char* language : {"de", "fr", "es", "it", "pt_BR", "nl", "pl", "ru", "ja", "zh_CN"}) {
+        EXPECT_EQ(Translations::FirstAvailable({QString::fromLatin1(language)}, QStringLiteral(":/i18n"),
+                                               QStringLiteral("kolumo_"))
+                      .toStdString(),
+                  language);
+    }
 }
 
 TEST_F(MainWindowTest, A472By266ClientGivesABoardAbove52PixelButtons)
