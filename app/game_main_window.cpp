@@ -88,6 +88,8 @@ void GameMainWindow::ReadState()
                                     &stateReadReport);
     // The moves resume on the puzzle just read, and only when the file names it.
     gameFileRead = LoadGameFile(gameFileName, puzzle, &gameReadReport);
+    if (gameFileRead == GameFileRead::Resumed)
+        recorder.Resume();
 
     windowRect = mainRecord.windowRect;
     preferences = PreferencesOf(mainRecord, musicRecord);
@@ -109,6 +111,7 @@ void GameMainWindow::CreateWindowParts()
 
     puzzle.SetBoardView(&boardView);
     connect(&boardView, &BoardView::MoveSettled, &playerHelp, &PlayerHelp::MoveSettled);
+    connect(&boardView, &BoardView::MoveSettled, this, &GameMainWindow::RecordMove);
     boardView.SetPuzzle(&puzzle);
     boardView.SetMusicOn(preferences.music);
     boardView.setGeometry(0, 0, 16, 16);
@@ -170,7 +173,7 @@ void GameMainWindow::CreateMenu()
         QMenu* menu = menuBar.addMenu(QString::fromUtf8(title));
         connect(menu, &QMenu::aboutToShow, this, &GameMainWindow::ShowWhatIsPossible);
         for (const Item& item : items) {
-            QAction* action = menu->addAction(QString::fromUtf8(item.caption));
+            QAction* action = menu->addAction(tr(item.caption));
             const int id = item.id;
             action->setData(id);
             connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
@@ -182,7 +185,8 @@ void GameMainWindow::CreateMenu()
                              {"Back to a Solvable Position", ID_MENU_BACK_TO_SOLVABLE},
                              {"Redo", ID_MENU_REDO}, {"Today's Puzzle", ID_MENU_TODAYS_PUZZLE},
                              {"Copy Puzzle Code", ID_MENU_COPY_PUZZLE_CODE},
-                             {"Open Puzzle Code…", ID_MENU_OPEN_PUZZLE_CODE}, {"Exit", ID_MENU_EXIT}});
+                             {"Open Puzzle Code…", ID_MENU_OPEN_PUZZLE_CODE},
+                             {QT_TR_NOOP("Statistics…"), ID_MENU_STATISTICS}, {"Exit", ID_MENU_EXIT}});
     addMenu("Prefs        ", {{"Graphics / Sound", ID_MENU_GRAPHICS_SOUND},
                               {"Play Options", ID_MENU_PLAY_OPTIONS},
                               {"Warn of Dead Ends", ID_MENU_WARN_OF_DEAD_ENDS}});
@@ -328,6 +332,7 @@ void GameMainWindow::RestoreFocus()
 bool GameMainWindow::SaveState()
 {
     stateSaved = true;
+    RecordLeaving();
     // A file start-up could not read is the player's, unseen by this run:
     // it is left as it is rather than replaced with the defaults.
     if (stateReadResult == StateReadResult::Unreadable) {

@@ -1,6 +1,7 @@
 // The one top-level window: board, command bar, menu, keys, music, and the saved state read at start and written at close.
 #pragma once
 
+#include "app/game_recorder.h"
 #include "app/music_player.h"
 #include "app/player_help.h"
 #include "app/window_geometry.h"
@@ -52,6 +53,7 @@ enum CommandId : int {
     ID_MENU_COPY_PUZZLE_CODE = 32790,
     ID_MENU_OPEN_PUZZLE_CODE = 32791,
     ID_MENU_TODAYS_PUZZLE = 32792,
+    ID_MENU_STATISTICS = 32793,
 };
 
 // The parts a test may hand the window instead of the game's own.
@@ -103,6 +105,8 @@ public:
     void OnCopyPuzzleCode();
     void OnOpenPuzzleCode();
     void OnTodaysPuzzle();
+    // The statistics of the games recorded, read as the window opens.
+    void OnStatistics();
     // Starts the puzzle a code names (one that was read).
     void StartCodedPuzzle(const PuzzleCodeRead& code);
     // The code of the puzzle in play; empty for one that has none (a board
@@ -171,6 +175,8 @@ public:
     const std::string& GameReadReport() const { return gameReadReport; }
     // Whether a close has saved, and why the last save wrote nothing.
     bool StateSaved() const { return stateSaved; }
+    // The record of the game in play, kept in journalFileName.
+    const GameRecorder& Recorder() const { return recorder; }
     const std::string& StateSaveReport() const { return stateSaveReport; }
 
 protected:
@@ -204,6 +210,13 @@ private:
     // "Kolumo", or marked while today's puzzle is played.
     void ShowTitle();
     void SetSolveCaption();
+    // A move has settled: the first starts the game's record, the one that
+    // empties the board ends it.
+    void RecordMove();
+    // The game in play is left for another puzzle or the close.
+    void RecordLeaving();
+    // The record the window describes for the puzzle in play.
+    GameRecord DescribeGame() const;
 
     // The client below the menu bar; the board view and the buttons live in it.
     QMenuBar menuBar;
@@ -250,6 +263,9 @@ private:
     const std::string gameFileName = GAME_FILE_NAME;
     GameFileRead gameFileRead = GameFileRead::Missing;
     std::string gameReadReport;
+    // The record of games, beside stateFileName; the game in play's part of it.
+    const std::string journalFileName = JOURNAL_FILE_NAME;
+    GameRecorder recorder{journalFileName, [this] { return DescribeGame(); }};
     // Why the last save wrote nothing, for the player; empty after a save
     // that worked.
     std::string stateSaveReport;

@@ -21,6 +21,9 @@ constexpr SpokenFace SPOKEN_FACES[] = {
     {"IDB_DEFAULT", "Default"},
     {"IDB_WEBSITE", "Visit Website"},
     {"IDB_SETMUSIC", "Set Music Dir"},
+    {"IDB_RESET", "Reset Statistics"},
+    {"IDB_YES", "Yes"},
+    {"IDB_NO", "No"},
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 // Whole-file reads that never block, and crash-safe file replacement.
 #include "engine/whole_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -141,11 +142,21 @@ WholeFileRead ReadWholeFile(const std::string& path, std::size_t maxBytes,
         Tell(reason, S_ISDIR(status.st_mode) ? SystemReason(EISDIR) : "not a regular file");
         return WholeFileRead::Unreadable;
     }
+    const auto size = static_cast<std::size_t>(std::max<off_t>(status.st_size, 0));
+    if (size > maxBytes) {
+        Tell(reason, "larger than " + std::to_string(maxBytes) + " bytes");
+        return WholeFileRead::TooLarge;
+    }
     // Read one byte past the cap rather than trusting the size, which can
-    // change while we read.
-    std::vector<uint8_t> buffer(maxBytes + 1);
+    // change while we read; the size only says how much room to make first,
+    // so that a large cap costs nothing for a small file.
+    const std::size_t limit = maxBytes + 1;
+    std::vector<uint8_t> buffer(std::min(limit, size + 1));
     std::size_t filled = 0;
-    while (filled < buffer.size()) {
+    while (filled < limit) {
+        if (filled == buffer.size()) {
+            buffer.resize(std::min(limit, 2 * buffer.size()));
+        }
         const ssize_t n = ::read(file.Get(), buffer.data() + filled, buffer.size() - filled);
         if (n < 0 && errno == EINTR) {
             continue;

@@ -73,7 +73,7 @@ TEST_F(MainWindowTest, TheMenuKeepsItsCaptionsAndIds)
         {ID_MENU_HINT, "Hint"},      {ID_MENU_BACK_TO_SOLVABLE, "Back to a Solvable Position"},
         {ID_MENU_REDO, "Redo"},      {ID_MENU_WARN_OF_DEAD_ENDS, "Warn of Dead Ends"},
         {ID_MENU_TODAYS_PUZZLE, "Today's Puzzle"}, {ID_MENU_COPY_PUZZLE_CODE, "Copy Puzzle Code"},
-        {ID_MENU_OPEN_PUZZLE_CODE, "Open Puzzle Code…"},
+        {ID_MENU_OPEN_PUZZLE_CODE, "Open Puzzle Code…"}, {ID_MENU_STATISTICS, "Statistics…"},
     };
     for (const auto& [id, caption] : items) {
         const QAction* action = window->MenuAction(id);
@@ -84,7 +84,7 @@ TEST_F(MainWindowTest, TheMenuKeepsItsCaptionsAndIds)
     for (const QAction* action : menu.actions().front()->menu()->actions())
         file << action->text();
     EXPECT_EQ(file.join('|'), QStringLiteral("New Game|Retry|Hint|Back to a Solvable Position|Redo|Today's Puzzle|"
-                                                "Copy Puzzle Code|Open Puzzle Code…|Exit"));
+                                                "Copy Puzzle Code|Open Puzzle Code…|Statistics…|Exit"));
     EXPECT_EQ(window->MenuAction(106), nullptr) << "Solve has no menu item";
 }
 
