@@ -253,7 +253,7 @@ kolumo.net</translation>
     <message>
         <source>Options</source>
         <extracomment>On a button of the bar, where room is short. Opens the play options: board size, colours, blocks per move.</extracomment>
-        <translation>オプション</translation>
+        <translation>ルール</translation>
     </message>
     <message>
         <source>Solve</source>
