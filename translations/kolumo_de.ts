@@ -5,7 +5,7 @@
     <name>AboutDialog</name>
     <message>
         <source>Free to play, copy and share.</source>
-        <translation>Frei zum Spielen, Kopieren und Weitergeben.</translation>
+        <translation>Frei zu spielen, kopieren und teilen.</translation>
     </message>
     <message>
         <source>Made by the Kolumo puzzle makers
@@ -813,7 +813,7 @@ kolumo.net</translation>
     <message>
         <source>Ironman (starting with next game, will not auto-solve) ?</source>
         <extracomment>Ironman: a game played without hints, Back to a Solvable Position or Solve.</extracomment>
-        <translation>Ironman (ab dem nächsten Spiel, kein automatisches Lösen)?</translation>
+        <translation>Ironman (ab dem nächsten Spiel, ohne Lösen)?</translation>
     </message>
     <message>
         <source>Music?</source>

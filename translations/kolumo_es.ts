@@ -11,7 +11,7 @@
         <source>Made by the Kolumo puzzle makers
 kolumo.net</source>
         <extracomment>Two lines; kolumo.net is the game&apos;s web address and stays as it is.</extracomment>
-        <translation>Hecho por los creadores de puzles de Kolumo
+        <translation>Hecho por los autores de Kolumo
 kolumo.net</translation>
     </message>
     <message>
@@ -808,12 +808,12 @@ kolumo.net</translation>
     <name>PreferencesDialog</name>
     <message>
         <source>Sound effects?</source>
-        <translation>¿Efectos de sonido?</translation>
+        <translation>¿Efectos sonoros?</translation>
     </message>
     <message>
         <source>Ironman (starting with next game, will not auto-solve) ?</source>
         <extracomment>Ironman: a game played without hints, Back to a Solvable Position or Solve.</extracomment>
-        <translation>¿Ironman (desde la próxima partida, sin resolución automática)?</translation>
+        <translation>¿Ironman (desde la próxima partida, sin Resolver)?</translation>
     </message>
     <message>
         <source>Music?</source>

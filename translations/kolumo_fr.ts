@@ -11,7 +11,7 @@
         <source>Made by the Kolumo puzzle makers
 kolumo.net</source>
         <extracomment>Two lines; kolumo.net is the game&apos;s web address and stays as it is.</extracomment>
-        <translation>Créé par les auteurs de grilles Kolumo
+        <translation>Par les auteurs de grilles Kolumo
 kolumo.net</translation>
     </message>
     <message>
@@ -813,7 +813,7 @@ kolumo.net</translation>
     <message>
         <source>Ironman (starting with next game, will not auto-solve) ?</source>
         <extracomment>Ironman: a game played without hints, Back to a Solvable Position or Solve.</extracomment>
-        <translation>Ironman (dès la prochaine partie, sans résolution automatique) ?</translation>
+        <translation>Ironman (dès la prochaine partie, sans Soluce) ?</translation>
     </message>
     <message>
         <source>Music?</source>
