@@ -4,6 +4,7 @@
 set -euo pipefail
 build=$1
 version=$2
+translated_man=$3  # dist/man: one folder of translated man pages per language
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 
@@ -44,6 +45,16 @@ for page in kolumo kolumo-launcher; do
   zcat "$tree/usr/share/man/man6/$page.6.gz" | head -n 1 | grep -qF "\"Kolumo $version\"" \
     || fail "$page.6 does not name version $version"
 done
+translations=0
+for source in "$translated_man"/*/*.6.in; do
+  [ -e "$source" ] || continue
+  page=$(basename "$(dirname "$source")")/man6/$(basename "$source" .in).gz
+  [ -f "$tree/usr/share/man/$page" ] || fail "package lacks /usr/share/man/$page"
+  zcat "$tree/usr/share/man/$page" | grep '^\.TH ' | grep -qF "\"Kolumo $version\"" \
+    || fail "$page does not name version $version"
+  translations=$((translations + 1))
+done
+[ "$translations" -gt 0 ] || fail "no translated man page in $translated_man"
 grep -qF "<release version=\"$version\"" "$tree/usr/share/metainfo/net.kolumo.Kolumo.metainfo.xml" \
   || fail "metainfo's release is not $version"
 zcat "$tree/usr/share/doc/kolumo/changelog.gz" | head -n 1 | grep -qF "kolumo ($version)" \
