@@ -5,7 +5,7 @@
     <name>AboutDialog</name>
     <message>
         <source>Free to play, copy and share.</source>
-        <translation>Frei zum Spielen, Kopieren und Weitergeben.</translation>
+        <translation>Frei zu spielen, kopieren und teilen.</translation>
     </message>
     <message>
         <source>Made by the Kolumo puzzle makers
@@ -249,12 +249,12 @@ kolumo.net</translation>
     <message>
         <source>Retry</source>
         <extracomment>On a button of the bar, where room is short. Starts the same puzzle again from its start.</extracomment>
-        <translation>Nochmal</translation>
+        <translation>Erneut</translation>
     </message>
     <message>
         <source>Prefs</source>
         <extracomment>On a button of the bar, where room is short. Opens the preferences; short for Preferences.</extracomment>
-        <translation>Optionen</translation>
+        <translation>Setup</translation>
     </message>
     <message>
         <source>Options</source>
@@ -528,7 +528,7 @@ kolumo.net</translation>
     <message>
         <source>Retry</source>
         <extracomment>Starts the same puzzle again from its start.</extracomment>
-        <translation>Nochmal</translation>
+        <translation>Erneut versuchen</translation>
     </message>
     <message>
         <source>Hint</source>
@@ -732,7 +732,7 @@ kolumo.net</translation>
     <message>
         <source>No move left. Undo, Retry, or choose Back to a Solvable Position.</source>
         <extracomment>&quot;Retry&quot; and &quot;Back to a Solvable Position&quot; are the menu items of those names.</extracomment>
-        <translation>Kein Zug mehr möglich. Wähle Zurück, Nochmal oder Zurück zur lösbaren Stellung.</translation>
+        <translation>Kein Zug mehr möglich. Wähle Zurück, Erneut oder Zurück zur lösbaren Stellung.</translation>
     </message>
     <message>
         <source>After that move the board can no longer be cleared. Undo, or choose Back to a Solvable Position.</source>
@@ -745,7 +745,7 @@ kolumo.net</translation>
     </message>
     <message>
         <source>No move left. Undo or Retry.</source>
-        <translation>Kein Zug mehr möglich. Wähle Zurück oder Nochmal.</translation>
+        <translation>Kein Zug mehr möglich. Wähle Zurück oder Erneut.</translation>
     </message>
     <message>
         <source>No hints in an Ironman game.</source>
@@ -813,7 +813,7 @@ kolumo.net</translation>
     <message>
         <source>Ironman (starting with next game, will not auto-solve) ?</source>
         <extracomment>Ironman: a game played without hints, Back to a Solvable Position or Solve.</extracomment>
-        <translation>Ironman (ab dem nächsten Spiel, kein automatisches Lösen)?</translation>
+        <translation>Ironman (ab dem nächsten Spiel, ohne Lösen)?</translation>
     </message>
     <message>
         <source>Music?</source>

@@ -11,7 +11,7 @@
         <source>Made by the Kolumo puzzle makers
 kolumo.net</source>
         <extracomment>Two lines; kolumo.net is the game&apos;s web address and stays as it is.</extracomment>
-        <translation>Hecho por los creadores de puzles de Kolumo
+        <translation>Hecho por los autores de Kolumo
 kolumo.net</translation>
     </message>
     <message>
@@ -259,17 +259,17 @@ kolumo.net</translation>
     <message>
         <source>Options</source>
         <extracomment>On a button of the bar, where room is short. Opens the play options: board size, colours, blocks per move.</extracomment>
-        <translation>Opciones</translation>
+        <translation>Juego</translation>
     </message>
     <message>
         <source>Solve</source>
         <extracomment>On a button of the bar, where room is short. Plays the puzzle out for the player.</extracomment>
-        <translation>Resolver</translation>
+        <translation>Resolv.</translation>
     </message>
     <message>
         <source>Undo</source>
         <extracomment>On a button of the bar, where room is short. Takes back the last move.</extracomment>
-        <translation>Deshacer</translation>
+        <translation>Deshaz</translation>
     </message>
     <message>
         <source>Help</source>
@@ -808,12 +808,12 @@ kolumo.net</translation>
     <name>PreferencesDialog</name>
     <message>
         <source>Sound effects?</source>
-        <translation>¿Efectos de sonido?</translation>
+        <translation>¿Efectos sonoros?</translation>
     </message>
     <message>
         <source>Ironman (starting with next game, will not auto-solve) ?</source>
         <extracomment>Ironman: a game played without hints, Back to a Solvable Position or Solve.</extracomment>
-        <translation>¿Ironman (desde la próxima partida, sin resolución automática)?</translation>
+        <translation>¿Ironman (desde la próxima partida, sin Resolver)?</translation>
     </message>
     <message>
         <source>Music?</source>

@@ -11,7 +11,7 @@
         <source>Made by the Kolumo puzzle makers
 kolumo.net</source>
         <extracomment>Two lines; kolumo.net is the game&apos;s web address and stays as it is.</extracomment>
-        <translation>Créé par les auteurs de grilles Kolumo
+        <translation>Par les auteurs de grilles Kolumo
 kolumo.net</translation>
     </message>
     <message>
@@ -228,7 +228,7 @@ kolumo.net</translation>
     <name>BoardView</name>
     <message>
         <source>Not while Solve plays</source>
-        <translation>Pas pendant que Résoudre joue</translation>
+        <translation>Pas pendant que Soluce joue</translation>
     </message>
     <message>
         <source>Nothing to undo</source>
@@ -244,7 +244,7 @@ kolumo.net</translation>
     <message>
         <source>New</source>
         <extracomment>On a button of the bar, where room is short. Starts a new puzzle.</extracomment>
-        <translation>Nouveau</translation>
+        <translation>Nouv.</translation>
     </message>
     <message>
         <source>Retry</source>
@@ -254,7 +254,7 @@ kolumo.net</translation>
     <message>
         <source>Prefs</source>
         <extracomment>On a button of the bar, where room is short. Opens the preferences; short for Preferences.</extracomment>
-        <translation>Réglages</translation>
+        <translation>Préfs</translation>
     </message>
     <message>
         <source>Options</source>
@@ -264,7 +264,7 @@ kolumo.net</translation>
     <message>
         <source>Solve</source>
         <extracomment>On a button of the bar, where room is short. Plays the puzzle out for the player.</extracomment>
-        <translation>Résoudre</translation>
+        <translation>Soluce</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -563,7 +563,7 @@ kolumo.net</translation>
     <message>
         <source>Prefs        </source>
         <extracomment>A menu title, short for Preferences. Keep the trailing spaces: they set the room between the menu titles.</extracomment>
-        <translation>Réglages        </translation>
+        <translation>Préférences        </translation>
     </message>
     <message>
         <source>Graphics / Sound</source>
@@ -755,7 +755,7 @@ kolumo.net</translation>
     <message>
         <source>No hints while Solve runs.</source>
         <extracomment>Solve: the bar button that plays the puzzle out for the player.</extracomment>
-        <translation>Pas d&apos;indice pendant que Résoudre joue.</translation>
+        <translation>Pas d&apos;indice pendant que Soluce joue.</translation>
     </message>
     <message>
         <source>No Back to a Solvable Position in an Ironman game.</source>
@@ -763,7 +763,7 @@ kolumo.net</translation>
     </message>
     <message>
         <source>No Back to a Solvable Position while Solve runs.</source>
-        <translation>Pas de Retour à une position soluble pendant que Résoudre joue.</translation>
+        <translation>Pas de Retour à une position soluble pendant que Soluce joue.</translation>
     </message>
     <message>
         <source>The board is clear.</source>
@@ -813,7 +813,7 @@ kolumo.net</translation>
     <message>
         <source>Ironman (starting with next game, will not auto-solve) ?</source>
         <extracomment>Ironman: a game played without hints, Back to a Solvable Position or Solve.</extracomment>
-        <translation>Ironman (dès la prochaine partie, sans résolution automatique) ?</translation>
+        <translation>Ironman (dès la prochaine partie, sans Soluce) ?</translation>
     </message>
     <message>
         <source>Music?</source>
@@ -826,7 +826,7 @@ kolumo.net</translation>
     </message>
     <message>
         <source>Kolumo - Preferences</source>
-        <translation>Kolumo - Réglages</translation>
+        <translation>Kolumo - Préférences</translation>
     </message>
 </context>
 <context>

@@ -5,13 +5,13 @@
     <name>AboutDialog</name>
     <message>
         <source>Free to play, copy and share.</source>
-        <translation>Libero da giocare, copiare e condividere.</translation>
+        <translation>Gioca, copia e condividi in libertà.</translation>
     </message>
     <message>
         <source>Made by the Kolumo puzzle makers
 kolumo.net</source>
         <extracomment>Two lines; kolumo.net is the game&apos;s web address and stays as it is.</extracomment>
-        <translation>Creato dagli autori dei puzzle di Kolumo
+        <translation>Dagli autori dei puzzle di Kolumo
 kolumo.net</translation>
     </message>
     <message>
@@ -813,7 +813,7 @@ kolumo.net</translation>
     <message>
         <source>Ironman (starting with next game, will not auto-solve) ?</source>
         <extracomment>Ironman: a game played without hints, Back to a Solvable Position or Solve.</extracomment>
-        <translation>Ironman (dalla prossima partita, niente soluzione automatica)?</translation>
+        <translation>Ironman (dalla prossima partita, senza Risolvi)?</translation>
     </message>
     <message>
         <source>Music?</source>
