@@ -5,10 +5,13 @@
 #include "app/game_main_window.h"
 #include "app/termination_signals.h"
 #include "controls/dialog_colours.h"
+#include "controls/puzzle_code_dialog.h"
+#include "controls/report_text.h"
 #include "engine/puzzle_code.h"
 #include "engine/random.h"
 #include "kolumo_version.h"
 
+#include <QLocale>
 #include <QMessageBox>
 #include <QPalette>
 
@@ -25,10 +28,21 @@ void Report(const std::string& line)
     std::fprintf(stderr, "kolumo: %s\n", line.c_str());
 }
 
+void Report(const QString& line)
+{
+    Report(line.toLocal8Bit().toStdString());
+}
+
+void Report(const FileReport& report)
+{
+    if (!report.Empty())
+        Report(ReportLine(report));
+}
+
 // What the command line asks for: nothing, or `--puzzle CODE` (or
 // `--puzzle=CODE`), the puzzle a code names. Qt has taken its own options.
 struct CommandLine {
-    std::string problem;
+    QString problem;
     std::optional<PuzzleCodeRead> puzzle;
 };
 
@@ -40,7 +54,8 @@ CommandLine ReadCommandLine(const QStringList& arguments)
         QString code;
         if (arguments[i] == option) {
             if (i + 1 == arguments.size()) {
-                line.problem = "--puzzle needs a puzzle code";
+                //: An error on the command line; --puzzle is the option's name and stays as it is.
+                line.problem = Application::tr("--puzzle needs a puzzle code");
                 return line;
             }
             code = arguments[++i];
@@ -51,8 +66,10 @@ CommandLine ReadCommandLine(const QStringList& arguments)
             continue;
         }
         PuzzleCodeRead read = ReadPuzzleCode(code.toStdString());
-        if (!read.problem.empty()) {
-            line.problem = "cannot read the puzzle code \"" + code.toStdString() + "\": " + read.problem;
+        if (read.problem != PuzzleCodeProblem::NONE) {
+            //: An error on the command line: %1 is the code as typed, %2 says why it cannot be read.
+            line.problem = Application::tr("cannot read the puzzle code \"%1\": %2")
+                               .arg(code, PuzzleCodeDialog::ProblemWords(read));
             return line;
         }
         line.puzzle = read;
@@ -71,6 +88,8 @@ Application::Application(int& argc, char** argv, std::unique_ptr<FontPreloader> 
     setApplicationVersion(QStringLiteral(KOLUMO_VERSION));
     if (fontPreloader)
         fontPreloader->ApplicationReady();
+    // Before any word is shown or written: the command line's complaints too.
+    translations.Install(QLocale::system().uiLanguages());
 }
 
 Application::~Application()
@@ -96,7 +115,7 @@ bool Application::Start()
     // Linux needs no sockets layer set up, and Qt's controls already have
     // their three-dimensional look: start-up begins with the colours.
     const CommandLine commandLine = ReadCommandLine(arguments());
-    if (!commandLine.problem.empty()) {
+    if (!commandLine.problem.isEmpty()) {
         Report(commandLine.problem);
         return false;
     }
@@ -104,12 +123,9 @@ bool Application::Start()
     SeedRandom(static_cast<uint32_t>(std::time(nullptr)));
     terminationSignals = std::make_unique<TerminationSignals>();
     mainWindow = std::make_unique<GameMainWindow>();
-    if (!mainWindow->StateReadReport().empty())
-        Report(mainWindow->StateReadReport());
-    if (!mainWindow->GameReadReport().empty())
-        Report(mainWindow->GameReadReport());
-    if (!mainWindow->Help().SettingsReadReport().empty())
-        Report(mainWindow->Help().SettingsReadReport());
+    Report(mainWindow->StateReadReport());
+    Report(mainWindow->GameReadReport());
+    Report(mainWindow->Help().SettingsReadReport());
     if (commandLine.puzzle.has_value())
         mainWindow->StartCodedPuzzle(*commandLine.puzzle);
     if (fontPreloader)
@@ -125,9 +141,9 @@ int Application::Finish(int status)
     // A quit without a close (a logout's signal, Ctrl+C) saves here.
     if (!mainWindow->StateSaved())
         mainWindow->SaveState();
-    const std::string saveReport = mainWindow->StateSaveReport();
+    const FileReport saveReport = mainWindow->StateSaveReport();
     mainWindow.reset();
-    if (saveReport.empty())
+    if (saveReport.Empty())
         return status;
     Report(saveReport);
     return 1;

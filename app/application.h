@@ -1,6 +1,8 @@
 // The program: the dialogs' colours, the random seed and the main window.
 #pragma once
 
+#include "app/translations.h"
+
 #include <QApplication>
 
 #include <memory>
@@ -35,9 +37,11 @@ public:
     // Pale yellow dialogs and message boxes with dark red text, program-wide.
     static void SetDialogColours();
 
+
 private:
     // Destroyed before the application itself, whose fonts its thread uses.
     std::unique_ptr<FontPreloader> fontPreloader;
+    Translations translations;
     std::unique_ptr<TerminationSignals> terminationSignals;
     std::unique_ptr<GameMainWindow> mainWindow;
 };

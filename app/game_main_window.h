@@ -27,8 +27,9 @@ class QAction;
 class QKeySequence;
 class MainWindowKeys;
 
-// Command ids of the buttons, the menu and the Space key.
-enum CommandId : int {
+// Command ids of the buttons, the menu and the Space key. (No ": int": after
+// one, lupdate loses track of the class below and of its texts' context.)
+enum CommandId {
     ID_NEW = 101,
     ID_RETRY = 102,
     ID_PREFS = 103,
@@ -170,14 +171,14 @@ public:
     StateReadResult StateRead() const { return stateReadResult; }
     // The line for the player about the file read at start (empty when it
     // was taken whole, or there was none).
-    const std::string& StateReadReport() const { return stateReadReport; }
+    const FileReport& StateReadReport() const { return stateReadReport; }
     // The same for the moves of "GAME.SAV".
-    const std::string& GameReadReport() const { return gameReadReport; }
+    const FileReport& GameReadReport() const { return gameReadReport; }
     // Whether a close has saved, and why the last save wrote nothing.
     bool StateSaved() const { return stateSaved; }
     // The record of the game in play, kept in journalFileName.
     const GameRecorder& Recorder() const { return recorder; }
-    const std::string& StateSaveReport() const { return stateSaveReport; }
+    const FileReport& StateSaveReport() const { return stateSaveReport; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -258,17 +259,17 @@ private:
     // How the saved state was found at start-up, and the line for the player
     // when it was not taken whole (empty when it was, or there was none).
     StateReadResult stateReadResult = StateReadResult::NotOpened;
-    std::string stateReadReport;
+    FileReport stateReadReport;
     // The moves made so far, beside stateFileName, and how they were found.
     const std::string gameFileName = GAME_FILE_NAME;
     GameFileRead gameFileRead = GameFileRead::Missing;
-    std::string gameReadReport;
+    FileReport gameReadReport;
     // The record of games, beside stateFileName; the game in play's part of it.
     const std::string journalFileName = JOURNAL_FILE_NAME;
     GameRecorder recorder{journalFileName, [this] { return DescribeGame(); }};
     // Why the last save wrote nothing, for the player; empty after a save
     // that worked.
-    std::string stateSaveReport;
+    FileReport stateSaveReport;
 
     std::array<QPushButton*, BAR_BUTTON_COUNT> barButtons{};
     MainWindowKeys* keys = nullptr;

@@ -1,6 +1,7 @@
 // The record of the game in play: appended to the journal as it starts, ends and is left.
 #include "game_recorder.h"
 
+#include "controls/report_text.h"
 #include "controls/statistics_dialog.h"
 
 #include <QRandomGenerator>
@@ -171,10 +172,10 @@ void GameRecorder::Start()
 void GameRecorder::Append()
 {
     record->playedSeconds = SecondsPlayed();
-    std::string report;
+    FileReport report;
     appendFailed = !AppendToJournal(journalPath, *record, &report);
     if (appendFailed)
-        std::fprintf(stderr, "kolumo: %s\n", report.c_str());
+        std::fprintf(stderr, "kolumo: %s\n", ReportLine(report).c_str());
 }
 
 int32_t GameRecorder::SecondsPlayed() const

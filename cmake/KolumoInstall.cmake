@@ -18,6 +18,18 @@ foreach(page kolumo.6 kolumo-launcher.6)
   configure_file(${PROJECT_SOURCE_DIR}/dist/${page}.in ${dist_out}/${page} @ONLY)
   list(APPEND compressed ${page})
 endforeach()
+# The translated man pages, dist/man/<lang>/*.6.in, each language in the
+# folder man looks in for it; a language added there is picked up by the
+# next build without touching this file.
+file(GLOB translated_pages CONFIGURE_DEPENDS RELATIVE ${PROJECT_SOURCE_DIR}/dist/man
+     ${PROJECT_SOURCE_DIR}/dist/man/*/*.6.in)
+set(translated_man_pages)
+foreach(source ${translated_pages})
+  string(REGEX REPLACE "\\.in$" "" page ${source})
+  configure_file(${PROJECT_SOURCE_DIR}/dist/man/${source} ${dist_out}/man/${page} @ONLY)
+  list(APPEND compressed man/${page})
+  list(APPEND translated_man_pages ${page})
+endforeach()
 configure_file(${PROJECT_SOURCE_DIR}/dist/changelog ${dist_out}/changelog COPYONLY)
 list(APPEND compressed changelog)
 set(compressed_files)
@@ -40,6 +52,10 @@ install(FILES ${dist_out}/net.kolumo.Kolumo.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${dist_out}/kolumo.6.gz ${dist_out}/kolumo-launcher.6.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+foreach(page ${translated_man_pages})
+  get_filename_component(language ${page} DIRECTORY)
+  install(FILES ${dist_out}/man/${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/${language}/man6)
+endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${dist_out}/changelog.gz
               ${PROJECT_SOURCE_DIR}/dist/copyright
         DESTINATION ${KOLUMO_DOCDIR})
@@ -80,9 +96,12 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://kolumo.net/")
 # is named here: Qt's platform plugins, the fonts the board draws with, and
 # SDL with SDL_mixer, which the game opens only after its first frame. On a
 # Wayland desktop Qt's Wayland plugin lets the game run without XWayland.
+# Qt's own catalogues translate its colour and file choosers; the CJK fonts
+# draw Japanese and Chinese.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, fonts-dejavu-core, fonts-liberation2, libsdl2-2.0-0, libsdl2-mixer-2.0-0")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "timgm6mb-soundfont | fluid-soundfont-gm, qt6-wayland")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+  "timgm6mb-soundfont | fluid-soundfont-gm, qt6-wayland, qt6-translations-l10n, fonts-noto-cjk")
 set(CPACK_GENERATOR DEB)
 include(CPack)

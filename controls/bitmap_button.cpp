@@ -16,14 +16,16 @@ struct SpokenFace {
 
 // The words drawn on each of the game's button faces.
 constexpr SpokenFace SPOKEN_FACES[] = {
-    {"IDB_OK", "OK"},
-    {"IDB_CANCEL", "Cancel"},
-    {"IDB_DEFAULT", "Default"},
-    {"IDB_WEBSITE", "Visit Website"},
-    {"IDB_SETMUSIC", "Set Music Dir"},
-    {"IDB_RESET", "Reset Statistics"},
-    {"IDB_YES", "Yes"},
-    {"IDB_NO", "No"},
+    {"IDB_OK", QT_TRANSLATE_NOOP("BitmapButton", "OK")},
+    {"IDB_CANCEL", QT_TRANSLATE_NOOP("BitmapButton", "Cancel")},
+    //: Restores the default settings.
+    {"IDB_DEFAULT", QT_TRANSLATE_NOOP("BitmapButton", "Default")},
+    {"IDB_WEBSITE", QT_TRANSLATE_NOOP("BitmapButton", "Visit Website")},
+    //: Chooses the folder the music is played from.
+    {"IDB_SETMUSIC", QT_TRANSLATE_NOOP("BitmapButton", "Set Music Dir")},
+    {"IDB_RESET", QT_TRANSLATE_NOOP("BitmapButton", "Reset Statistics")},
+    {"IDB_YES", QT_TRANSLATE_NOOP("BitmapButton", "Yes")},
+    {"IDB_NO", QT_TRANSLATE_NOOP("BitmapButton", "No")},
 };
 
 } // namespace
@@ -139,7 +141,7 @@ QString BitmapButton::SpokenName(const QString& caption)
 {
     for (const SpokenFace& face : SPOKEN_FACES) {
         if (caption == QLatin1String(face.caption))
-            return QString::fromLatin1(face.words);
+            return tr(face.words);
     }
     return caption;
 }

@@ -2,12 +2,15 @@
 #pragma once
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 
 class ColourSwatch;
 
 // "Colour 3: green": the name follows the face whenever it changes. Pressing
 // it (a screen reader's action) opens the colour chooser, like a click.
 class ColourSwatchAccessible : public QAccessibleWidget {
+    Q_DECLARE_TR_FUNCTIONS(ColourSwatchAccessible)
+
 public:
     explicit ColourSwatchAccessible(ColourSwatch* swatch);
 

@@ -45,12 +45,13 @@ int TextRoom(const ControlTemplate& control, int width)
     return width;
 }
 
-bool CaptionFits(const ControlTemplate& control, const QFontMetrics& metrics)
+bool CaptionFits(const DialogTemplate& dialogTemplate, const ControlTemplate& control,
+                 const QFontMetrics& metrics)
 {
     if (control.kind == ControlKind::OWNER_DRAW_BUTTON || control.kind == ControlKind::ICON)
         return true;
     const QRect box = DialogUnitsToPixels(control.x, control.y, control.width, control.height);
-    const QString text = QString::fromUtf8(control.text);
+    const QString text = ControlCaption(dialogTemplate, control);
     int widest = 0;
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (const QString& line : lines)
@@ -59,10 +60,10 @@ bool CaptionFits(const ControlTemplate& control, const QFontMetrics& metrics)
     return widest <= TextRoom(control, box.width()) && tall <= std::max(box.height(), metrics.height());
 }
 
-QWidget* CreateControl(QDialog& dialog, const ControlTemplate& control,
-                       const std::function<void(int)>& onCommand)
+QWidget* CreateControl(QDialog& dialog, const DialogTemplate& dialogTemplate,
+                       const ControlTemplate& control, const std::function<void(int)>& onCommand)
 {
-    const QString text = QString::fromUtf8(control.text);
+    const QString text = ControlCaption(dialogTemplate, control);
     QWidget* widget = nullptr;
     switch (control.kind) {
     case ControlKind::OWNER_DRAW_BUTTON: {
@@ -111,6 +112,14 @@ QWidget* CreateControl(QDialog& dialog, const ControlTemplate& control,
 
 } // namespace
 
+QString ControlCaption(const DialogTemplate& dialogTemplate, const ControlTemplate& control)
+{
+    if (control.kind == ControlKind::OWNER_DRAW_BUTTON || control.kind == ControlKind::ICON
+        || *control.text == '\0')
+        return QString::fromUtf8(control.text);
+    return QCoreApplication::translate(dialogTemplate.context, control.text);
+}
+
 QRect DialogUnitsToPixels(int x, int y, int width, int height)
 {
     return QRect(x * 3 / 2, y * 13 / 8, width * 3 / 2, height * 13 / 8);
@@ -122,7 +131,7 @@ QFont DialogFont(const DialogTemplate& dialogTemplate)
         const QFontMetrics metrics(SansFont(size));
         bool allFit = true;
         for (const ControlTemplate& control : dialogTemplate.controls)
-            allFit = allFit && CaptionFits(control, metrics);
+            allFit = allFit && CaptionFits(dialogTemplate, control, metrics);
         if (allFit)
             return SansFont(size);
     }
@@ -132,12 +141,12 @@ QFont DialogFont(const DialogTemplate& dialogTemplate)
 void BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate,
                  const std::function<void(int)>& onCommand)
 {
-    dialog.setWindowTitle(QString::fromUtf8(dialogTemplate.title));
+    dialog.setWindowTitle(QCoreApplication::translate(dialogTemplate.context, dialogTemplate.title));
     dialog.setFixedSize(DialogUnitsToPixels(0, 0, dialogTemplate.width, dialogTemplate.height).size());
     dialog.setFont(DialogFont(dialogTemplate));
     ApplyDialogColours(&dialog);
     for (const ControlTemplate& control : dialogTemplate.controls)
-        CreateControl(dialog, control, onCommand);
+        CreateControl(dialog, dialogTemplate, control, onCommand);
 }
 
 QWidget* FindControl(const QWidget* dialog, int id)

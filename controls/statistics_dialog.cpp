@@ -5,6 +5,7 @@
 #include "controls/confirm_dialog.h"
 #include "controls/dialog_colours.h"
 #include "controls/dialog_template.h"
+#include "controls/report_text.h"
 #include "controls/statistics_chart.h"
 
 #include <QDate>
@@ -34,7 +35,8 @@ constexpr ControlTemplate STATISTICS_CONTROLS[] = {
     {StatisticsDialog::RESET_ID, ControlKind::OWNER_DRAW_BUTTON, "IDB_RESET", 430, 236, 100, 20},
 };
 
-constexpr DialogTemplate STATISTICS_TEMPLATE = {"Statistics", 540, 264, STATISTICS_CONTROLS};
+constexpr DialogTemplate STATISTICS_TEMPLATE = {
+    QT_TRANSLATE_NOOP("StatisticsDialog", "Statistics"), 540, 264, STATISTICS_CONTROLS, "StatisticsDialog"};
 
 QString Count(int32_t value)
 {
@@ -111,7 +113,7 @@ void StatisticsDialog::ReadJournalFile()
     const JournalContents contents = ReadJournal(journalPath);
     if (contents.state == JournalRead::Unreadable) {
         Say(tr("The record of games could not be read, and is left as it is: %1")
-                .arg(QString::fromStdString(contents.report)));
+                .arg(ReportText(contents.report)));
         Button(RESET_ID)->setEnabled(false);
         ShowSummary(SummariseGames({}, today));
         return;
@@ -176,9 +178,9 @@ void StatisticsDialog::OnReset()
     ConfirmDialog ask(ResetTitle(), ResetQuestion(), this);
     if (ask.exec() != QDialog::Accepted)
         return;
-    std::string report;
+    FileReport report;
     if (!ResetJournal(journalPath, &report)) {
-        Say(tr("The statistics could not be reset: %1").arg(QString::fromStdString(report)));
+        Say(tr("The statistics could not be reset: %1").arg(ReportText(report)));
         return;
     }
     Say(QString());

@@ -1,25 +1,19 @@
-// "GAMES.LOG": one checksummed text line per record, added with a single
-// append, so that a record is whole or missing and a damaged one is known.
+// The lines of "GAMES.LOG": one checksummed text line per record, read back
+// only in the very spelling written, so that a damaged record is known.
 #include "engine/game_journal.h"
 
 #include "engine/crc32.h"
-#include "engine/locked_file.h"
 #include "engine/slots_by_id.h"
-#include "engine/whole_file.h"
 
 #include <array>
-#include <cerrno>
 #include <charconv>
 #include <chrono>
-#include <fcntl.h>
-#include <limits>
-#include <system_error>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
 constexpr std::string_view VERSION = "K1";
+constexpr std::string_view VERSION_MARK = "K1 ";
 constexpr std::size_t FIELD_COUNT = 13;  // the version, eleven values, the checksum
 constexpr std::size_t CHECKSUM_DIGITS = 8;
 // The longest line the game writes is about a hundred bytes; anything much
@@ -123,56 +117,6 @@ private:
     std::string line;
 };
 
-std::string_view Plural(int count, std::string_view one, std::string_view many)
-{
-    return count == 1 ? one : many;
-}
-
-// Whether the journal is worth folding: each time it grows past another
-// step, about fourteen thousand records.
-constexpr uint64_t FOLDING_STEP = 1u << 20;
-
-// Why an append could not be made, or empty when it was; grewPastStep tells
-// the caller to fold the file.
-std::string AppendLine(const std::string& path, const std::string& line, bool& grewPastStep)
-{
-    // Shared: other games may add records at the same moment, but not while
-    // one of them folds the file. Read and write: the last byte tells
-    // whether a record was cut off.
-    const LockedFile file(path, O_RDWR | O_APPEND | O_CREAT, LockedFile::Lock::Shared);
-    if (!file.IsOpen()) {
-        return file.Reason();
-    }
-    const auto size = static_cast<uint64_t>(file.Size());
-    // The reader refuses a file this large; adding to it would only grow a
-    // file nobody reads.
-    if (size + line.size() > MAX_JOURNAL_BYTES) {
-        return "larger than " + std::to_string(MAX_JOURNAL_BYTES) + " bytes";
-    }
-    // A record cut off by a crash would swallow the next one on its line: it
-    // gets a newline of its own first, in the same write.
-    std::string mended;
-    char last = '\n';
-    if (size > 0 && ::pread(file.Descriptor(), &last, 1, file.Size() - 1) != 1) {
-        last = '\n';
-    }
-    const std::string& written = last == '\n' ? line : (mended = '\n' + line);
-    // One write: O_APPEND puts it at the end as a whole, whoever else appends.
-    ssize_t n = -1;
-    do {
-        n = ::write(file.Descriptor(), written.data(), written.size());
-    } while (n < 0 && errno == EINTR);
-    if (n < 0) {
-        return std::generic_category().message(errno);
-    }
-    if (static_cast<std::size_t>(n) != written.size()) {
-        return "only " + std::to_string(n) + " of " + std::to_string(written.size())
-             + " bytes written";
-    }
-    grewPastStep = size / FOLDING_STEP != (size + written.size()) / FOLDING_STEP;
-    return {};
-}
-
 // The records of bytes into contents; every line that is not one, and not
 // blank, to damaged (newline included) when given. Returns the records read.
 std::size_t ReadRecords(std::string_view bytes, JournalContents& contents, std::string* damaged)
@@ -191,18 +135,36 @@ std::size_t ReadRecords(std::string_view bytes, JournalContents& contents, std::
             continue;  // an editor's blank line, or the mend after a cut-off record
         }
         GameRecord record;
-        if (!ParseJournalLine(line, record)) {
-            ++contents.skipped;
-            if (damaged != nullptr) {
-                damaged->append(line);
-                if (line.back() != '\n') {
-                    damaged->push_back('\n');
-                }
-            }
+        if (ParseJournalLine(line, record)) {
+            ++records;
+            slots.Record(record);
             continue;
         }
-        ++records;
-        slots.Record(record);
+        // A kill can cut off a record while another game adds one, which then
+        // follows it on the same line. "K1 " begins a record and occurs
+        // nowhere else in one, so each piece that it begins is tried alone.
+        for (std::size_t from = 0; from < line.size();) {
+            const std::size_t next = line.find(VERSION_MARK, from + 1);
+            // A piece that another follows lacks only its newline; the last
+            // keeps the line's end, or its lack at the end of the file.
+            std::string piece(line.substr(from, next - from));
+            if (next != std::string_view::npos) {
+                piece.push_back('\n');
+            }
+            if (ParseJournalLine(piece, record)) {
+                ++records;
+                slots.Record(record);
+            } else {
+                ++contents.skipped;
+                if (damaged != nullptr) {
+                    damaged->append(piece);
+                    if (piece.back() != '\n') {
+                        damaged->push_back('\n');
+                    }
+                }
+            }
+            from = next;
+        }
     }
     return records;
 }
@@ -313,87 +275,21 @@ JournalContents ParseJournal(std::string_view bytes)
     return contents;
 }
 
-JournalContents ReadJournal(const std::string& path)
+bool FoldedJournal(std::string_view bytes, std::string& folded)
 {
-    std::vector<uint8_t> bytes;
-    std::string report;
-    switch (ReadWholeFileOrReport(path, MAX_JOURNAL_BYTES, bytes,
-                                  "no statistics shown or recorded", &report)) {
-    case WholeFileRead::Read:
-        break;
-    case WholeFileRead::Missing:
-        return {};
-    case WholeFileRead::Unreadable:
-    case WholeFileRead::TooLarge: {
-        JournalContents contents;
-        contents.state = JournalRead::Unreadable;
-        contents.report = std::move(report);
-        return contents;
-    }
-    }
-    JournalContents contents =
-        ParseJournal(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-    if (contents.skipped > 0) {
-        contents.report = "ignored " + std::to_string(contents.skipped) + " damaged "
-                        + std::string(Plural(contents.skipped, "record", "records")) + " in "
-                        + DisplayPath(path) + "; counting the rest";
-    }
-    return contents;
-}
-
-bool AppendToJournal(const std::string& path, const GameRecord& record, std::string* report)
-{
-    bool grewPastStep = false;
-    const std::string reason = AppendLine(path, FormatJournalLine(record), grewPastStep);
-    if (report != nullptr) {
-        *report = reason.empty() ? std::string()
-                                 : "could not record the game in " + DisplayPath(path) + ": " + reason;
-    }
-    if (grewPastStep) {
-        // The record is in; a fold that fails or is put off loses nothing.
-        FoldJournal(path);
-    }
-    return reason.empty();
-}
-
-bool FoldJournal(const std::string& path, std::string* report)
-{
-    if (report != nullptr) {
-        report->clear();
-    }
-    // Alone: no record may be added to the old file once it has been read.
-    const LockedFile file(path, O_RDONLY, LockedFile::Lock::ExclusiveIfFree);
-    if (!file.IsOpen()) {
-        return true;  // nothing there to fold, or another game is busy with it
-    }
-    std::vector<uint8_t> bytes;
-    std::string reason;
-    if (ReadWholeFile(path, MAX_JOURNAL_BYTES, bytes, &reason) != WholeFileRead::Read) {
-        return true;  // the reader reports it
-    }
     JournalContents contents;
-    std::string text;
-    const std::size_t records = ReadRecords(
-        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), contents, &text);
-    if (records == contents.games.size()) {
-        return true;  // no game recorded twice: nothing to gain
+    std::string damaged;
+    if (ReadRecords(bytes, contents, &damaged) == contents.games.size()) {
+        return false;  // no game recorded twice: nothing to gain
     }
-    // What cannot be read stays, for whoever can read it.
+    folded.clear();
+    folded.reserve(bytes.size());
     for (const GameRecord& game : contents.games) {
-        text += FormatJournalLine(game);
+        folded += FormatJournalLine(game);
     }
-    return ReplaceFileOrReport(path, std::vector<uint8_t>(text.begin(), text.end()), report);
-}
-
-bool ResetJournal(const std::string& path, std::string* report)
-{
-    // Waits for a record being added to be in the old file before it goes.
-    const LockedFile file(path, O_RDONLY, LockedFile::Lock::Exclusive);
-    if (!file.IsOpen() && !file.Missing()) {
-        if (report != nullptr) {
-            *report = "could not save " + DisplayPath(path) + ": " + file.Reason();
-        }
-        return false;
-    }
-    return ReplaceFileOrReport(path, {}, report);
+    // What cannot be read stays, for whoever can read it, and stays last: a
+    // last record short of only its newline is then read as it would be
+    // once the next record mends it.
+    folded += damaged;
+    return true;
 }

@@ -3,6 +3,7 @@
 // is now and then folded to one line per game.
 #pragma once
 
+#include "engine/file_report.h"
 #include "puzzle_settings.h"
 
 #include <cstddef>
@@ -44,7 +45,7 @@ struct JournalContents {
     JournalRead state = JournalRead::Missing;
     std::vector<GameRecord> games;  // one per id, the last record of each, in order of first record
     int skipped = 0;                // damaged or cut-off records left out
-    std::string report;             // one line for stderr when skipped > 0 or Unreadable, else empty
+    FileReport report;              // one line for stderr when skipped > 0 or Unreadable, else empty
 };
 
 // One line of the file, newline included:
@@ -72,15 +73,21 @@ JournalContents ParseJournal(std::string_view bytes);
 // is never added to. Each time the file grows past another megabyte it is
 // folded (FoldJournal).
 bool AppendToJournal(const std::string& path, const GameRecord& record,
-                     std::string* report = nullptr);
+                     FileReport* report = nullptr);
 
-// Rewrites the file with the last record of each game only, in order of
-// their first records, after the lines it cannot read, which stay as they
-// are; so a game recorded at its first move and again at its end takes one
-// line. Done while no other game adds a record, and only when a game is
-// recorded more than once; put off (true) while another game holds the
-// file. False when the rewrite failed, with report; the file is then as it was.
-bool FoldJournal(const std::string& path, std::string* report = nullptr);
+// The bytes of a whole file with the last record of each game only, in
+// order of their first records, then the lines that are no record (blank
+// ones left out), each with a newline; so a game recorded at its first move
+// and again at its end takes one line, and the folded text reads as the
+// bytes do (with a newline after them). False, folded untouched, when no
+// game is recorded more than once.
+bool FoldedJournal(std::string_view bytes, std::string& folded);
+
+// Rewrites the file folded, while no other game adds a record, and only when
+// a game is recorded more than once; put off (true) while another game
+// holds the file. False when the rewrite failed, with report; the file is
+// then as it was.
+bool FoldJournal(const std::string& path, FileReport* report = nullptr);
 
 // Reads every record; never blocks on a file that is not a regular one.
 JournalContents ReadJournal(const std::string& path);
@@ -88,4 +95,4 @@ JournalContents ReadJournal(const std::string& path);
 // Empties the journal (the statistics' Reset), once any record being added
 // is in. False on failure, with report; a file that is there but cannot be
 // opened for reading, or is no regular file, is left as it is.
-bool ResetJournal(const std::string& path, std::string* report = nullptr);
+bool ResetJournal(const std::string& path, FileReport* report = nullptr);

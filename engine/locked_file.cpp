@@ -3,6 +3,8 @@
 // the record, and whatever is written to it is lost.
 #include "engine/locked_file.h"
 
+#include "engine/file_report.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -35,7 +37,7 @@ LockedFile::LockedFile(const std::string& path, int flags, Lock lock, mode_t mod
         struct stat opened {};
         if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
             reason = S_ISDIR(opened.st_mode) ? std::generic_category().message(EISDIR)
-                                             : "not a regular file";
+                                             : PLAYER_TEXT("FileReport", "not a regular file");
             break;
         }
         int operation = lock == Lock::Shared ? LOCK_SH : LOCK_EX;
@@ -47,7 +49,8 @@ LockedFile::LockedFile(const std::string& path, int flags, Lock lock, mode_t mod
         if (locked != 0) {
             busy = errno == EWOULDBLOCK;
             if (busy || lock == Lock::ExclusiveIfFree) {
-                reason = busy ? "in use" : std::generic_category().message(errno);
+                //: A file another program holds.
+                reason = busy ? PLAYER_TEXT("FileReport", "in use") : std::generic_category().message(errno);
                 break;
             }
         }

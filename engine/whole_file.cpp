@@ -15,6 +15,8 @@
 
 namespace {
 
+constexpr const char* NOT_A_REGULAR_FILE = PLAYER_TEXT("FileReport", "not a regular file");
+
 // Linux's own limit on links followed while resolving one name.
 constexpr int MAX_LINKS_FOLLOWED = 40;
 constexpr int TEMPORARY_NAME_ATTEMPTS = 100;
@@ -139,7 +141,7 @@ WholeFileRead ReadWholeFile(const std::string& path, std::size_t maxBytes,
         return WholeFileRead::Unreadable;
     }
     if (!S_ISREG(status.st_mode)) {
-        Tell(reason, S_ISDIR(status.st_mode) ? SystemReason(EISDIR) : "not a regular file");
+        Tell(reason, S_ISDIR(status.st_mode) ? SystemReason(EISDIR) : NOT_A_REGULAR_FILE);
         return WholeFileRead::Unreadable;
     }
     const auto size = static_cast<std::size_t>(std::max<off_t>(status.st_size, 0));
@@ -255,36 +257,52 @@ std::string DisplayPath(const std::string& path)
 }
 
 WholeFileRead ReadWholeFileOrReport(const std::string& path, std::size_t maxBytes,
-                                    std::vector<uint8_t>& bytes, const std::string& consequence,
-                                    std::string* report)
+                                    std::vector<uint8_t>& bytes, const ReportWords& consequence,
+                                    FileReport* report)
 {
     std::string reason;
     const WholeFileRead result = ReadWholeFile(path, maxBytes, bytes, &reason);
     if (report != nullptr) {
-        const bool there = result == WholeFileRead::Unreadable || result == WholeFileRead::TooLarge;
-        *report = there ? "cannot read " + DisplayPath(path) + ": " + reason + "; " + consequence
-                        : std::string();
+        *report = {};
+        // The file's faults are the game's words, the rest the system's.
+        ReportWords why = WordsAsTheyAre(reason);
+        if (result == WholeFileRead::TooLarge) {
+            why = OwnWords(PLAYER_TEXT("FileReport", "larger than %1 bytes"), {std::to_string(maxBytes)});
+        } else if (reason == NOT_A_REGULAR_FILE) {
+            why = OwnWords(NOT_A_REGULAR_FILE);
+        }
+        if (result == WholeFileRead::Unreadable || result == WholeFileRead::TooLarge) {
+            //: A file was there but not read: its path, why, and what the game does instead.
+            *report = {PLAYER_TEXT("FileReport", "cannot read %1: %2; %3"),
+                       {WordsAsTheyAre(DisplayPath(path)), why, consequence}};
+        }
     }
     return result;
 }
 
 bool ReplaceFileOrReport(const std::string& path, const std::vector<uint8_t>& bytes,
-                         std::string* report)
+                         FileReport* report)
 {
     std::string reason;
     if (ReplaceFile(path, bytes, &reason)) {
         if (report != nullptr) {
-            report->clear();
+            *report = {};
         }
         return true;
     }
     if (report != nullptr) {
         // Through a link, the folder that refused may not be the player's.
         const std::string target = FinalLinkTarget(path);
-        const std::string via = target.empty() || target == path
-                                    ? std::string()
-                                    : " (a link to " + DisplayPath(target) + ")";
-        *report = "could not save " + DisplayPath(path) + via + ": " + reason;
+        if (target.empty() || target == path) {
+            //: The file's path, then the system's reason.
+            *report = {PLAYER_TEXT("FileReport", "could not save %1: %2"),
+                       {WordsAsTheyAre(DisplayPath(path)), WordsAsTheyAre(reason)}};
+        } else {
+            //: The file's path, the path it is a symbolic link to, then the system's reason.
+            *report = {PLAYER_TEXT("FileReport", "could not save %1 (a link to %2): %3"),
+                       {WordsAsTheyAre(DisplayPath(path)), WordsAsTheyAre(DisplayPath(target)),
+                        WordsAsTheyAre(reason)}};
+        }
     }
     return false;
 }

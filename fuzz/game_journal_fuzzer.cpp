@@ -1,11 +1,12 @@
 // Feeds arbitrary bytes to the record of games' reader as a whole file: it
 // must never crash, must keep one game per id, must take a line only in the
 // very spelling the game writes, and what it takes must write and read back
-// unchanged and summarise without surprises.
+// unchanged, fold to the same games and summarise without surprises.
 #include "engine/crc32.h"
 #include "engine/game_journal.h"
 #include "engine/game_statistics.h"
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -43,8 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const JournalContents contents = ParseJournal(bytes);
-    std::size_t lines = 0;
-    for (std::size_t start = 0; start < bytes.size(); ++lines) {
+    std::size_t pieces = 0;
+    for (std::size_t start = 0; start < bytes.size(); ++pieces) {
         const std::size_t newline = bytes.find('\n', start);
         const std::size_t end = newline == std::string_view::npos ? bytes.size() : newline + 1;
         const std::string_view line = bytes.substr(start, end - start);
@@ -52,16 +53,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
         CheckLine(WithChecksum(line));
         start = end;
     }
+    // A line holding records glued together counts once for each of them.
+    for (std::size_t mark = bytes.find("K1 "); mark != std::string_view::npos;
+         mark = bytes.find("K1 ", mark + 1)) {
+        ++pieces;
+    }
     if (contents.state != JournalRead::Read || contents.skipped < 0
-        || contents.games.size() + static_cast<std::size_t>(contents.skipped) > lines
-        || !contents.report.empty()) {
+        || contents.games.size() + static_cast<std::size_t>(contents.skipped) > pieces
+        || !contents.report.Empty()) {
         __builtin_trap();
     }
     std::unordered_set<uint64_t> ids;
     std::string again;
     for (const GameRecord& game : contents.games) {
+        const std::chrono::year_month_day day{
+            std::chrono::year(game.localDay / 10000),
+            std::chrono::month(static_cast<unsigned>(game.localDay / 100 % 100)),
+            std::chrono::day(static_cast<unsigned>(game.localDay % 100))};
         if (game.id == 0 || !ids.insert(game.id).second || !game.settings.WithinEngineLimits()
-            || (!game.seedKnown && game.seed != 0)) {
+            || (!game.seedKnown && game.seed != 0) || game.localDay <= 0 || !day.ok()
+            || game.playedSeconds < 0) {
             __builtin_trap();
         }
         again += FormatJournalLine(game);
@@ -69,6 +80,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     const JournalContents reread = ParseJournal(again);
     if (reread.games != contents.games || reread.skipped != 0) {
         __builtin_trap();
+    }
+    // Folded, the bytes read as they would once a newline ends them.
+    std::string folded;
+    if (FoldedJournal(bytes, folded)) {
+        std::string mended(bytes);
+        if (!mended.empty() && mended.back() != '\n') {
+            mended += '\n';
+        }
+        const JournalContents unfolded = ParseJournal(mended);
+        const JournalContents refolded = ParseJournal(folded);
+        if (refolded.games != unfolded.games || refolded.skipped != unfolded.skipped
+            || folded.size() > mended.size()) {
+            __builtin_trap();
+        }
     }
     // The summary of a day the games were played, and of a day that is no date.
     const int32_t today = contents.games.empty() ? 20260101 : contents.games.back().localDay;

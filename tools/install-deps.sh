@@ -5,16 +5,16 @@
 set -euo pipefail
 
 packages=(
-  # build
-  cmake ninja-build make g++ pkg-config
+  # build, and the catalogues' tools (lupdate, lrelease)
+  cmake ninja-build make g++ pkg-config qt6-l10n-tools qt6-tools-dev
   # libraries
   qt6-base-dev libsdl2-dev libsdl2-mixer-dev libfontconfig-dev
   # General MIDI soundfont for the music player
   timgm6mb-soundfont
   # fonts the board draws its symbols and numbers with
   fonts-dejavu-core fonts-liberation2
-  # tests and benchmarks
-  libgtest-dev libbenchmark-dev
+  # tests and benchmarks; Qt's own catalogues, which the language test loads
+  libgtest-dev libbenchmark-dev qt6-translations-l10n
   # fuzzing the saved state loader
   clang libclang-rt-dev
   # running the game headless and looking at it

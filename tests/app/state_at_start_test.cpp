@@ -167,7 +167,7 @@ TEST_F(StateAtStartTest, AGameClosedMidPuzzleResumesOnTheSameBoard)
     HandClock* clock = nullptr;
     auto window = ShowNewWindow(clock);
     const Puzzle& puzzle = window->GamePuzzle();
-    EXPECT_EQ(window->GameReadReport(), "");
+    EXPECT_EQ(EnglishLine(window->GameReadReport()), "");
     EXPECT_EQ(puzzle.Rows(), left.Rows());
     EXPECT_EQ(puzzle.History(), left.History());
     EXPECT_EQ(puzzle.Solution(), left.Solution());
@@ -210,7 +210,7 @@ TEST_F(StateAtStartTest, SavedMovesThatDoNotFitThePuzzleLeaveItAtItsStart)
         HandClock* clock = nullptr;
         auto window = ShowNewWindow(clock);
         EXPECT_TRUE(window->GamePuzzle().History().empty());
-        EXPECT_NE(window->GameReadReport().find("ignored the saved moves in "), std::string::npos);
+        EXPECT_NE(EnglishLine(window->GameReadReport()).find("ignored the saved moves in "), std::string::npos);
         TickUntilIdle(*window, clock);
         ClickBlocks(*window, FirstSolutionMove(window->GamePuzzle()));
         window->OnCommit();
@@ -222,7 +222,7 @@ TEST_F(StateAtStartTest, SavedMovesThatDoNotFitThePuzzleLeaveItAtItsStart)
     WriteStateFile(RecordWithRect(DEFAULT_WINDOW_RECT));
     auto window = std::make_unique<GameMainWindow>();
     EXPECT_TRUE(window->GamePuzzle().History().empty());
-    EXPECT_EQ(window->GameReadReport(), "");
+    EXPECT_EQ(EnglishLine(window->GameReadReport()), "");
 }
 
 } // namespace
