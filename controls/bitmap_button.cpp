@@ -2,6 +2,7 @@
 #include "controls/bitmap_button.h"
 
 #include "controls/dialog_template.h"
+#include "controls/lettered_face.h"
 #include "controls/picture_density.h"
 
 #include <QEvent>
@@ -67,7 +68,7 @@ bool BitmapButton::LoadFaces()
     // A face that isn't there stays a null pixmap; nothing is said about it.
     faceDensity = PictureDensity(this);
     faceRatio = PictureRatio(this);
-    const auto load = [this](const QString& name) { return LoadPicture(FacePath(name), faceRatio); };
+    const auto load = [this](const QString& name) { return LoadFace(name); };
     normalFace = pressedFace = focusedFace = disabledFace = QPixmap();
     normalFace = load(faceNames[0]);
     if (normalFace.isNull())
@@ -83,6 +84,21 @@ bool BitmapButton::LoadFaces()
     loadOptional(focusedFace, faceNames[2]);
     loadOptional(disabledFace, faceNames[3]);
     return allLoaded;
+}
+
+QPixmap BitmapButton::LoadFace(const QString& name) const
+{
+    // A game face whose words the language in force says otherwise is
+    // lettered now; the English words keep their pictures.
+    const QString caption = name.chopped(1);
+    const QSize design = name.isEmpty() ? QSize() : FaceDesignSize(caption);
+    const bool pressed = name.endsWith(QLatin1Char('D'));
+    if (design.isValid() && (pressed || name.endsWith(QLatin1Char('U')))) {
+        const QString words = SpokenName(caption);
+        if (words != EnglishWords(caption))
+            return LetteredFacePicture(words, design, pressed, faceRatio);
+    }
+    return LoadPicture(FacePath(name), faceRatio);
 }
 
 void BitmapButton::SizeToContent()
@@ -133,6 +149,15 @@ QString BitmapButton::FacePath(const QString& name)
 }
 
 QString BitmapButton::SpokenName(const QString& caption)
+{
+    for (const SpokenFace& face : SPOKEN_FACES) {
+        if (caption == QLatin1String(face.caption))
+            return QString::fromLatin1(face.words);
+    }
+    return caption;
+}
+
+QString BitmapButton::EnglishWords(const QString& caption)
 {
     for (const SpokenFace& face : SPOKEN_FACES) {
         if (caption == QLatin1String(face.caption))

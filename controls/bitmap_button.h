@@ -13,6 +13,8 @@
 // name with a folder in it, "/some/where/IDB_OKU", is that file plus ".png".
 // The caption itself is never drawn. With no normal face the button draws
 // nothing, yet clicks and keyboard activation still work.
+// In a language whose words for a game face differ from the picture's, the
+// face is lettered at run time instead, as wide as the words need.
 // On a HiDPI screen each face comes from its twice-dense twin ("IDB_OKU@2x")
 // where there is one: the button keeps the plain face's size in logical
 // pixels and paints it with twice the pixels, or, at a ratio between 1 and
@@ -71,6 +73,11 @@ protected:
 private:
     // Loads the named faces for the screen the button is on now.
     bool LoadFaces();
+    // One face for the screen the button is on: the picture, or for a game
+    // face whose words are translated, the face lettered with them.
+    QPixmap LoadFace(const QString& name) const;
+    // The words the game's face pictures carry ("IDB_OK" -> "OK").
+    static QString EnglishWords(const QString& caption);
 
     // Normal, pressed, focused, disabled; kept to reload the faces when the
     // window moves to a screen of another density.
