@@ -91,14 +91,23 @@ QPixmap BitmapButton::LoadFace(const QString& name) const
     // A game face whose words the language in force says otherwise is
     // lettered now; the English words keep their pictures.
     const QString caption = name.chopped(1);
-    const QSize design = name.isEmpty() ? QSize() : FaceDesignSize(caption);
     const bool pressed = name.endsWith(QLatin1Char('D'));
-    if (design.isValid() && (pressed || name.endsWith(QLatin1Char('U')))) {
-        const QString words = SpokenName(caption);
-        if (words != EnglishWords(caption))
-            return LetteredFacePicture(words, design, pressed, faceRatio);
-    }
+    if (!name.isEmpty() && LetteredAtRunTime(caption) && (pressed || name.endsWith(QLatin1Char('U'))))
+        return LetteredFacePicture(SpokenName(caption), FaceDesignSize(caption), pressed, faceRatio);
     return LoadPicture(FacePath(name), faceRatio);
+}
+
+bool BitmapButton::LetteredAtRunTime(const QString& caption)
+{
+    return FaceDesignSize(caption).isValid() && SpokenName(caption) != EnglishWords(caption);
+}
+
+int BitmapButton::FaceWidth(const QString& caption)
+{
+    const QSize design = FaceDesignSize(caption);
+    if (!design.isValid())
+        return 0;
+    return LetteredAtRunTime(caption) ? LetteredFaceWidth(SpokenName(caption), design) : design.width();
 }
 
 void BitmapButton::SizeToContent()

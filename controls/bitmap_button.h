@@ -63,6 +63,13 @@ public:
     // as it is.
     static QString SpokenName(const QString& caption);
 
+    // Whether a button captioned so wears a face lettered at run time: one
+    // of the game's faces, in a language that words it differently.
+    static bool LetteredAtRunTime(const QString& caption);
+    // The width in logical pixels of the game's face a caption names, in the
+    // language in force (0 for a caption that names none).
+    static int FaceWidth(const QString& caption);
+
     // The pixel density (1 or 2) the faces were last loaded for.
     int FaceDensity() const { return faceDensity; }
 

@@ -3,6 +3,7 @@
 
 #include "controls/bitmap_button.h"
 #include "controls/dialog_colours.h"
+#include "controls/lettered_face.h"
 #include "controls/picture_density.h"
 
 #include <QApplication>
@@ -13,14 +14,19 @@
 #include <QLabel>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace {
 
 const char* const CONTROL_ID_PROPERTY = "kolumoControlId";
 
 // The classic dialog font is 8 point, a 13-pixel cell; nothing smaller than
-// this is still pleasant to read.
+// 9 pixels is still pleasant to read.
 constexpr int LARGEST_PIXEL_SIZE = 12;
-constexpr int SMALLEST_PIXEL_SIZE = 8;
+constexpr int SMALLEST_PIXEL_SIZE = 9;
+// How far a dialog may grow for a language's longer words, and in what steps.
+constexpr int LARGEST_WIDTH_PERCENT = 300;
+constexpr int WIDTH_STEP_PERCENT = 5;
 
 QFont SansFont(int pixelSize)
 {
@@ -45,24 +51,62 @@ int TextRoom(const ControlTemplate& control, int width)
     return width;
 }
 
-bool CaptionFits(const ControlTemplate& control, const QFontMetrics& metrics)
+// The text a control shows.
+QString ControlText(const ControlTemplate& control)
 {
-    if (control.kind == ControlKind::OWNER_DRAW_BUTTON || control.kind == ControlKind::ICON)
+    return QString::fromUtf8(control.text);
+}
+
+// The control's box once the dialog is widened to widthPercent of its
+// template: its left and right edges move out in proportion, in dialog units.
+QRect ControlBox(const ControlTemplate& control, int widthPercent)
+{
+    if (widthPercent == 100)
+        return DialogUnitsToPixels(control.x, control.y, control.width, control.height);
+    const int left = control.x * widthPercent / 100;
+    const int right = (control.x + control.width) * widthPercent / 100;
+    return DialogUnitsToPixels(left, control.y, right - left, control.height);
+}
+
+bool CaptionFits(const ControlTemplate& control, const QFontMetrics& metrics, int widthPercent)
+{
+    if (control.kind == ControlKind::ICON)
         return true;
-    const QRect box = DialogUnitsToPixels(control.x, control.y, control.width, control.height);
-    const QString text = QString::fromUtf8(control.text);
+    // A face lettered wider than its design widens the dialog with it, so
+    // that the faces keep the gaps between them and the dialog's edges.
+    if (control.kind == ControlKind::OWNER_DRAW_BUTTON) {
+        const QString caption = ControlText(control);
+        const QSize design = FaceDesignSize(caption);
+        return !design.isValid() || BitmapButton::FaceWidth(caption) * 100 <= design.width() * widthPercent;
+    }
+    const QRect box = ControlBox(control, widthPercent);
     int widest = 0;
-    const QStringList lines = text.split(QLatin1Char('\n'));
+    const QStringList lines = ControlText(control).split(QLatin1Char('\n'));
     for (const QString& line : lines)
         widest = std::max(widest, metrics.horizontalAdvance(line));
     const int tall = static_cast<int>(lines.size()) * metrics.height();
     return widest <= TextRoom(control, box.width()) && tall <= std::max(box.height(), metrics.height());
 }
 
-QWidget* CreateControl(QDialog& dialog, const ControlTemplate& control,
+bool AllCaptionsFit(const DialogTemplate& dialogTemplate, const QFontMetrics& metrics, int widthPercent)
+{
+    return std::all_of(dialogTemplate.controls.begin(), dialogTemplate.controls.end(),
+                       [&](const ControlTemplate& control) { return CaptionFits(control, metrics, widthPercent); });
+}
+
+// Text captions only: the faces do not depend on the dialog's font.
+bool TextCaptionsFit(const DialogTemplate& dialogTemplate, const QFontMetrics& metrics)
+{
+    return std::all_of(dialogTemplate.controls.begin(), dialogTemplate.controls.end(),
+                       [&](const ControlTemplate& control) {
+                           return control.kind == ControlKind::OWNER_DRAW_BUTTON || CaptionFits(control, metrics, 100);
+                       });
+}
+
+QWidget* CreateControl(QDialog& dialog, const ControlTemplate& control, int widthPercent,
                        const std::function<void(int)>& onCommand)
 {
-    const QString text = QString::fromUtf8(control.text);
+    const QString text = ControlText(control);
     QWidget* widget = nullptr;
     switch (control.kind) {
     case ControlKind::OWNER_DRAW_BUTTON: {
@@ -99,7 +143,7 @@ QWidget* CreateControl(QDialog& dialog, const ControlTemplate& control,
         break;
     }
     }
-    widget->setGeometry(DialogUnitsToPixels(control.x, control.y, control.width, control.height));
+    widget->setGeometry(ControlBox(control, widthPercent));
     if (control.kind == ControlKind::ICON && !widget->sizeHint().isEmpty())
         widget->resize(widget->sizeHint());
     // A group box only frames what lies inside it; it must never cover it.
@@ -118,26 +162,38 @@ QRect DialogUnitsToPixels(int x, int y, int width, int height)
 
 QFont DialogFont(const DialogTemplate& dialogTemplate)
 {
-    for (int size = LARGEST_PIXEL_SIZE; size > SMALLEST_PIXEL_SIZE; --size) {
-        const QFontMetrics metrics(SansFont(size));
-        bool allFit = true;
-        for (const ControlTemplate& control : dialogTemplate.controls)
-            allFit = allFit && CaptionFits(control, metrics);
-        if (allFit)
-            return SansFont(size);
+    return FitDialog(dialogTemplate).font;
+}
+
+DialogFit FitDialog(const DialogTemplate& dialogTemplate)
+{
+    DialogFit fit{SansFont(SMALLEST_PIXEL_SIZE), 100};
+    for (int size = LARGEST_PIXEL_SIZE; size >= SMALLEST_PIXEL_SIZE; --size) {
+        if (TextCaptionsFit(dialogTemplate, QFontMetrics(SansFont(size)))) {
+            fit.font = SansFont(size);
+            break;
+        }
     }
-    return SansFont(SMALLEST_PIXEL_SIZE);
+    // Where even the smallest font leaves a caption too long (a language
+    // whose words run longer than English), or a face is lettered wider than
+    // its picture, the dialog grows.
+    const QFontMetrics metrics(fit.font);
+    while (fit.widthPercent < LARGEST_WIDTH_PERCENT && !AllCaptionsFit(dialogTemplate, metrics, fit.widthPercent))
+        fit.widthPercent += WIDTH_STEP_PERCENT;
+    return fit;
 }
 
 void BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate,
                  const std::function<void(int)>& onCommand)
 {
+    const DialogFit fit = FitDialog(dialogTemplate);
     dialog.setWindowTitle(QString::fromUtf8(dialogTemplate.title));
-    dialog.setFixedSize(DialogUnitsToPixels(0, 0, dialogTemplate.width, dialogTemplate.height).size());
-    dialog.setFont(DialogFont(dialogTemplate));
+    dialog.setFixedSize(
+        DialogUnitsToPixels(0, 0, dialogTemplate.width * fit.widthPercent / 100, dialogTemplate.height).size());
+    dialog.setFont(fit.font);
     ApplyDialogColours(&dialog);
     for (const ControlTemplate& control : dialogTemplate.controls)
-        CreateControl(dialog, control, onCommand);
+        CreateControl(dialog, control, fit.widthPercent, onCommand);
 }
 
 QWidget* FindControl(const QWidget* dialog, int id)
