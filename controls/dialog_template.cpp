@@ -15,6 +15,7 @@
 #include <QStyle>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -68,7 +69,17 @@ QRect ControlBox(const ControlTemplate& control, int widthPercent)
     return DialogUnitsToPixels(left, control.y, right - left, control.height);
 }
 
-bool CaptionFits(const ControlTemplate& control, const QFontMetrics& metrics, int widthPercent)
+// How wide a line of a caption is: to the nearest pixel, as the dialogs'
+// font was always chosen, or up to the next whole pixel, as a label's word
+// wrap lays it out, for a dialog that grows.
+int LineWidth(const QFont& font, const QString& line, bool wholePixels)
+{
+    if (!wholePixels)
+        return QFontMetrics(font).horizontalAdvance(line);
+    return static_cast<int>(std::ceil(QFontMetricsF(font).horizontalAdvance(line)));
+}
+
+bool CaptionFits(const ControlTemplate& control, const QFont& font, int widthPercent, bool wholePixels)
 {
     if (control.kind == ControlKind::ICON)
         return true;
@@ -83,23 +94,24 @@ bool CaptionFits(const ControlTemplate& control, const QFontMetrics& metrics, in
     int widest = 0;
     const QStringList lines = ControlText(control).split(QLatin1Char('\n'));
     for (const QString& line : lines)
-        widest = std::max(widest, metrics.horizontalAdvance(line));
-    const int tall = static_cast<int>(lines.size()) * metrics.height();
-    return widest <= TextRoom(control, box.width()) && tall <= std::max(box.height(), metrics.height());
+        widest = std::max(widest, LineWidth(font, line, wholePixels));
+    const int lineHeight = QFontMetrics(font).height();
+    const int tall = static_cast<int>(lines.size()) * lineHeight;
+    return widest <= TextRoom(control, box.width()) && tall <= std::max(box.height(), lineHeight);
 }
 
-bool AllCaptionsFit(const DialogTemplate& dialogTemplate, const QFontMetrics& metrics, int widthPercent)
+bool AllCaptionsFit(const DialogTemplate& dialogTemplate, const QFont& font, int widthPercent)
 {
     return std::all_of(dialogTemplate.controls.begin(), dialogTemplate.controls.end(),
-                       [&](const ControlTemplate& control) { return CaptionFits(control, metrics, widthPercent); });
+                       [&](const ControlTemplate& control) { return CaptionFits(control, font, widthPercent, true); });
 }
 
 // Text captions only: the faces do not depend on the dialog's font.
-bool TextCaptionsFit(const DialogTemplate& dialogTemplate, const QFontMetrics& metrics)
+bool TextCaptionsFit(const DialogTemplate& dialogTemplate, const QFont& font)
 {
     return std::all_of(dialogTemplate.controls.begin(), dialogTemplate.controls.end(),
                        [&](const ControlTemplate& control) {
-                           return control.kind == ControlKind::OWNER_DRAW_BUTTON || CaptionFits(control, metrics, 100);
+                           return control.kind == ControlKind::OWNER_DRAW_BUTTON || CaptionFits(control, font, 100, false);
                        });
 }
 
@@ -169,7 +181,7 @@ DialogFit FitDialog(const DialogTemplate& dialogTemplate)
 {
     DialogFit fit{SansFont(SMALLEST_PIXEL_SIZE), 100};
     for (int size = LARGEST_PIXEL_SIZE; size >= SMALLEST_PIXEL_SIZE; --size) {
-        if (TextCaptionsFit(dialogTemplate, QFontMetrics(SansFont(size)))) {
+        if (TextCaptionsFit(dialogTemplate, SansFont(size))) {
             fit.font = SansFont(size);
             break;
         }
@@ -177,8 +189,7 @@ DialogFit FitDialog(const DialogTemplate& dialogTemplate)
     // Where even the smallest font leaves a caption too long (a language
     // whose words run longer than English), or a face is lettered wider than
     // its picture, the dialog grows.
-    const QFontMetrics metrics(fit.font);
-    while (fit.widthPercent < LARGEST_WIDTH_PERCENT && !AllCaptionsFit(dialogTemplate, metrics, fit.widthPercent))
+    while (fit.widthPercent < LARGEST_WIDTH_PERCENT && !AllCaptionsFit(dialogTemplate, fit.font, fit.widthPercent))
         fit.widthPercent += WIDTH_STEP_PERCENT;
     return fit;
 }

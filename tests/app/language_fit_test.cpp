@@ -37,6 +37,11 @@ QStringList Languages()
     return languages;
 }
 
+std::string Lines(const QStringList& lines)
+{
+    return lines.join(u'\n').toStdString();
+}
+
 QString Describe(const QWidget& widget)
 {
     if (const auto* button = qobject_cast<const QAbstractButton*>(&widget))
@@ -91,6 +96,7 @@ QStringList Misfits(const QDialog& dialog)
             QFont lettering(QStringLiteral("Liberation Sans"));
             lettering.setBold(true);
             lettering.setPixelSize(15);
+            lettering.setHintingPreference(QFont::PreferFullHinting);
             wider(words, QFontMetrics(lettering).horizontalAdvance(words) + 2 * FACE_SIDE_ROOM, button->width());
         }
     }
@@ -226,10 +232,10 @@ TEST_F(LanguageFitTest, EveryDialogTheBarAndTheMenusFitInEveryLanguage)
             const std::unique_ptr<QDialog> dialog = make();
             dialog->show();
             QApplication::processEvents();
-            EXPECT_EQ(Misfits(*dialog), QStringList()) << language.toStdString() << ": " << dialog->windowTitle().toStdString();
+            EXPECT_TRUE(Misfits(*dialog).isEmpty()) << language.toStdString() << ": " << Lines(Misfits(*dialog));
         }
         auto window = ShowNewWindow();
-        EXPECT_EQ(Misfits(*window), QStringList()) << language.toStdString();
+        EXPECT_TRUE(Misfits(*window).isEmpty()) << language.toStdString() << ": " << Lines(Misfits(*window));
     }
 }
 
@@ -242,11 +248,15 @@ TEST_F(LanguageFitTest, EnglishKeepsItsSizesAndALabelShortenedByAPixelIsCaught)
         dialog->show();
         QApplication::processEvents();
         EXPECT_EQ(dialog->size(), sizes[k]) << dialog->windowTitle().toStdString();
-        ASSERT_EQ(Misfits(*dialog), QStringList());
+        ASSERT_TRUE(Misfits(*dialog).isEmpty()) << Lines(Misfits(*dialog));
         for (QLabel* label : dialog->findChildren<QLabel*>()) {
-            if (label->text().isEmpty())
-                continue;
             const QFontMetrics metrics(label->font());
+            // A label meant to wrap its words (the puzzle code's problem)
+            // only takes another line when narrower.
+            const int lines = int(label->text().count(u'\n')) + 1;
+            if (label->text().isEmpty()
+                || metrics.boundingRect(label->rect(), Qt::TextWordWrap, label->text()).height() > lines * metrics.height())
+                continue;
             const int needed = metrics.boundingRect(QRect(0, 0, label->width(), 1 << 20), Qt::TextWordWrap, label->text()).width();
             const int width = label->width();
             label->resize(needed - 1, label->height());
@@ -255,7 +265,7 @@ TEST_F(LanguageFitTest, EnglishKeepsItsSizesAndALabelShortenedByAPixelIsCaught)
         }
     }
     auto window = ShowNewWindow();
-    EXPECT_EQ(window->minimumWidth(), 480);
+    EXPECT_EQ(window->minimumWidth() + window->frameGeometry().width() - window->width(), 480);
     EXPECT_EQ(window->BarButton(0).font(), QApplication::font());
 }
 
@@ -276,7 +286,8 @@ TEST_F(LanguageFitTest, MenuAcceleratorsAreUniqueWithinEachMenuInEveryLanguage)
         Translations translations;
         translations.Install({row.language}, row.folder);
         auto window = ShowNewWindow();
-        EXPECT_EQ(DuplicateAccelerators(*window), row.duplicates) << row.folder.toStdString() << " " << row.language.toStdString();
+        EXPECT_EQ(Lines(DuplicateAccelerators(*window)), Lines(row.duplicates))
+            << row.folder.toStdString() << " " << row.language.toStdString();
     }
 }
 
@@ -301,8 +312,9 @@ TEST(LanguageFontsTest, ALanguageNoInstalledFontCanDrawFallsBackToEnglish)
         Translations translations;
         EXPECT_EQ(translations.Install({row.language}, row.folder), row.spoken) << row.language.toStdString();
         EXPECT_EQ(Translations::Current(), row.spoken);
-        if (!row.newCaption.isEmpty())
+        if (!row.newCaption.isEmpty()) {
             EXPECT_EQ(QCoreApplication::translate("ButtonBar", "New"), row.newCaption);
+        }
     }
     QFile catalogue(missingGlyphs + QStringLiteral("/kolumo_ja.qm"));
     ASSERT_TRUE(catalogue.open(QIODevice::ReadOnly));
