@@ -4,10 +4,12 @@
 #include "app/game_main_window.h"
 #include "app/termination_signals.h"
 #include "controls/dialog_colours.h"
+#include "controls/puzzle_code_dialog.h"
 #include "engine/puzzle_code.h"
 #include "engine/random.h"
 #include "kolumo_version.h"
 
+#include <QLocale>
 #include <QMessageBox>
 #include <QPalette>
 
@@ -24,10 +26,15 @@ void Report(const std::string& line)
     std::fprintf(stderr, "kolumo: %s\n", line.c_str());
 }
 
+void Report(const QString& line)
+{
+    Report(line.toLocal8Bit().toStdString());
+}
+
 // What the command line asks for: nothing, or `--puzzle CODE` (or
 // `--puzzle=CODE`), the puzzle a code names. Qt has taken its own options.
 struct CommandLine {
-    std::string problem;
+    QString problem;
     std::optional<PuzzleCodeRead> puzzle;
 };
 
@@ -39,7 +46,8 @@ CommandLine ReadCommandLine(const QStringList& arguments)
         QString code;
         if (arguments[i] == option) {
             if (i + 1 == arguments.size()) {
-                line.problem = "--puzzle needs a puzzle code";
+                //: An error on the command line; --puzzle is the option's name and stays as it is.
+                line.problem = Application::tr("--puzzle needs a puzzle code");
                 return line;
             }
             code = arguments[++i];
@@ -50,8 +58,10 @@ CommandLine ReadCommandLine(const QStringList& arguments)
             continue;
         }
         PuzzleCodeRead read = ReadPuzzleCode(code.toStdString());
-        if (!read.problem.empty()) {
-            line.problem = "cannot read the puzzle code \"" + code.toStdString() + "\": " + read.problem;
+        if (read.problem != PuzzleCodeProblem::NONE) {
+            //: An error on the command line: %1 is the code as typed, %2 says why it cannot be read.
+            line.problem = Application::tr("cannot read the puzzle code \"%1\": %2")
+                               .arg(code, PuzzleCodeDialog::ProblemWords(read));
             return line;
         }
         line.puzzle = read;
@@ -65,6 +75,8 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Kolumo"));
     setApplicationVersion(QStringLiteral(KOLUMO_VERSION));
+    // Before any word is shown or written: the command line's complaints too.
+    translations.Install(QLocale::system().uiLanguages());
 }
 
 Application::~Application()
@@ -89,7 +101,7 @@ bool Application::Start()
     // Linux needs no sockets layer set up, and Qt's controls already have
     // their three-dimensional look: start-up begins with the colours.
     const CommandLine commandLine = ReadCommandLine(arguments());
-    if (!commandLine.problem.empty()) {
+    if (!commandLine.problem.isEmpty()) {
         Report(commandLine.problem);
         return false;
     }

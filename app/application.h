@@ -1,6 +1,8 @@
 // The program: the dialogs' colours, the random seed and the main window.
 #pragma once
 
+#include "app/translations.h"
+
 #include <QApplication>
 
 #include <memory>
@@ -31,6 +33,7 @@ public:
     static void SetDialogColours();
 
 private:
+    Translations translations;
     std::unique_ptr<TerminationSignals> terminationSignals;
     std::unique_ptr<GameMainWindow> mainWindow;
 };

@@ -27,17 +27,27 @@ struct BarEntry {
     int id;
 };
 
-// The bar from left to right.
+// The bar from left to right. The captions are drawn on the buttons' faces,
+// where room is short.
 constexpr std::array<BarEntry, BAR_BUTTON_COUNT> BAR_BUTTONS{{
-    {"New", ID_NEW},
-    {"Retry", ID_RETRY},
-    {"Prefs", ID_PREFS},
-    {"Options", ID_OPTIONS},
-    {"Solve", ID_SOLVE},
-    {"Undo", ID_UNDO},
-    {"Help", ID_HELP},
-    {"About", ID_ABOUT},
-    {"Quit", ID_QUIT},
+    //: A caption drawn on a button of the bar, where room is short.
+    {QT_TRANSLATE_NOOP("ButtonBar", "New"), ID_NEW},
+    //: A caption drawn on a button of the bar, where room is short.
+    {QT_TRANSLATE_NOOP("ButtonBar", "Retry"), ID_RETRY},
+    //: A caption drawn on a button of the bar, where room is short.
+    {QT_TRANSLATE_NOOP("ButtonBar", "Prefs"), ID_PREFS},
+    //: A caption drawn on a button of the bar, where room is short.
+    {QT_TRANSLATE_NOOP("ButtonBar", "Options"), ID_OPTIONS},
+    //: A caption drawn on a button of the bar, where room is short.
+    {QT_TRANSLATE_NOOP("ButtonBar", "Solve"), ID_SOLVE},
+    //: A caption drawn on a button of the bar, where room is short.
+    {QT_TRANSLATE_NOOP("ButtonBar", "Undo"), ID_UNDO},
+    //: A caption drawn on a button of the bar, where room is short.
+    {QT_TRANSLATE_NOOP("ButtonBar", "Help"), ID_HELP},
+    //: A caption drawn on a button of the bar, where room is short.
+    {QT_TRANSLATE_NOOP("ButtonBar", "About"), ID_ABOUT},
+    //: A caption drawn on a button of the bar, where room is short.
+    {QT_TRANSLATE_NOOP("ButtonBar", "Quit"), ID_QUIT},
 }};
 
 // If no paint has come by then (a window started minimised), the music and
@@ -97,7 +107,7 @@ void GameMainWindow::ReadState()
 
 void GameMainWindow::CreateWindowParts()
 {
-    setWindowTitle(QStringLiteral("Kolumo"));
+    setWindowTitle(tr("Kolumo"));
     QIcon icon;
     icon.addFile(QStringLiteral(":/icons/128.png"));
     icon.addFile(QStringLiteral(":/icons/160.png"));
@@ -143,7 +153,7 @@ void GameMainWindow::CreateButtons()
     for (int k = 0; k < BAR_BUTTON_COUNT; ++k) {
         QPushButton* button = barButtons[k];
         const int id = BAR_BUTTONS[k].id;
-        button->setText(QString::fromLatin1(BAR_BUTTONS[k].caption));
+        button->setText(QCoreApplication::translate("ButtonBar", BAR_BUTTONS[k].caption));
         button->setProperty("commandId", id);
         button->setGeometry(0, 0, 16, 16);
         button->hide();
@@ -164,34 +174,44 @@ void GameMainWindow::CreateMenu()
     menuBar.setObjectName(QStringLiteral("MainMenu"));
     menuBar.setNativeMenuBar(false);
     struct Item {
-        const char* caption;
+        QString caption;
         int id;
     };
-    const auto addMenu = [this](const char* title, std::initializer_list<Item> items) {
-        QMenu* menu = menuBar.addMenu(QString::fromUtf8(title));
+    const auto addMenu = [this](const QString& title, std::initializer_list<Item> items) {
+        QMenu* menu = menuBar.addMenu(title);
         connect(menu, &QMenu::aboutToShow, this, &GameMainWindow::ShowWhatIsPossible);
         for (const Item& item : items) {
-            QAction* action = menu->addAction(QString::fromUtf8(item.caption));
+            QAction* action = menu->addAction(item.caption);
             const int id = item.id;
             action->setData(id);
             connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
         }
     };
     // The eight trailing spaces widen the menu bar's entries.
-    addMenu("File        ", {{"New Game", ID_MENU_NEW_GAME}, {"Retry", ID_MENU_RETRY},
-                             {"Hint", ID_MENU_HINT},
-                             {"Back to a Solvable Position", ID_MENU_BACK_TO_SOLVABLE},
-                             {"Redo", ID_MENU_REDO}, {"Today's Puzzle", ID_MENU_TODAYS_PUZZLE},
-                             {"Copy Puzzle Code", ID_MENU_COPY_PUZZLE_CODE},
-                             {"Open Puzzle Code…", ID_MENU_OPEN_PUZZLE_CODE}, {"Exit", ID_MENU_EXIT}});
-    addMenu("Prefs        ", {{"Graphics / Sound", ID_MENU_GRAPHICS_SOUND},
-                              {"Play Options", ID_MENU_PLAY_OPTIONS},
-                              {"Warn of Dead Ends", ID_MENU_WARN_OF_DEAD_ENDS}});
+    //: A menu title. Keep the trailing spaces: they set the room between the menu titles.
+    addMenu(tr("File        "), {{tr("New Game"), ID_MENU_NEW_GAME},
+                                 //: Starts the same puzzle again from its start.
+                                 {tr("Retry"), ID_MENU_RETRY},
+                                 {tr("Hint"), ID_MENU_HINT},
+                                 //: Takes back moves until the board can be cleared again.
+                                 {tr("Back to a Solvable Position"), ID_MENU_BACK_TO_SOLVABLE},
+                                 {tr("Redo"), ID_MENU_REDO},
+                                 //: The daily puzzle, the same for every player on a given day.
+                                 {tr("Today's Puzzle"), ID_MENU_TODAYS_PUZZLE},
+                                 {tr("Copy Puzzle Code"), ID_MENU_COPY_PUZZLE_CODE},
+                                 {tr("Open Puzzle Code…"), ID_MENU_OPEN_PUZZLE_CODE},
+                                 {tr("Exit"), ID_MENU_EXIT}});
+    //: A menu title, short for Preferences. Keep the trailing spaces: they set the room between the menu titles.
+    addMenu(tr("Prefs        "), {{tr("Graphics / Sound"), ID_MENU_GRAPHICS_SOUND},
+                                  {tr("Play Options"), ID_MENU_PLAY_OPTIONS},
+                                  //: A dead end: a board that can no longer be cleared.
+                                  {tr("Warn of Dead Ends"), ID_MENU_WARN_OF_DEAD_ENDS}});
     QAction* warn = FindMenuAction(ID_MENU_WARN_OF_DEAD_ENDS);
     warn->setCheckable(true);
     warn->setChecked(playerHelp.WarnOfDeadEnds());
-    addMenu("Help        ", {{"About Kolumo", ID_MENU_ABOUT},
-                             {"Online Manual", ID_MENU_ONLINE_MANUAL}});
+    //: A menu title. Keep the trailing spaces: they set the room between the menu titles.
+    addMenu(tr("Help        "), {{tr("About Kolumo"), ID_MENU_ABOUT},
+                                 {tr("Online Manual"), ID_MENU_ONLINE_MANUAL}});
 }
 
 void GameMainWindow::CreateShortcuts()

@@ -26,8 +26,9 @@ class QAction;
 class QKeySequence;
 class MainWindowKeys;
 
-// Command ids of the buttons, the menu and the Space key.
-enum CommandId : int {
+// Command ids of the buttons, the menu and the Space key. (No ": int": after
+// one, lupdate loses track of the class below and of its texts' context.)
+enum CommandId {
     ID_NEW = 101,
     ID_RETRY = 102,
     ID_PREFS = 103,

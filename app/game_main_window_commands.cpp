@@ -83,7 +83,7 @@ void GameMainWindow::OnCommand(int id)
 
 void GameMainWindow::SetSolveCaption()
 {
-    solveButton.setText(gameIronman ? QStringLiteral("---") : QStringLiteral("Solve"));
+    solveButton.setText(gameIronman ? QStringLiteral("---") : QCoreApplication::translate("ButtonBar", "Solve"));
 }
 
 void GameMainWindow::StartNewGame(const PuzzleSettings& settings, std::optional<uint32_t> seed)
@@ -223,7 +223,7 @@ void GameMainWindow::OnWarnOfDeadEnds()
 
 void GameMainWindow::ShowTitle()
 {
-    setWindowTitle(todaysPuzzle ? QStringLiteral("Kolumo — Today's Puzzle") : QStringLiteral("Kolumo"));
+    setWindowTitle(todaysPuzzle ? tr("Kolumo — Today's Puzzle") : tr("Kolumo"));
 }
 
 QString GameMainWindow::PuzzleCode() const
@@ -237,10 +237,10 @@ void GameMainWindow::OnCopyPuzzleCode()
 {
     const QString code = PuzzleCode();
     if (code.isEmpty()) {
-        BoardAccessible::Say(&boardView, QStringLiteral("This puzzle has no code; a new game has one"));
+        BoardAccessible::Say(&boardView, tr("This puzzle has no code; a new game has one"));
     } else {
         QApplication::clipboard()->setText(code);
-        BoardAccessible::Say(&boardView, QStringLiteral("Puzzle code %1 copied").arg(code));
+        BoardAccessible::Say(&boardView, tr("Puzzle code %1 copied").arg(code));
     }
     RestoreFocus();
 }

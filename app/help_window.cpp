@@ -1,6 +1,8 @@
 // The game's own help window, showing the manual compiled into the program.
 #include "app/help_window.h"
 
+#include "app/translations.h"
+
 #include <QPointer>
 #include <QTextBrowser>
 #include <QUrl>
@@ -8,7 +10,14 @@
 
 namespace {
 
-const char* const HELP_DOCUMENT = "qrc:/help/kolumo-help.html";
+// The manual in the language the game speaks, else in English.
+QUrl HelpDocument()
+{
+    const QString language = Translations::FirstAvailable({Translations::Current()}, QStringLiteral(":/help"),
+                                                          QStringLiteral("kolumo-help_"), QStringLiteral(".html"));
+    return QUrl(language.isEmpty() ? QStringLiteral("qrc:/help/kolumo-help.html")
+                                   : QStringLiteral("qrc:/help/kolumo-help_%1.html").arg(language));
+}
 
 QPointer<HelpWindow>& TheHelpWindow()
 {
@@ -38,14 +47,14 @@ HelpWindow::HelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
     , browser(new QTextBrowser(this))
 {
-    setWindowTitle(QStringLiteral("Kolumo Help"));
+    setWindowTitle(tr("Kolumo Help"));
     setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser);
     browser->setOpenExternalLinks(true);
     browser->document()->setDocumentMargin(14);
-    browser->setSource(QUrl(QString::fromLatin1(HELP_DOCUMENT)));
+    browser->setSource(HelpDocument());
     resize(620, 640);
 }
 

@@ -70,9 +70,10 @@ void MusicPlayer::SetMusic(bool on)
 std::string MusicPlayer::ChooseFolder(QWidget* dialogParent)
 {
     const QString chosen = QFileDialog::getOpenFileName(
-        dialogParent, QStringLiteral("Set Music Folder (by selecting any MIDI file in it)"),
+        dialogParent, tr("Set Music Folder (by selecting any MIDI file in it)"),
         QFile::decodeName(QByteArray::fromStdString(musicFolder)),
-        QStringLiteral("Midi Files (*.mid)"));
+        //: A filter of the file chooser; keep "(*.mid)" as it is.
+        tr("Midi Files (*.mid)"));
     if (!chosen.isEmpty())
         TakeFolderOf(chosen);
     return musicFolder;

@@ -16,35 +16,89 @@
 #include <algorithm>
 #include <chrono>
 
-const QString PlayerHelp::DEAD_END_TEXT = QStringLiteral(
-    "This board can no longer be cleared. Undo, or choose Back to a Solvable Position.");
-const QString PlayerHelp::UNDECIDED_TEXT
-    = QStringLiteral("Can't tell within a second whether this board can still be cleared.");
-const QString PlayerHelp::NO_MOVE_LEFT_TEXT
-    = QStringLiteral("No move left. Undo, Retry, or choose Back to a Solvable Position.");
-const QString PlayerHelp::MOVE_MADE_IT_DEAD_TEXT = QStringLiteral(
-    "After that move the board can no longer be cleared. Undo, or choose Back to a Solvable Position.");
-const QString PlayerHelp::STILL_CLEARABLE_TEXT = QStringLiteral("This board can still be cleared.");
-const QString PlayerHelp::NO_MOVE_LEFT_IN_IRONMAN_TEXT = QStringLiteral("No move left. Undo or Retry.");
-const QString PlayerHelp::NO_HINT_IN_IRONMAN_TEXT = QStringLiteral("No hints in an Ironman game.");
-const QString PlayerHelp::NO_HINT_WHILE_SOLVING_TEXT = QStringLiteral("No hints while Solve runs.");
-const QString PlayerHelp::NO_BACK_IN_IRONMAN_TEXT
-    = QStringLiteral("No Back to a Solvable Position in an Ironman game.");
-const QString PlayerHelp::NO_BACK_WHILE_SOLVING_TEXT
-    = QStringLiteral("No Back to a Solvable Position while Solve runs.");
-const QString PlayerHelp::BOARD_CLEAR_TEXT = QStringLiteral("The board is clear.");
-const QString PlayerHelp::NOTHING_TO_TAKE_BACK_TEXT = QStringLiteral("No move to take back.");
+QString PlayerHelp::DeadEndText()
+{
+    //: A dead end: a board that can no longer be cleared. "Back to a Solvable Position"
+    //: is the menu item of that name.
+    return tr("This board can no longer be cleared. Undo, or choose Back to a Solvable Position.");
+}
+
+QString PlayerHelp::UndecidedText()
+{
+    return tr("Can't tell within a second whether this board can still be cleared.");
+}
+
+QString PlayerHelp::NoMoveLeftText()
+{
+    //: "Retry" and "Back to a Solvable Position" are the menu items of those names.
+    return tr("No move left. Undo, Retry, or choose Back to a Solvable Position.");
+}
+
+QString PlayerHelp::MoveMadeItDeadText()
+{
+    //: "Back to a Solvable Position" is the menu item of that name.
+    return tr("After that move the board can no longer be cleared. Undo, or choose Back to a Solvable Position.");
+}
+
+QString PlayerHelp::StillClearableText()
+{
+    return tr("This board can still be cleared.");
+}
+
+QString PlayerHelp::NoMoveLeftInIronmanText()
+{
+    return tr("No move left. Undo or Retry.");
+}
+
+QString PlayerHelp::NoHintInIronmanText()
+{
+    //: Ironman: the preference that makes a game without hints or Solve.
+    return tr("No hints in an Ironman game.");
+}
+
+QString PlayerHelp::NoHintWhileSolvingText()
+{
+    //: Solve: the bar button that plays the puzzle out for the player.
+    return tr("No hints while Solve runs.");
+}
+
+QString PlayerHelp::NoBackInIronmanText()
+{
+    return tr("No Back to a Solvable Position in an Ironman game.");
+}
+
+QString PlayerHelp::NoBackWhileSolvingText()
+{
+    return tr("No Back to a Solvable Position while Solve runs.");
+}
+
+QString PlayerHelp::BoardClearText()
+{
+    return tr("The board is clear.");
+}
+
+QString PlayerHelp::NothingToTakeBackText()
+{
+    return tr("No move to take back.");
+}
 
 QString PlayerHelp::TookBackText(int moves, bool clearable)
 {
     // Nothing taken back: the same words Hint would say of this board.
     if (moves == 0)
-        return clearable ? STILL_CLEARABLE_TEXT : UNDECIDED_TEXT;
-    const QString took = moves == 1 ? QStringLiteral("Took back 1 move; ")
-                                    : QStringLiteral("Took back %1 moves; ").arg(moves);
-    return took
-         + (clearable ? QStringLiteral("this board can be cleared.")
-                      : QStringLiteral("can't tell within a second whether this board can be cleared."));
+        return clearable ? StillClearableText() : UndecidedText();
+    // English words its singular here and its plural below; each language
+    // words both messages with its own plural forms of %n.
+    if (moves == 1) {
+        //: %n is always 1 here; the message beside it has every other count.
+        return clearable ? tr("Took back %n move; this board can be cleared.", nullptr, moves)
+                         //: %n is always 1 here; the message beside it has every other count.
+                         : tr("Took back %n move; can't tell within a second whether this board can be cleared.",
+                              nullptr, moves);
+    }
+    return clearable ? tr("Took back %n moves; this board can be cleared.", nullptr, moves)
+                     : tr("Took back %n moves; can't tell within a second whether this board can be cleared.",
+                          nullptr, moves);
 }
 
 namespace {
@@ -140,24 +194,24 @@ void PlayerHelp::BackToSolvablePosition()
 QString PlayerHelp::WhyNoHint() const
 {
     if (gameIronman())
-        return NO_HINT_IN_IRONMAN_TEXT;
+        return NoHintInIronmanText();
     if (board.Solving())
-        return NO_HINT_WHILE_SOLVING_TEXT;
+        return NoHintWhileSolvingText();
     if (!BlocksLeft())
-        return BOARD_CLEAR_TEXT;
+        return BoardClearText();
     return {};
 }
 
 QString PlayerHelp::WhyNoBack() const
 {
     if (gameIronman())
-        return NO_BACK_IN_IRONMAN_TEXT;
+        return NoBackInIronmanText();
     if (board.Solving())
-        return NO_BACK_WHILE_SOLVING_TEXT;
+        return NoBackWhileSolvingText();
     if (!BlocksLeft())
-        return BOARD_CLEAR_TEXT;
+        return BoardClearText();
     if (puzzle.History().empty())
-        return NOTHING_TO_TAKE_BACK_TEXT;
+        return NothingToTakeBackText();
     return {};
 }
 
@@ -202,7 +256,7 @@ void PlayerHelp::MoveSettled()
     if (BlocksLeft() && !AnyLegalMove(puzzle.Rows(), puzzle.Settings())) {
         // Plain to see on the board, so said in Ironman games too, but
         // without the help they do not give.
-        SayNo(gameIronman() ? NO_MOVE_LEFT_IN_IRONMAN_TEXT : NO_MOVE_LEFT_TEXT);
+        SayNo(gameIronman() ? NoMoveLeftInIronmanText() : NoMoveLeftText());
         RememberWarning();
         return;
     }
@@ -249,7 +303,7 @@ void PlayerHelp::Answered(int, const SolverAnswer& answer)
         break;
     case Purpose::DeadEndCheck:
         if (answer.verdict == SolverVerdict::Dead && !Warned()) {
-            SayNo(MOVE_MADE_IT_DEAD_TEXT);
+            SayNo(MoveMadeItDeadText());
             RememberWarning();
         }
         break;
@@ -270,11 +324,11 @@ void PlayerHelp::HintAnswered(const SolverAnswer& answer)
         break;
     case SolverVerdict::Dead:
         board.ChooseMove({});
-        SayNo(DEAD_END_TEXT);
+        SayNo(DeadEndText());
         RememberWarning();
         break;
     case SolverVerdict::Unknown:
-        Report(UNDECIDED_TEXT);
+        Report(UndecidedText());
         break;
     }
 }

@@ -27,19 +27,19 @@ public:
     static constexpr int SEARCH_BUDGET_MS = 1000;
 
     // The messages, as the player reads them.
-    static const QString DEAD_END_TEXT;
-    static const QString UNDECIDED_TEXT;
-    static const QString NO_MOVE_LEFT_TEXT;
-    static const QString MOVE_MADE_IT_DEAD_TEXT;
-    static const QString STILL_CLEARABLE_TEXT;
-    static const QString NO_MOVE_LEFT_IN_IRONMAN_TEXT;
+    static QString DeadEndText();
+    static QString UndecidedText();
+    static QString NoMoveLeftText();
+    static QString MoveMadeItDeadText();
+    static QString StillClearableText();
+    static QString NoMoveLeftInIronmanText();
     // Why a command gives no help now.
-    static const QString NO_HINT_IN_IRONMAN_TEXT;
-    static const QString NO_HINT_WHILE_SOLVING_TEXT;
-    static const QString NO_BACK_IN_IRONMAN_TEXT;
-    static const QString NO_BACK_WHILE_SOLVING_TEXT;
-    static const QString BOARD_CLEAR_TEXT;
-    static const QString NOTHING_TO_TAKE_BACK_TEXT;
+    static QString NoHintInIronmanText();
+    static QString NoHintWhileSolvingText();
+    static QString NoBackInIronmanText();
+    static QString NoBackWhileSolvingText();
+    static QString BoardClearText();
+    static QString NothingToTakeBackText();
     // What Back to a Solvable Position did: the moves it took back, and
     // whether the board it stopped at can be cleared (else the solver could
     // not tell).

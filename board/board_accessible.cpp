@@ -10,17 +10,8 @@
 
 #include <algorithm>
 
-namespace {
-
-QString Words(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
-} // namespace
-
 BoardAccessible::BoardAccessible(BoardView* view)
-    : QAccessibleWidget(view, QAccessible::Table, QStringLiteral("Board")), view(view)
+    : QAccessibleWidget(view, QAccessible::Table, tr("Board")), view(view)
 {
 }
 
@@ -48,8 +39,9 @@ QAccessibleInterface* BoardAccessible::Factory(const QString& className, QObject
 
 QString BoardAccessible::ColourWord(int32_t code) const
 {
-    return code >= 0 && code < 10 ? Words(ColourName(view->Painter().BlockColours()[static_cast<size_t>(code)]))
-                                  : QStringLiteral("colour %1").arg(code + 1);
+    return code >= 0 && code < 10 ? SpokenColourName(view->Painter().BlockColours()[static_cast<size_t>(code)])
+                                  //: A block's colour past the ten the game names, by its number.
+                                  : tr("colour %1").arg(code + 1);
 }
 
 int BoardAccessible::BlocksLeft() const
@@ -94,13 +86,15 @@ QString BoardAccessible::CellName(int row, int column) const
 {
     const int index = IndexAt(row, column);
     if (index < 0)
-        return QStringLiteral("empty");
+        //: A cell of the board with no block in it.
+        return tr("empty");
     const int32_t code = CodeAt(row, index);
     const QString colour = ColourWord(code);
     const QString symbol = code >= 0 && static_cast<size_t>(code) < view->Painter().Symbols().size()
-        ? Words(SymbolName(view->Painter().Symbols()[static_cast<size_t>(code)]))
+        ? SpokenSymbolName(view->Painter().Symbols()[static_cast<size_t>(code)])
         : QString();
-    return symbol.isEmpty() ? colour : colour + QStringLiteral(", ") + symbol;
+    //: A block: its colour, then the symbol drawn on it ("blue, scissors").
+    return symbol.isEmpty() ? colour : tr("%1, %2").arg(colour, symbol);
 }
 
 bool BoardAccessible::IsRowEnd(int row, int column) const
@@ -145,9 +139,9 @@ QString BoardAccessible::CounterName(int colour) const
     ColourCounters counters{};
     if (view->ShownPuzzle() != nullptr)
         CountBlocks(view->ShownPuzzle()->Rows(), view->ShownPuzzle()->Settings().rowCount, counters);
-    return QStringLiteral("%1: %2 left")
-        .arg(Words(ColourName(view->Painter().BlockColours()[static_cast<size_t>(colour)])))
-        .arg(counters[static_cast<size_t>(colour)]);
+    //: A counter: the colour, then how many blocks of it are left ("red: 6 left").
+    return tr("%1: %n left", nullptr, counters[static_cast<size_t>(colour)])
+        .arg(SpokenColourName(view->Painter().BlockColours()[static_cast<size_t>(colour)]));
 }
 
 BoardCellAccessible* BoardAccessible::Cell(int row, int column) const
@@ -170,9 +164,12 @@ void* BoardAccessible::interface_cast(QAccessible::InterfaceType type)
 QString BoardAccessible::text(QAccessible::Text type) const
 {
     if (type == QAccessible::Name)
-        return news.isEmpty() ? QStringLiteral("Board") : QStringLiteral("Board: ") + news;
+        //: The game board, as a screen reader names it.
+        return news.isEmpty() ? tr("Board")
+                              //: The board's name, then its latest news ("Board: Took 3 red").
+                              : tr("Board: %1").arg(news);
     if (type == QAccessible::Description)
-        return QStringLiteral("Arrow keys move between row ends, Return selects, Space takes the selection");
+        return tr("Arrow keys move between row ends, Return selects, Space takes the selection");
     return QAccessibleWidget::text(type);
 }
 
@@ -258,10 +255,11 @@ QList<QAccessibleInterface*> BoardAccessible::selectedCells() const
 
 QString BoardAccessible::columnDescription(int column) const
 {
-    return QStringLiteral("place %1").arg(column + 1);
+    //: A column of the board: the places along a row, counted from the left.
+    return tr("place %1").arg(column + 1);
 }
 
 QString BoardAccessible::rowDescription(int row) const
 {
-    return QStringLiteral("row %1").arg(row + 1);
+    return tr("row %1").arg(row + 1);
 }

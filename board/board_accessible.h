@@ -2,6 +2,7 @@
 // the keyboard cursor as the focus, and spoken news of what happened.
 #pragma once
 
+#include <QCoreApplication>
 #include <QAccessibleWidget>
 #include <QString>
 
@@ -19,6 +20,8 @@ class BoardCellAccessible;
 // right when the row is an odd number of places short). After the cells come
 // the counters, one per colour in play.
 class BoardAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
+    Q_DECLARE_TR_FUNCTIONS(BoardAccessible)
+
 public:
     // What the board tells a screen reader about.
     enum class News { CursorMoved, Selected, Refused, Moved, Undone, NewBoard, Cleared, Hinted };

@@ -91,24 +91,31 @@ void BoardAccessible::Hear(News what, const QString& why)
 
 QString BoardAccessible::Announcement(News what, const QString& why) const
 {
-    const QString left = QStringLiteral("%1 blocks left").arg(BlocksLeft());
+    const QString left = tr("%n blocks left", nullptr, BlocksLeft());
     switch (what) {
     case News::Refused:
-        return why.isEmpty() ? QStringLiteral("Refused") : QStringLiteral("Refused: ") + why;
+        //: A move or command the game would not make.
+        return why.isEmpty() ? tr("Refused")
+                             //: Refused, then why ("Refused: Not an end of its row").
+                             : tr("Refused: %1").arg(why);
     case News::Moved: {
         // Told before the move is applied, while the selection still names it.
         const auto& selection = view->Selection();
         if (selection.empty())
-            return QStringLiteral("Move made");
+            return tr("Move made");
         const BlockRef first = selection.front();
-        return QStringLiteral("Took %1 %2").arg(selection.size()).arg(ColourWord(CodeAt(first.row, first.index)));
+        //: How many blocks of which colour a move took ("Took 3 red").
+        return tr("Took %n %1", nullptr, static_cast<int>(selection.size()))
+            .arg(ColourWord(CodeAt(first.row, first.index)));
     }
     case News::Undone:
-        return QStringLiteral("Move taken back, ") + left;
+        //: %1 says how many blocks are left ("Move taken back, 12 blocks left").
+        return tr("Move taken back, %1").arg(left);
     case News::NewBoard:
-        return QStringLiteral("New board, %1 rows, ").arg(rowCount()) + left;
+        //: %1 says how many blocks are left ("New board, 4 rows, 24 blocks left").
+        return tr("New board, %n rows, %1", nullptr, rowCount()).arg(left);
     case News::Cleared:
-        return QStringLiteral("Board cleared");
+        return tr("Board cleared");
     case News::Hinted:
         return HintNews();
     default:
@@ -140,18 +147,23 @@ QString BoardAccessible::HintNews() const
         QString words;
         for (size_t k = 0; k < numbers.size(); ++k) {
             if (k > 0)
-                words += k + 1 == numbers.size() ? QStringLiteral(" and ") : QStringLiteral(", ");
+                //: Joins the last two row numbers of a list ("rows 1, 2 and 3").
+                words += k + 1 == numbers.size() ? tr(" and ")
+                                                 //: Joins row numbers in a list ("rows 1, 2 and 3").
+                                                 : tr(", ");
             words += QString::number(numbers[k]);
         }
         return words;
     };
     QStringList from;
     if (!rows.empty())
-        from << (rows.size() == 1 ? QStringLiteral("row ") : QStringLiteral("rows ")) + list(rows);
+        //: Where a hint's blocks are: %1 is one row number or a list of them ("rows 1, 2 and 3").
+        from << (rows.size() == 1 ? tr("row %1") : tr("rows %1")).arg(list(rows));
     if (!bothEnds.empty())
-        from << (bothEnds.size() == 1 ? QStringLiteral("both ends of row ") : QStringLiteral("both ends of rows "))
-                + list(bothEnds);
-    return QStringLiteral("Hint: take %1 %2, from %3")
-        .arg(selection.size())
-        .arg(ColourWord(CodeAt(first.row, first.index)), from.join(QStringLiteral(" and ")));
+        //: Where a hint's blocks are: %1 is one row number or a list of them.
+        from << (bothEnds.size() == 1 ? tr("both ends of row %1") : tr("both ends of rows %1"))
+                    .arg(list(bothEnds));
+    //: A hint: how many blocks, their colour, and where ("Hint: take 3 blue, from rows 1, 2 and 3").
+    return tr("Hint: take %n %1, from %2", nullptr, static_cast<int>(selection.size()))
+        .arg(ColourWord(CodeAt(first.row, first.index)), from.join(tr(" and ")));
 }

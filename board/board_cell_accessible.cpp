@@ -37,7 +37,8 @@ QString BoardCellAccessible::text(QAccessible::Text type) const
     if (type == QAccessible::Name)
         return IsCounter() ? board->CounterName(column) : board->CellName(row, column);
     if (type == QAccessible::Description && !IsCounter() && board->IsRowEnd(row, column))
-        return QStringLiteral("row end");
+        //: A block at either end of its row, the only ones a move can take.
+        return tr("row end");
     return {};
 }
 

@@ -1,6 +1,7 @@
 // One place of the board for a screen reader: a block's cell, or a colour counter.
 #pragma once
 
+#include <QCoreApplication>
 #include <QAccessibleInterface>
 
 class BoardAccessible;
@@ -10,6 +11,8 @@ class BoardAccessible;
 // counter (row -1, column = colour code) reads as "red: 6 left". Owned by
 // the board's interface, which reads the board for it.
 class BoardCellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+    Q_DECLARE_TR_FUNCTIONS(BoardCellAccessible)
+
 public:
     BoardCellAccessible(BoardAccessible* board, int row, int column);
 

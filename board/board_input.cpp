@@ -143,10 +143,10 @@ QString BoardInput::WhyNotJoin(BlockRef hit) const
 {
     const Puzzle* puzzle = board.Played();
     if (!IsAtRowEnd(puzzle->Rows(), puzzle->Settings(), hit))
-        return QStringLiteral("Not an end of its row");
+        return tr("Not an end of its row");
     if (static_cast<long>(selection.size()) >= puzzle->Settings().maxRemove)
-        return QStringLiteral("A move takes at most %1 blocks").arg(puzzle->Settings().maxRemove);
-    return QStringLiteral("Another colour is selected");
+        return tr("A move takes at most %n blocks", nullptr, puzzle->Settings().maxRemove);
+    return tr("Another colour is selected");
 }
 
 void BoardInput::MoveCursor(KeyCursor::Step step)

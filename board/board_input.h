@@ -5,6 +5,7 @@
 #include "board/key_cursor.h"
 #include "engine/move_list.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <Qt>
 
@@ -17,6 +18,8 @@ struct BoardGeometry;
 // Decides what a click or a key does to the selection and the cursor; the
 // board it serves draws, sounds and applies moves when asked.
 class BoardInput {
+    Q_DECLARE_TR_FUNCTIONS(BoardInput)
+
 public:
     // What input asks of the board it serves.
     class Board {

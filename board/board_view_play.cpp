@@ -21,7 +21,7 @@ void BoardView::StartMove()
 void BoardView::UndoMove()
 {
     if (phases.Solving() || !puzzle || !puzzle->Undo()) {
-        Refuse(phases.Solving() ? QStringLiteral("Not while Solve plays") : QStringLiteral("Nothing to undo"));
+        Refuse(phases.Solving() ? tr("Not while Solve plays") : tr("Nothing to undo"));
         return;
     }
     PlayEffect(SOUND_SELECT);
@@ -36,7 +36,7 @@ void BoardView::RedoMove()
 {
     const MoveList blocks = puzzle ? puzzle->NextRedoBlocks() : MoveList();
     if (phases.Solving() || blocks.empty()) {
-        Refuse(phases.Solving() ? QStringLiteral("Not while Solve plays") : QStringLiteral("Nothing to redo"));
+        Refuse(phases.Solving() ? tr("Not while Solve plays") : tr("Nothing to redo"));
         return;
     }
     // The board is shown settled first, so the move's animation starts from

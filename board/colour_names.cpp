@@ -1,6 +1,8 @@
 // Names of the basic colours and the nearest of them to any colour.
 #include "board/colour_names.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <limits>
 
@@ -14,23 +16,28 @@ struct NamedColour {
 // The ten default block colours come first, so each is named exactly; the
 // rest catch the colours a player is likely to pick instead.
 constexpr std::array<NamedColour, 17> BASIC_COLOURS{{
-    {MakeColour(255, 0, 0), "red"},
-    {MakeColour(255, 255, 0), "yellow"},
-    {MakeColour(0, 255, 0), "green"},
-    {MakeColour(0, 0, 255), "blue"},
-    {MakeColour(255, 0, 255), "magenta"},
-    {MakeColour(0, 255, 255), "cyan"},
-    {MakeColour(255, 128, 0), "orange"},
-    {MakeColour(255, 255, 255), "white"},
-    {MakeColour(128, 128, 128), "grey"},
-    {MakeColour(128, 0, 128), "purple"},
-    {MakeColour(0, 0, 0), "black"},
-    {MakeColour(192, 192, 192), "light grey"},
-    {MakeColour(64, 64, 64), "dark grey"},
-    {MakeColour(139, 69, 19), "brown"},
-    {MakeColour(255, 160, 192), "pink"},
-    {MakeColour(0, 100, 0), "dark green"},
-    {MakeColour(0, 0, 128), "navy"},
+    {MakeColour(255, 0, 0), QT_TRANSLATE_NOOP("ColourNames", "red")},
+    {MakeColour(255, 255, 0), QT_TRANSLATE_NOOP("ColourNames", "yellow")},
+    {MakeColour(0, 255, 0), QT_TRANSLATE_NOOP("ColourNames", "green")},
+    {MakeColour(0, 0, 255), QT_TRANSLATE_NOOP("ColourNames", "blue")},
+    {MakeColour(255, 0, 255), QT_TRANSLATE_NOOP("ColourNames", "magenta")},
+    {MakeColour(0, 255, 255), QT_TRANSLATE_NOOP("ColourNames", "cyan")},
+    //: the colour
+    {MakeColour(255, 128, 0), QT_TRANSLATE_NOOP("ColourNames", "orange")},
+    //: the colour
+    {MakeColour(255, 255, 255), QT_TRANSLATE_NOOP("ColourNames", "white")},
+    //: the colour
+    {MakeColour(128, 128, 128), QT_TRANSLATE_NOOP("ColourNames", "grey")},
+    {MakeColour(128, 0, 128), QT_TRANSLATE_NOOP("ColourNames", "purple")},
+    //: the colour
+    {MakeColour(0, 0, 0), QT_TRANSLATE_NOOP("ColourNames", "black")},
+    {MakeColour(192, 192, 192), QT_TRANSLATE_NOOP("ColourNames", "light grey")},
+    {MakeColour(64, 64, 64), QT_TRANSLATE_NOOP("ColourNames", "dark grey")},
+    {MakeColour(139, 69, 19), QT_TRANSLATE_NOOP("ColourNames", "brown")},
+    {MakeColour(255, 160, 192), QT_TRANSLATE_NOOP("ColourNames", "pink")},
+    {MakeColour(0, 100, 0), QT_TRANSLATE_NOOP("ColourNames", "dark green")},
+    //: the colour, dark blue
+    {MakeColour(0, 0, 128), QT_TRANSLATE_NOOP("ColourNames", "navy")},
 }};
 
 // Squared distance weighted by how strongly the eye tells each channel apart
@@ -59,4 +66,9 @@ std::string ColourName(ColourValue c)
         }
     }
     return nearest->name;
+}
+
+QString SpokenColourName(ColourValue c)
+{
+    return QCoreApplication::translate("ColourNames", ColourName(c).c_str());
 }

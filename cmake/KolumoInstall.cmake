@@ -80,9 +80,12 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://kolumo.net/")
 # is named here: Qt's platform plugins, the fonts the board draws with, and
 # SDL with SDL_mixer, which the game opens only after its first frame. On a
 # Wayland desktop Qt's Wayland plugin lets the game run without XWayland.
+# Qt's own catalogues translate its colour and file choosers; the CJK fonts
+# draw Japanese and Chinese.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, fonts-dejavu-core, fonts-liberation2, libsdl2-2.0-0, libsdl2-mixer-2.0-0")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "timgm6mb-soundfont | fluid-soundfont-gm, qt6-wayland")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+  "timgm6mb-soundfont | fluid-soundfont-gm, qt6-wayland, qt6-translations-l10n, fonts-noto-cjk")
 set(CPACK_GENERATOR DEB)
 include(CPack)

@@ -17,11 +17,13 @@ struct SpokenFace {
 
 // The words drawn on each of the game's button faces.
 constexpr SpokenFace SPOKEN_FACES[] = {
-    {"IDB_OK", "OK"},
-    {"IDB_CANCEL", "Cancel"},
-    {"IDB_DEFAULT", "Default"},
-    {"IDB_WEBSITE", "Visit Website"},
-    {"IDB_SETMUSIC", "Set Music Dir"},
+    {"IDB_OK", QT_TRANSLATE_NOOP("BitmapButton", "OK")},
+    {"IDB_CANCEL", QT_TRANSLATE_NOOP("BitmapButton", "Cancel")},
+    //: Restores the default settings.
+    {"IDB_DEFAULT", QT_TRANSLATE_NOOP("BitmapButton", "Default")},
+    {"IDB_WEBSITE", QT_TRANSLATE_NOOP("BitmapButton", "Visit Website")},
+    //: Chooses the folder the music is played from.
+    {"IDB_SETMUSIC", QT_TRANSLATE_NOOP("BitmapButton", "Set Music Dir")},
 };
 
 } // namespace
@@ -161,7 +163,7 @@ QString BitmapButton::SpokenName(const QString& caption)
 {
     for (const SpokenFace& face : SPOKEN_FACES) {
         if (caption == QLatin1String(face.caption))
-            return QString::fromLatin1(face.words);
+            return tr(face.words);
     }
     return caption;
 }

@@ -30,8 +30,8 @@ QAccessibleInterface* ColourSwatchAccessible::Factory(const QString& className, 
 QString ColourSwatchAccessible::text(QAccessible::Text type) const
 {
     if (type == QAccessible::Name)
-        return QStringLiteral("Colour %1: %2")
-            .arg(swatch->caption, QString::fromStdString(ColourName(swatch->face)));
+        //: A colour swatch in the preferences: its number, then its colour ("Colour 3: green").
+        return tr("Colour %1: %2").arg(swatch->caption, SpokenColourName(swatch->face));
     return QAccessibleWidget::text(type);
 }
 

@@ -1,6 +1,7 @@
 // How a screen reader sees a colour swatch: a button named by its number and colour.
 #pragma once
 
+#include <QCoreApplication>
 #include <QAccessibleWidget>
 
 class ColourSwatch;
@@ -8,6 +9,8 @@ class ColourSwatch;
 // "Colour 3: green": the name follows the face whenever it changes. Pressing
 // it (a screen reader's action) opens the colour chooser, like a click.
 class ColourSwatchAccessible : public QAccessibleWidget {
+    Q_DECLARE_TR_FUNCTIONS(ColourSwatchAccessible)
+
 public:
     explicit ColourSwatchAccessible(ColourSwatch* swatch);
 

@@ -52,12 +52,6 @@ int TextRoom(const ControlTemplate& control, int width)
     return width;
 }
 
-// The text a control shows.
-QString ControlText(const ControlTemplate& control)
-{
-    return QString::fromUtf8(control.text);
-}
-
 // The control's box once the dialog is widened to widthPercent of its
 // template: its left and right edges move out in proportion, in dialog units.
 QRect ControlBox(const ControlTemplate& control, int widthPercent)
@@ -79,20 +73,21 @@ int LineWidth(const QFont& font, const QString& line, bool wholePixels)
     return static_cast<int>(std::ceil(QFontMetricsF(font).horizontalAdvance(line)));
 }
 
-bool CaptionFits(const ControlTemplate& control, const QFont& font, int widthPercent, bool wholePixels)
+bool CaptionFits(const DialogTemplate& dialogTemplate, const ControlTemplate& control, const QFont& font,
+                 int widthPercent, bool wholePixels)
 {
     if (control.kind == ControlKind::ICON)
         return true;
     // A face lettered wider than its design widens the dialog with it, so
     // that the faces keep the gaps between them and the dialog's edges.
     if (control.kind == ControlKind::OWNER_DRAW_BUTTON) {
-        const QString caption = ControlText(control);
+        const QString caption = ControlCaption(dialogTemplate, control);
         const QSize design = FaceDesignSize(caption);
         return !design.isValid() || BitmapButton::FaceWidth(caption) * 100 <= design.width() * widthPercent;
     }
     const QRect box = ControlBox(control, widthPercent);
     int widest = 0;
-    const QStringList lines = ControlText(control).split(QLatin1Char('\n'));
+    const QStringList lines = ControlCaption(dialogTemplate, control).split(QLatin1Char('\n'));
     for (const QString& line : lines)
         widest = std::max(widest, LineWidth(font, line, wholePixels));
     const int lineHeight = QFontMetrics(font).height();
@@ -103,7 +98,7 @@ bool CaptionFits(const ControlTemplate& control, const QFont& font, int widthPer
 bool AllCaptionsFit(const DialogTemplate& dialogTemplate, const QFont& font, int widthPercent)
 {
     return std::all_of(dialogTemplate.controls.begin(), dialogTemplate.controls.end(),
-                       [&](const ControlTemplate& control) { return CaptionFits(control, font, widthPercent, true); });
+                       [&](const ControlTemplate& control) { return CaptionFits(dialogTemplate, control, font, widthPercent, true); });
 }
 
 // Text captions only: the faces do not depend on the dialog's font.
@@ -111,14 +106,14 @@ bool TextCaptionsFit(const DialogTemplate& dialogTemplate, const QFont& font)
 {
     return std::all_of(dialogTemplate.controls.begin(), dialogTemplate.controls.end(),
                        [&](const ControlTemplate& control) {
-                           return control.kind == ControlKind::OWNER_DRAW_BUTTON || CaptionFits(control, font, 100, false);
+                           return control.kind == ControlKind::OWNER_DRAW_BUTTON || CaptionFits(dialogTemplate, control, font, 100, false);
                        });
 }
 
-QWidget* CreateControl(QDialog& dialog, const ControlTemplate& control, int widthPercent,
-                       const std::function<void(int)>& onCommand)
+QWidget* CreateControl(QDialog& dialog, const DialogTemplate& dialogTemplate, const ControlTemplate& control,
+                       int widthPercent, const std::function<void(int)>& onCommand)
 {
-    const QString text = ControlText(control);
+    const QString text = ControlCaption(dialogTemplate, control);
     QWidget* widget = nullptr;
     switch (control.kind) {
     case ControlKind::OWNER_DRAW_BUTTON: {
@@ -167,6 +162,14 @@ QWidget* CreateControl(QDialog& dialog, const ControlTemplate& control, int widt
 
 } // namespace
 
+QString ControlCaption(const DialogTemplate& dialogTemplate, const ControlTemplate& control)
+{
+    if (control.kind == ControlKind::OWNER_DRAW_BUTTON || control.kind == ControlKind::ICON
+        || *control.text == '\0')
+        return QString::fromUtf8(control.text);
+    return QCoreApplication::translate(dialogTemplate.context, control.text);
+}
+
 QRect DialogUnitsToPixels(int x, int y, int width, int height)
 {
     return QRect(x * 3 / 2, y * 13 / 8, width * 3 / 2, height * 13 / 8);
@@ -198,13 +201,13 @@ void BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate,
                  const std::function<void(int)>& onCommand)
 {
     const DialogFit fit = FitDialog(dialogTemplate);
-    dialog.setWindowTitle(QString::fromUtf8(dialogTemplate.title));
+    dialog.setWindowTitle(QCoreApplication::translate(dialogTemplate.context, dialogTemplate.title));
     dialog.setFixedSize(
         DialogUnitsToPixels(0, 0, dialogTemplate.width * fit.widthPercent / 100, dialogTemplate.height).size());
     dialog.setFont(fit.font);
     ApplyDialogColours(&dialog);
     for (const ControlTemplate& control : dialogTemplate.controls)
-        CreateControl(dialog, control, fit.widthPercent, onCommand);
+        CreateControl(dialog, dialogTemplate, control, fit.widthPercent, onCommand);
 }
 
 QWidget* FindControl(const QWidget* dialog, int id)

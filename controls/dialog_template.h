@@ -30,12 +30,19 @@ struct ControlTemplate {
     int height;
 };
 
+// context is the translation context of the title and the captions; the
+// tables mark them with QT_TRANSLATE_NOOP in that context. Faces' names and
+// icons' paths are not captions and stay as they are.
 struct DialogTemplate {
     const char* title;
     int width;
     int height;
     std::span<const ControlTemplate> controls;
+    const char* context = "DialogTemplate";
 };
+
+// The caption a control shows: the table's text in the player's language.
+QString ControlCaption(const DialogTemplate& dialogTemplate, const ControlTemplate& control);
 
 // Dialog units to pixels: x and width * 1.5, y and height * 1.625, each
 // truncated on its own.

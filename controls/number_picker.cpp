@@ -127,7 +127,11 @@ void NumberPicker::Create(const QRect& rect, QWidget* parent, int id, int32_t mi
     incrementButton.LoadBitmaps(INCREMENT_UP, INCREMENT_DOWN);
     // Spoken in place of the "<" and ">" captions until the owner names them.
     if (decrementButton.accessibleName().isEmpty())
-        SetSpokenNames(accessibleName(), QStringLiteral("Less"), QStringLiteral("More"));
+        SetSpokenNames(accessibleName(),
+                       //: Spoken name of a number picker's down arrow.
+                       tr("Less"),
+                       //: Spoken name of a number picker's up arrow.
+                       tr("More"));
     for (BitmapButton* arrowButton : {&decrementButton, &incrementButton}) {
         arrowButton->setAutoDefault(false);
         arrowButton->setFocusPolicy(Qt::ClickFocus);

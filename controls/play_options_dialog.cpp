@@ -17,22 +17,28 @@ constexpr ControlTemplate PLAY_OPTIONS_CONTROLS[] = {
     {1, ControlKind::OWNER_DRAW_BUTTON, "IDB_OK", 15, 174, 50, 20},
     {2, ControlKind::OWNER_DRAW_BUTTON, "IDB_CANCEL", 217, 150, 50, 20},
     {1004, ControlKind::OWNER_DRAW_BUTTON, "IDB_WEBSITE", 69, 157, 111, 21},
-    {-1, ControlKind::STATIC_CENTRED, "No. of Colours", 20, 22, 77, 11},
+    {-1, ControlKind::STATIC_CENTRED, QT_TRANSLATE_NOOP("PlayOptionsDialog", "No. of Colours"), 20, 22, 77, 11},
     {1006, ControlKind::STATIC_LEFT, "", 112, 41, 77, 18},
-    {-1, ControlKind::STATIC_CENTRED, "No. of Rows", 112, 22, 77, 11},
+    {-1, ControlKind::STATIC_CENTRED, QT_TRANSLATE_NOOP("PlayOptionsDialog", "No. of Rows"), 112, 22, 77, 11},
     {1007, ControlKind::STATIC_LEFT, "", 204, 41, 77, 18},
-    {-1, ControlKind::STATIC_CENTRED, "Row Width", 204, 22, 77, 11},
+    {-1, ControlKind::STATIC_CENTRED, QT_TRANSLATE_NOOP("PlayOptionsDialog", "Row Width"), 204, 22, 77, 11},
     {1008, ControlKind::STATIC_LEFT, "", 20, 121, 77, 18},
-    {-1, ControlKind::STATIC_CENTRED, "Minimum", 20, 102, 77, 11},
-    {-1, ControlKind::GROUP_BOX, "Choose board size and number of colours: ", 7, 7, 287, 66},
+    {-1, ControlKind::STATIC_CENTRED, QT_TRANSLATE_NOOP("PlayOptionsDialog", "Minimum"), 20, 102, 77, 11},
+    {-1, ControlKind::GROUP_BOX,
+     QT_TRANSLATE_NOOP("PlayOptionsDialog", "Choose board size and number of colours: "),
+     7, 7, 287, 66},
     {1009, ControlKind::STATIC_LEFT, "", 112, 121, 77, 18},
-    {-1, ControlKind::STATIC_CENTRED, "Maximum", 112, 102, 77, 11},
-    {-1, ControlKind::GROUP_BOX, "Choose minimum and maximum to remove each turn: ", 7, 84, 200, 69},
+    {-1, ControlKind::STATIC_CENTRED, QT_TRANSLATE_NOOP("PlayOptionsDialog", "Maximum"), 112, 102, 77, 11},
+    {-1, ControlKind::GROUP_BOX,
+     QT_TRANSLATE_NOOP("PlayOptionsDialog", "Choose minimum and maximum to remove each turn: "),
+     7, 84, 200, 69},
     {1003, ControlKind::OWNER_DRAW_BUTTON, "IDB_DEFAULT", 220, 88, 65, 27},
     {1010, ControlKind::STATIC_LEFT, "", 20, 41, 77, 18},
 };
 
-constexpr DialogTemplate PLAY_OPTIONS_TEMPLATE = {"Kolumo Rez Options", 301, 201, PLAY_OPTIONS_CONTROLS};
+constexpr DialogTemplate PLAY_OPTIONS_TEMPLATE = {
+    QT_TRANSLATE_NOOP("PlayOptionsDialog", "Kolumo Rez Options"), 301, 201, PLAY_OPTIONS_CONTROLS,
+    "PlayOptionsDialog"};
 
 struct PickerPlace {
     int placeholderId;
@@ -45,11 +51,20 @@ struct PickerPlace {
 
 // Colours, rows, row width, minimum, maximum: the order of the pickers.
 constexpr PickerPlace PICKER_PLACES[] = {
-    {1010, COLOUR_COUNT_CHOICES, "No. of Colours", "Fewer colours", "More colours"},
-    {1006, ROW_COUNT_CHOICES, "No. of Rows", "Fewer rows", "More rows"},
-    {1007, ROW_WIDTH_CHOICES, "Row Width", "Narrower rows", "Wider rows"},
-    {1008, MIN_REMOVE_CHOICES, "Minimum", "Lower minimum", "Higher minimum"},
-    {1009, MAX_REMOVE_CHOICES, "Maximum", "Lower maximum", "Higher maximum"},
+    {1010, COLOUR_COUNT_CHOICES, QT_TRANSLATE_NOOP("PlayOptionsDialog", "No. of Colours"),
+     QT_TRANSLATE_NOOP("PlayOptionsDialog", "Fewer colours"),
+      QT_TRANSLATE_NOOP("PlayOptionsDialog", "More colours")},
+    {1006, ROW_COUNT_CHOICES, QT_TRANSLATE_NOOP("PlayOptionsDialog", "No. of Rows"),
+     QT_TRANSLATE_NOOP("PlayOptionsDialog", "Fewer rows"), QT_TRANSLATE_NOOP("PlayOptionsDialog", "More rows")},
+    {1007, ROW_WIDTH_CHOICES, QT_TRANSLATE_NOOP("PlayOptionsDialog", "Row Width"),
+     QT_TRANSLATE_NOOP("PlayOptionsDialog", "Narrower rows"),
+      QT_TRANSLATE_NOOP("PlayOptionsDialog", "Wider rows")},
+    {1008, MIN_REMOVE_CHOICES, QT_TRANSLATE_NOOP("PlayOptionsDialog", "Minimum"),
+     QT_TRANSLATE_NOOP("PlayOptionsDialog", "Lower minimum"),
+      QT_TRANSLATE_NOOP("PlayOptionsDialog", "Higher minimum")},
+    {1009, MAX_REMOVE_CHOICES, QT_TRANSLATE_NOOP("PlayOptionsDialog", "Maximum"),
+     QT_TRANSLATE_NOOP("PlayOptionsDialog", "Lower maximum"),
+      QT_TRANSLATE_NOOP("PlayOptionsDialog", "Higher maximum")},
 };
 
 constexpr int BUTTON_IDS[] = {1, 2, PlayOptionsDialog::DEFAULT_ID, PlayOptionsDialog::WEBSITE_ID};
@@ -98,8 +113,7 @@ void PlayOptionsDialog::Initialise()
         const QRect rect = FindControl(this, place.placeholderId)->geometry();
         const SettingChoices& choices = place.choices;
         pickers[k].Create(rect, this, place.placeholderId, choices.low, choices.high, choices.step);
-        pickers[k].SetSpokenNames(QString::fromLatin1(place.label), QString::fromLatin1(place.decrement),
-                                  QString::fromLatin1(place.increment));
+        pickers[k].SetSpokenNames(tr(place.label), tr(place.decrement), tr(place.increment));
         pickers[k].SetValue(fields[k]);
     }
     for (int id : BUTTON_IDS)

@@ -11,16 +11,22 @@ namespace {
 constexpr ControlTemplate PREFERENCES_CONTROLS[] = {
     {1, ControlKind::OWNER_DRAW_BUTTON, "IDB_OK", 7, 192, 50, 14},
     {2, ControlKind::OWNER_DRAW_BUTTON, "IDB_CANCEL", 198, 192, 50, 14},
-    {1001, ControlKind::CHECK_BOX, "Sound effects?", 33, 7, 79, 16},
+    {1001, ControlKind::CHECK_BOX, QT_TRANSLATE_NOOP("PreferencesDialog", "Sound effects?"), 33, 7, 79, 16},
     {1002, ControlKind::STATIC_LEFT, "", 7, 78, 241, 70},
     {1003, ControlKind::OWNER_DRAW_BUTTON, "IDB_DEFAULT", 92, 191, 72, 15},
-    {1004, ControlKind::CHECK_BOX, "Ironman (starting with next game, will not auto-solve) ?", 33, 30, 207, 18},
-    {1014, ControlKind::CHECK_BOX, "Music?", 33, 160, 67, 19},
+    {1004, ControlKind::CHECK_BOX,
+     QT_TRANSLATE_NOOP("PreferencesDialog", "Ironman (starting with next game, will not auto-solve) ?"),
+     33, 30, 207, 18},
+    {1014, ControlKind::CHECK_BOX, QT_TRANSLATE_NOOP("PreferencesDialog", "Music?"), 33, 160, 67, 19},
     {1016, ControlKind::OWNER_DRAW_BUTTON, "IDB_SETMUSIC", 121, 159, 94, 17},
-    {1005, ControlKind::CHECK_BOX, "Anti-aliasing (smoother numbers and symbols) ?", 33, 55, 207, 18},
+    {1005, ControlKind::CHECK_BOX,
+     QT_TRANSLATE_NOOP("PreferencesDialog", "Anti-aliasing (smoother numbers and symbols) ?"),
+     33, 55, 207, 18},
 };
 
-constexpr DialogTemplate PREFERENCES_TEMPLATE = {"Kolumo - Preferences", 255, 213, PREFERENCES_CONTROLS};
+constexpr DialogTemplate PREFERENCES_TEMPLATE = {
+    QT_TRANSLATE_NOOP("PreferencesDialog", "Kolumo - Preferences"), 255, 213, PREFERENCES_CONTROLS,
+    "PreferencesDialog"};
 
 constexpr int BUTTON_IDS[] = {1, 2, PreferencesDialog::DEFAULT_ID, PreferencesDialog::MUSIC_FOLDER_ID};
 

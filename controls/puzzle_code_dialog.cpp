@@ -10,14 +10,17 @@
 namespace {
 
 constexpr ControlTemplate PUZZLE_CODE_CONTROLS[] = {
-    {-1, ControlKind::STATIC_LEFT, "Type or paste a puzzle code:", 12, 10, 176, 11},
+    {-1, ControlKind::STATIC_LEFT, QT_TRANSLATE_NOOP("PuzzleCodeDialog", "Type or paste a puzzle code:"),
+     12, 10, 176, 11},
     {PuzzleCodeDialog::CODE_ID, ControlKind::STATIC_LEFT, "", 12, 24, 176, 14},
     {PuzzleCodeDialog::PROBLEM_ID, ControlKind::STATIC_LEFT, "", 12, 42, 176, 22},
     {1, ControlKind::OWNER_DRAW_BUTTON, "IDB_OK", 12, 70, 50, 20},
     {2, ControlKind::OWNER_DRAW_BUTTON, "IDB_CANCEL", 138, 70, 50, 20},
 };
 
-constexpr DialogTemplate PUZZLE_CODE_TEMPLATE = {"Open Puzzle Code", 200, 98, PUZZLE_CODE_CONTROLS};
+constexpr DialogTemplate PUZZLE_CODE_TEMPLATE = {
+    QT_TRANSLATE_NOOP("PuzzleCodeDialog", "Open Puzzle Code"), 200, 98, PUZZLE_CODE_CONTROLS,
+    "PuzzleCodeDialog"};
 
 constexpr int BUTTON_IDS[] = {1, 2};
 
@@ -36,7 +39,7 @@ PuzzleCodeDialog::PuzzleCodeDialog(QWidget* parent)
     QWidget* place = FindControl(this, CODE_ID);
     field = new QLineEdit(this);
     field->setGeometry(place->geometry());
-    field->setAccessibleName(QStringLiteral("Puzzle code"));
+    field->setAccessibleName(tr("Puzzle code"));
     SetControlId(field, CODE_ID);
     delete place;
     problem = qobject_cast<QLabel*>(FindControl(this, PROBLEM_ID));
@@ -62,8 +65,9 @@ QString PuzzleCodeDialog::Problem() const
 void PuzzleCodeDialog::OnOk()
 {
     const PuzzleCodeRead read = ReadPuzzleCode(field->text().toStdString());
-    if (!read.problem.empty()) {
-        problem->setText(QStringLiteral("That code cannot be read: %1.").arg(QString::fromStdString(read.problem)));
+    if (read.problem != PuzzleCodeProblem::NONE) {
+        //: %1 says why, in words such as "a character of the code is mistyped".
+        problem->setText(tr("That code cannot be read: %1.").arg(ProblemWords(read)));
         // Said again with the field, where the focus goes back to.
         field->setAccessibleDescription(problem->text());
         field->setFocus(Qt::OtherFocusReason);
@@ -72,4 +76,27 @@ void PuzzleCodeDialog::OnOk()
     }
     code = read;
     accept();
+}
+
+QString PuzzleCodeDialog::ProblemWords(const PuzzleCodeRead& read)
+{
+    switch (read.problem) {
+    case PuzzleCodeProblem::NONE:
+        break;
+    case PuzzleCodeProblem::FOREIGN_CHARACTER:
+        return tr("\"%1\" is not a character of a puzzle code").arg(QLatin1Char(read.character));
+    case PuzzleCodeProblem::NOT_LETTERS_DIGITS:
+        return tr("a puzzle code has only letters and digits");
+    case PuzzleCodeProblem::WRONG_LENGTH:
+        //: %1 is always 12; %n counts the letters and digits typed.
+        return tr("a puzzle code has %1 letters and digits, this one %n", nullptr, read.length)
+            .arg(PUZZLE_CODE_LENGTH);
+    case PuzzleCodeProblem::MISTYPED:
+        return tr("a character of the code is mistyped");
+    case PuzzleCodeProblem::OTHER_VERSION:
+        return tr("the code is from another version of Kolumo");
+    case PuzzleCodeProblem::OPTIONS_NOT_OFFERED:
+        return tr("the code names play options Kolumo does not offer");
+    }
+    return {};
 }

@@ -29,6 +29,11 @@ public:
     // OK: accepts a code that reads, else says why and stays.
     void OnOk();
 
+    // Why a code could not be read, in a few words for the player ("a
+    // character of the code is mistyped"); "" for a code that was read. The
+    // command line's complaint says the same.
+    static QString ProblemWords(const PuzzleCodeRead& read);
+
 private:
     PuzzleCodeRead code;
     QLineEdit* field = nullptr;

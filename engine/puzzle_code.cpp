@@ -106,8 +106,8 @@ PuzzleCodeRead ReadPuzzleCode(std::string_view text)
         const int value = DigitValue(c);
         if (value < 0) {
             const bool printable = c > ' ' && c < 0x7F;
-            read.problem = printable ? std::string("\"") + c + "\" is not a character of a puzzle code"
-                                     : "a puzzle code has only letters and digits";
+            read.problem = printable ? PuzzleCodeProblem::FOREIGN_CHARACTER : PuzzleCodeProblem::NOT_LETTERS_DIGITS;
+            read.character = printable ? c : '\0';
             return read;
         }
         if (count < PUZZLE_CODE_LENGTH)
@@ -115,16 +115,16 @@ PuzzleCodeRead ReadPuzzleCode(std::string_view text)
         ++count;
     }
     if (count != PUZZLE_CODE_LENGTH) {
-        read.problem = "a puzzle code has " + std::to_string(PUZZLE_CODE_LENGTH)
-            + " letters and digits, this one " + std::to_string(count);
+        read.problem = PuzzleCodeProblem::WRONG_LENGTH;
+        read.length = count;
         return read;
     }
     if (CheckDigit(digits) != digits[PUZZLE_CODE_LENGTH - 1]) {
-        read.problem = "a character of the code is mistyped";
+        read.problem = PuzzleCodeProblem::MISTYPED;
         return read;
     }
     if (digits[0] != DigitValue(VERSION)) {
-        read.problem = "the code is from another version of Kolumo";
+        read.problem = PuzzleCodeProblem::OTHER_VERSION;
         return read;
     }
     uint64_t number = 0;
@@ -139,7 +139,7 @@ PuzzleCodeRead ReadPuzzleCode(std::string_view text)
         number /= n;
     }
     if (number != 0 || !SettingsHaveCode(read.settings)) {
-        read.problem = "the code names play options Kolumo does not offer";
+        read.problem = PuzzleCodeProblem::OPTIONS_NOT_OFFERED;
         read.settings = PuzzleSettings{};
         read.seed = 0;
     }

@@ -16,9 +16,21 @@
 // options offer), times 2^32, plus the seed.
 inline constexpr int PUZZLE_CODE_LENGTH = 12;
 
+// Why a code could not be read; the program words it for the player.
+enum class PuzzleCodeProblem {
+    NONE,
+    FOREIGN_CHARACTER,   // a printable character outside the alphabet: character
+    NOT_LETTERS_DIGITS,  // a byte that is no printable character at all
+    WRONG_LENGTH,        // not twelve characters: length counts them
+    MISTYPED,            // the check character does not match
+    OTHER_VERSION,       // a version other than this game's
+    OPTIONS_NOT_OFFERED, // play options the game does not offer
+};
+
 struct PuzzleCodeRead {
-    // Empty when the code was read; else why not, for the player.
-    std::string problem;
+    PuzzleCodeProblem problem = PuzzleCodeProblem::NONE;
+    char character = 0;
+    int length = 0;
     PuzzleSettings settings;
     uint32_t seed = 0;
 };

@@ -5,8 +5,8 @@
 set -euo pipefail
 
 packages=(
-  # build
-  cmake ninja-build make g++ pkg-config
+  # build, and the catalogues' tools (lupdate, lrelease)
+  cmake ninja-build make g++ pkg-config qt6-l10n-tools qt6-tools-dev
   # libraries
   qt6-base-dev libsdl2-dev libsdl2-mixer-dev
   # General MIDI soundfont for the music player

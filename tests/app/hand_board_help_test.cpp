@@ -95,8 +95,8 @@ TEST_F(HandBoardHelpTest, AHintThatCannotBeGivenSelectsNothingAndSaysWhyUntilThe
         std::vector<int> sounds;
         QString said;
     } cases[] = {
-        {"a dead end", false, {SOUND_REFUSE}, PlayerHelp::DEAD_END_TEXT},
-        {"a board the solver can't decide", true, {SOUND_SELECT}, PlayerHelp::UNDECIDED_TEXT},
+        {"a dead end", false, {SOUND_REFUSE}, PlayerHelp::DeadEndText()},
+        {"a board the solver can't decide", true, {SOUND_SELECT}, PlayerHelp::UndecidedText()},
     };
     board.resize(700, 400);
     board.show();
@@ -124,7 +124,7 @@ TEST_F(HandBoardHelpTest, AHintThatCannotBeGivenSelectsNothingAndSaysWhyUntilThe
         EXPECT_EQ(QAccessible::queryAccessibleInterface(&board)->text(QAccessible::Name), QStringLiteral("Board"))
             << c.board << ": and its news with it";
     }
-    EXPECT_TRUE(PlayerHelp::DEAD_END_TEXT.contains(QStringLiteral("Back to a Solvable Position")));
+    EXPECT_TRUE(PlayerHelp::DeadEndText().contains(QStringLiteral("Back to a Solvable Position")));
 }
 
 TEST_F(HandBoardHelpTest, ANewMoveRetryNewGameAndSolveEmptyTheRedoList)
@@ -173,7 +173,7 @@ TEST_F(HandBoardHelpTest, NoMoveLeftIsSaidWhenTheMovesAnimationEnds)
     EXPECT_EQ(Shown(), "") << "not while the blocks still move";
     TickUntilIdle(board);
     const QString said = help.Message().Shown();
-    EXPECT_EQ(said.toStdString(), PlayerHelp::NO_MOVE_LEFT_TEXT.toStdString());
+    EXPECT_EQ(said.toStdString(), PlayerHelp::NoMoveLeftText().toStdString());
     for (const char* way : {"Undo", "Retry", "Back to a Solvable Position"})
         EXPECT_TRUE(said.contains(QString::fromLatin1(way))) << way;
 }
@@ -188,22 +188,22 @@ TEST_F(HandBoardHelpTest, EachKindOfNewsComesWithTheSoundOfItsKind)
         QString said;
         int sound;
     } cases[] = {
-        {"Hint refused", [this] { ironman = true; help.Hint(); }, PlayerHelp::NO_HINT_IN_IRONMAN_TEXT,
+        {"Hint refused", [this] { ironman = true; help.Hint(); }, PlayerHelp::NoHintInIronmanText(),
          SOUND_REFUSE},
-        {"Back refused", [this] { help.BackToSolvablePosition(); }, PlayerHelp::NOTHING_TO_TAKE_BACK_TEXT,
+        {"Back refused", [this] { help.BackToSolvablePosition(); }, PlayerHelp::NothingToTakeBackText(),
          SOUND_REFUSE},
         {"a dead end", [this] { AnswerAlways(SolverVerdict::Dead); Move({{3, 0}, {0, 1}}); help.Hint(); },
-         PlayerHelp::DEAD_END_TEXT, SOUND_REFUSE},
+         PlayerHelp::DeadEndText(), SOUND_REFUSE},
         {"can't tell", [this] { AnswerAlways(SolverVerdict::Unknown); help.Hint(); },
-         PlayerHelp::UNDECIDED_TEXT, SOUND_SELECT},
+         PlayerHelp::UndecidedText(), SOUND_SELECT},
         {"no move left", [this] { UseBoard(ONE_MOVE_TO_NOWHERE, 6, 3, 3, 3); Move(THE_THREE_ZEROS); },
-         PlayerHelp::NO_MOVE_LEFT_TEXT, SOUND_REFUSE},
+         PlayerHelp::NoMoveLeftText(), SOUND_REFUSE},
         {"no move left in an Ironman game, which gives no help",
          [this] { ironman = true; UseBoard(ONE_MOVE_TO_NOWHERE, 6, 3, 3, 3); Move(THE_THREE_ZEROS); },
-         PlayerHelp::NO_MOVE_LEFT_IN_IRONMAN_TEXT, SOUND_REFUSE},
+         PlayerHelp::NoMoveLeftInIronmanText(), SOUND_REFUSE},
         {"the dead-end warning",
          [this] { AnswerAlways(SolverVerdict::Dead); help.SetWarnOfDeadEnds(true); Move({{3, 0}, {0, 1}}); },
-         PlayerHelp::MOVE_MADE_IT_DEAD_TEXT, SOUND_REFUSE},
+         PlayerHelp::MoveMadeItDeadText(), SOUND_REFUSE},
         {"what Back did",
          [this] { AnswerAlways(SolverVerdict::Dead); Move({{3, 0}, {0, 1}}); help.BackToSolvablePosition(); },
          PlayerHelp::TookBackText(1, true), SOUND_SELECT},

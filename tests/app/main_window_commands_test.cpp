@@ -268,6 +268,27 @@ TEST_F(GameCommandsTest, ACopiedPuzzleCodeOpensTheSameBoardAndABadOneChangesNoth
     EXPECT_EQ(window->PuzzleCode(), code);
 }
 
+TEST(PuzzleCodeWords, EachReasonACodeIsRefusedIsSaidInWords)
+{
+    const struct {
+        const char* typed;
+        const char* words;
+    } refused[] = {
+        {"A7D4-G000-C1SV", "a character of the code is mistyped"},
+        {"A7D4-G000-C1S", "a puzzle code has 12 letters and digits, this one 11"},
+        {"A7D4-G000-C1ST0", "a puzzle code has 12 letters and digits, this one 13"},
+        {"", "a puzzle code has 12 letters and digits, this one 0"},
+        {"A7D4-G00U-C1ST", "\"U\" is not a character of a puzzle code"},
+        {"A7D4_G000-C1ST", "\"_\" is not a character of a puzzle code"},
+        {"A7D4-G000-C1S\xC3\x9F", "a puzzle code has only letters and digits"},
+        {"B7D4-G000-C1SR", "the code is from another version of Kolumo"},
+        {"AYJY-R000-000T", "the code names play options Kolumo does not offer"},
+        {"A7D4-G000-C1ST", ""},
+    };
+    for (const auto& row : refused)
+        EXPECT_EQ(PuzzleCodeDialog::ProblemWords(ReadPuzzleCode(row.typed)).toStdString(), row.words) << row.typed;
+}
+
 TEST_F(GameCommandsTest, TodaysPuzzleIsTheDatesAndMarkedInTheTitleUntilAnotherGame)
 {
     window->OnTodaysPuzzle();

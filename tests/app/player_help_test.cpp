@@ -247,17 +247,17 @@ TEST_F(PlayerHelpTest, HelpIsRefusedWithAWordInIronmanGamesAndWhileSolveRuns)
         QString said;
     } cases[] = {
         {"Hint in an Ironman game", true, false, ID_MENU_HINT, [this] { window->OnCommand(ID_MENU_HINT); },
-         PlayerHelp::NO_HINT_IN_IRONMAN_TEXT},
-        {"H in an Ironman game", true, false, ID_MENU_HINT, typeH, PlayerHelp::NO_HINT_IN_IRONMAN_TEXT},
+         PlayerHelp::NoHintInIronmanText()},
+        {"H in an Ironman game", true, false, ID_MENU_HINT, typeH, PlayerHelp::NoHintInIronmanText()},
         {"Hint while Solve runs", false, true, ID_MENU_HINT, [this] { window->OnCommand(ID_MENU_HINT); },
-         PlayerHelp::NO_HINT_WHILE_SOLVING_TEXT},
-        {"H while Solve runs", false, true, ID_MENU_HINT, typeH, PlayerHelp::NO_HINT_WHILE_SOLVING_TEXT},
+         PlayerHelp::NoHintWhileSolvingText()},
+        {"H while Solve runs", false, true, ID_MENU_HINT, typeH, PlayerHelp::NoHintWhileSolvingText()},
         {"Back in an Ironman game", true, false, ID_MENU_BACK_TO_SOLVABLE,
          [this] { window->OnCommand(ID_MENU_BACK_TO_SOLVABLE); },
-         PlayerHelp::NO_BACK_IN_IRONMAN_TEXT},
+         PlayerHelp::NoBackInIronmanText()},
         {"Back while Solve runs", false, true, ID_MENU_BACK_TO_SOLVABLE,
          [this] { window->OnCommand(ID_MENU_BACK_TO_SOLVABLE); },
-         PlayerHelp::NO_BACK_WHILE_SOLVING_TEXT},
+         PlayerHelp::NoBackWhileSolvingText()},
     };
     for (const auto& c : cases) {
         ChooseIronman(*window, c.ironman);
@@ -306,8 +306,8 @@ TEST_F(PlayerHelpTest, BackToASolvablePositionTakesBackOnlyDeadEndsAndSaysWhatIt
         // The solver's doubt takes nothing back: the board may well be clearable.
         {2, 3, 3, QStringLiteral("Took back 1 move; can't tell within a second whether this board can be cleared.")},
         {1, 2, 2, PlayerHelp::TookBackText(2, false)},
-        {2, 4, 4, PlayerHelp::UNDECIDED_TEXT},
-        {4, -1, 4, PlayerHelp::STILL_CLEARABLE_TEXT},  // clearable already: nothing taken back
+        {2, 4, 4, PlayerHelp::UndecidedText()},
+        {4, -1, 4, PlayerHelp::StillClearableText()},  // clearable already: nothing taken back
         {0, -1, 0, PlayerHelp::TookBackText(4, true)},  // at worst the start of the puzzle
     };
     for (const auto& c : cases) {
@@ -397,7 +397,7 @@ TEST_F(PlayerHelpTest, WarnOfDeadEndsIsOffUntilChosenThenWarnsOnceUntilTakenBack
             window->OnCommand(ID_UNDO);
         PlaySolution(s.to, s.from);
         WaitForAnswers();
-        EXPECT_EQ(Shown(), s.warned ? PlayerHelp::MOVE_MADE_IT_DEAD_TEXT.toStdString() : "")
+        EXPECT_EQ(Shown(), s.warned ? PlayerHelp::MoveMadeItDeadText().toStdString() : "")
             << s.step;
         QTest::mouseClick(&BoardWidget(*window), Qt::LeftButton, {}, QPoint(2, 2));
     }
@@ -410,9 +410,9 @@ TEST_F(PlayerHelpTest, TheMessageStandsBetweenTheCountersAndTheBlocksInBalancedL
         const QString& text;
         int lines;
     } cases[] = {
-        {{480, 320}, PlayerHelp::DEAD_END_TEXT, 2},        {{480, 320}, PlayerHelp::STILL_CLEARABLE_TEXT, 1},
-        {{480, 320}, PlayerHelp::NO_MOVE_LEFT_TEXT, 2},    {{1400, 1000}, PlayerHelp::DEAD_END_TEXT, 2},
-        {{1400, 1000}, PlayerHelp::STILL_CLEARABLE_TEXT, 1}, {{1400, 1000}, PlayerHelp::UNDECIDED_TEXT, 2},
+        {{480, 320}, PlayerHelp::DeadEndText(), 2},        {{480, 320}, PlayerHelp::StillClearableText(), 1},
+        {{480, 320}, PlayerHelp::NoMoveLeftText(), 2},    {{1400, 1000}, PlayerHelp::DeadEndText(), 2},
+        {{1400, 1000}, PlayerHelp::StillClearableText(), 1}, {{1400, 1000}, PlayerHelp::UndecidedText(), 2},
     };
     int defaultPixels = 0;
     // A message of the test's own over the window's board, said as the window's is.
@@ -472,14 +472,14 @@ TEST_F(PlayerHelpTest, AnyKeyThatPlaysOnTheBoardEndsTheMessageAndItsNews)
     };
     for (const auto& k : keys) {
         sayDeadEnd();
-        ASSERT_EQ(BoardName(), QStringLiteral("Board: ") + PlayerHelp::DEAD_END_TEXT);
+        ASSERT_EQ(BoardName(), QStringLiteral("Board: ") + PlayerHelp::DeadEndText());
         Type(k.key);
         EXPECT_EQ(Shown(), "") << k.name;
-        EXPECT_FALSE(BoardName().contains(PlayerHelp::DEAD_END_TEXT)) << k.name << ": the news outlived the message";
+        EXPECT_FALSE(BoardName().contains(PlayerHelp::DeadEndText())) << k.name << ": the news outlived the message";
     }
     sayDeadEnd();
     Type(Qt::Key_Shift, Qt::ShiftModifier);
-    EXPECT_EQ(Shown(), PlayerHelp::DEAD_END_TEXT.toStdString()) << "a key that does nothing leaves it";
+    EXPECT_EQ(Shown(), PlayerHelp::DeadEndText().toStdString()) << "a key that does nothing leaves it";
 }
 
 TEST_F(PlayerHelpTest, AScreenReaderMeetsTheBoardOnceTheMenusByTheirWordsAndHearsTheBoardCleared)

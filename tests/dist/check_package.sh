@@ -20,6 +20,8 @@ echo "$depends" | grep -q 'libsdl2-mixer' || fail "SDL2_mixer not in Depends: $d
 echo "$depends" | grep -q 'qt6-qpa-plugins' || fail "platform plugins not in Depends"
 field Recommends | grep -q soundfont || fail "no soundfont recommended"
 field Recommends | grep -qw 'qt6-wayland' || fail "Qt's Wayland plugin not recommended"
+field Recommends | grep -qw 'qt6-translations-l10n' || fail "Qt's catalogues not recommended"
+field Recommends | grep -qw 'fonts-noto-cjk' || fail "no CJK font recommended"
 [ "$(field Section)" = games ] || fail "not in games"
 # A description line indented twice is shown as preformatted text.
 ! field Description | grep -q '^  ' || fail "description shown as preformatted text"

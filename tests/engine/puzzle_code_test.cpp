@@ -58,7 +58,7 @@ TEST(PuzzleCode, KnownCodesGiveTheirBoards)
         SCOPED_TRACE(known.code);
         EXPECT_EQ(EncodePuzzleCode(known.settings, known.seed), known.code);
         const PuzzleCodeRead read = ReadPuzzleCode(known.code);
-        ASSERT_EQ(read.problem, "");
+        ASSERT_EQ(read.problem, PuzzleCodeProblem::NONE);
         EXPECT_EQ(read.settings, known.settings);
         EXPECT_EQ(read.seed, known.seed);
         puzzle.NewGame(read.settings, read.seed);
@@ -77,7 +77,7 @@ TEST(PuzzleCode, ANewGamesCodeGivesItsBoardAgain)
     puzzle.NewGame({16, 5, 7, 2, 5});
     const RowSet first = puzzle.InitialRows();
     const PuzzleCodeRead read = ReadPuzzleCode(EncodePuzzleCode(puzzle.Settings(), *puzzle.Seed()));
-    ASSERT_EQ(read.problem, "");
+    ASSERT_EQ(read.problem, PuzzleCodeProblem::NONE);
     puzzle.NewGame(read.settings, read.seed);
     EXPECT_EQ(puzzle.InitialRows(), first);
     // A board from elsewhere has no seed, so no code.
@@ -91,7 +91,7 @@ TEST(PuzzleCode, ReadsCodesAsPlayersTypeThem)
                               "A7D4-GOOO-C1ST", "a7d4 - g000c1st\t\r\n", "A-7-D-4-G-0-0-0-C-1-S-T"}) {
         SCOPED_TRACE(typed);
         const PuzzleCodeRead read = ReadPuzzleCode(typed);
-        EXPECT_EQ(read.problem, "");
+        EXPECT_EQ(read.problem, PuzzleCodeProblem::NONE);
         EXPECT_EQ(read.seed, 12345u);
         EXPECT_EQ(read.settings, PuzzleSettings{});
     }
@@ -102,30 +102,35 @@ TEST(PuzzleCode, ReadsCodesAsPlayersTypeThem)
 
 TEST(PuzzleCode, RefusesCodesItCannotRead)
 {
+    using enum PuzzleCodeProblem;
     const struct {
         const char* typed;
-        const char* problem;
+        PuzzleCodeProblem problem;
+        char character;
+        int length;
     } refused[] = {
-        {"A7D4-G000-C1SV", "a character of the code is mistyped"},
-        {"A7D4-G000-C2ST", "a character of the code is mistyped"},
-        {"A7D4-G000-1CST", "a character of the code is mistyped"},
-        {"7AD4-G000-C1ST", "a character of the code is mistyped"},
-        {"A7D4-G000-C1S", "a puzzle code has 12 letters and digits, this one 11"},
-        {"A7D4-G000-C1ST0", "a puzzle code has 12 letters and digits, this one 13"},
-        {"", "a puzzle code has 12 letters and digits, this one 0"},
-        {"A7D4-G00U-C1ST", "\"U\" is not a character of a puzzle code"},
-        {"A7D4_G000-C1ST", "\"_\" is not a character of a puzzle code"},
-        {"A7D4-G000-C1S\xC3\x9F", "a puzzle code has only letters and digits"},
-        {"B7D4-G000-C1SR", "the code is from another version of Kolumo"},
+        {"A7D4-G000-C1SV", MISTYPED, 0, 0},
+        {"A7D4-G000-C2ST", MISTYPED, 0, 0},
+        {"A7D4-G000-1CST", MISTYPED, 0, 0},
+        {"7AD4-G000-C1ST", MISTYPED, 0, 0},
+        {"A7D4-G000-C1S", WRONG_LENGTH, 0, 11},
+        {"A7D4-G000-C1ST0", WRONG_LENGTH, 0, 13},
+        {"", WRONG_LENGTH, 0, 0},
+        {"A7D4-G00U-C1ST", FOREIGN_CHARACTER, 'U', 0},
+        {"A7D4_G000-C1ST", FOREIGN_CHARACTER, '_', 0},
+        {"A7D4-G000-C1S\xC3\x9F", NOT_LETTERS_DIGITS, 0, 0},
+        {"B7D4-G000-C1SR", OTHER_VERSION, 0, 0},
         // Past the last set of play options, and fewest above most.
-        {"AYJY-R000-000T", "the code names play options Kolumo does not offer"},
-        {"AZZZ-ZZZZ-ZZZP", "the code names play options Kolumo does not offer"},
-        {"A7D6-M000-007E", "the code names play options Kolumo does not offer"},
+        {"AYJY-R000-000T", OPTIONS_NOT_OFFERED, 0, 0},
+        {"AZZZ-ZZZZ-ZZZP", OPTIONS_NOT_OFFERED, 0, 0},
+        {"A7D6-M000-007E", OPTIONS_NOT_OFFERED, 0, 0},
     };
     for (const auto& row : refused) {
         SCOPED_TRACE(row.typed);
         const PuzzleCodeRead read = ReadPuzzleCode(row.typed);
         EXPECT_EQ(read.problem, row.problem);
+        EXPECT_EQ(read.character, row.character);
+        EXPECT_EQ(read.length, row.length);
         EXPECT_EQ(read.settings, PuzzleSettings{});
         EXPECT_EQ(read.seed, 0u);
     }

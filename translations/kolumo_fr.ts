@@ -1,0 +1,819 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Free to play, copy and share.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Made by the Kolumo puzzle makers
+kolumo.net</source>
+        <extracomment>Two lines; kolumo.net is the game&apos;s web address and stays as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Kolumo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kolumo Version %1</source>
+        <extracomment>%1 is the version number, such as 1.1.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>--puzzle needs a puzzle code</source>
+        <extracomment>An error on the command line; --puzzle is the option&apos;s name and stays as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read the puzzle code &quot;%1&quot;: %2</source>
+        <extracomment>An error on the command line: %1 is the code as typed, %2 says why it cannot be read.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BitmapButton</name>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <extracomment>Restores the default settings.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visit Website</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Music Dir</source>
+        <extracomment>Chooses the folder the music is played from.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BoardAccessible</name>
+    <message>
+        <source>Board</source>
+        <extracomment>The game board, as a screen reader names it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>colour %1</source>
+        <extracomment>A block&apos;s colour past the ten the game names, by its number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <extracomment>A cell of the board with no block in it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A block: its colour, then the symbol drawn on it (&quot;blue, scissors&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n left</source>
+        <extracomment>A counter: the colour, then how many blocks of it are left (&quot;red: 6 left&quot;).</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Board: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrow keys move between row ends, Return selects, Space takes the selection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>place %1</source>
+        <extracomment>A column of the board: the places along a row, counted from the left.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <extracomment>Where a hint&apos;s blocks are: %1 is one row number or a list of them (&quot;rows 1, 2 and 3&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n blocks left</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <extracomment>A move or command the game would not make.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refused: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Took %n %1</source>
+        <extracomment>How many blocks of which colour a move took (&quot;Took 3 red&quot;).</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Move taken back, %1</source>
+        <extracomment>%1 says how many blocks are left (&quot;Move taken back, 12 blocks left&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>New board, %n rows, %1</source>
+        <extracomment>%1 says how many blocks are left (&quot;New board, 4 rows, 24 blocks left&quot;).</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Board cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> and </source>
+        <extracomment>Joins the last two row numbers of a list (&quot;rows 1, 2 and 3&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rows %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>both ends of row %1</source>
+        <extracomment>Where a hint&apos;s blocks are: %1 is one row number or a list of them.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>both ends of rows %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Hint: take %n %1, from %2</source>
+        <extracomment>A hint: how many blocks, their colour, and where (&quot;Hint: take 3 blue, from rows 1, 2 and 3&quot;).</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>BoardCellAccessible</name>
+    <message>
+        <source>row end</source>
+        <extracomment>A block at either end of its row, the only ones a move can take.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BoardInput</name>
+    <message>
+        <source>Not an end of its row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>A move takes at most %n blocks</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Another colour is selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BoardView</name>
+    <message>
+        <source>Not while Solve plays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ButtonBar</name>
+    <message>
+        <source>New</source>
+        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prefs</source>
+        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About</source>
+        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ColourNames</name>
+    <message>
+        <source>red</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>magenta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cyan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <extracomment>the colour</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>white</source>
+        <extracomment>the colour</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>grey</source>
+        <extracomment>the colour</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>black</source>
+        <extracomment>the colour</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>light grey</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dark grey</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dark green</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>navy</source>
+        <extracomment>the colour, dark blue</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ColourSwatchAccessible</name>
+    <message>
+        <source>Colour %1: %2</source>
+        <extracomment>A colour swatch in the preferences: its number, then its colour (&quot;Colour 3: green&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GameMainWindow</name>
+    <message>
+        <source>Kolumo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File        </source>
+        <extracomment>A menu title. Keep the trailing spaces: they set the room between the menu titles.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <extracomment>Starts the same puzzle again from its start.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back to a Solvable Position</source>
+        <extracomment>Takes back moves until the board can be cleared again.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Today&apos;s Puzzle</source>
+        <extracomment>The daily puzzle, the same for every player on a given day.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Puzzle Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Puzzle Code…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prefs        </source>
+        <extracomment>A menu title, short for Preferences. Keep the trailing spaces: they set the room between the menu titles.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Graphics / Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warn of Dead Ends</source>
+        <extracomment>A dead end: a board that can no longer be cleared.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help        </source>
+        <extracomment>A menu title. Keep the trailing spaces: they set the room between the menu titles.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Kolumo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Online Manual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kolumo — Today&apos;s Puzzle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This puzzle has no code; a new game has one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puzzle code %1 copied</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Kolumo Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MusicPlayer</name>
+    <message>
+        <source>Set Music Folder (by selecting any MIDI file in it)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Midi Files (*.mid)</source>
+        <extracomment>A filter of the file chooser; keep &quot;(*.mid)&quot; as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NumberPicker</name>
+    <message>
+        <source>Less</source>
+        <extracomment>Spoken name of a number picker&apos;s down arrow.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More</source>
+        <extracomment>Spoken name of a number picker&apos;s up arrow.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlayOptionsDialog</name>
+    <message>
+        <source>No. of Colours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No. of Rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose board size and number of colours: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose minimum and maximum to remove each turn: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kolumo Rez Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fewer colours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More colours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fewer rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Narrower rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wider rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lower minimum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Higher minimum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lower maximum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Higher maximum</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlayerHelp</name>
+    <message>
+        <source>This board can no longer be cleared. Undo, or choose Back to a Solvable Position.</source>
+        <extracomment>A dead end: a board that can no longer be cleared. &quot;Back to a Solvable Position&quot; is the menu item of that name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t tell within a second whether this board can still be cleared.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No move left. Undo, Retry, or choose Back to a Solvable Position.</source>
+        <extracomment>&quot;Retry&quot; and &quot;Back to a Solvable Position&quot; are the menu items of those names.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After that move the board can no longer be cleared. Undo, or choose Back to a Solvable Position.</source>
+        <extracomment>&quot;Back to a Solvable Position&quot; is the menu item of that name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This board can still be cleared.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No move left. Undo or Retry.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No hints in an Ironman game.</source>
+        <extracomment>Ironman: the preference that makes a game without hints or Solve.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No hints while Solve runs.</source>
+        <extracomment>Solve: the bar button that plays the puzzle out for the player.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Back to a Solvable Position in an Ironman game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Back to a Solvable Position while Solve runs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The board is clear.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No move to take back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Took back %n move; this board can be cleared.</source>
+        <extracomment>%n is always 1 here; the message beside it has every other count.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Took back %n move; can&apos;t tell within a second whether this board can be cleared.</source>
+        <extracomment>%n is always 1 here; the message beside it has every other count.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Took back %n moves; this board can be cleared.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Took back %n moves; can&apos;t tell within a second whether this board can be cleared.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDialog</name>
+    <message>
+        <source>Sound effects?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ironman (starting with next game, will not auto-solve) ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Music?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anti-aliasing (smoother numbers and symbols) ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kolumo - Preferences</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PuzzleCodeDialog</name>
+    <message>
+        <source>Type or paste a puzzle code:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Puzzle Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puzzle code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That code cannot be read: %1.</source>
+        <extracomment>%1 says why, in words such as &quot;a character of the code is mistyped&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a character of a puzzle code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a puzzle code has only letters and digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>a puzzle code has %1 letters and digits, this one %n</source>
+        <extracomment>%1 is always 12; %n counts the letters and digits typed.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a character of the code is mistyped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the code is from another version of Kolumo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the code names play options Kolumo does not offer</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SymbolNames</name>
+    <message>
+        <source>spade</source>
+        <extracomment>A symbol drawn on a block: the playing-card suit.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>heart</source>
+        <extracomment>A symbol drawn on a block: the playing-card suit.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>diamond</source>
+        <extracomment>A symbol drawn on a block: the playing-card suit.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>club</source>
+        <extracomment>A symbol drawn on a block: the playing-card suit.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>star</source>
+        <extracomment>A symbol drawn on a block: a five-pointed star.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sun</source>
+        <extracomment>A symbol drawn on a block: the sun, drawn with rays.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>umbrella</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>smiling face</source>
+        <extracomment>A symbol drawn on a block: a smiley.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>aeroplane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>snowflake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>anchor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>command sign</source>
+        <extracomment>A symbol drawn on a block: the looped square on a Mac command key.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>note</source>
+        <extracomment>A symbol drawn on a block: a musical note.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yin yang</source>
+        <extracomment>A symbol drawn on a block: the yin and yang symbol.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>flower</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>flag</source>
+        <extracomment>A symbol drawn on a block: a small flag on a pole.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>telephone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>scissors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>envelope</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>knight</source>
+        <extracomment>A symbol drawn on a block: the chess piece.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lightning</source>
+        <extracomment>A symbol drawn on a block: a lightning bolt.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
