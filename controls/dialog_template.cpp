@@ -26,8 +26,8 @@ const char* const CONTROL_ID_PROPERTY = "kolumoControlId";
 constexpr int LARGEST_PIXEL_SIZE = 12;
 constexpr int SMALLEST_PIXEL_SIZE = 9;
 // How far a dialog may grow for a language's longer words, and in what steps.
-constexpr int LARGEST_WIDTH_PERCENT = 300;
-constexpr int WIDTH_STEP_PERCENT = 5;
+constexpr int LARGEST_GROWTH_PERCENT = 300;
+constexpr int GROWTH_STEP_PERCENT = 5;
 
 QFont SansFont(int pixelSize)
 {
@@ -52,15 +52,17 @@ int TextRoom(const ControlTemplate& control, int width)
     return width;
 }
 
-// The control's box once the dialog is widened to widthPercent of its
-// template: its left and right edges move out in proportion, in dialog units.
-QRect ControlBox(const ControlTemplate& control, int widthPercent)
+// The control's box once the dialog has grown to growth's percentages of
+// its template: its edges move out in proportion, in dialog units.
+QRect ControlBox(const ControlTemplate& control, DialogGrowth growth)
 {
-    if (widthPercent == 100)
+    if (growth.widthPercent == 100 && growth.heightPercent == 100)
         return DialogUnitsToPixels(control.x, control.y, control.width, control.height);
-    const int left = control.x * widthPercent / 100;
-    const int right = (control.x + control.width) * widthPercent / 100;
-    return DialogUnitsToPixels(left, control.y, right - left, control.height);
+    const int left = control.x * growth.widthPercent / 100;
+    const int right = (control.x + control.width) * growth.widthPercent / 100;
+    const int top = control.y * growth.heightPercent / 100;
+    const int bottom = (control.y + control.height) * growth.heightPercent / 100;
+    return DialogUnitsToPixels(left, top, right - left, bottom - top);
 }
 
 // How wide a line of a caption is: to the nearest pixel, as the dialogs'
@@ -73,8 +75,20 @@ int LineWidth(const QFont& font, const QString& line, bool wholePixels)
     return static_cast<int>(std::ceil(QFontMetricsF(font).horizontalAdvance(line)));
 }
 
+// How tall a caption of several lines is: a line for each, and for a dialog
+// that grows, as tall as the lines are laid out (a script the font lacks
+// comes from a fallback font with taller lines).
+int CaptionHeight(const QFont& font, const QString& text, bool wholePixels)
+{
+    const QFontMetrics metrics(font);
+    const int lines = static_cast<int>(text.count(QLatin1Char('\n'))) + 1;
+    if (!wholePixels)
+        return lines * metrics.height();
+    return std::max(lines * metrics.height(), metrics.boundingRect(QRect(0, 0, 1 << 20, 1 << 20), 0, text).height());
+}
+
 bool CaptionFits(const DialogTemplate& dialogTemplate, const ControlTemplate& control, const QFont& font,
-                 int widthPercent, bool wholePixels)
+                 DialogGrowth growth, bool wholePixels)
 {
     if (control.kind == ControlKind::ICON)
         return true;
@@ -83,22 +97,23 @@ bool CaptionFits(const DialogTemplate& dialogTemplate, const ControlTemplate& co
     if (control.kind == ControlKind::OWNER_DRAW_BUTTON) {
         const QString caption = ControlCaption(dialogTemplate, control);
         const QSize design = FaceDesignSize(caption);
-        return !design.isValid() || BitmapButton::FaceWidth(caption) * 100 <= design.width() * widthPercent;
+        return !design.isValid() || BitmapButton::FaceWidth(caption) * 100 <= design.width() * growth.widthPercent;
     }
-    const QRect box = ControlBox(control, widthPercent);
+    const QRect box = ControlBox(control, growth);
+    const QString text = ControlCaption(dialogTemplate, control);
     int widest = 0;
-    const QStringList lines = ControlCaption(dialogTemplate, control).split(QLatin1Char('\n'));
-    for (const QString& line : lines)
+    for (const QString& line : text.split(QLatin1Char('\n')))
         widest = std::max(widest, LineWidth(font, line, wholePixels));
+    // One line may stand a pixel or two taller than its control.
     const int lineHeight = QFontMetrics(font).height();
-    const int tall = static_cast<int>(lines.size()) * lineHeight;
+    const int tall = text.contains(QLatin1Char('\n')) ? CaptionHeight(font, text, wholePixels) : lineHeight;
     return widest <= TextRoom(control, box.width()) && tall <= std::max(box.height(), lineHeight);
 }
 
-bool AllCaptionsFit(const DialogTemplate& dialogTemplate, const QFont& font, int widthPercent)
+bool AllCaptionsFit(const DialogTemplate& dialogTemplate, const QFont& font, DialogGrowth growth)
 {
     return std::all_of(dialogTemplate.controls.begin(), dialogTemplate.controls.end(),
-                       [&](const ControlTemplate& control) { return CaptionFits(dialogTemplate, control, font, widthPercent, true); });
+                       [&](const ControlTemplate& control) { return CaptionFits(dialogTemplate, control, font, growth, true); });
 }
 
 // Text captions only: the faces do not depend on the dialog's font.
@@ -106,12 +121,12 @@ bool TextCaptionsFit(const DialogTemplate& dialogTemplate, const QFont& font)
 {
     return std::all_of(dialogTemplate.controls.begin(), dialogTemplate.controls.end(),
                        [&](const ControlTemplate& control) {
-                           return control.kind == ControlKind::OWNER_DRAW_BUTTON || CaptionFits(dialogTemplate, control, font, 100, false);
+                           return control.kind == ControlKind::OWNER_DRAW_BUTTON || CaptionFits(dialogTemplate, control, font, {}, false);
                        });
 }
 
 QWidget* CreateControl(QDialog& dialog, const DialogTemplate& dialogTemplate, const ControlTemplate& control,
-                       int widthPercent, const std::function<void(int)>& onCommand)
+                       DialogGrowth growth, const std::function<void(int)>& onCommand)
 {
     const QString text = ControlCaption(dialogTemplate, control);
     QWidget* widget = nullptr;
@@ -150,7 +165,7 @@ QWidget* CreateControl(QDialog& dialog, const DialogTemplate& dialogTemplate, co
         break;
     }
     }
-    widget->setGeometry(ControlBox(control, widthPercent));
+    widget->setGeometry(ControlBox(control, growth));
     if (control.kind == ControlKind::ICON && !widget->sizeHint().isEmpty())
         widget->resize(widget->sizeHint());
     // A group box only frames what lies inside it; it must never cover it.
@@ -182,7 +197,7 @@ QFont DialogFont(const DialogTemplate& dialogTemplate)
 
 DialogFit FitDialog(const DialogTemplate& dialogTemplate)
 {
-    DialogFit fit{SansFont(SMALLEST_PIXEL_SIZE), 100};
+    DialogFit fit{SansFont(SMALLEST_PIXEL_SIZE), {}};
     for (int size = LARGEST_PIXEL_SIZE; size >= SMALLEST_PIXEL_SIZE; --size) {
         if (TextCaptionsFit(dialogTemplate, SansFont(size))) {
             fit.font = SansFont(size);
@@ -191,9 +206,17 @@ DialogFit FitDialog(const DialogTemplate& dialogTemplate)
     }
     // Where even the smallest font leaves a caption too long (a language
     // whose words run longer than English), or a face is lettered wider than
-    // its picture, the dialog grows.
-    while (fit.widthPercent < LARGEST_WIDTH_PERCENT && !AllCaptionsFit(dialogTemplate, fit.font, fit.widthPercent))
-        fit.widthPercent += WIDTH_STEP_PERCENT;
+    // its picture, the dialog grows: wider, then, for lines that still
+    // stand taller than their controls, taller.
+    const auto tallest = [&](DialogGrowth growth) {
+        growth.heightPercent = LARGEST_GROWTH_PERCENT;
+        return growth;
+    };
+    DialogGrowth& growth = fit.growth;
+    while (growth.widthPercent < LARGEST_GROWTH_PERCENT && !AllCaptionsFit(dialogTemplate, fit.font, tallest(growth)))
+        growth.widthPercent += GROWTH_STEP_PERCENT;
+    while (growth.heightPercent < LARGEST_GROWTH_PERCENT && !AllCaptionsFit(dialogTemplate, fit.font, growth))
+        growth.heightPercent += GROWTH_STEP_PERCENT;
     return fit;
 }
 
@@ -202,12 +225,13 @@ void BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate,
 {
     const DialogFit fit = FitDialog(dialogTemplate);
     dialog.setWindowTitle(QCoreApplication::translate(dialogTemplate.context, dialogTemplate.title));
-    dialog.setFixedSize(
-        DialogUnitsToPixels(0, 0, dialogTemplate.width * fit.widthPercent / 100, dialogTemplate.height).size());
+    dialog.setFixedSize(DialogUnitsToPixels(0, 0, dialogTemplate.width * fit.growth.widthPercent / 100,
+                                            dialogTemplate.height * fit.growth.heightPercent / 100)
+                            .size());
     dialog.setFont(fit.font);
     ApplyDialogColours(&dialog);
     for (const ControlTemplate& control : dialogTemplate.controls)
-        CreateControl(dialog, dialogTemplate, control, fit.widthPercent, onCommand);
+        CreateControl(dialog, dialogTemplate, control, fit.growth, onCommand);
 }
 
 QWidget* FindControl(const QWidget* dialog, int id)

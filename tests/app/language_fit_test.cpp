@@ -70,16 +70,18 @@ QStringList Misfits(const QDialog& dialog)
     for (const QCheckBox* box : dialog.findChildren<QCheckBox*>())
         wider(box->text(), box->sizeHint().width(), box->width());
     // A label wraps its words: a caption too long for its width takes
-    // another line, and the lines must fit its height (one line may stand a
-    // pixel or two taller than its label, as in the classic dialogs).
+    // another line, and the lines must fit its height (one line alone may
+    // stand a pixel or two taller than its label, as in the classic dialogs,
+    // or as a line of a fallback font's taller script).
     for (const QLabel* label : dialog.findChildren<QLabel*>()) {
         if (label->text().isEmpty())
             continue;
         const QFontMetrics metrics(label->font());
         const int flags = (label->wordWrap() ? Qt::TextWordWrap : 0) | int(label->alignment());
         const QRect text = metrics.boundingRect(QRect(0, 0, label->width(), 1 << 20), flags, label->text());
+        const QRect unwrapped = metrics.boundingRect(QRect(0, 0, 1 << 20, 1 << 20), 0, label->text());
         wider(label->text(), text.width(), label->width());
-        if (text.height() > metrics.height())
+        if (label->text().contains(u'\n') || text.height() > unwrapped.height())
             wider(label->text() + QStringLiteral(" (its height)"), text.height(), label->height());
     }
     for (const QGroupBox* group : dialog.findChildren<QGroupBox*>())
