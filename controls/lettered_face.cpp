@@ -22,6 +22,9 @@ constexpr FaceSize FACE_SIZES[] = {
     {"IDB_DEFAULT", 100, 30},
     {"IDB_SETMUSIC", 140, 30},
     {"IDB_WEBSITE", 140, 30},
+    {"IDB_RESET", 150, 30},
+    {"IDB_YES", 80, 30},
+    {"IDB_NO", 80, 30},
 };
 
 const QColor PEACH(255, 199, 139);
