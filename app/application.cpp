@@ -5,6 +5,7 @@
 #include "app/termination_signals.h"
 #include "controls/dialog_colours.h"
 #include "controls/puzzle_code_dialog.h"
+#include "controls/report_text.h"
 #include "engine/puzzle_code.h"
 #include "engine/random.h"
 #include "kolumo_version.h"
@@ -29,6 +30,12 @@ void Report(const std::string& line)
 void Report(const QString& line)
 {
     Report(line.toLocal8Bit().toStdString());
+}
+
+void Report(const FileReport& report)
+{
+    if (!report.Empty())
+        Report(ReportLine(report));
 }
 
 // What the command line asks for: nothing, or `--puzzle CODE` (or
@@ -109,12 +116,9 @@ bool Application::Start()
     SeedRandom(static_cast<uint32_t>(std::time(nullptr)));
     terminationSignals = std::make_unique<TerminationSignals>();
     mainWindow = std::make_unique<GameMainWindow>();
-    if (!mainWindow->StateReadReport().empty())
-        Report(mainWindow->StateReadReport());
-    if (!mainWindow->GameReadReport().empty())
-        Report(mainWindow->GameReadReport());
-    if (!mainWindow->Help().SettingsReadReport().empty())
-        Report(mainWindow->Help().SettingsReadReport());
+    Report(mainWindow->StateReadReport());
+    Report(mainWindow->GameReadReport());
+    Report(mainWindow->Help().SettingsReadReport());
     if (commandLine.puzzle.has_value())
         mainWindow->StartCodedPuzzle(*commandLine.puzzle);
     mainWindow->ShowAtStart();
@@ -128,9 +132,9 @@ int Application::Finish(int status)
     // A quit without a close (a logout's signal, Ctrl+C) saves here.
     if (!mainWindow->StateSaved())
         mainWindow->SaveState();
-    const std::string saveReport = mainWindow->StateSaveReport();
+    const FileReport saveReport = mainWindow->StateSaveReport();
     mainWindow.reset();
-    if (saveReport.empty())
+    if (saveReport.Empty())
         return status;
     Report(saveReport);
     return 1;

@@ -32,6 +32,7 @@ public:
     // Pale yellow dialogs and message boxes with dark red text, program-wide.
     static void SetDialogColours();
 
+
 private:
     Translations translations;
     std::unique_ptr<TerminationSignals> terminationSignals;

@@ -8,10 +8,12 @@
 #include "app/menu_title_accessible.h"
 #include "board/audio_device.h"
 #include "board/board_accessible.h"
+#include "engine/puzzle_code.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDate>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeySequence>
@@ -30,23 +32,23 @@ struct BarEntry {
 // The bar from left to right. The captions are drawn on the buttons' faces,
 // where room is short.
 constexpr std::array<BarEntry, BAR_BUTTON_COUNT> BAR_BUTTONS{{
-    //: A caption drawn on a button of the bar, where room is short.
+    //: On a button of the bar, where room is short. Starts a new puzzle.
     {QT_TRANSLATE_NOOP("ButtonBar", "New"), ID_NEW},
-    //: A caption drawn on a button of the bar, where room is short.
+    //: On a button of the bar, where room is short. Starts the same puzzle again from its start.
     {QT_TRANSLATE_NOOP("ButtonBar", "Retry"), ID_RETRY},
-    //: A caption drawn on a button of the bar, where room is short.
+    //: On a button of the bar, where room is short. Opens the preferences; short for Preferences.
     {QT_TRANSLATE_NOOP("ButtonBar", "Prefs"), ID_PREFS},
-    //: A caption drawn on a button of the bar, where room is short.
+    //: On a button of the bar, where room is short. Opens the play options: board size, colours, blocks per move.
     {QT_TRANSLATE_NOOP("ButtonBar", "Options"), ID_OPTIONS},
-    //: A caption drawn on a button of the bar, where room is short.
+    //: On a button of the bar, where room is short. Plays the puzzle out for the player.
     {QT_TRANSLATE_NOOP("ButtonBar", "Solve"), ID_SOLVE},
-    //: A caption drawn on a button of the bar, where room is short.
+    //: On a button of the bar, where room is short. Takes back the last move.
     {QT_TRANSLATE_NOOP("ButtonBar", "Undo"), ID_UNDO},
-    //: A caption drawn on a button of the bar, where room is short.
+    //: On a button of the bar, where room is short. Opens the manual.
     {QT_TRANSLATE_NOOP("ButtonBar", "Help"), ID_HELP},
-    //: A caption drawn on a button of the bar, where room is short.
+    //: On a button of the bar, where room is short. Opens the About box.
     {QT_TRANSLATE_NOOP("ButtonBar", "About"), ID_ABOUT},
-    //: A caption drawn on a button of the bar, where room is short.
+    //: On a button of the bar, where room is short. Ends the game.
     {QT_TRANSLATE_NOOP("ButtonBar", "Quit"), ID_QUIT},
 }};
 
@@ -98,6 +100,13 @@ void GameMainWindow::ReadState()
                                     &stateReadReport);
     // The moves resume on the puzzle just read, and only when the file names it.
     gameFileRead = LoadGameFile(gameFileName, puzzle, &gameReadReport);
+    if (gameFileRead == GameFileRead::Resumed)
+        recorder.Resume();
+    // Today's puzzle stays marked after a restart: the board in play is the
+    // one today's date makes.
+    const QDate today = QDate::currentDate();
+    todaysPuzzle = puzzle.Settings() == DailySettings()
+                && puzzle.Seed() == DailySeed(today.year(), today.month(), today.day());
 
     windowRect = mainRecord.windowRect;
     preferences = PreferencesOf(mainRecord, musicRecord);
@@ -107,7 +116,7 @@ void GameMainWindow::ReadState()
 
 void GameMainWindow::CreateWindowParts()
 {
-    setWindowTitle(tr("Kolumo"));
+    ShowTitle();
     QIcon icon;
     icon.addFile(QStringLiteral(":/icons/128.png"));
     icon.addFile(QStringLiteral(":/icons/160.png"));
@@ -120,6 +129,7 @@ void GameMainWindow::CreateWindowParts()
 
     puzzle.SetBoardView(&boardView);
     connect(&boardView, &BoardView::MoveSettled, &playerHelp, &PlayerHelp::MoveSettled);
+    connect(&boardView, &BoardView::MoveSettled, this, &GameMainWindow::RecordMove);
     boardView.SetPuzzle(&puzzle);
     boardView.SetMusicOn(preferences.music);
     boardView.setGeometry(0, 0, 16, 16);
@@ -200,6 +210,7 @@ void GameMainWindow::CreateMenu()
                                  {tr("Today's Puzzle"), ID_MENU_TODAYS_PUZZLE},
                                  {tr("Copy Puzzle Code"), ID_MENU_COPY_PUZZLE_CODE},
                                  {tr("Open Puzzle Code…"), ID_MENU_OPEN_PUZZLE_CODE},
+                                 {tr("Statistics…"), ID_MENU_STATISTICS},
                                  {tr("Exit"), ID_MENU_EXIT}});
     //: A menu title, short for Preferences. Keep the trailing spaces: they set the room between the menu titles.
     addMenu(tr("Prefs        "), {{tr("Graphics / Sound"), ID_MENU_GRAPHICS_SOUND},
@@ -349,6 +360,7 @@ void GameMainWindow::RestoreFocus()
 bool GameMainWindow::SaveState()
 {
     stateSaved = true;
+    RecordLeaving();
     // A file start-up could not read is the player's, unseen by this run:
     // it is left as it is rather than replaced with the defaults.
     if (stateReadResult == StateReadResult::Unreadable) {

@@ -1,6 +1,7 @@
 // The one top-level window: board, command bar, menu, keys, music, and the saved state read at start and written at close.
 #pragma once
 
+#include "app/game_recorder.h"
 #include "app/music_player.h"
 #include "app/player_help.h"
 #include "app/window_geometry.h"
@@ -53,6 +54,7 @@ enum CommandId {
     ID_MENU_COPY_PUZZLE_CODE = 32790,
     ID_MENU_OPEN_PUZZLE_CODE = 32791,
     ID_MENU_TODAYS_PUZZLE = 32792,
+    ID_MENU_STATISTICS = 32793,
 };
 
 // The parts a test may hand the window instead of the game's own.
@@ -104,6 +106,8 @@ public:
     void OnCopyPuzzleCode();
     void OnOpenPuzzleCode();
     void OnTodaysPuzzle();
+    // The statistics of the games recorded, read as the window opens.
+    void OnStatistics();
     // Starts the puzzle a code names (one that was read).
     void StartCodedPuzzle(const PuzzleCodeRead& code);
     // The code of the puzzle in play; empty for one that has none (a board
@@ -167,12 +171,14 @@ public:
     StateReadResult StateRead() const { return stateReadResult; }
     // The line for the player about the file read at start (empty when it
     // was taken whole, or there was none).
-    const std::string& StateReadReport() const { return stateReadReport; }
+    const FileReport& StateReadReport() const { return stateReadReport; }
     // The same for the moves of "GAME.SAV".
-    const std::string& GameReadReport() const { return gameReadReport; }
+    const FileReport& GameReadReport() const { return gameReadReport; }
     // Whether a close has saved, and why the last save wrote nothing.
     bool StateSaved() const { return stateSaved; }
-    const std::string& StateSaveReport() const { return stateSaveReport; }
+    // The record of the game in play, kept in journalFileName.
+    const GameRecorder& Recorder() const { return recorder; }
+    const FileReport& StateSaveReport() const { return stateSaveReport; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -208,6 +214,13 @@ private:
     // "Kolumo", or marked while today's puzzle is played.
     void ShowTitle();
     void SetSolveCaption();
+    // A move has settled: the first starts the game's record, the one that
+    // empties the board ends it.
+    void RecordMove();
+    // The game in play is left for another puzzle or the close.
+    void RecordLeaving();
+    // The record the window describes for the puzzle in play.
+    GameRecord DescribeGame() const;
 
     // The client below the menu bar; the board view and the buttons live in it.
     QMenuBar menuBar;
@@ -250,14 +263,17 @@ private:
     // How the saved state was found at start-up, and the line for the player
     // when it was not taken whole (empty when it was, or there was none).
     StateReadResult stateReadResult = StateReadResult::NotOpened;
-    std::string stateReadReport;
+    FileReport stateReadReport;
     // The moves made so far, beside stateFileName, and how they were found.
     const std::string gameFileName = GAME_FILE_NAME;
     GameFileRead gameFileRead = GameFileRead::Missing;
-    std::string gameReadReport;
+    FileReport gameReadReport;
+    // The record of games, beside stateFileName; the game in play's part of it.
+    const std::string journalFileName = JOURNAL_FILE_NAME;
+    GameRecorder recorder{journalFileName, [this] { return DescribeGame(); }};
     // Why the last save wrote nothing, for the player; empty after a save
     // that worked.
-    std::string stateSaveReport;
+    FileReport stateSaveReport;
 
     std::array<QPushButton*, BAR_BUTTON_COUNT> barButtons{};
     MainWindowKeys* keys = nullptr;

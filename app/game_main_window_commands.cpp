@@ -6,6 +6,7 @@
 #include "controls/play_options_dialog.h"
 #include "controls/preferences_dialog.h"
 #include "controls/puzzle_code_dialog.h"
+#include "controls/statistics_dialog.h"
 #include "board/board_accessible.h"
 
 #include <QApplication>
@@ -75,6 +76,9 @@ void GameMainWindow::OnCommand(int id)
     case ID_MENU_TODAYS_PUZZLE:
         OnTodaysPuzzle();
         break;
+    case ID_MENU_STATISTICS:
+        OnStatistics();
+        break;
     default:
         break;
     }
@@ -92,6 +96,7 @@ void GameMainWindow::StartNewGame(const PuzzleSettings& settings, std::optional<
     gameIronman = preferences.ironman;
     SetSolveCaption();
     boardView.SetSolving(false);
+    RecordLeaving();
     if (seed.has_value())
         puzzle.NewGame(settings, *seed);
     else
@@ -111,6 +116,7 @@ void GameMainWindow::OnRetry()
 {
     boardView.SetSolving(false);
     puzzle.Retry();
+    recorder.Retried();
     RestoreFocus();
 }
 
@@ -127,6 +133,8 @@ void GameMainWindow::OnSolve()
         return;
     }
     boardView.SetSolving(!boardView.Solving());
+    if (boardView.Solving())
+        recorder.SolvePlayed();
     RestoreFocus();
 }
 
@@ -198,12 +206,16 @@ void GameMainWindow::OnAbout()
 
 void GameMainWindow::OnHint()
 {
+    if (playerHelp.WhyNoHint().isEmpty())
+        recorder.Helped();
     playerHelp.Hint();
     RestoreFocus();
 }
 
 void GameMainWindow::OnBackToSolvable()
 {
+    if (playerHelp.WhyNoBack().isEmpty())
+        recorder.Helped();
     playerHelp.BackToSolvablePosition();
     RestoreFocus();
 }
@@ -277,4 +289,40 @@ void GameMainWindow::OnTodaysPuzzle()
     todaysPuzzle = true;
     ShowTitle();
     RestoreFocus();
+}
+
+void GameMainWindow::OnStatistics()
+{
+    {
+        StatisticsDialog dialog(journalFileName, this);
+        dialog.exec();
+    }
+    RestoreFocus();
+}
+
+GameRecord GameMainWindow::DescribeGame() const
+{
+    GameRecord game;
+    game.settings = puzzle.Settings();
+    game.seedKnown = puzzle.Seed().has_value();
+    game.seed = puzzle.Seed().value_or(0);
+    game.daily = todaysPuzzle;
+    game.ironman = gameIronman;
+    return game;
+}
+
+void GameMainWindow::RecordMove()
+{
+    ColourCounters counters{};
+    recorder.MoveMade(CountBlocks(puzzle.Rows(), puzzle.Settings().rowCount, counters) == 0);
+}
+
+void GameMainWindow::RecordLeaving()
+{
+    const bool movesMade = !puzzle.History().empty();
+    // The last move's animation may not have settled yet.
+    ColourCounters counters{};
+    if (movesMade && CountBlocks(puzzle.Rows(), puzzle.Settings().rowCount, counters) == 0)
+        recorder.MoveMade(true);
+    recorder.Left(movesMade);
 }

@@ -14,7 +14,8 @@ namespace {
 QUrl HelpDocument()
 {
     const QString language = Translations::FirstAvailable({Translations::Current()}, QStringLiteral(":/help"),
-                                                          QStringLiteral("kolumo-help_"), QStringLiteral(".html"));
+                                                          QStringLiteral("kolumo-help_"),
+                                                          QStringLiteral(".html"));
     return QUrl(language.isEmpty() ? QStringLiteral("qrc:/help/kolumo-help.html")
                                    : QStringLiteral("qrc:/help/kolumo-help_%1.html").arg(language));
 }

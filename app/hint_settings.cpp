@@ -3,6 +3,8 @@
 
 #include "engine/whole_file.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
@@ -50,13 +52,13 @@ int ReadLine(const std::string& line)
 
 } // namespace
 
-bool ReadWarnOfDeadEnds(const std::string& fileName, std::string* report)
+bool ReadWarnOfDeadEnds(const std::string& fileName, FileReport* report)
 {
-    std::string ignored;
-    std::string& said = report != nullptr ? *report : ignored;
+    FileReport ignored;
+    FileReport& said = report != nullptr ? *report : ignored;
     std::vector<uint8_t> bytes;
-    if (ReadWholeFileOrReport(fileName, LARGEST_FILE, bytes, "the dead-end warning stays off", &said)
-        != WholeFileRead::Read) {
+    const ReportWords warningOff = OwnWords(QT_TRANSLATE_NOOP("FileReport", "the dead-end warning stays off"));
+    if (ReadWholeFileOrReport(fileName, LARGEST_FILE, bytes, warningOff, &said) != WholeFileRead::Read) {
         return false;
     }
     bool on = false;
@@ -69,9 +71,12 @@ bool ReadWarnOfDeadEnds(const std::string& fileName, std::string* report)
         const int value = ReadLine(line);
         if (value >= 0) {
             on = value == 1;
-        } else if (said.empty()) {
-            said = "ignored line " + std::to_string(number) + " of " + DisplayPath(fileName)
-                 + ": it is not \"" + WARN_NAME + "=on\" or \"" + WARN_NAME + "=off\"";
+        } else if (said.Empty()) {
+            //: A line of the hints' settings file that is no setting: its number, the file's
+            //: path, and the setting's name, which stays as it is.
+            said = {QT_TRANSLATE_NOOP("FileReport", "ignored line %1 of %2: it is not \"%3=on\" or \"%3=off\""),
+                    {WordsAsTheyAre(std::to_string(number)), WordsAsTheyAre(DisplayPath(fileName)),
+                     WordsAsTheyAre(WARN_NAME)}};
         }
     }
     return on;

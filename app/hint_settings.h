@@ -2,6 +2,8 @@
 // its own beside "PREFS.SAV", whose bytes it never touches.
 #pragma once
 
+#include "engine/file_report.h"
+
 #include <string>
 
 inline const std::string HINT_SETTINGS_FILE = "HINTS.SAV";
@@ -13,7 +15,7 @@ inline const std::string HINT_SETTINGS_FILE = "HINTS.SAV";
 // without a word; report (when given) receives one line for the player about
 // a file that is there but cannot be read, or a line in it that is no
 // setting (the line is skipped), and is emptied otherwise.
-bool ReadWarnOfDeadEnds(const std::string& fileName, std::string* report = nullptr);
+bool ReadWarnOfDeadEnds(const std::string& fileName, FileReport* report = nullptr);
 
 // Writes the setting; false when the file could not be written (the setting
 // then holds for this run only).

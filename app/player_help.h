@@ -6,6 +6,7 @@
 
 #include "app/player_message.h"
 #include "app/solver_worker.h"
+#include "engine/file_report.h"
 #include "engine/move_list.h"
 #include "engine/row_set.h"
 
@@ -74,7 +75,7 @@ public:
     bool WarnOfDeadEnds() const { return warnOfDeadEnds; }
     // The line for the player about a settings file that could not be read
     // (empty when it was, or there was none).
-    const std::string& SettingsReadReport() const { return settingsReadReport; }
+    const FileReport& SettingsReadReport() const { return settingsReadReport; }
 
     // --- What the main window tells --------------------------------------
     // The player clicked, pressed a key or gave a command: the message goes,
@@ -120,7 +121,7 @@ private:
     std::function<bool()> gameIronman;
     std::string settingsFile;
     bool warnOfDeadEnds = false;
-    std::string settingsReadReport;
+    FileReport settingsReadReport;
 
     SolverWorker worker;
     PlayerMessage message;

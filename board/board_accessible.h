@@ -2,8 +2,8 @@
 // the keyboard cursor as the focus, and spoken news of what happened.
 #pragma once
 
-#include <QCoreApplication>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QString>
 
 #include <cstdint>

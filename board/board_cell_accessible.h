@@ -1,8 +1,8 @@
 // One place of the board for a screen reader: a block's cell, or a colour counter.
 #pragma once
 
-#include <QCoreApplication>
 #include <QAccessibleInterface>
+#include <QCoreApplication>
 
 class BoardAccessible;
 

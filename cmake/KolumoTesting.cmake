@@ -1,10 +1,11 @@
 # kolumo_add_test(NAME name SOURCES ... LIBRARIES ... [SCREENS plain|dense|plain_and_dense|1.5])
 # One GoogleTest program, each of its cases a CTest test of its own. Every
-# case runs headless (Qt's offscreen platform, SDL's dummy audio driver) in a
-# scratch folder of its own, so cases run in parallel and none touches a real
-# "PREFS.SAV". A Qt program names its SCREENS and gets the one QApplication
-# environment: one plain screen, one screen scaled by two (or by another
-# factor, such as 1.5), or a plain and a twice-dense screen side by side.
+# case runs headless (Qt's offscreen platform, SDL's dummy audio driver), in
+# English whatever the desktop speaks, in a scratch folder of its own, so
+# cases run in parallel and none touches a real "PREFS.SAV". A Qt program
+# names its SCREENS and gets the one QApplication environment: one plain
+# screen, one screen scaled by two (or by another factor, such as 1.5), or a
+# plain and a twice-dense screen side by side.
 function(kolumo_add_test)
   cmake_parse_arguments(T "" "NAME;SCREENS" "SOURCES;LIBRARIES" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
@@ -35,6 +36,7 @@ function(kolumo_add_test)
     "QT_QPA_PLATFORM=${platform}"
     "QT_SCALE_FACTOR=${scale}"
     "SDL_AUDIODRIVER=dummy"
+    "LANGUAGE=en"
     "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0"
     sh ${PROJECT_SOURCE_DIR}/tests/support/in_scratch_folder.sh)
   gtest_discover_tests(${T_NAME}

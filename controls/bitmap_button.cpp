@@ -24,6 +24,9 @@ constexpr SpokenFace SPOKEN_FACES[] = {
     {"IDB_WEBSITE", QT_TRANSLATE_NOOP("BitmapButton", "Visit Website")},
     //: Chooses the folder the music is played from.
     {"IDB_SETMUSIC", QT_TRANSLATE_NOOP("BitmapButton", "Set Music Dir")},
+    {"IDB_RESET", QT_TRANSLATE_NOOP("BitmapButton", "Reset Statistics")},
+    {"IDB_YES", QT_TRANSLATE_NOOP("BitmapButton", "Yes")},
+    {"IDB_NO", QT_TRANSLATE_NOOP("BitmapButton", "No")},
 };
 
 } // namespace

@@ -1,8 +1,8 @@
 // How a screen reader sees a colour swatch: a button named by its number and colour.
 #pragma once
 
-#include <QCoreApplication>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 
 class ColourSwatch;
 

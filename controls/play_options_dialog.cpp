@@ -21,13 +21,16 @@ constexpr ControlTemplate PLAY_OPTIONS_CONTROLS[] = {
     {1006, ControlKind::STATIC_LEFT, "", 112, 41, 77, 18},
     {-1, ControlKind::STATIC_CENTRED, QT_TRANSLATE_NOOP("PlayOptionsDialog", "No. of Rows"), 112, 22, 77, 11},
     {1007, ControlKind::STATIC_LEFT, "", 204, 41, 77, 18},
+    //: How many blocks a row holds when the puzzle starts.
     {-1, ControlKind::STATIC_CENTRED, QT_TRANSLATE_NOOP("PlayOptionsDialog", "Row Width"), 204, 22, 77, 11},
     {1008, ControlKind::STATIC_LEFT, "", 20, 121, 77, 18},
+    //: The fewest blocks a move may take.
     {-1, ControlKind::STATIC_CENTRED, QT_TRANSLATE_NOOP("PlayOptionsDialog", "Minimum"), 20, 102, 77, 11},
     {-1, ControlKind::GROUP_BOX,
      QT_TRANSLATE_NOOP("PlayOptionsDialog", "Choose board size and number of colours: "),
      7, 7, 287, 66},
     {1009, ControlKind::STATIC_LEFT, "", 112, 121, 77, 18},
+    //: The most blocks a move may take.
     {-1, ControlKind::STATIC_CENTRED, QT_TRANSLATE_NOOP("PlayOptionsDialog", "Maximum"), 112, 102, 77, 11},
     {-1, ControlKind::GROUP_BOX,
      QT_TRANSLATE_NOOP("PlayOptionsDialog", "Choose minimum and maximum to remove each turn: "),

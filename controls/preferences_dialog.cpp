@@ -14,11 +14,13 @@ constexpr ControlTemplate PREFERENCES_CONTROLS[] = {
     {1001, ControlKind::CHECK_BOX, QT_TRANSLATE_NOOP("PreferencesDialog", "Sound effects?"), 33, 7, 79, 16},
     {1002, ControlKind::STATIC_LEFT, "", 7, 78, 241, 70},
     {1003, ControlKind::OWNER_DRAW_BUTTON, "IDB_DEFAULT", 92, 191, 72, 15},
+    //: Ironman: a game played without hints, Back to a Solvable Position or Solve.
     {1004, ControlKind::CHECK_BOX,
      QT_TRANSLATE_NOOP("PreferencesDialog", "Ironman (starting with next game, will not auto-solve) ?"),
      33, 30, 207, 18},
     {1014, ControlKind::CHECK_BOX, QT_TRANSLATE_NOOP("PreferencesDialog", "Music?"), 33, 160, 67, 19},
     {1016, ControlKind::OWNER_DRAW_BUTTON, "IDB_SETMUSIC", 121, 159, 94, 17},
+    //: Smoothing of the numbers and symbols drawn on the board.
     {1005, ControlKind::CHECK_BOX,
      QT_TRANSLATE_NOOP("PreferencesDialog", "Anti-aliasing (smoother numbers and symbols) ?"),
      33, 55, 207, 18},

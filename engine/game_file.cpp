@@ -14,7 +14,7 @@ namespace {
 constexpr std::size_t MAX_GAME_FILE_BYTES = 1u << 20;
 constexpr std::size_t BLOCK_ENTRY_BYTES = 8;
 
-constexpr const char* CUT_SHORT = "cut short";
+constexpr const char* CUT_SHORT = PLAYER_TEXT("FileReport", "cut short");
 
 bool ReadSettings(ArchiveReader& in, PuzzleSettings& settings)
 {
@@ -137,9 +137,9 @@ GameFileRead ParseGameFile(const std::vector<uint8_t>& bytes, Puzzle& puzzle,
     case Header::Other:
         return GameFileRead::OtherPuzzle;
     case Header::CutShort:
-        return damaged(bytes.empty() ? "empty" : CUT_SHORT);
+        return damaged(bytes.empty() ? PLAYER_TEXT("FileReport", "empty") : CUT_SHORT);
     case Header::Foreign:
-        return damaged("not a saved game");
+        return damaged(PLAYER_TEXT("FileReport", "not a saved game"));
     }
     uint32_t seedKnown = 0;
     uint32_t seed = 0;
@@ -148,7 +148,7 @@ GameFileRead ParseGameFile(const std::vector<uint8_t>& bytes, Puzzle& puzzle,
         return damaged(CUT_SHORT);
     }
     if (seedKnown > 1) {
-        return damaged("a seed neither known nor unknown");
+        return damaged(PLAYER_TEXT("FileReport", "a seed neither known nor unknown"));
     }
     // Replayed on a copy first: the puzzle in play sees only a whole, legal game.
     Puzzle trial = puzzle;
@@ -168,16 +168,16 @@ GameFileRead ParseGameFile(const std::vector<uint8_t>& bytes, Puzzle& puzzle,
             move.push_back(block);
         }
         if (!IsLegalMove(trial.Rows(), trial.Settings(), move)) {
-            return damaged("a move that cannot be made");
+            return damaged(PLAYER_TEXT("FileReport", "a move that cannot be made"));
         }
         trial.ApplyMove(move);
         moves.push_back(std::move(move));
     }
     if (in.Remaining() != 0) {
-        return damaged("bytes after the last move");
+        return damaged(PLAYER_TEXT("FileReport", "bytes after the last move"));
     }
     if (!moves.empty() && BoardEmpty(trial)) {
-        return damaged("a finished game");
+        return damaged(PLAYER_TEXT("FileReport", "a finished game"));
     }
     if (seedKnown == 1) {
         puzzle.AdoptSeed(seed);
@@ -192,13 +192,14 @@ GameFileRead ParseGameFile(const std::vector<uint8_t>& bytes, Puzzle& puzzle,
     return GameFileRead::Resumed;
 }
 
-GameFileRead LoadGameFile(const std::string& path, Puzzle& puzzle, std::string* report)
+GameFileRead LoadGameFile(const std::string& path, Puzzle& puzzle, FileReport* report)
 {
-    std::string ignored;
-    std::string& line = report != nullptr ? *report : ignored;
+    FileReport ignored;
+    FileReport& line = report != nullptr ? *report : ignored;
     std::vector<uint8_t> bytes;
     switch (ReadWholeFileOrReport(path, MAX_GAME_FILE_BYTES, bytes,
-                                  "starting at the start of the puzzle", &line)) {
+                                  OwnWords(PLAYER_TEXT("FileReport", "starting at the start of the puzzle")),
+                                  &line)) {
     case WholeFileRead::Read:
         break;
     case WholeFileRead::Missing:
@@ -210,20 +211,23 @@ GameFileRead LoadGameFile(const std::string& path, Puzzle& puzzle, std::string* 
     std::string reason;
     const GameFileRead result = ParseGameFile(bytes, puzzle, &reason);
     if (result == GameFileRead::Damaged) {
-        line = "ignored the saved moves in " + DisplayPath(path) + ": " + reason
-             + "; starting at the start of the puzzle";
+        //: The file's path, then why its moves were ignored.
+        line = {PLAYER_TEXT("FileReport",
+                            "ignored the saved moves in %1: %2; starting at the start of the puzzle"),
+                {WordsAsTheyAre(DisplayPath(path)), OwnWords(reason.c_str())}};
     }
     return result;
 }
 
 bool SaveGameFile(const std::string& path, const Puzzle& puzzle, bool withMoves,
-                  std::string* report)
+                  FileReport* report)
 {
     return ReplaceFileOrReport(path, SerializeGameFile(puzzle, withMoves), report);
 }
 
-std::string UnreadGameFileKeptReport(const std::string& path)
+FileReport UnreadGameFileKeptReport(const std::string& path)
 {
-    return "moves not saved: " + DisplayPath(path)
-         + " could not be read at start, so it is left as it was";
+    //: At closing: the file of moves that could not be read at start was left alone.
+    return {PLAYER_TEXT("FileReport", "moves not saved: %1 could not be read at start, so it is left as it was"),
+            {WordsAsTheyAre(DisplayPath(path))}};
 }

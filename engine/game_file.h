@@ -2,6 +2,7 @@
 // beside "PREFS.SAV" so that the next start resumes where the player left off.
 #pragma once
 
+#include "engine/file_report.h"
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -43,14 +44,14 @@ GameFileRead ParseGameFile(const std::vector<uint8_t>& bytes, Puzzle& puzzle,
 // Reads the file at path (through links) and parses it. report, when given,
 // receives one line for the player for Unreadable and Damaged, else is emptied.
 GameFileRead LoadGameFile(const std::string& path, Puzzle& puzzle,
-                          std::string* report = nullptr);
+                          FileReport* report = nullptr);
 
 // Replaces the file at path as "PREFS.SAV" is replaced (through a flushed
 // temporary file, links written through). False on failure, with report
 // (when given) naming the file and the system's reason.
 bool SaveGameFile(const std::string& path, const Puzzle& puzzle, bool withMoves = true,
-                  std::string* report = nullptr);
+                  FileReport* report = nullptr);
 
 // The line the close reports when it leaves alone a file of moves that
 // start-up could not read ("PREFS.SAV" itself was saved).
-std::string UnreadGameFileKeptReport(const std::string& path);
+FileReport UnreadGameFileKeptReport(const std::string& path);

@@ -18,6 +18,8 @@ struct StatisticsLine {
     int32_t bestRun = 0;
     int32_t dailyDaysInRow = 0;   // daily line only: days in a row, up to today or yesterday, cleared
     int32_t fastestSeconds = -1;  // -1 when nothing was cleared
+
+    bool operator==(const StatisticsLine&) const = default;
 };
 
 // One bar of the chart: a day.
@@ -25,10 +27,14 @@ struct StatisticsDay {
     int32_t localDay = 0;  // YYYYMMDD
     int32_t started = 0;
     int32_t cleared = 0;
+
+    bool operator==(const StatisticsDay&) const = default;
 };
 
 struct StatisticsSummary {
-    std::vector<StatisticsLine> lines;  // daily line first when any daily game was played, then most played first
+    // daily line first when any daily game was played, then most played first
+    // (equal counts in the order of the settings' five numbers)
+    std::vector<StatisticsLine> lines;
     std::vector<StatisticsDay> lastDays;  // the 30 days ending today, oldest first, always 30
 };
 

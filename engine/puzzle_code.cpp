@@ -106,7 +106,8 @@ PuzzleCodeRead ReadPuzzleCode(std::string_view text)
         const int value = DigitValue(c);
         if (value < 0) {
             const bool printable = c > ' ' && c < 0x7F;
-            read.problem = printable ? PuzzleCodeProblem::FOREIGN_CHARACTER : PuzzleCodeProblem::NOT_LETTERS_DIGITS;
+            read.problem = printable ? PuzzleCodeProblem::FOREIGN_CHARACTER
+                                     : PuzzleCodeProblem::NOT_LETTERS_DIGITS;
             read.character = printable ? c : '\0';
             return read;
         }

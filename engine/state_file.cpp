@@ -17,8 +17,11 @@ constexpr std::size_t MAX_STATE_FILE_BYTES = 1u << 20;
 constexpr std::size_t SOLUTION_ENTRY_BYTES = 8;
 
 // Why a record was refused, in the player's words.
-constexpr const char* CUT_SHORT = "cut short";
-constexpr const char* DAMAGED = "damaged";
+constexpr const char* CUT_SHORT = PLAYER_TEXT("FileReport", "cut short");
+//: A file the game cannot make sense of.
+constexpr const char* DAMAGED = PLAYER_TEXT("FileReport", "damaged");
+//: A file with nothing in it.
+constexpr const char* EMPTY = PLAYER_TEXT("FileReport", "empty");
 
 bool ReadFlag(ArchiveReader& in, bool& flag)
 {
@@ -216,24 +219,25 @@ StateReadResult ParseStateFile(const std::vector<uint8_t>& bytes,
     ArchiveReader in(bytes);
     uint32_t format = 0;
     if (!in.ReadWord(format)) {
-        refused = {StateRejected::WholeFile, bytes.empty() ? "empty" : CUT_SHORT};
+        refused = {StateRejected::WholeFile, OwnWords(bytes.empty() ? EMPTY : CUT_SHORT)};
         return StateReadResult::Read;
     }
     if (format < PREFS_FORMAT_OLDEST || format > PREFS_FORMAT_NEWEST) {
         main.windowRect = DEFAULT_WINDOW_RECT;
-        refused = {StateRejected::WholeFile, "unknown format number " + std::to_string(format)};
+        refused = {StateRejected::WholeFile,
+                   OwnWords(PLAYER_TEXT("FileReport", "unknown format number %1"), {std::to_string(format)})};
         return StateReadResult::BadFormat;
     }
     MainWindowRecord readMain = main;
     if (!ReadMainRecord(in, format, readMain)) {
-        refused = {StateRejected::WholeFile, CUT_SHORT};
+        refused = {StateRejected::WholeFile, OwnWords(CUT_SHORT)};
         return StateReadResult::Read;
     }
     main = readMain;
     const PuzzleSettings settings =
         readMain.settings.WithinEngineLimits() ? readMain.settings : boardSettings;
     if (const char* why = ReadLaterRecords(in, music, puzzle)) {
-        refused = {StateRejected::Puzzle, why};
+        refused = {StateRejected::Puzzle, OwnWords(why)};
         if (settings != boardSettings) {
             puzzle.NewGame(settings);
         }
@@ -254,12 +258,13 @@ std::vector<uint8_t> SerializeStateFile(const MainWindowRecord& main,
 }
 
 StateReadResult LoadStateFile(const std::string& path, MainWindowRecord& main,
-                              MusicRecord& music, Puzzle& puzzle, std::string* report)
+                              MusicRecord& music, Puzzle& puzzle, FileReport* report)
 {
-    std::string ignored;
-    std::string& line = report != nullptr ? *report : ignored;
+    FileReport ignored;
+    FileReport& line = report != nullptr ? *report : ignored;
     std::vector<uint8_t> bytes;
-    switch (ReadWholeFileOrReport(path, MAX_STATE_FILE_BYTES, bytes, "starting with the defaults", &line)) {
+    const ReportWords defaults = OwnWords(PLAYER_TEXT("FileReport", "starting with the defaults"));
+    switch (ReadWholeFileOrReport(path, MAX_STATE_FILE_BYTES, bytes, defaults, &line)) {
     case WholeFileRead::Read:
         break;
     case WholeFileRead::Missing:
@@ -274,25 +279,28 @@ StateReadResult LoadStateFile(const std::string& path, MainWindowRecord& main,
     case StateRejected::Nothing:
         break;
     case StateRejected::WholeFile:
-        line = "ignored " + DisplayPath(path) + ": " + problem.reason
-             + "; starting with the defaults";
+        //: The file's path, then why it was ignored.
+        line = {PLAYER_TEXT("FileReport", "ignored %1: %2; starting with the defaults"),
+                {WordsAsTheyAre(DisplayPath(path)), problem.reason}};
         break;
     case StateRejected::Puzzle:
-        line = "ignored the saved puzzle in " + DisplayPath(path) + ": " + problem.reason
-             + "; starting a new puzzle";
+        //: The file's path, then why its puzzle was ignored.
+        line = {PLAYER_TEXT("FileReport", "ignored the saved puzzle in %1: %2; starting a new puzzle"),
+                {WordsAsTheyAre(DisplayPath(path)), problem.reason}};
         break;
     }
     return result;
 }
 
 bool SaveStateFile(const std::string& path, const MainWindowRecord& main,
-                   const MusicRecord& music, const Puzzle& puzzle, std::string* report)
+                   const MusicRecord& music, const Puzzle& puzzle, FileReport* report)
 {
     return ReplaceFileOrReport(path, SerializeStateFile(main, music, puzzle), report);
 }
 
-std::string UnreadFileKeptReport(const std::string& path)
+FileReport UnreadFileKeptReport(const std::string& path)
 {
-    return "nothing saved: " + DisplayPath(path)
-         + " could not be read at start, so it is left as it was";
+    //: At closing: the settings file that could not be read at start was left alone.
+    return {PLAYER_TEXT("FileReport", "nothing saved: %1 could not be read at start, so it is left as it was"),
+            {WordsAsTheyAre(DisplayPath(path))}};
 }

@@ -2,6 +2,7 @@
 // player's record and the puzzle's record, back to back, little-endian.
 #pragma once
 
+#include "engine/file_report.h"
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -28,7 +29,7 @@ enum class StateRejected {
 
 struct StateFileProblem {
     StateRejected rejected = StateRejected::Nothing;
-    std::string reason;  // a few words for the player; empty with Nothing
+    ReportWords reason;  // a few words for the player; empty with Nothing
 };
 
 // Parses a whole file's bytes. Each record is parsed into temporaries and
@@ -68,7 +69,7 @@ std::vector<uint8_t> SerializeStateFile(const MainWindowRecord& main,
 // file, the reason and what the game does instead; else it is emptied.
 StateReadResult LoadStateFile(const std::string& path, MainWindowRecord& main,
                               MusicRecord& music, Puzzle& puzzle,
-                              std::string* report = nullptr);
+                              FileReport* report = nullptr);
 
 // Replaces the file at path (its final target, when it is a link) through a
 // temporary file that is flushed and renamed over it; on any failure the old
@@ -76,8 +77,8 @@ StateReadResult LoadStateFile(const std::string& path, MainWindowRecord& main,
 // receives one line for the player naming the file and the system's reason.
 bool SaveStateFile(const std::string& path, const MainWindowRecord& main,
                    const MusicRecord& music, const Puzzle& puzzle,
-                   std::string* report = nullptr);
+                   FileReport* report = nullptr);
 
 // The line the close reports when it leaves alone a file that start-up could
 // not read, instead of replacing what the player could not see.
-std::string UnreadFileKeptReport(const std::string& path);
+FileReport UnreadFileKeptReport(const std::string& path);

@@ -1,6 +1,7 @@
 // Whole-file reads that never block, and crash-safe file replacement.
 #include "engine/whole_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -13,6 +14,8 @@
 #include <utility>
 
 namespace {
+
+constexpr const char* NOT_A_REGULAR_FILE = PLAYER_TEXT("FileReport", "not a regular file");
 
 // Linux's own limit on links followed while resolving one name.
 constexpr int MAX_LINKS_FOLLOWED = 40;
@@ -138,14 +141,24 @@ WholeFileRead ReadWholeFile(const std::string& path, std::size_t maxBytes,
         return WholeFileRead::Unreadable;
     }
     if (!S_ISREG(status.st_mode)) {
-        Tell(reason, S_ISDIR(status.st_mode) ? SystemReason(EISDIR) : "not a regular file");
+        Tell(reason, S_ISDIR(status.st_mode) ? SystemReason(EISDIR) : NOT_A_REGULAR_FILE);
         return WholeFileRead::Unreadable;
     }
+    const auto size = static_cast<std::size_t>(std::max<off_t>(status.st_size, 0));
+    if (size > maxBytes) {
+        Tell(reason, "larger than " + std::to_string(maxBytes) + " bytes");
+        return WholeFileRead::TooLarge;
+    }
     // Read one byte past the cap rather than trusting the size, which can
-    // change while we read.
-    std::vector<uint8_t> buffer(maxBytes + 1);
+    // change while we read; the size only says how much room to make first,
+    // so that a large cap costs nothing for a small file.
+    const std::size_t limit = maxBytes + 1;
+    std::vector<uint8_t> buffer(std::min(limit, size + 1));
     std::size_t filled = 0;
-    while (filled < buffer.size()) {
+    while (filled < limit) {
+        if (filled == buffer.size()) {
+            buffer.resize(std::min(limit, 2 * buffer.size()));
+        }
         const ssize_t n = ::read(file.Get(), buffer.data() + filled, buffer.size() - filled);
         if (n < 0 && errno == EINTR) {
             continue;
@@ -244,36 +257,52 @@ std::string DisplayPath(const std::string& path)
 }
 
 WholeFileRead ReadWholeFileOrReport(const std::string& path, std::size_t maxBytes,
-                                    std::vector<uint8_t>& bytes, const std::string& consequence,
-                                    std::string* report)
+                                    std::vector<uint8_t>& bytes, const ReportWords& consequence,
+                                    FileReport* report)
 {
     std::string reason;
     const WholeFileRead result = ReadWholeFile(path, maxBytes, bytes, &reason);
     if (report != nullptr) {
-        const bool there = result == WholeFileRead::Unreadable || result == WholeFileRead::TooLarge;
-        *report = there ? "cannot read " + DisplayPath(path) + ": " + reason + "; " + consequence
-                        : std::string();
+        *report = {};
+        // The file's faults are the game's words, the rest the system's.
+        ReportWords why = WordsAsTheyAre(reason);
+        if (result == WholeFileRead::TooLarge) {
+            why = OwnWords(PLAYER_TEXT("FileReport", "larger than %1 bytes"), {std::to_string(maxBytes)});
+        } else if (reason == NOT_A_REGULAR_FILE) {
+            why = OwnWords(NOT_A_REGULAR_FILE);
+        }
+        if (result == WholeFileRead::Unreadable || result == WholeFileRead::TooLarge) {
+            //: A file was there but not read: its path, why, and what the game does instead.
+            *report = {PLAYER_TEXT("FileReport", "cannot read %1: %2; %3"),
+                       {WordsAsTheyAre(DisplayPath(path)), why, consequence}};
+        }
     }
     return result;
 }
 
 bool ReplaceFileOrReport(const std::string& path, const std::vector<uint8_t>& bytes,
-                         std::string* report)
+                         FileReport* report)
 {
     std::string reason;
     if (ReplaceFile(path, bytes, &reason)) {
         if (report != nullptr) {
-            report->clear();
+            *report = {};
         }
         return true;
     }
     if (report != nullptr) {
         // Through a link, the folder that refused may not be the player's.
         const std::string target = FinalLinkTarget(path);
-        const std::string via = target.empty() || target == path
-                                    ? std::string()
-                                    : " (a link to " + DisplayPath(target) + ")";
-        *report = "could not save " + DisplayPath(path) + via + ": " + reason;
+        if (target.empty() || target == path) {
+            //: The file's path, then the system's reason.
+            *report = {PLAYER_TEXT("FileReport", "could not save %1: %2"),
+                       {WordsAsTheyAre(DisplayPath(path)), WordsAsTheyAre(reason)}};
+        } else {
+            //: The file's path, the path it is a symbolic link to, then the system's reason.
+            *report = {PLAYER_TEXT("FileReport", "could not save %1 (a link to %2): %3"),
+                       {WordsAsTheyAre(DisplayPath(path)), WordsAsTheyAre(DisplayPath(target)),
+                        WordsAsTheyAre(reason)}};
+        }
     }
     return false;
 }

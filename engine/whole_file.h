@@ -2,6 +2,8 @@
 // so that a failure or a crash never leaves it half-written.
 #pragma once
 
+#include "engine/file_report.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -26,8 +28,8 @@ WholeFileRead ReadWholeFile(const std::string& path, std::size_t maxBytes,
 // could not be read: report (when given) becomes "cannot read PATH: REASON;
 // CONSEQUENCE" for Unreadable and TooLarge, and is emptied otherwise.
 WholeFileRead ReadWholeFileOrReport(const std::string& path, std::size_t maxBytes,
-                                    std::vector<uint8_t>& bytes, const std::string& consequence,
-                                    std::string* report);
+                                    std::vector<uint8_t>& bytes, const ReportWords& consequence,
+                                    FileReport* report);
 
 // The file a chain of symbolic links starting at path ends at; path itself
 // when it is no link. The last one may not exist. Empty, with reason filled,
@@ -48,7 +50,7 @@ bool ReplaceFile(const std::string& path, const std::vector<uint8_t>& bytes,
 // given) names the file, its final target when it is a link, and the
 // system's reason; it is emptied on success.
 bool ReplaceFileOrReport(const std::string& path, const std::vector<uint8_t>& bytes,
-                         std::string* report);
+                         FileReport* report);
 
 // path as the player should see it in a message: absolute when it can be.
 std::string DisplayPath(const std::string& path);

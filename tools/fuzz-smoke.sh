@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# A few seconds of fuzzing of each saved file reader ("PREFS.SAV", "GAME.SAV"),
-# starting from the committed corpora; any crash fails the run.
+# A few seconds of fuzzing of each saved file reader ("PREFS.SAV", "GAME.SAV",
+# "GAMES.LOG"), starting from the committed corpora; any crash fails the run.
 # Usage: tools/fuzz-smoke.sh <build-dir>
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -17,7 +17,7 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
 # Each reader: its fuzzer, its dictionary and its corpus.
-for entry in state_file:corpus game_file:game_corpus; do
+for entry in state_file:corpus game_file:game_corpus game_journal:journal_corpus; do
   name=${entry%%:*}
   corpus=fuzz/${entry#*:}
   fuzzer="$build_dir/fuzz/${name}_fuzzer"

@@ -22,6 +22,9 @@ const FaceDesign FACES[] = {
     {"IDB_DEFAULT", "Default", 100, 30},
     {"IDB_SETMUSIC", "Set Music Dir", 140, 30},
     {"IDB_WEBSITE", "Visit Website", 140, 30},
+    {"IDB_RESET", "Reset Statistics", 150, 30},
+    {"IDB_YES", "Yes", 80, 30},
+    {"IDB_NO", "No", 80, 30},
 };
 
 const QColor PEACH(255, 199, 139);

@@ -15,8 +15,8 @@ packages=(
   fonts-dejavu-core fonts-liberation2
   # the Japanese and Chinese captions (a catalogue no font can draw is not loaded)
   fonts-noto-cjk
-  # tests and benchmarks
-  libgtest-dev libbenchmark-dev
+  # tests and benchmarks; Qt's own catalogues, which the language test loads
+  libgtest-dev libbenchmark-dev qt6-translations-l10n
   # fuzzing the saved state loader
   clang libclang-rt-dev
   # running the game headless and looking at it

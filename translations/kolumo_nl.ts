@@ -5,22 +5,23 @@
     <name>AboutDialog</name>
     <message>
         <source>Free to play, copy and share.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrij om te spelen, te kopiëren en te delen.</translation>
     </message>
     <message>
         <source>Made by the Kolumo puzzle makers
 kolumo.net</source>
         <extracomment>Two lines; kolumo.net is the game&apos;s web address and stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gemaakt door de puzzelmakers van Kolumo
+kolumo.net</translation>
     </message>
     <message>
         <source>About Kolumo</source>
-        <translation type="unfinished"></translation>
+        <translation>Over Kolumo</translation>
     </message>
     <message>
         <source>Kolumo Version %1</source>
         <extracomment>%1 is the version number, such as 1.1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kolumo versie %1</translation>
     </message>
 </context>
 <context>
@@ -28,37 +29,49 @@ kolumo.net</source>
     <message>
         <source>--puzzle needs a puzzle code</source>
         <extracomment>An error on the command line; --puzzle is the option&apos;s name and stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--puzzle heeft een puzzelcode nodig</translation>
     </message>
     <message>
         <source>cannot read the puzzle code &quot;%1&quot;: %2</source>
         <extracomment>An error on the command line: %1 is the code as typed, %2 says why it cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kan de puzzelcode &quot;%1&quot; niet lezen: %2</translation>
     </message>
 </context>
 <context>
     <name>BitmapButton</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
     <message>
         <source>Default</source>
         <extracomment>Restores the default settings.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Standaard</translation>
     </message>
     <message>
         <source>Visit Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Website bezoeken</translation>
     </message>
     <message>
         <source>Set Music Dir</source>
         <extracomment>Chooses the folder the music is played from.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Muziekmap</translation>
+    </message>
+    <message>
+        <source>Reset Statistics</source>
+        <translation>Statistieken wissen</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nee</translation>
     </message>
 </context>
 <context>
@@ -66,122 +79,122 @@ kolumo.net</source>
     <message>
         <source>Board</source>
         <extracomment>The game board, as a screen reader names it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bord</translation>
     </message>
     <message>
         <source>colour %1</source>
         <extracomment>A block&apos;s colour past the ten the game names, by its number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kleur %1</translation>
     </message>
     <message>
         <source>empty</source>
         <extracomment>A cell of the board with no block in it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>leeg</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>A block: its colour, then the symbol drawn on it (&quot;blue, scissors&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n left</source>
         <extracomment>A counter: the colour, then how many blocks of it are left (&quot;red: 6 left&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: nog %n over</numerusform>
+            <numerusform>%1: nog %n over</numerusform>
         </translation>
     </message>
     <message>
         <source>Board: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bord: %1</translation>
     </message>
     <message>
         <source>Arrow keys move between row ends, Return selects, Space takes the selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Pijltjestoetsen gaan langs de rij-einden, Enter kiest, spatiebalk neemt de keuze weg</translation>
     </message>
     <message>
         <source>place %1</source>
         <extracomment>A column of the board: the places along a row, counted from the left.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>plek %1</translation>
     </message>
     <message>
         <source>row %1</source>
         <extracomment>Where a hint&apos;s blocks are: %1 is one row number or a list of them (&quot;rows 1, 2 and 3&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>rij %1</translation>
     </message>
     <message numerus="yes">
         <source>%n blocks left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>nog %n blok over</numerusform>
+            <numerusform>nog %n blokken over</numerusform>
         </translation>
     </message>
     <message>
         <source>Refused</source>
         <extracomment>A move or command the game would not make.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geweigerd</translation>
     </message>
     <message>
         <source>Refused: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Geweigerd: %1</translation>
     </message>
     <message>
         <source>Move made</source>
-        <translation type="unfinished"></translation>
+        <translation>Zet gedaan</translation>
     </message>
     <message numerus="yes">
         <source>Took %n %1</source>
         <extracomment>How many blocks of which colour a move took (&quot;Took 3 red&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n blok weggenomen: %1</numerusform>
+            <numerusform>%n blokken weggenomen: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Move taken back, %1</source>
         <extracomment>%1 says how many blocks are left (&quot;Move taken back, 12 blocks left&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zet teruggenomen, %1</translation>
     </message>
     <message numerus="yes">
         <source>New board, %n rows, %1</source>
         <extracomment>%1 says how many blocks are left (&quot;New board, 4 rows, 24 blocks left&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nieuw bord, %n rij, %1</numerusform>
+            <numerusform>Nieuw bord, %n rijen, %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Board cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Bord leeg</translation>
     </message>
     <message>
         <source> and </source>
         <extracomment>Joins the last two row numbers of a list (&quot;rows 1, 2 and 3&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> en </translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>rows %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rijen %1</translation>
     </message>
     <message>
         <source>both ends of row %1</source>
         <extracomment>Where a hint&apos;s blocks are: %1 is one row number or a list of them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>beide uiteinden van rij %1</translation>
     </message>
     <message>
         <source>both ends of rows %1</source>
-        <translation type="unfinished"></translation>
+        <translation>beide uiteinden van rijen %1</translation>
     </message>
     <message numerus="yes">
         <source>Hint: take %n %1, from %2</source>
         <extracomment>A hint: how many blocks, their colour, and where (&quot;Hint: take 3 blue, from rows 1, 2 and 3&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tip: neem %n blok weg, %1, van %2</numerusform>
+            <numerusform>Tip: neem %n blokken weg, %1, van %2</numerusform>
         </translation>
     </message>
 </context>
@@ -190,164 +203,164 @@ kolumo.net</source>
     <message>
         <source>row end</source>
         <extracomment>A block at either end of its row, the only ones a move can take.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>rij-einde</translation>
     </message>
 </context>
 <context>
     <name>BoardInput</name>
     <message>
         <source>Not an end of its row</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet aan een uiteinde van de rij</translation>
     </message>
     <message numerus="yes">
         <source>A move takes at most %n blocks</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Een zet neemt hoogstens %n blok weg</numerusform>
+            <numerusform>Een zet neemt hoogstens %n blokken weg</numerusform>
         </translation>
     </message>
     <message>
         <source>Another colour is selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is een andere kleur gekozen</translation>
     </message>
 </context>
 <context>
     <name>BoardView</name>
     <message>
         <source>Not while Solve plays</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet terwijl de oplossing speelt</translation>
     </message>
     <message>
         <source>Nothing to undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Niets om terug te nemen</translation>
     </message>
     <message>
         <source>Nothing to redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Niets om opnieuw te doen</translation>
     </message>
 </context>
 <context>
     <name>ButtonBar</name>
     <message>
         <source>New</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>On a button of the bar, where room is short. Starts a new puzzle.</extracomment>
+        <translation>Nieuw</translation>
     </message>
     <message>
         <source>Retry</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>On a button of the bar, where room is short. Starts the same puzzle again from its start.</extracomment>
+        <translation>Herstart</translation>
     </message>
     <message>
         <source>Prefs</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>On a button of the bar, where room is short. Opens the preferences; short for Preferences.</extracomment>
+        <translation>Opties</translation>
     </message>
     <message>
         <source>Options</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>On a button of the bar, where room is short. Opens the play options: board size, colours, blocks per move.</extracomment>
+        <translation>Spel</translation>
     </message>
     <message>
         <source>Solve</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>On a button of the bar, where room is short. Plays the puzzle out for the player.</extracomment>
+        <translation>Los op</translation>
     </message>
     <message>
         <source>Undo</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>On a button of the bar, where room is short. Takes back the last move.</extracomment>
+        <translation>Terug</translation>
     </message>
     <message>
         <source>Help</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>On a button of the bar, where room is short. Opens the manual.</extracomment>
+        <translation>Help</translation>
     </message>
     <message>
         <source>About</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>On a button of the bar, where room is short. Opens the About box.</extracomment>
+        <translation>Over</translation>
     </message>
     <message>
         <source>Quit</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>On a button of the bar, where room is short. Ends the game.</extracomment>
+        <translation>Stop</translation>
     </message>
 </context>
 <context>
     <name>ColourNames</name>
     <message>
         <source>red</source>
-        <translation type="unfinished"></translation>
+        <translation>rood</translation>
     </message>
     <message>
         <source>yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>geel</translation>
     </message>
     <message>
         <source>green</source>
-        <translation type="unfinished"></translation>
+        <translation>groen</translation>
     </message>
     <message>
         <source>blue</source>
-        <translation type="unfinished"></translation>
+        <translation>blauw</translation>
     </message>
     <message>
         <source>magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>magenta</translation>
     </message>
     <message>
         <source>cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>cyaan</translation>
     </message>
     <message>
         <source>orange</source>
         <extracomment>the colour</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>oranje</translation>
     </message>
     <message>
         <source>white</source>
         <extracomment>the colour</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>wit</translation>
     </message>
     <message>
         <source>grey</source>
         <extracomment>the colour</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>grijs</translation>
     </message>
     <message>
         <source>purple</source>
-        <translation type="unfinished"></translation>
+        <translation>paars</translation>
     </message>
     <message>
         <source>black</source>
         <extracomment>the colour</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>zwart</translation>
     </message>
     <message>
         <source>light grey</source>
-        <translation type="unfinished"></translation>
+        <translation>lichtgrijs</translation>
     </message>
     <message>
         <source>dark grey</source>
-        <translation type="unfinished"></translation>
+        <translation>donkergrijs</translation>
     </message>
     <message>
         <source>brown</source>
-        <translation type="unfinished"></translation>
+        <translation>bruin</translation>
     </message>
     <message>
         <source>pink</source>
-        <translation type="unfinished"></translation>
+        <translation>roze</translation>
     </message>
     <message>
         <source>dark green</source>
-        <translation type="unfinished"></translation>
+        <translation>donkergroen</translation>
     </message>
     <message>
         <source>navy</source>
         <extracomment>the colour, dark blue</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>marineblauw</translation>
     </message>
 </context>
 <context>
@@ -355,120 +368,263 @@ kolumo.net</source>
     <message>
         <source>Colour %1: %2</source>
         <extracomment>A colour swatch in the preferences: its number, then its colour (&quot;Colour 3: green&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kleur %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>FileReport</name>
+    <message>
+        <source>the dead-end warning stays off</source>
+        <translation>de waarschuwing bij impasse blijft uit</translation>
+    </message>
+    <message>
+        <source>ignored line %1 of %2: it is not &quot;%3=on&quot; or &quot;%3=off&quot;</source>
+        <extracomment>A line of the hints&apos; settings file that is no setting: its number, the file&apos;s path, and the setting&apos;s name, which stays as it is.</extracomment>
+        <translation>regel %1 van %2 genegeerd: het is niet &quot;%3=on&quot; of &quot;%3=off&quot;</translation>
+    </message>
+    <message>
+        <source>cut short</source>
+        <translation>onvolledig bestand</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <extracomment>A file with nothing in it.</extracomment>
+        <translation>leeg bestand</translation>
+    </message>
+    <message>
+        <source>not a saved game</source>
+        <translation>geen opgeslagen spel</translation>
+    </message>
+    <message>
+        <source>a seed neither known nor unknown</source>
+        <translation>een zaadgetal dat bekend noch onbekend is</translation>
+    </message>
+    <message>
+        <source>a move that cannot be made</source>
+        <translation>een zet die niet kan</translation>
+    </message>
+    <message>
+        <source>bytes after the last move</source>
+        <translation>bytes na de laatste zet</translation>
+    </message>
+    <message>
+        <source>a finished game</source>
+        <translation>een afgelopen spel</translation>
+    </message>
+    <message>
+        <source>starting at the start of the puzzle</source>
+        <translation>de puzzel begint bij het begin</translation>
+    </message>
+    <message>
+        <source>ignored the saved moves in %1: %2; starting at the start of the puzzle</source>
+        <extracomment>The file&apos;s path, then why its moves were ignored.</extracomment>
+        <translation>opgeslagen zetten in %1 genegeerd: %2; de puzzel begint bij het begin</translation>
+    </message>
+    <message>
+        <source>moves not saved: %1 could not be read at start, so it is left as it was</source>
+        <extracomment>At closing: the file of moves that could not be read at start was left alone.</extracomment>
+        <translation>zetten niet bewaard: %1 kon bij de start niet worden gelezen en blijft dus zoals het was</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>in use</source>
+        <extracomment>A file another program holds.</extracomment>
+        <translation>in gebruik door een ander programma</translation>
+    </message>
+    <message>
+        <source>larger than %1 bytes</source>
+        <translation>groter dan %1 bytes</translation>
+    </message>
+    <message>
+        <source>only %1 of %2 bytes written</source>
+        <translation>slechts %1 van %2 bytes geschreven</translation>
+    </message>
+    <message>
+        <source>no statistics shown or recorded</source>
+        <translation>er worden geen statistieken getoond of vastgelegd</translation>
+    </message>
+    <message numerus="yes">
+        <source>ignored %n damaged record in %1; counting the rest</source>
+        <extracomment>%n is always 1 here; the message beside it has every other count.</extracomment>
+        <translation>
+            <numerusform>%n beschadigd record in %1 genegeerd; de rest telt mee</numerusform>
+            <numerusform>%n beschadigde records in %1 genegeerd; de rest telt mee</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>ignored %n damaged records in %1; counting the rest</source>
+        <translation>
+            <numerusform>%n beschadigd record in %1 genegeerd; de rest telt mee</numerusform>
+            <numerusform>%n beschadigde records in %1 genegeerd; de rest telt mee</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>could not record the game in %1: %2</source>
+        <extracomment>The record of games&apos; path, then why.</extracomment>
+        <translation>kon het spel niet vastleggen in %1: %2</translation>
+    </message>
+    <message>
+        <source>could not save %1: %2</source>
+        <extracomment>The file&apos;s path, then the system&apos;s reason.</extracomment>
+        <translation>kon %1 niet opslaan: %2</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <extracomment>A file the game cannot make sense of.</extracomment>
+        <translation>beschadigd bestand</translation>
+    </message>
+    <message>
+        <source>unknown format number %1</source>
+        <translation>onbekend formaatnummer %1</translation>
+    </message>
+    <message>
+        <source>starting with the defaults</source>
+        <translation>begint met de standaardinstellingen</translation>
+    </message>
+    <message>
+        <source>ignored %1: %2; starting with the defaults</source>
+        <extracomment>The file&apos;s path, then why it was ignored.</extracomment>
+        <translation>%1 genegeerd: %2; begint met de standaardinstellingen</translation>
+    </message>
+    <message>
+        <source>ignored the saved puzzle in %1: %2; starting a new puzzle</source>
+        <extracomment>The file&apos;s path, then why its puzzle was ignored.</extracomment>
+        <translation>opgeslagen puzzel in %1 genegeerd: %2; er begint een nieuwe puzzel</translation>
+    </message>
+    <message>
+        <source>nothing saved: %1 could not be read at start, so it is left as it was</source>
+        <extracomment>At closing: the settings file that could not be read at start was left alone.</extracomment>
+        <translation>niets bewaard: %1 kon bij de start niet worden gelezen en blijft dus zoals het was</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2; %3</source>
+        <extracomment>A file was there but not read: its path, why, and what the game does instead.</extracomment>
+        <translation>kan %1 niet lezen: %2; %3</translation>
+    </message>
+    <message>
+        <source>could not save %1 (a link to %2): %3</source>
+        <extracomment>The file&apos;s path, the path it is a symbolic link to, then the system&apos;s reason.</extracomment>
+        <translation>kon %1 (een koppeling naar %2) niet opslaan: %3</translation>
     </message>
 </context>
 <context>
     <name>GameMainWindow</name>
     <message>
         <source>Kolumo</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolumo</translation>
     </message>
     <message>
         <source>File        </source>
         <extracomment>A menu title. Keep the trailing spaces: they set the room between the menu titles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bestand        </translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw spel</translation>
     </message>
     <message>
         <source>Retry</source>
         <extracomment>Starts the same puzzle again from its start.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Herstart</translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip</translation>
     </message>
     <message>
         <source>Back to a Solvable Position</source>
         <extracomment>Takes back moves until the board can be cleared again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Terug naar een oplosbare stand</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Opnieuw</translation>
     </message>
     <message>
         <source>Today&apos;s Puzzle</source>
         <extracomment>The daily puzzle, the same for every player on a given day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Puzzel van de dag</translation>
     </message>
     <message>
         <source>Copy Puzzle Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzelcode kopiëren</translation>
     </message>
     <message>
         <source>Open Puzzle Code…</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzelcode openen…</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Afsluiten</translation>
     </message>
     <message>
         <source>Prefs        </source>
         <extracomment>A menu title, short for Preferences. Keep the trailing spaces: they set the room between the menu titles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Voorkeuren        </translation>
     </message>
     <message>
         <source>Graphics / Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Beeld / Geluid</translation>
     </message>
     <message>
         <source>Play Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelopties</translation>
     </message>
     <message>
         <source>Warn of Dead Ends</source>
         <extracomment>A dead end: a board that can no longer be cleared.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Waarschuwen bij impasse</translation>
     </message>
     <message>
         <source>Help        </source>
         <extracomment>A menu title. Keep the trailing spaces: they set the room between the menu titles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Help        </translation>
     </message>
     <message>
         <source>About Kolumo</source>
-        <translation type="unfinished"></translation>
+        <translation>Over Kolumo</translation>
     </message>
     <message>
         <source>Online Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Handleiding</translation>
     </message>
     <message>
         <source>Kolumo — Today&apos;s Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolumo — Puzzel van de dag</translation>
     </message>
     <message>
         <source>This puzzle has no code; a new game has one</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze puzzel heeft geen code; een nieuw spel wel</translation>
     </message>
     <message>
         <source>Puzzle code %1 copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzelcode %1 gekopieerd</translation>
+    </message>
+    <message>
+        <source>Statistics…</source>
+        <translation>Statistieken…</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Kolumo Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolumo Help</translation>
     </message>
 </context>
 <context>
     <name>MusicPlayer</name>
     <message>
         <source>Set Music Folder (by selecting any MIDI file in it)</source>
-        <translation type="unfinished"></translation>
+        <translation>Muziekmap kiezen (kies een willekeurig MIDI-bestand erin)</translation>
     </message>
     <message>
         <source>Midi Files (*.mid)</source>
         <extracomment>A filter of the file chooser; keep &quot;(*.mid)&quot; as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>MIDI-bestanden (*.mid)</translation>
     </message>
 </context>
 <context>
@@ -476,87 +632,90 @@ kolumo.net</source>
     <message>
         <source>Less</source>
         <extracomment>Spoken name of a number picker&apos;s down arrow.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Minder</translation>
     </message>
     <message>
         <source>More</source>
         <extracomment>Spoken name of a number picker&apos;s up arrow.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Meer</translation>
     </message>
 </context>
 <context>
     <name>PlayOptionsDialog</name>
     <message>
         <source>No. of Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal kleuren</translation>
     </message>
     <message>
         <source>No. of Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal rijen</translation>
     </message>
     <message>
         <source>Row Width</source>
-        <translation type="unfinished"></translation>
+        <extracomment>How many blocks a row holds when the puzzle starts.</extracomment>
+        <translation>Rijbreedte</translation>
     </message>
     <message>
         <source>Minimum</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The fewest blocks a move may take.</extracomment>
+        <translation>Minimum</translation>
     </message>
     <message>
         <source>Choose board size and number of colours: </source>
-        <translation type="unfinished"></translation>
+        <translation>Kies de grootte van het bord en het aantal kleuren: </translation>
     </message>
     <message>
         <source>Maximum</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The most blocks a move may take.</extracomment>
+        <translation>Maximum</translation>
     </message>
     <message>
         <source>Choose minimum and maximum to remove each turn: </source>
-        <translation type="unfinished"></translation>
+        <translation>Kies het minimum en maximum per zet: </translation>
     </message>
     <message>
         <source>Kolumo Rez Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolumo - Spelopties</translation>
     </message>
     <message>
         <source>Fewer colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Minder kleuren</translation>
     </message>
     <message>
         <source>More colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Meer kleuren</translation>
     </message>
     <message>
         <source>Fewer rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Minder rijen</translation>
     </message>
     <message>
         <source>More rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Meer rijen</translation>
     </message>
     <message>
         <source>Narrower rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Smallere rijen</translation>
     </message>
     <message>
         <source>Wider rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Bredere rijen</translation>
     </message>
     <message>
         <source>Lower minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>Lager minimum</translation>
     </message>
     <message>
         <source>Higher minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoger minimum</translation>
     </message>
     <message>
         <source>Lower maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Lager maximum</translation>
     </message>
     <message>
         <source>Higher maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoger maximum</translation>
     </message>
 </context>
 <context>
@@ -564,84 +723,84 @@ kolumo.net</source>
     <message>
         <source>This board can no longer be cleared. Undo, or choose Back to a Solvable Position.</source>
         <extracomment>A dead end: a board that can no longer be cleared. &quot;Back to a Solvable Position&quot; is the menu item of that name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dit bord kan niet meer leeg. Neem terug, of kies Terug naar een oplosbare stand.</translation>
     </message>
     <message>
         <source>Can&apos;t tell within a second whether this board can still be cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Binnen een seconde is niet te zeggen of dit bord nog leeg kan.</translation>
     </message>
     <message>
         <source>No move left. Undo, Retry, or choose Back to a Solvable Position.</source>
         <extracomment>&quot;Retry&quot; and &quot;Back to a Solvable Position&quot; are the menu items of those names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geen zet meer mogelijk. Neem terug, Herstart, of kies Terug naar een oplosbare stand.</translation>
     </message>
     <message>
         <source>After that move the board can no longer be cleared. Undo, or choose Back to a Solvable Position.</source>
         <extracomment>&quot;Back to a Solvable Position&quot; is the menu item of that name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Na die zet kan het bord niet meer leeg. Neem terug, of kies Terug naar een oplosbare stand.</translation>
     </message>
     <message>
         <source>This board can still be cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit bord kan nog leeg.</translation>
     </message>
     <message>
         <source>No move left. Undo or Retry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen zet meer mogelijk. Neem terug of Herstart.</translation>
     </message>
     <message>
         <source>No hints in an Ironman game.</source>
         <extracomment>Ironman: the preference that makes a game without hints or Solve.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geen tips in een Ironman-spel.</translation>
     </message>
     <message>
         <source>No hints while Solve runs.</source>
         <extracomment>Solve: the bar button that plays the puzzle out for the player.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geen tips terwijl de oplossing speelt.</translation>
     </message>
     <message>
         <source>No Back to a Solvable Position in an Ironman game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen Terug naar een oplosbare stand in een Ironman-spel.</translation>
     </message>
     <message>
         <source>No Back to a Solvable Position while Solve runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen Terug naar een oplosbare stand terwijl de oplossing speelt.</translation>
     </message>
     <message>
         <source>The board is clear.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bord is leeg.</translation>
     </message>
     <message>
         <source>No move to take back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen zet om terug te nemen.</translation>
     </message>
     <message numerus="yes">
         <source>Took back %n move; this board can be cleared.</source>
         <extracomment>%n is always 1 here; the message beside it has every other count.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n zet teruggenomen; dit bord kan leeg.</numerusform>
+            <numerusform>%n zetten teruggenomen; dit bord kan leeg.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Took back %n move; can&apos;t tell within a second whether this board can be cleared.</source>
         <extracomment>%n is always 1 here; the message beside it has every other count.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n zet teruggenomen; binnen een seconde is niet te zeggen of dit bord leeg kan.</numerusform>
+            <numerusform>%n zetten teruggenomen; binnen een seconde is niet te zeggen of dit bord leeg kan.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Took back %n moves; this board can be cleared.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n zet teruggenomen; dit bord kan leeg.</numerusform>
+            <numerusform>%n zetten teruggenomen; dit bord kan leeg.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Took back %n moves; can&apos;t tell within a second whether this board can be cleared.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n zet teruggenomen; binnen een seconde is niet te zeggen of dit bord leeg kan.</numerusform>
+            <numerusform>%n zetten teruggenomen; binnen een seconde is niet te zeggen of dit bord leeg kan.</numerusform>
         </translation>
     </message>
 </context>
@@ -649,71 +808,179 @@ kolumo.net</source>
     <name>PreferencesDialog</name>
     <message>
         <source>Sound effects?</source>
-        <translation type="unfinished"></translation>
+        <translation>Geluidseffecten?</translation>
     </message>
     <message>
         <source>Ironman (starting with next game, will not auto-solve) ?</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Ironman: a game played without hints, Back to a Solvable Position or Solve.</extracomment>
+        <translation>Ironman (vanaf het volgende spel, lost niet zelf op)?</translation>
     </message>
     <message>
         <source>Music?</source>
-        <translation type="unfinished"></translation>
+        <translation>Muziek?</translation>
     </message>
     <message>
         <source>Anti-aliasing (smoother numbers and symbols) ?</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Smoothing of the numbers and symbols drawn on the board.</extracomment>
+        <translation>Anti-aliasing (vloeiendere cijfers en symbolen)?</translation>
     </message>
     <message>
         <source>Kolumo - Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolumo - Voorkeuren</translation>
     </message>
 </context>
 <context>
     <name>PuzzleCodeDialog</name>
     <message>
         <source>Type or paste a puzzle code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ of plak een puzzelcode:</translation>
     </message>
     <message>
         <source>Open Puzzle Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzelcode openen</translation>
     </message>
     <message>
         <source>Puzzle code</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzelcode</translation>
     </message>
     <message>
         <source>That code cannot be read: %1.</source>
         <extracomment>%1 says why, in words such as &quot;a character of the code is mistyped&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die code is niet te lezen: %1.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a character of a puzzle code</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is geen teken van een puzzelcode</translation>
     </message>
     <message>
         <source>a puzzle code has only letters and digits</source>
-        <translation type="unfinished"></translation>
+        <translation>een puzzelcode bevat alleen letters en cijfers</translation>
     </message>
     <message numerus="yes">
         <source>a puzzle code has %1 letters and digits, this one %n</source>
         <extracomment>%1 is always 12; %n counts the letters and digits typed.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>een puzzelcode heeft %1 letters en cijfers, deze %n</numerusform>
+            <numerusform>een puzzelcode heeft %1 letters en cijfers, deze %n</numerusform>
         </translation>
     </message>
     <message>
         <source>a character of the code is mistyped</source>
-        <translation type="unfinished"></translation>
+        <translation>een teken van de code is verkeerd getypt</translation>
     </message>
     <message>
         <source>the code is from another version of Kolumo</source>
-        <translation type="unfinished"></translation>
+        <translation>de code komt uit een andere versie van Kolumo</translation>
     </message>
     <message>
         <source>the code names play options Kolumo does not offer</source>
-        <translation type="unfinished"></translation>
+        <translation>de code noemt spelopties die Kolumo niet biedt</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsChart</name>
+    <message>
+        <source>Day</source>
+        <translation>Dag</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Begonnen</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>Leeggemaakt</translation>
+    </message>
+    <message>
+        <source>Games of the last 30 days</source>
+        <translation>Spellen van de laatste 30 dagen</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsDialog</name>
+    <message>
+        <source>The games played with each set of play options:</source>
+        <translation>De gespeelde spellen per combinatie van spelopties:</translation>
+    </message>
+    <message>
+        <source>The last 30 days: games started (light) and boards cleared (dark):</source>
+        <translation>De laatste 30 dagen: begonnen spellen (licht) en leeggemaakte borden (donker):</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistieken</translation>
+    </message>
+    <message>
+        <source>Play options</source>
+        <translation>Spelopties</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Begonnen</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>Leeggemaakt</translation>
+    </message>
+    <message>
+        <source>Without help</source>
+        <translation>Zonder hulp</translation>
+    </message>
+    <message>
+        <source>Ironman</source>
+        <translation>Ironman</translation>
+    </message>
+    <message>
+        <source>Current run</source>
+        <translation>Huidige reeks</translation>
+    </message>
+    <message>
+        <source>Best run</source>
+        <translation>Beste reeks</translation>
+    </message>
+    <message>
+        <source>Fastest</source>
+        <translation>Snelste</translation>
+    </message>
+    <message>
+        <source>Days in a row</source>
+        <translation>Dagen op rij</translation>
+    </message>
+    <message>
+        <source>Games played</source>
+        <translation>Gespeelde spellen</translation>
+    </message>
+    <message>
+        <source>The record of games could not be read, and is left as it is: %1</source>
+        <translation>Het overzicht van de spellen kon niet worden gelezen en blijft zoals het is: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n damaged record(s) of the games were left out.</source>
+        <translation>
+            <numerusform>%n beschadigde regel van de spellen is overgeslagen.</numerusform>
+            <numerusform>%n beschadigde regels van de spellen zijn overgeslagen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Today&apos;s puzzles</source>
+        <translation>Puzzels van de dag</translation>
+    </message>
+    <message>
+        <source>%1 wide, %2 rows, %3 colours, take %4–%5</source>
+        <extracomment>A set of play options: row width, rows, colours, fewest and most blocks per move.</extracomment>
+        <translation>%1 breed, %2 rijen, %3 kleuren, %4–%5 per zet</translation>
+    </message>
+    <message>
+        <source>The statistics could not be reset: %1</source>
+        <translation>De statistieken konden niet worden gewist: %1</translation>
+    </message>
+    <message>
+        <source>Reset Statistics</source>
+        <translation>Statistieken wissen</translation>
+    </message>
+    <message>
+        <source>Forget every game recorded so far? This cannot be undone.</source>
+        <translation>Alle tot nu toe vastgelegde spellen vergeten? Dit kan niet ongedaan worden gemaakt.</translation>
     </message>
 </context>
 <context>
@@ -721,99 +988,99 @@ kolumo.net</source>
     <message>
         <source>spade</source>
         <extracomment>A symbol drawn on a block: the playing-card suit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>schoppen</translation>
     </message>
     <message>
         <source>heart</source>
         <extracomment>A symbol drawn on a block: the playing-card suit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>harten</translation>
     </message>
     <message>
         <source>diamond</source>
         <extracomment>A symbol drawn on a block: the playing-card suit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ruiten</translation>
     </message>
     <message>
         <source>club</source>
         <extracomment>A symbol drawn on a block: the playing-card suit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>klaveren</translation>
     </message>
     <message>
         <source>star</source>
         <extracomment>A symbol drawn on a block: a five-pointed star.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ster</translation>
     </message>
     <message>
         <source>sun</source>
         <extracomment>A symbol drawn on a block: the sun, drawn with rays.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>zon</translation>
     </message>
     <message>
         <source>umbrella</source>
-        <translation type="unfinished"></translation>
+        <translation>paraplu</translation>
     </message>
     <message>
         <source>smiling face</source>
         <extracomment>A symbol drawn on a block: a smiley.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>smiley</translation>
     </message>
     <message>
         <source>aeroplane</source>
-        <translation type="unfinished"></translation>
+        <translation>vliegtuig</translation>
     </message>
     <message>
         <source>snowflake</source>
-        <translation type="unfinished"></translation>
+        <translation>sneeuwvlok</translation>
     </message>
     <message>
         <source>anchor</source>
-        <translation type="unfinished"></translation>
+        <translation>anker</translation>
     </message>
     <message>
         <source>command sign</source>
         <extracomment>A symbol drawn on a block: the looped square on a Mac command key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>commandoteken</translation>
     </message>
     <message>
         <source>note</source>
         <extracomment>A symbol drawn on a block: a musical note.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>muzieknoot</translation>
     </message>
     <message>
         <source>yin yang</source>
         <extracomment>A symbol drawn on a block: the yin and yang symbol.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>yin-yang</translation>
     </message>
     <message>
         <source>flower</source>
-        <translation type="unfinished"></translation>
+        <translation>bloem</translation>
     </message>
     <message>
         <source>flag</source>
         <extracomment>A symbol drawn on a block: a small flag on a pole.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vlag</translation>
     </message>
     <message>
         <source>telephone</source>
-        <translation type="unfinished"></translation>
+        <translation>telefoon</translation>
     </message>
     <message>
         <source>scissors</source>
-        <translation type="unfinished"></translation>
+        <translation>schaar</translation>
     </message>
     <message>
         <source>envelope</source>
-        <translation type="unfinished"></translation>
+        <translation>envelop</translation>
     </message>
     <message>
         <source>knight</source>
         <extracomment>A symbol drawn on a block: the chess piece.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>paard</translation>
     </message>
     <message>
         <source>lightning</source>
         <extracomment>A symbol drawn on a block: a lightning bolt.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>bliksem</translation>
     </message>
 </context>
 </TS>

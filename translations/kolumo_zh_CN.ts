@@ -60,6 +60,18 @@ kolumo.net</source>
         <extracomment>Chooses the folder the music is played from.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Reset Statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BoardAccessible</name>
@@ -224,47 +236,47 @@ kolumo.net</source>
     <name>ButtonBar</name>
     <message>
         <source>New</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Starts a new puzzle.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Retry</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Starts the same puzzle again from its start.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Prefs</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Opens the preferences; short for Preferences.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Options</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Opens the play options: board size, colours, blocks per move.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Solve</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Plays the puzzle out for the player.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Undo</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Takes back the last move.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Help</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Opens the manual.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>About</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Opens the About box.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Quit</source>
-        <extracomment>A caption drawn on a button of the bar, where room is short.</extracomment>
+        <extracomment>On a button of the bar, where room is short. Ends the game.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -349,6 +361,143 @@ kolumo.net</source>
     <message>
         <source>Colour %1: %2</source>
         <extracomment>A colour swatch in the preferences: its number, then its colour (&quot;Colour 3: green&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileReport</name>
+    <message>
+        <source>the dead-end warning stays off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ignored line %1 of %2: it is not &quot;%3=on&quot; or &quot;%3=off&quot;</source>
+        <extracomment>A line of the hints&apos; settings file that is no setting: its number, the file&apos;s path, and the setting&apos;s name, which stays as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cut short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <extracomment>A file with nothing in it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a saved game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a seed neither known nor unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a move that cannot be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bytes after the last move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a finished game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starting at the start of the puzzle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ignored the saved moves in %1: %2; starting at the start of the puzzle</source>
+        <extracomment>The file&apos;s path, then why its moves were ignored.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>moves not saved: %1 could not be read at start, so it is left as it was</source>
+        <extracomment>At closing: the file of moves that could not be read at start was left alone.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in use</source>
+        <extracomment>A file another program holds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>larger than %1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only %1 of %2 bytes written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no statistics shown or recorded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>ignored %n damaged record in %1; counting the rest</source>
+        <extracomment>%n is always 1 here; the message beside it has every other count.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>ignored %n damaged records in %1; counting the rest</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>could not record the game in %1: %2</source>
+        <extracomment>The record of games&apos; path, then why.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not save %1: %2</source>
+        <extracomment>The file&apos;s path, then the system&apos;s reason.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <extracomment>A file the game cannot make sense of.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown format number %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starting with the defaults</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ignored %1: %2; starting with the defaults</source>
+        <extracomment>The file&apos;s path, then why it was ignored.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ignored the saved puzzle in %1: %2; starting a new puzzle</source>
+        <extracomment>The file&apos;s path, then why its puzzle was ignored.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing saved: %1 could not be read at start, so it is left as it was</source>
+        <extracomment>At closing: the settings file that could not be read at start was left alone.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2; %3</source>
+        <extracomment>A file was there but not read: its path, why, and what the game does instead.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not save %1 (a link to %2): %3</source>
+        <extracomment>The file&apos;s path, the path it is a symbolic link to, then the system&apos;s reason.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -445,6 +594,10 @@ kolumo.net</source>
         <source>Puzzle code %1 copied</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Statistics…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -490,10 +643,12 @@ kolumo.net</source>
     </message>
     <message>
         <source>Row Width</source>
+        <extracomment>How many blocks a row holds when the puzzle starts.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Minimum</source>
+        <extracomment>The fewest blocks a move may take.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -502,6 +657,7 @@ kolumo.net</source>
     </message>
     <message>
         <source>Maximum</source>
+        <extracomment>The most blocks a move may take.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -643,6 +799,7 @@ kolumo.net</source>
     </message>
     <message>
         <source>Ironman (starting with next game, will not auto-solve) ?</source>
+        <extracomment>Ironman: a game played without hints, Back to a Solvable Position or Solve.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -651,6 +808,7 @@ kolumo.net</source>
     </message>
     <message>
         <source>Anti-aliasing (smoother numbers and symbols) ?</source>
+        <extracomment>Smoothing of the numbers and symbols drawn on the board.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -702,6 +860,111 @@ kolumo.net</source>
     </message>
     <message>
         <source>the code names play options Kolumo does not offer</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsChart</name>
+    <message>
+        <source>Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Games of the last 30 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsDialog</name>
+    <message>
+        <source>The games played with each set of play options:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last 30 days: games started (light) and boards cleared (dark):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Without help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ironman</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fastest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Days in a row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Games played</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The record of games could not be read, and is left as it is: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n damaged record(s) of the games were left out.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Today&apos;s puzzles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 wide, %2 rows, %3 colours, take %4–%5</source>
+        <extracomment>A set of play options: row width, rows, colours, fewest and most blocks per move.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The statistics could not be reset: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset Statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forget every game recorded so far? This cannot be undone.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -24,7 +24,8 @@ kill "$launcher" 2>/dev/null || true
 exit $status
 '
 export program here work
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR=$work
+# The English words, whatever the desktop speaks.
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR=$work LANGUAGE=en
 # The offscreen platform has no accessibility bridge: the game needs X.
 unset QT_QPA_PLATFORM
 xvfb-run -a -s '-screen 0 1280x1024x24' dbus-run-session -- bash -c "$session" 2> "$work/stderr.txt" \

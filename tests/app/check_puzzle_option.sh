@@ -9,7 +9,8 @@ runtime=$(mktemp -d)
 errors=$(mktemp)
 folders=()
 trap 'rm -rf "$runtime" "$errors" "${folders[@]}"' EXIT
-export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR=$runtime
+# The English words, whatever the desktop speaks.
+export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR=$runtime LANGUAGE=en
 
 fail() { echo "FAIL: $*"; exit 1; }
 new_folder() { folder=$(cd "$(mktemp -d)" && pwd -P); folders+=("$folder"); }

@@ -253,14 +253,16 @@ TEST(HintSettingsFile, ALineReadsAsMeantAndWhatCannotBeReadIsReported)
             file.write(c.content);
         }
         const char* what = c.content != nullptr ? c.content : "(none)";
-        std::string report = "left over";
-        EXPECT_EQ(ReadWarnOfDeadEnds("HINTS.SAV", &report), c.on) << what;
+        FileReport said{"left over", {}};
+        EXPECT_EQ(ReadWarnOfDeadEnds("HINTS.SAV", &said), c.on) << what;
+        const std::string report = EnglishLine(said);
         EXPECT_EQ(report.substr(0, std::strlen(c.reported)), c.reported) << what;
         EXPECT_EQ(report.empty(), *c.reported == '\0') << what;
     }
     ASSERT_TRUE(QDir().mkdir(QStringLiteral("HINTS.SAV.d")));
-    std::string report;
-    EXPECT_FALSE(ReadWarnOfDeadEnds("HINTS.SAV.d", &report));
+    FileReport said;
+    EXPECT_FALSE(ReadWarnOfDeadEnds("HINTS.SAV.d", &said));
+    const std::string report = EnglishLine(said);
     EXPECT_EQ(report.rfind("cannot read ", 0), 0U) << report;
     for (const bool on : {true, false}) {
         ASSERT_TRUE(WriteWarnOfDeadEnds("HINTS.SAV", on));

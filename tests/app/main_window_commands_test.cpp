@@ -4,18 +4,21 @@
 #include "tests/support/recorded_effects.h"
 
 #include "controls/puzzle_code_dialog.h"
+#include "engine/game_statistics.h"
 #include "engine/puzzle_code.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QDate>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -286,7 +289,8 @@ TEST(PuzzleCodeWords, EachReasonACodeIsRefusedIsSaidInWords)
         {"A7D4-G000-C1ST", ""},
     };
     for (const auto& row : refused)
-        EXPECT_EQ(PuzzleCodeDialog::ProblemWords(ReadPuzzleCode(row.typed)).toStdString(), row.words) << row.typed;
+        EXPECT_EQ(PuzzleCodeDialog::ProblemWords(ReadPuzzleCode(row.typed)).toStdString(), row.words)
+            << row.typed;
 }
 
 TEST_F(GameCommandsTest, TodaysPuzzleIsTheDatesAndMarkedInTheTitleUntilAnotherGame)
@@ -298,7 +302,81 @@ TEST_F(GameCommandsTest, TodaysPuzzleIsTheDatesAndMarkedInTheTitleUntilAnotherGa
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Kolumo — Today's Puzzle"));
     window->OnRetry();
     EXPECT_TRUE(window->PlayingTodaysPuzzle());
+    ASSERT_TRUE(window->SaveState());
+    window = ShowNewWindow(clock);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Kolumo — Today's Puzzle")) << "after a restart";
     window->OnNewGame();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Kolumo"));
     EXPECT_EQ(window->GamePuzzle().Settings(), DailySettings()) << "a new game keeps the day's play options";
+}
+
+// How a game is played decides what its one record says: a game counts as
+// started at its first move, as cleared when its board empties without
+// Solve, and as helped when Hint, Solve or Back to a Solvable Position was
+// used; Retry before the end goes on with the same game.
+TEST_F(GameCommandsTest, EachGameIsRecordedOnceWithHowItWasPlayed)
+{
+    enum class Play { ByHand, HintThenByHand, OneMoveRetryThenByHand, BySolve, OneMoveThenNewGame };
+    struct Case {
+        const char* what;
+        Play play;
+        bool cleared;
+        bool helped;
+    };
+    const Case cases[] = {
+        {"cleared by hand", Play::ByHand, true, false},
+        {"a hint asked before the first move still helps", Play::HintThenByHand, true, true},
+        {"Retry goes on with the same game", Play::OneMoveRetryThenByHand, true, false},
+        {"Solve played it", Play::BySolve, false, true},
+        {"left for a new game after one move", Play::OneMoveThenNewGame, false, false},
+    };
+    const auto playMoves = [this](int from, int to) {
+        for (int n = from; n < to; ++n) {
+            ClickBlocks(*window, SolutionMove(window->GamePuzzle(), n));
+            window->OnCommit();
+            TickUntilIdle(*window, clock);
+        }
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.what);
+        window->OnNewGame();
+        TickUntilIdle(*window, clock);
+        QFile::remove(QString::fromStdString(JOURNAL_FILE_NAME));
+        const Puzzle& puzzle = window->GamePuzzle();
+        const int moves =
+            static_cast<int>(std::count(puzzle.Solution().begin(), puzzle.Solution().end(), MoveMarker()));
+        switch (test.play) {
+        case Play::ByHand:
+            playMoves(0, moves);
+            break;
+        case Play::HintThenByHand:
+            window->OnCommand(ID_MENU_HINT);
+            playMoves(0, moves);
+            break;
+        case Play::OneMoveRetryThenByHand:
+            playMoves(0, 1);
+            window->OnRetry();
+            TickUntilIdle(*window, clock);
+            playMoves(0, moves);
+            break;
+        case Play::BySolve:
+            SolveFor(moves);
+            TickUntilIdle(*window, clock);
+            break;
+        case Play::OneMoveThenNewGame:
+            playMoves(0, 1);
+            window->OnNewGame();
+            break;
+        }
+        const JournalContents journal = ReadJournal(JOURNAL_FILE_NAME);
+        ASSERT_EQ(journal.games.size(), 1u);
+        const GameRecord& game = journal.games.front();
+        EXPECT_EQ(game.cleared, test.cleared);
+        EXPECT_EQ(game.helped, test.helped);
+        EXPECT_EQ(game.settings, window->GamePuzzle().Settings());
+        const StatisticsSummary summary = SummariseGames(journal.games, game.localDay);
+        ASSERT_FALSE(summary.lines.empty());
+        EXPECT_EQ(summary.lines.front().started, 1);
+        EXPECT_EQ(summary.lines.front().clearedUnhelped, test.cleared && !test.helped ? 1 : 0);
+    }
 }

@@ -1,22 +1,31 @@
 // The main window as the player first meets it: size, bar, menu, layout, Space, focus and closing.
 #include "app/application.h"
 #include "app/game_main_window.h"
+#include "app/hint_settings.h"
+#include "app/translations.h"
 #include "app_test_support.h"
 #include "qt_environment.h"
 #include "controls/preferences_dialog.h"
+#include "controls/report_text.h"
+#include "engine/game_file.h"
+#include "engine/game_journal.h"
 #include "engine/state_file.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QFile>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -73,7 +82,7 @@ TEST_F(MainWindowTest, TheMenuKeepsItsCaptionsAndIds)
         {ID_MENU_HINT, "Hint"},      {ID_MENU_BACK_TO_SOLVABLE, "Back to a Solvable Position"},
         {ID_MENU_REDO, "Redo"},      {ID_MENU_WARN_OF_DEAD_ENDS, "Warn of Dead Ends"},
         {ID_MENU_TODAYS_PUZZLE, "Today's Puzzle"}, {ID_MENU_COPY_PUZZLE_CODE, "Copy Puzzle Code"},
-        {ID_MENU_OPEN_PUZZLE_CODE, "Open Puzzle Code…"},
+        {ID_MENU_OPEN_PUZZLE_CODE, "Open Puzzle Code…"}, {ID_MENU_STATISTICS, "Statistics…"},
     };
     for (const auto& [id, caption] : items) {
         const QAction* action = window->MenuAction(id);
@@ -84,8 +93,55 @@ TEST_F(MainWindowTest, TheMenuKeepsItsCaptionsAndIds)
     for (const QAction* action : menu.actions().front()->menu()->actions())
         file << action->text();
     EXPECT_EQ(file.join('|'), QStringLiteral("New Game|Retry|Hint|Back to a Solvable Position|Redo|Today's Puzzle|"
-                                                "Copy Puzzle Code|Open Puzzle Code…|Exit"));
+                                                "Copy Puzzle Code|Open Puzzle Code…|Statistics…|Exit"));
     EXPECT_EQ(window->MenuAction(106), nullptr) << "Solve has no menu item";
+}
+
+TEST_F(MainWindowTest, TheMenuAndTheScreenReaderSpeakTheFirstOfTheDesktopsLanguagesTheGameHas)
+{
+    const struct {
+        QStringList languages;
+        const char* chosen;
+        const char* titles;
+        bool qtSpeaksIt;     // Qt's own catalogue installed beside the game's
+        const char* counter; // what a screen reader hears of the red counter
+    } cases[] = {
+        {{"de"}, "de", "Datei|Einstellungen|Hilfe", true, "rot: noch \\d+"},
+        {{"de-AT", "fr"}, "de", "Datei|Einstellungen|Hilfe", true, "rot: noch \\d+"},
+        {{"pt-BR", "pt"}, "pt_BR", "Arquivo|Preferências|Ajuda", true, "red: \\d+ left"},
+        {{"pt_PT.UTF-8"}, "pt", "Ficheiro|Preferências|Ajuda", false, "red: \\d+ left"},
+        {{"xx", "de"}, "de", "Datei|Einstellungen|Hilfe", true, "rot: noch \\d+"},
+        {{"en-GB", "de"}, "", "File|Prefs|Help", false, "red: \\d+ left"},
+        {{"xx"}, "", "File|Prefs|Help", false, "red: \\d+ left"},
+        {{"C"}, "", "File|Prefs|Help", false, "red: \\d+ left"},
+    };
+    for (const auto& c : cases) {
+        const std::string wanted = c.languages.join(QLatin1Char(':')).toStdString();
+        Translations translations;
+        const QString chosen = translations.Install(c.languages, QStringLiteral(":/test-i18n"));
+        EXPECT_EQ(chosen.toStdString(), c.chosen) << wanted;
+        EXPECT_EQ(Translations::Current().toStdString(), c.chosen) << wanted;
+        auto window = ShowNewWindow();
+        QStringList titles;
+        for (QAction* top : window->MainMenu().actions())
+            titles << top->text().trimmed();
+        EXPECT_EQ(titles.join(QLatin1Char('|')).toStdString(), c.titles) << wanted;
+        const QString basicColours = QCoreApplication::translate("QColorDialog", "&Basic colors");
+        EXPECT_EQ(basicColours != QStringLiteral("&Basic colors"), c.qtSpeaksIt) << wanted;
+        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&BoardWidget(*window));
+        auto* table = static_cast<QAccessibleTableInterface*>(board->interface_cast(QAccessible::TableInterface));
+        const QString counter = board->child(table->rowCount() * table->columnCount())->text(QAccessible::Name);
+        const QRegularExpression heard(QStringLiteral("^%1$").arg(QLatin1String(c.counter)));
+        EXPECT_TRUE(heard.match(counter).hasMatch()) << wanted << ": " << counter.toStdString();
+    }
+    EXPECT_EQ(Translations::Current().toStdString(), "") << "English again once the catalogues are gone";
+    // The shipped catalogues are built in where the game looks for them.
+    for (const char* language : {"de", "fr", "es", "it", "pt_BR", "nl", "pl", "ru", "ja", "zh_CN"}) {
+        EXPECT_EQ(Translations::FirstAvailable({QString::fromLatin1(language)}, QStringLiteral(":/i18n"),
+                                               QStringLiteral("kolumo_"))
+                      .toStdString(),
+                  language);
+    }
 }
 
 TEST_F(MainWindowTest, A472By266ClientGivesABoardAbove52PixelButtons)
@@ -269,6 +325,48 @@ TEST(ApplicationStart, ColoursTheDialogsAndShowsTheWindow)
     EXPECT_NE(window->palette().color(QPalette::Window), QColor(255, 255, 128))
         << "only dialogs wear the dialog colours";
     window->close();
+}
+
+// Each kind of report on a file, from the code that makes it, in a folder
+// whose name holds "%1" and "%2" as a value must never be read as a place.
+TEST(ApplicationReports, EveryReportOnAFileReadsInEnglishAsTheEngineWordsIt)
+{
+    ScratchDirectory scratch;
+    const std::string folder = "odd %2 %1";
+    ASSERT_TRUE(QDir().mkdir(QString::fromStdString(folder)));
+    const auto write = [&folder](const char* name, const QByteArray& bytes) {
+        QFile file(QString::fromStdString(folder + "/" + name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return folder + "/" + name;
+    };
+    ASSERT_TRUE(QDir().mkdir(QString::fromStdString(folder + "/PREFS.SAV.d")));
+    ASSERT_EQ(::mkfifo((folder + "/fifo").c_str(), 0600), 0);
+    ASSERT_TRUE(QFile::link(QStringLiteral("gone/PREFS.SAV"), QString::fromStdString(folder + "/link.sav")));
+    std::vector<FileReport> reports(15);
+    MainWindowRecord main;
+    MusicRecord music;
+    Puzzle puzzle;
+    LoadStateFile(folder + "/PREFS.SAV.d", main, music, puzzle, &reports[0]);
+    LoadStateFile(folder + "/fifo", main, music, puzzle, &reports[1]);
+    LoadStateFile(write("large.sav", QByteArray(2 << 20, 'x')), main, music, puzzle, &reports[2]);
+    LoadStateFile(write("empty.sav", {}), main, music, puzzle, &reports[3]);
+    LoadStateFile(write("format.sav", QByteArray("\x05\0\0\0", 4)), main, music, puzzle, &reports[4]);
+    LoadGameFile(write("junk.sav", "junk junk junk"), puzzle, &reports[5]);
+    SaveStateFile(folder + "/gone/PREFS.SAV", main, music, puzzle, &reports[6]);
+    SaveGameFile(folder + "/link.sav", puzzle, true, &reports[7]);
+    ReadWarnOfDeadEnds(write("HINTS.SAV", "warn-dead-ends=maybe\n"), &reports[8]);
+    reports[9] = UnreadFileKeptReport(folder + "/PREFS.SAV");
+    reports[10] = UnreadGameFileKeptReport(folder + "/GAME.SAV");
+    ReadWarnOfDeadEnds(folder + "/PREFS.SAV.d", &reports[11]);
+    reports[12] = ReadJournal(write("one.journal", "damaged\n")).report;
+    reports[13] = ReadJournal(write("two.journal", "damaged\ndamaged\n")).report;
+    AppendToJournal(folder + "/PREFS.SAV.d", GameRecord{}, &reports[14]);
+    for (const FileReport& report : reports) {
+        ASSERT_FALSE(report.Empty());
+        EXPECT_EQ(ReportText(report).toStdString(), EnglishLine(report));
+        EXPECT_NE(EnglishLine(report).find(folder), std::string::npos) << EnglishLine(report);
+    }
 }
 
 } // namespace

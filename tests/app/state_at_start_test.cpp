@@ -4,6 +4,7 @@
 #include "app_test_support.h"
 
 #include "engine/game_file.h"
+#include "engine/game_journal.h"
 
 #include <QApplication>
 #include <QFile>
@@ -158,11 +159,15 @@ TEST_F(StateAtStartTest, AGameClosedMidPuzzleResumesOnTheSameBoard)
     }
     EXPECT_EQ(FileBytes(QStringLiteral("PREFS.SAV")), prefsWithoutMoves);
     ASSERT_TRUE(QFile::exists(QString::fromStdString(GAME_FILE_NAME)));
+    const std::vector<GameRecord> closed = ReadJournal(JOURNAL_FILE_NAME).games;
+    ASSERT_EQ(closed.size(), 1u) << "the game left is recorded";
+    EXPECT_FALSE(closed.front().cleared);
+    EXPECT_FALSE(closed.front().helped);
 
     HandClock* clock = nullptr;
     auto window = ShowNewWindow(clock);
     const Puzzle& puzzle = window->GamePuzzle();
-    EXPECT_EQ(window->GameReadReport(), "");
+    EXPECT_EQ(EnglishLine(window->GameReadReport()), "");
     EXPECT_EQ(puzzle.Rows(), left.Rows());
     EXPECT_EQ(puzzle.History(), left.History());
     EXPECT_EQ(puzzle.Solution(), left.Solution());
@@ -182,6 +187,14 @@ TEST_F(StateAtStartTest, AGameClosedMidPuzzleResumesOnTheSameBoard)
         if (entry.IsBlock())
             replayed.push_back(entry);
     EXPECT_EQ(replayed, SolutionMove(puzzle, 0)) << "the replay's first move is the solution's";
+
+    ASSERT_TRUE(window->Recorder().Record().has_value());
+    EXPECT_EQ(window->Recorder().Record()->id, closed.front().id) << "the resumed game goes on with its record";
+    window->close();
+    const std::vector<GameRecord> resumed = ReadJournal(JOURNAL_FILE_NAME).games;
+    ASSERT_EQ(resumed.size(), 1u) << "one game, however often it was closed";
+    EXPECT_EQ(resumed.front().startedAt, closed.front().startedAt);
+    EXPECT_TRUE(resumed.front().helped) << "Solve helped the resumed game";
 }
 
 // A saved game that cannot be trusted is said on stderr and passed over; one
@@ -197,7 +210,7 @@ TEST_F(StateAtStartTest, SavedMovesThatDoNotFitThePuzzleLeaveItAtItsStart)
         HandClock* clock = nullptr;
         auto window = ShowNewWindow(clock);
         EXPECT_TRUE(window->GamePuzzle().History().empty());
-        EXPECT_NE(window->GameReadReport().find("ignored the saved moves in "), std::string::npos);
+        EXPECT_NE(EnglishLine(window->GameReadReport()).find("ignored the saved moves in "), std::string::npos);
         TickUntilIdle(*window, clock);
         ClickBlocks(*window, FirstSolutionMove(window->GamePuzzle()));
         window->OnCommit();
@@ -209,7 +222,7 @@ TEST_F(StateAtStartTest, SavedMovesThatDoNotFitThePuzzleLeaveItAtItsStart)
     WriteStateFile(RecordWithRect(DEFAULT_WINDOW_RECT));
     auto window = std::make_unique<GameMainWindow>();
     EXPECT_TRUE(window->GamePuzzle().History().empty());
-    EXPECT_EQ(window->GameReadReport(), "");
+    EXPECT_EQ(EnglishLine(window->GameReadReport()), "");
 }
 
 } // namespace

@@ -152,6 +152,9 @@ TEST(SpokenNameTest, FaceNamesAreSpokenAsTheWordsOnTheFace)
         {"IDB_DEFAULT", "Default"},
         {"IDB_WEBSITE", "Visit Website"},
         {"IDB_SETMUSIC", "Set Music Dir"},
+        {"IDB_RESET", "Reset Statistics"},
+        {"IDB_YES", "Yes"},
+        {"IDB_NO", "No"},
         {"New", "New"},
         {"IDB_OKU", "IDB_OKU"},
     };

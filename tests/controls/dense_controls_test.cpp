@@ -75,7 +75,8 @@ TEST(DenseBitmapButtonTest, AnOkButtonStaysEightyByThirtyAndShowsItsDenseFaceExa
 TEST(DenseBitmapButtonTest, EveryGameFaceHasATwinOfTwiceItsSize)
 {
     ASSERT_FALSE(QImage(QStringLiteral(":/faces/IDB_OKU.png")).isNull()) << "the game's faces are built in";
-    for (const char* name : {"IDB_OK", "IDB_CANCEL", "IDB_DEFAULT", "IDB_SETMUSIC", "IDB_WEBSITE"}) {
+    for (const char* name : {"IDB_OK", "IDB_CANCEL", "IDB_DEFAULT", "IDB_SETMUSIC", "IDB_WEBSITE",
+                             "IDB_RESET", "IDB_YES", "IDB_NO"}) {
         BitmapButton button;
         const QString caption = QString::fromLatin1(name);
         ASSERT_TRUE(button.LoadBitmaps(caption + QLatin1Char('U'), caption + QLatin1Char('D'))) << name;

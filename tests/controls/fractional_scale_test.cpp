@@ -4,12 +4,18 @@
 #include "board/board_view.h"
 #include "controls/bitmap_button.h"
 #include "controls/dialog_template.h"
+#include "controls/dialog_colours.h"
 #include "controls/number_picker.h"
+#include "controls/statistics_chart.h"
 #include "engine/puzzle.h"
 #include "engine/random.h"
 
 #include <QDialog>
 #include <QImage>
+
+#include <algorithm>
+#include <iterator>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -109,6 +115,27 @@ TEST_P(FractionalScaleTest, TheBoardIsLaidOutAndShownInDevicePixels)
     const QImage shown = Rgb(view.grab().toImage());
     EXPECT_EQ(shown, Rgb(view.ComposeSurface().Image()));
     puzzle.SetBoardView(nullptr);
+}
+
+// Every bar edge on a pixel edge: below the scale's figure the chart holds
+// its three colours and no blend of them.
+TEST_P(FractionalScaleTest, TheStatisticsChartIsDrawnInWholeDevicePixels)
+{
+    StatisticsChart chart;
+    std::vector<StatisticsDay> days;
+    for (int k = 0; k < 30; ++k)
+        days.push_back({20261101 + k, k % 7, k % 7 / 2});
+    chart.SetDays(days);
+    chart.resize(403, 117);
+    const QImage shown = Rgb(chart.grab().toImage());
+    ASSERT_EQ(shown.size(), Device(QSize(403, 117)));
+    const QRgb colours[] = {DIALOG_BACKGROUND.rgb(), StatisticsChart::STARTED_COLOUR.rgb(),
+                            StatisticsChart::CLEARED_COLOUR.rgb()};
+    int blended = 0;
+    for (int y = qRound(16 * SCALE); y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            blended += std::count(std::begin(colours), std::end(colours), shown.pixel(x, y)) == 0;
+    EXPECT_EQ(blended, 0);
 }
 
 } // namespace

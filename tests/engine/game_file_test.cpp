@@ -313,13 +313,13 @@ TEST_F(GameFileOnDisk, IsReadReportedAndWrittenAsTheStateFileIs)
         c.make();
         const auto before = Listing(folder);
         Puzzle puzzle = start;
-        std::string report = "stale";
-        EXPECT_EQ(LoadGameFile(game, puzzle, &report), c.result);
+        FileReport said{"stale", {}};
+        EXPECT_EQ(LoadGameFile(game, puzzle, &said), c.result);
         std::string expected = c.report;
         if (const auto at = expected.find("PATH"); at != std::string::npos) {
             expected.replace(at, 4, game);
         }
-        EXPECT_EQ(report, expected);
+        EXPECT_EQ(EnglishLine(said), expected);
         EXPECT_EQ(Listing(folder), before);
         EXPECT_EQ(puzzle.Rows(), c.result == GameFileRead::Resumed ? played.Rows() : start.Rows());
     }
@@ -327,7 +327,7 @@ TEST_F(GameFileOnDisk, IsReadReportedAndWrittenAsTheStateFileIs)
     ASSERT_TRUE(SaveGameFile(game, start));
     EXPECT_TRUE(fs::is_symlink(game));
     EXPECT_EQ(Bytes(folder / "kept.sav"), SerializeGameFile(start));
-    std::string report;
-    EXPECT_FALSE(SaveGameFile(Absolute("gone/GAME.SAV"), played, true, &report));
-    EXPECT_EQ(report, "could not save " + Absolute("gone/GAME.SAV") + ": No such file or directory");
+    FileReport said;
+    EXPECT_FALSE(SaveGameFile(Absolute("gone/GAME.SAV"), played, true, &said));
+    EXPECT_EQ(EnglishLine(said), "could not save " + Absolute("gone/GAME.SAV") + ": No such file or directory");
 }

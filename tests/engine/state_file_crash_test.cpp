@@ -125,9 +125,9 @@ protected:
         MainWindowRecord main;
         MusicRecord music;
         Puzzle puzzle;
-        std::string report;
-        EXPECT_EQ(LoadStateFile(path, main, music, puzzle, &report), StateReadResult::Read);
-        EXPECT_EQ(report, "");
+        FileReport said;
+        EXPECT_EQ(LoadStateFile(path, main, music, puzzle, &said), StateReadResult::Read);
+        EXPECT_EQ(EnglishLine(said), "");
     }
 
     fs::path folder;

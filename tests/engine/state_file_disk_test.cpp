@@ -76,9 +76,9 @@ TEST_F(StateFileOnDisk, SavedFileLoadsBackWhole)
     MainWindowRecord main;
     MusicRecord music;
     Puzzle puzzle;
-    std::string report = "stale";
-    EXPECT_EQ(LoadStateFile(path, main, music, puzzle, &report), StateReadResult::Read);
-    EXPECT_EQ(report, "");
+    FileReport said{"stale", {}};
+    EXPECT_EQ(LoadStateFile(path, main, music, puzzle, &said), StateReadResult::Read);
+    EXPECT_EQ(EnglishLine(said), "");
     EXPECT_EQ(puzzle.Solution(), saved.Solution());
     EXPECT_EQ(puzzle.Rows(), saved.InitialRows());
     EXPECT_EQ(music, SampleMusicRecord());
@@ -167,13 +167,13 @@ TEST_F(StateFileOnDisk, WhatStandsAtTheNameIsReadOrReportedNeverWaitedOn)
         MainWindowRecord main;
         MusicRecord music;
         Puzzle start;
-        std::string report = "stale";
-        EXPECT_EQ(LoadStateFile(path, main, music, start, &report), c.result);
+        FileReport said{"stale", {}};
+        EXPECT_EQ(LoadStateFile(path, main, music, start, &said), c.result);
         std::string expected = c.report;
         if (const auto at = expected.find("PATH"); at != std::string::npos) {
             expected.replace(at, 4, path);
         }
-        EXPECT_EQ(report, expected);
+        EXPECT_EQ(EnglishLine(said), expected);
         EXPECT_EQ(Listing(folder), before);
         EXPECT_TRUE(IsWholePlayablePuzzle(start));
         if (c.result != StateReadResult::Read) {
@@ -334,12 +334,12 @@ TEST_F(StateFileOnDisk, AFailedSaveLeavesEverythingAsItWasAndSaysWhy)
         fs::create_directories(folder);
         c.make();
         const auto before = Listing(folder);
-        std::string report;
+        FileReport said;
         const bool savedOk = SaveStateFile(Absolute(c.name), SampleMainRecord(),
-                                           SampleMusicRecord(), saved, &report);
+                                           SampleMusicRecord(), saved, &said);
         c.undo();
         EXPECT_FALSE(savedOk);
-        EXPECT_EQ(report, "could not save " + Absolute(c.name) + c.report);
+        EXPECT_EQ(EnglishLine(said), "could not save " + Absolute(c.name) + c.report);
         EXPECT_EQ(Listing(folder), before);
     }
 }
@@ -350,11 +350,11 @@ TEST_F(StateFileOnDisk, ARelativeNameIsWrittenInTheCurrentFolder)
     fs::current_path(folder);
     const Puzzle saved = GeneratedPuzzle({12, 3, 5, 3, 3}, 12);
     EXPECT_TRUE(SaveStateFile("PREFS.SAV", SampleMainRecord(), SampleMusicRecord(), saved));
-    std::string report;
+    FileReport said;
     fs::create_directory("PREFS.SAV.d");
     EXPECT_FALSE(SaveStateFile("PREFS.SAV.d", SampleMainRecord(), SampleMusicRecord(), saved,
-                               &report));
-    EXPECT_EQ(report, "could not save " + (folder / "PREFS.SAV.d").string() + ": Is a directory");
+                               &said));
+    EXPECT_EQ(EnglishLine(said), "could not save " + (folder / "PREFS.SAV.d").string() + ": Is a directory");
     fs::current_path(before);
     EXPECT_TRUE(fs::exists(folder / "PREFS.SAV"));
 }

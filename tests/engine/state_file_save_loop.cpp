@@ -46,9 +46,9 @@ int main(int argc, char** argv)
     }
     for (long i = 0; count == 0 || i < count; ++i) {
         const SavedState& state = states[(i + 1) % 2];
-        std::string report;
+        FileReport report;
         if (!SaveStateFile(path, state.main, state.music, state.puzzle, &report)) {
-            std::fprintf(stderr, "%s\n", report.c_str());
+            std::fprintf(stderr, "%s\n", EnglishLine(report).c_str());
             return 1;
         }
     }

@@ -384,9 +384,9 @@ TEST(StateFile, WhatTheReaderRefusesIsNamed)
         MainWindowRecord main;
         MusicRecord music;
         Puzzle puzzle;
-        StateFileProblem problem{StateRejected::WholeFile, "stale"};
+        StateFileProblem problem{StateRejected::WholeFile, OwnWords("stale")};
         ParseStateFile(c.bytes, main, music, puzzle, &problem);
         EXPECT_EQ(problem.rejected, c.rejected);
-        EXPECT_EQ(problem.reason, c.reason);
+        EXPECT_EQ(EnglishWords(problem.reason), c.reason);
     }
 }

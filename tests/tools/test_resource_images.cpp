@@ -105,7 +105,10 @@ TEST(ButtonFaces, EveryFaceHasItsSizeAndBothStates)
                  {"IDB_CANCEL", {80, 30}},
                  {"IDB_DEFAULT", {100, 30}},
                  {"IDB_SETMUSIC", {140, 30}},
-                 {"IDB_WEBSITE", {140, 30}}};
+                 {"IDB_WEBSITE", {140, 30}},
+                 {"IDB_RESET", {150, 30}},
+                 {"IDB_YES", {80, 30}},
+                 {"IDB_NO", {80, 30}}};
     for (const auto& face : faces) {
         for (const char* state : {"U", "D"}) {
             const QString path = QString(":/faces/%1%2.png").arg(face.name, state);
@@ -282,7 +285,9 @@ TEST(HighDensity, EveryControlPictureHasATwiceAsLargeTwin)
     const char* names[] = {":/bitmaps/167", ":/bitmaps/168", ":/bitmaps/169", ":/bitmaps/170", ":/bitmaps/171",
                            ":/faces/IDB_OKU", ":/faces/IDB_OKD", ":/faces/IDB_CANCELU", ":/faces/IDB_CANCELD",
                            ":/faces/IDB_DEFAULTU", ":/faces/IDB_DEFAULTD", ":/faces/IDB_SETMUSICU",
-                           ":/faces/IDB_SETMUSICD", ":/faces/IDB_WEBSITEU", ":/faces/IDB_WEBSITED"};
+                           ":/faces/IDB_SETMUSICD", ":/faces/IDB_WEBSITEU", ":/faces/IDB_WEBSITED",
+                           ":/faces/IDB_RESETU", ":/faces/IDB_RESETD", ":/faces/IDB_YESU", ":/faces/IDB_YESD",
+                           ":/faces/IDB_NOU", ":/faces/IDB_NOD"};
     for (const char* name : names) {
         const QImage normal(QString("%1.png").arg(name));
         const QImage dense(QString("%1@2x.png").arg(name));
