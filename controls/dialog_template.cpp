@@ -101,6 +101,12 @@ bool CaptionFits(const DialogTemplate& dialogTemplate, const ControlTemplate& co
     }
     const QRect box = ControlBox(control, growth);
     const QString text = ControlCaption(dialogTemplate, control);
+    // A check box as it will measure itself, box, spacing and margins and all.
+    if (control.kind == ControlKind::CHECK_BOX && wholePixels) {
+        QCheckBox probe(text);
+        probe.setFont(font);
+        return probe.sizeHint().width() <= box.width();
+    }
     int widest = 0;
     for (const QString& line : text.split(QLatin1Char('\n')))
         widest = std::max(widest, LineWidth(font, line, wholePixels));

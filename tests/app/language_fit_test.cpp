@@ -6,10 +6,12 @@
 #include "app/translations.h"
 #include "app_test_support.h"
 #include "controls/bitmap_button.h"
+#include "controls/confirm_dialog.h"
 #include "controls/lettered_face.h"
 #include "controls/play_options_dialog.h"
 #include "controls/preferences_dialog.h"
 #include "controls/puzzle_code_dialog.h"
+#include "controls/statistics_dialog.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -174,6 +176,24 @@ std::vector<std::function<std::unique_ptr<QDialog>()>> Dialogs()
             return std::unique_ptr<QDialog>(std::move(puzzleCode));
         },
         [] { return std::unique_ptr<QDialog>(std::make_unique<AboutDialog>()); },
+        [] {
+            // A fixed day, today's puzzles and a set of play options played.
+            auto statistics = std::make_unique<StatisticsDialog>("/nonexistent/GAMES.LOG", 20261209);
+            StatisticsSummary summary;
+            StatisticsLine daily;
+            daily.daily = true;
+            daily.started = 41;
+            StatisticsLine options;
+            options.settings = {30, 10, 10, 3, 18};
+            options.started = 250;
+            summary.lines = {daily, options};
+            statistics->ShowSummary(summary);
+            return std::unique_ptr<QDialog>(std::move(statistics));
+        },
+        [] {
+            return std::unique_ptr<QDialog>(
+                std::make_unique<ConfirmDialog>(StatisticsDialog::ResetTitle(), StatisticsDialog::ResetQuestion()));
+        },
     };
 }
 
@@ -243,7 +263,7 @@ TEST_F(LanguageFitTest, EveryDialogTheBarAndTheMenusFitInEveryLanguage)
 
 TEST_F(LanguageFitTest, EnglishKeepsItsSizesAndALabelShortenedByAPixelIsCaught)
 {
-    const QSize sizes[] = {{382, 346}, {451, 326}, {300, 159}, {279, 154}};
+    const QSize sizes[] = {{382, 346}, {451, 326}, {300, 159}, {279, 154}, {810, 429}, {300, 133}};
     const auto dialogs = Dialogs();
     for (size_t k = 0; k < dialogs.size(); ++k) {
         const std::unique_ptr<QDialog> dialog = dialogs[k]();

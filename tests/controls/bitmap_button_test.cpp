@@ -178,7 +178,8 @@ TEST(LetteredFaceTest, TheEnglishWordsLetteredAtRunTimeAreTheGeneratedPicturesPi
 {
     const std::pair<const char*, const char*> faces[] = {
         {"IDB_OK", "OK"},         {"IDB_CANCEL", "Cancel"},         {"IDB_DEFAULT", "Default"},
-        {"IDB_SETMUSIC", "Set Music Dir"}, {"IDB_WEBSITE", "Visit Website"},
+        {"IDB_SETMUSIC", "Set Music Dir"}, {"IDB_WEBSITE", "Visit Website"}, {"IDB_RESET", "Reset Statistics"},
+        {"IDB_YES", "Yes"},       {"IDB_NO", "No"},
     };
     for (const auto& [caption, words] : faces) {
         for (const int density : {1, 2}) {
