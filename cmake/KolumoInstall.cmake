@@ -18,6 +18,18 @@ foreach(page kolumo.6 kolumo-launcher.6)
   configure_file(${PROJECT_SOURCE_DIR}/dist/${page}.in ${dist_out}/${page} @ONLY)
   list(APPEND compressed ${page})
 endforeach()
+# The translated man pages, dist/man/<lang>/*.6.in, each language in the
+# folder man looks in for it; a language added there is picked up by the
+# next build without touching this file.
+file(GLOB translated_pages CONFIGURE_DEPENDS RELATIVE ${PROJECT_SOURCE_DIR}/dist/man
+     ${PROJECT_SOURCE_DIR}/dist/man/*/*.6.in)
+set(translated_man_pages)
+foreach(source ${translated_pages})
+  string(REGEX REPLACE "\\.in$" "" page ${source})
+  configure_file(${PROJECT_SOURCE_DIR}/dist/man/${source} ${dist_out}/man/${page} @ONLY)
+  list(APPEND compressed man/${page})
+  list(APPEND translated_man_pages ${page})
+endforeach()
 configure_file(${PROJECT_SOURCE_DIR}/dist/changelog ${dist_out}/changelog COPYONLY)
 list(APPEND compressed changelog)
 set(compressed_files)
@@ -40,6 +52,10 @@ install(FILES ${dist_out}/net.kolumo.Kolumo.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${dist_out}/kolumo.6.gz ${dist_out}/kolumo-launcher.6.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+foreach(page ${translated_man_pages})
+  get_filename_component(language ${page} DIRECTORY)
+  install(FILES ${dist_out}/man/${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/${language}/man6)
+endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${dist_out}/changelog.gz
               ${PROJECT_SOURCE_DIR}/dist/copyright
         DESTINATION ${KOLUMO_DOCDIR})

@@ -5,22 +5,23 @@
     <name>AboutDialog</name>
     <message>
         <source>Free to play, copy and share.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frei zu spielen, kopieren und teilen.</translation>
     </message>
     <message>
         <source>Made by the Kolumo puzzle makers
 kolumo.net</source>
         <extracomment>Two lines; kolumo.net is the game&apos;s web address and stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Von den Kolumo-Rätselmachern
+kolumo.net</translation>
     </message>
     <message>
         <source>About Kolumo</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Kolumo</translation>
     </message>
     <message>
         <source>Kolumo Version %1</source>
         <extracomment>%1 is the version number, such as 1.1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kolumo Version %1</translation>
     </message>
 </context>
 <context>
@@ -28,49 +29,49 @@ kolumo.net</source>
     <message>
         <source>--puzzle needs a puzzle code</source>
         <extracomment>An error on the command line; --puzzle is the option&apos;s name and stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--puzzle braucht einen Rätselcode</translation>
     </message>
     <message>
         <source>cannot read the puzzle code &quot;%1&quot;: %2</source>
         <extracomment>An error on the command line: %1 is the code as typed, %2 says why it cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rätselcode „%1“ nicht lesbar: %2</translation>
     </message>
 </context>
 <context>
     <name>BitmapButton</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Default</source>
         <extracomment>Restores the default settings.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Visit Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Website besuchen</translation>
     </message>
     <message>
         <source>Set Music Dir</source>
         <extracomment>Chooses the folder the music is played from.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Musikordner</translation>
     </message>
     <message>
         <source>Reset Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik zurücksetzen</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
 </context>
 <context>
@@ -78,122 +79,122 @@ kolumo.net</source>
     <message>
         <source>Board</source>
         <extracomment>The game board, as a screen reader names it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeld</translation>
     </message>
     <message>
         <source>colour %1</source>
         <extracomment>A block&apos;s colour past the ten the game names, by its number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Farbe %1</translation>
     </message>
     <message>
         <source>empty</source>
         <extracomment>A cell of the board with no block in it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>leer</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>A block: its colour, then the symbol drawn on it (&quot;blue, scissors&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n left</source>
         <extracomment>A counter: the colour, then how many blocks of it are left (&quot;red: 6 left&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n übrig</numerusform>
+            <numerusform>%1: %n übrig</numerusform>
         </translation>
     </message>
     <message>
         <source>Board: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeld: %1</translation>
     </message>
     <message>
         <source>Arrow keys move between row ends, Return selects, Space takes the selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfeiltasten wechseln zwischen Reihenenden, Eingabetaste wählt, Leertaste nimmt die Auswahl</translation>
     </message>
     <message>
         <source>place %1</source>
         <extracomment>A column of the board: the places along a row, counted from the left.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Platz %1</translation>
     </message>
     <message>
         <source>row %1</source>
         <extracomment>Where a hint&apos;s blocks are: %1 is one row number or a list of them (&quot;rows 1, 2 and 3&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Reihe %1</translation>
     </message>
     <message numerus="yes">
         <source>%n blocks left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Stein übrig</numerusform>
+            <numerusform>%n Steine übrig</numerusform>
         </translation>
     </message>
     <message>
         <source>Refused</source>
         <extracomment>A move or command the game would not make.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abgelehnt</translation>
     </message>
     <message>
         <source>Refused: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgelehnt: %1</translation>
     </message>
     <message>
         <source>Move made</source>
-        <translation type="unfinished"></translation>
+        <translation>Zug gemacht</translation>
     </message>
     <message numerus="yes">
         <source>Took %n %1</source>
         <extracomment>How many blocks of which colour a move took (&quot;Took 3 red&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Stein in %1 genommen</numerusform>
+            <numerusform>%n Steine in %1 genommen</numerusform>
         </translation>
     </message>
     <message>
         <source>Move taken back, %1</source>
         <extracomment>%1 says how many blocks are left (&quot;Move taken back, 12 blocks left&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zug zurückgenommen, %1</translation>
     </message>
     <message numerus="yes">
         <source>New board, %n rows, %1</source>
         <extracomment>%1 says how many blocks are left (&quot;New board, 4 rows, 24 blocks left&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Neues Spielfeld, %n Reihe, %1</numerusform>
+            <numerusform>Neues Spielfeld, %n Reihen, %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Board cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeld abgeräumt</translation>
     </message>
     <message>
         <source> and </source>
         <extracomment>Joins the last two row numbers of a list (&quot;rows 1, 2 and 3&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> und </translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>rows %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Reihen %1</translation>
     </message>
     <message>
         <source>both ends of row %1</source>
         <extracomment>Where a hint&apos;s blocks are: %1 is one row number or a list of them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>beiden Enden von Reihe %1</translation>
     </message>
     <message>
         <source>both ends of rows %1</source>
-        <translation type="unfinished"></translation>
+        <translation>beiden Enden der Reihen %1</translation>
     </message>
     <message numerus="yes">
         <source>Hint: take %n %1, from %2</source>
         <extracomment>A hint: how many blocks, their colour, and where (&quot;Hint: take 3 blue, from rows 1, 2 and 3&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tipp: %n Stein in %1 nehmen, aus %2</numerusform>
+            <numerusform>Tipp: %n Steine in %1 nehmen, aus %2</numerusform>
         </translation>
     </message>
 </context>
@@ -202,40 +203,40 @@ kolumo.net</source>
     <message>
         <source>row end</source>
         <extracomment>A block at either end of its row, the only ones a move can take.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Reihenende</translation>
     </message>
 </context>
 <context>
     <name>BoardInput</name>
     <message>
         <source>Not an end of its row</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht am Ende seiner Reihe</translation>
     </message>
     <message numerus="yes">
         <source>A move takes at most %n blocks</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ein Zug nimmt höchstens %n Stein</numerusform>
+            <numerusform>Ein Zug nimmt höchstens %n Steine</numerusform>
         </translation>
     </message>
     <message>
         <source>Another colour is selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine andere Farbe ist gewählt</translation>
     </message>
 </context>
 <context>
     <name>BoardView</name>
     <message>
         <source>Not while Solve plays</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht, während Lösen spielt</translation>
     </message>
     <message>
         <source>Nothing to undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zurückzunehmen</translation>
     </message>
     <message>
         <source>Nothing to redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts wiederherzustellen</translation>
     </message>
 </context>
 <context>
@@ -243,123 +244,123 @@ kolumo.net</source>
     <message>
         <source>New</source>
         <extracomment>On a button of the bar, where room is short. Starts a new puzzle.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>Retry</source>
         <extracomment>On a button of the bar, where room is short. Starts the same puzzle again from its start.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erneut</translation>
     </message>
     <message>
         <source>Prefs</source>
         <extracomment>On a button of the bar, where room is short. Opens the preferences; short for Preferences.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Setup</translation>
     </message>
     <message>
         <source>Options</source>
         <extracomment>On a button of the bar, where room is short. Opens the play options: board size, colours, blocks per move.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Regeln</translation>
     </message>
     <message>
         <source>Solve</source>
         <extracomment>On a button of the bar, where room is short. Plays the puzzle out for the player.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lösen</translation>
     </message>
     <message>
         <source>Undo</source>
         <extracomment>On a button of the bar, where room is short. Takes back the last move.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Help</source>
         <extracomment>On a button of the bar, where room is short. Opens the manual.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>About</source>
         <extracomment>On a button of the bar, where room is short. Opens the About box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Quit</source>
         <extracomment>On a button of the bar, where room is short. Ends the game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ende</translation>
     </message>
 </context>
 <context>
     <name>ColourNames</name>
     <message>
         <source>red</source>
-        <translation type="unfinished"></translation>
+        <translation>rot</translation>
     </message>
     <message>
         <source>yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>gelb</translation>
     </message>
     <message>
         <source>green</source>
-        <translation type="unfinished"></translation>
+        <translation>grün</translation>
     </message>
     <message>
         <source>blue</source>
-        <translation type="unfinished"></translation>
+        <translation>blau</translation>
     </message>
     <message>
         <source>magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>magenta</translation>
     </message>
     <message>
         <source>cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>cyan</translation>
     </message>
     <message>
         <source>orange</source>
         <extracomment>the colour</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>orange</translation>
     </message>
     <message>
         <source>white</source>
         <extracomment>the colour</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>weiß</translation>
     </message>
     <message>
         <source>grey</source>
         <extracomment>the colour</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>grau</translation>
     </message>
     <message>
         <source>purple</source>
-        <translation type="unfinished"></translation>
+        <translation>lila</translation>
     </message>
     <message>
         <source>black</source>
         <extracomment>the colour</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>schwarz</translation>
     </message>
     <message>
         <source>light grey</source>
-        <translation type="unfinished"></translation>
+        <translation>hellgrau</translation>
     </message>
     <message>
         <source>dark grey</source>
-        <translation type="unfinished"></translation>
+        <translation>dunkelgrau</translation>
     </message>
     <message>
         <source>brown</source>
-        <translation type="unfinished"></translation>
+        <translation>braun</translation>
     </message>
     <message>
         <source>pink</source>
-        <translation type="unfinished"></translation>
+        <translation>rosa</translation>
     </message>
     <message>
         <source>dark green</source>
-        <translation type="unfinished"></translation>
+        <translation>dunkelgrün</translation>
     </message>
     <message>
         <source>navy</source>
         <extracomment>the colour, dark blue</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>marineblau</translation>
     </message>
 </context>
 <context>
@@ -367,263 +368,263 @@ kolumo.net</source>
     <message>
         <source>Colour %1: %2</source>
         <extracomment>A colour swatch in the preferences: its number, then its colour (&quot;Colour 3: green&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Farbe %1: %2</translation>
     </message>
 </context>
 <context>
     <name>FileReport</name>
     <message>
         <source>the dead-end warning stays off</source>
-        <translation type="unfinished"></translation>
+        <translation>die Warnung vor Sackgassen bleibt aus</translation>
     </message>
     <message>
         <source>ignored line %1 of %2: it is not &quot;%3=on&quot; or &quot;%3=off&quot;</source>
         <extracomment>A line of the hints&apos; settings file that is no setting: its number, the file&apos;s path, and the setting&apos;s name, which stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 von %2 übergangen: sie ist weder &quot;%3=on&quot; noch &quot;%3=off&quot;</translation>
     </message>
     <message>
         <source>cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>unvollständig</translation>
     </message>
     <message>
         <source>empty</source>
         <extracomment>A file with nothing in it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>leer</translation>
     </message>
     <message>
         <source>not a saved game</source>
-        <translation type="unfinished"></translation>
+        <translation>kein gespeichertes Spiel</translation>
     </message>
     <message>
         <source>a seed neither known nor unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Startwert, weder bekannt noch unbekannt</translation>
     </message>
     <message>
         <source>a move that cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Zug, der nicht möglich ist</translation>
     </message>
     <message>
         <source>bytes after the last move</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytes nach dem letzten Zug</translation>
     </message>
     <message>
         <source>a finished game</source>
-        <translation type="unfinished"></translation>
+        <translation>ein beendetes Spiel</translation>
     </message>
     <message>
         <source>starting at the start of the puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>es geht am Anfang des Rätsels los</translation>
     </message>
     <message>
         <source>ignored the saved moves in %1: %2; starting at the start of the puzzle</source>
         <extracomment>The file&apos;s path, then why its moves were ignored.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>gespeicherte Züge in %1 übergangen: %2; es geht am Anfang des Rätsels los</translation>
     </message>
     <message>
         <source>moves not saved: %1 could not be read at start, so it is left as it was</source>
         <extracomment>At closing: the file of moves that could not be read at start was left alone.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Züge nicht gespeichert: %1 war beim Start nicht lesbar und bleibt darum, wie es war</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>keine reguläre Datei</translation>
     </message>
     <message>
         <source>in use</source>
         <extracomment>A file another program holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>in Benutzung</translation>
     </message>
     <message>
         <source>larger than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>größer als %1 Bytes</translation>
     </message>
     <message>
         <source>only %1 of %2 bytes written</source>
-        <translation type="unfinished"></translation>
+        <translation>nur %1 von %2 Bytes geschrieben</translation>
     </message>
     <message>
         <source>no statistics shown or recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Statistik angezeigt oder erfasst</translation>
     </message>
     <message numerus="yes">
         <source>ignored %n damaged record in %1; counting the rest</source>
         <extracomment>%n is always 1 here; the message beside it has every other count.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n beschädigten Eintrag in %1 übergangen; der Rest zählt</numerusform>
+            <numerusform>%n beschädigte Einträge in %1 übergangen; der Rest zählt</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>ignored %n damaged records in %1; counting the rest</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n beschädigten Eintrag in %1 übergangen; der Rest zählt</numerusform>
+            <numerusform>%n beschädigte Einträge in %1 übergangen; der Rest zählt</numerusform>
         </translation>
     </message>
     <message>
         <source>could not record the game in %1: %2</source>
         <extracomment>The record of games&apos; path, then why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Partie konnte nicht in %1 erfasst werden: %2</translation>
     </message>
     <message>
         <source>could not save %1: %2</source>
         <extracomment>The file&apos;s path, then the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gespeichert werden: %2</translation>
     </message>
     <message>
         <source>damaged</source>
         <extracomment>A file the game cannot make sense of.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>beschädigt</translation>
     </message>
     <message>
         <source>unknown format number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Formatnummer %1</translation>
     </message>
     <message>
         <source>starting with the defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>es geht mit den Voreinstellungen los</translation>
     </message>
     <message>
         <source>ignored %1: %2; starting with the defaults</source>
         <extracomment>The file&apos;s path, then why it was ignored.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 übergangen: %2; es geht mit den Voreinstellungen los</translation>
     </message>
     <message>
         <source>ignored the saved puzzle in %1: %2; starting a new puzzle</source>
         <extracomment>The file&apos;s path, then why its puzzle was ignored.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>gespeichertes Rätsel in %1 übergangen: %2; es beginnt ein neues Rätsel</translation>
     </message>
     <message>
         <source>nothing saved: %1 could not be read at start, so it is left as it was</source>
         <extracomment>At closing: the settings file that could not be read at start was left alone.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nichts gespeichert: %1 war beim Start nicht lesbar und bleibt darum, wie es war</translation>
     </message>
     <message>
         <source>cannot read %1: %2; %3</source>
         <extracomment>A file was there but not read: its path, why, and what the game does instead.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 nicht lesbar: %2; %3</translation>
     </message>
     <message>
         <source>could not save %1 (a link to %2): %3</source>
         <extracomment>The file&apos;s path, the path it is a symbolic link to, then the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ein Link auf %2) konnte nicht gespeichert werden: %3</translation>
     </message>
 </context>
 <context>
     <name>GameMainWindow</name>
     <message>
         <source>Kolumo</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolumo</translation>
     </message>
     <message>
         <source>File        </source>
         <extracomment>A menu title. Keep the trailing spaces: they set the room between the menu titles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Datei        </translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Spiel</translation>
     </message>
     <message>
         <source>Retry</source>
         <extracomment>Starts the same puzzle again from its start.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erneut versuchen</translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipp</translation>
     </message>
     <message>
         <source>Back to a Solvable Position</source>
         <extracomment>Takes back moves until the board can be cleared again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zurück zur lösbaren Stellung</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellen</translation>
     </message>
     <message>
         <source>Today&apos;s Puzzle</source>
         <extracomment>The daily puzzle, the same for every player on a given day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rätsel des Tages</translation>
     </message>
     <message>
         <source>Copy Puzzle Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Rätselcode kopieren</translation>
     </message>
     <message>
         <source>Open Puzzle Code…</source>
-        <translation type="unfinished"></translation>
+        <translation>Rätselcode öffnen…</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Prefs        </source>
         <extracomment>A menu title, short for Preferences. Keep the trailing spaces: they set the room between the menu titles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Optionen        </translation>
     </message>
     <message>
         <source>Graphics / Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafik / Ton</translation>
     </message>
     <message>
         <source>Play Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielregeln</translation>
     </message>
     <message>
         <source>Warn of Dead Ends</source>
         <extracomment>A dead end: a board that can no longer be cleared.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vor Sackgassen warnen</translation>
     </message>
     <message>
         <source>Help        </source>
         <extracomment>A menu title. Keep the trailing spaces: they set the room between the menu titles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe        </translation>
     </message>
     <message>
         <source>About Kolumo</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Kolumo</translation>
     </message>
     <message>
         <source>Online Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Online-Handbuch</translation>
     </message>
     <message>
         <source>Kolumo — Today&apos;s Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolumo — Rätsel des Tages</translation>
     </message>
     <message>
         <source>This puzzle has no code; a new game has one</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Rätsel hat keinen Code; ein neues Spiel hat einen</translation>
     </message>
     <message>
         <source>Puzzle code %1 copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Rätselcode %1 kopiert</translation>
     </message>
     <message>
         <source>Statistics…</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik…</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Kolumo Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolumo-Hilfe</translation>
     </message>
 </context>
 <context>
     <name>MusicPlayer</name>
     <message>
         <source>Set Music Folder (by selecting any MIDI file in it)</source>
-        <translation type="unfinished"></translation>
+        <translation>Musikordner wählen (eine beliebige MIDI-Datei darin anklicken)</translation>
     </message>
     <message>
         <source>Midi Files (*.mid)</source>
         <extracomment>A filter of the file chooser; keep &quot;(*.mid)&quot; as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>MIDI-Dateien (*.mid)</translation>
     </message>
 </context>
 <context>
@@ -631,90 +632,90 @@ kolumo.net</source>
     <message>
         <source>Less</source>
         <extracomment>Spoken name of a number picker&apos;s down arrow.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Weniger</translation>
     </message>
     <message>
         <source>More</source>
         <extracomment>Spoken name of a number picker&apos;s up arrow.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mehr</translation>
     </message>
 </context>
 <context>
     <name>PlayOptionsDialog</name>
     <message>
         <source>No. of Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Farben</translation>
     </message>
     <message>
         <source>No. of Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Reihen</translation>
     </message>
     <message>
         <source>Row Width</source>
         <extracomment>How many blocks a row holds when the puzzle starts.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Reihenlänge</translation>
     </message>
     <message>
         <source>Minimum</source>
         <extracomment>The fewest blocks a move may take.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Minimum</translation>
     </message>
     <message>
         <source>Choose board size and number of colours: </source>
-        <translation type="unfinished"></translation>
+        <translation>Größe des Spielfelds und Zahl der Farben: </translation>
     </message>
     <message>
         <source>Maximum</source>
         <extracomment>The most blocks a move may take.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Maximum</translation>
     </message>
     <message>
         <source>Choose minimum and maximum to remove each turn: </source>
-        <translation type="unfinished"></translation>
+        <translation>Mindest- und Höchstzahl der Steine pro Zug: </translation>
     </message>
     <message>
         <source>Kolumo Rez Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolumo - Spielregeln</translation>
     </message>
     <message>
         <source>Fewer colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Weniger Farben</translation>
     </message>
     <message>
         <source>More colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr Farben</translation>
     </message>
     <message>
         <source>Fewer rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Weniger Reihen</translation>
     </message>
     <message>
         <source>More rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr Reihen</translation>
     </message>
     <message>
         <source>Narrower rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Kürzere Reihen</translation>
     </message>
     <message>
         <source>Wider rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Längere Reihen</translation>
     </message>
     <message>
         <source>Lower minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleineres Minimum</translation>
     </message>
     <message>
         <source>Higher minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>Größeres Minimum</translation>
     </message>
     <message>
         <source>Lower maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleineres Maximum</translation>
     </message>
     <message>
         <source>Higher maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Größeres Maximum</translation>
     </message>
 </context>
 <context>
@@ -722,84 +723,84 @@ kolumo.net</source>
     <message>
         <source>This board can no longer be cleared. Undo, or choose Back to a Solvable Position.</source>
         <extracomment>A dead end: a board that can no longer be cleared. &quot;Back to a Solvable Position&quot; is the menu item of that name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Spielfeld lässt sich nicht mehr abräumen. Wähle Zurück oder Zurück zur lösbaren Stellung.</translation>
     </message>
     <message>
         <source>Can&apos;t tell within a second whether this board can still be cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Binnen einer Sekunde nicht zu sagen, ob sich dieses Spielfeld noch abräumen lässt.</translation>
     </message>
     <message>
         <source>No move left. Undo, Retry, or choose Back to a Solvable Position.</source>
         <extracomment>&quot;Retry&quot; and &quot;Back to a Solvable Position&quot; are the menu items of those names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zug mehr möglich. Wähle Zurück, Erneut oder Zurück zur lösbaren Stellung.</translation>
     </message>
     <message>
         <source>After that move the board can no longer be cleared. Undo, or choose Back to a Solvable Position.</source>
         <extracomment>&quot;Back to a Solvable Position&quot; is the menu item of that name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nach diesem Zug lässt sich das Spielfeld nicht mehr abräumen. Wähle Zurück oder Zurück zur lösbaren Stellung.</translation>
     </message>
     <message>
         <source>This board can still be cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Spielfeld lässt sich noch abräumen.</translation>
     </message>
     <message>
         <source>No move left. Undo or Retry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zug mehr möglich. Wähle Zurück oder Erneut.</translation>
     </message>
     <message>
         <source>No hints in an Ironman game.</source>
         <extracomment>Ironman: the preference that makes a game without hints or Solve.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Keine Tipps in einer Ironman-Partie.</translation>
     </message>
     <message>
         <source>No hints while Solve runs.</source>
         <extracomment>Solve: the bar button that plays the puzzle out for the player.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Keine Tipps, während Lösen läuft.</translation>
     </message>
     <message>
         <source>No Back to a Solvable Position in an Ironman game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zurück zur lösbaren Stellung in einer Ironman-Partie.</translation>
     </message>
     <message>
         <source>No Back to a Solvable Position while Solve runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zurück zur lösbaren Stellung, während Lösen läuft.</translation>
     </message>
     <message>
         <source>The board is clear.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spielfeld ist leer.</translation>
     </message>
     <message>
         <source>No move to take back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zug zum Zurücknehmen.</translation>
     </message>
     <message numerus="yes">
         <source>Took back %n move; this board can be cleared.</source>
         <extracomment>%n is always 1 here; the message beside it has every other count.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zug zurückgenommen; dieses Spielfeld lässt sich abräumen.</numerusform>
+            <numerusform>%n Züge zurückgenommen; dieses Spielfeld lässt sich abräumen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Took back %n move; can&apos;t tell within a second whether this board can be cleared.</source>
         <extracomment>%n is always 1 here; the message beside it has every other count.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zug zurückgenommen; binnen einer Sekunde nicht zu sagen, ob sich dieses Spielfeld abräumen lässt.</numerusform>
+            <numerusform>%n Züge zurückgenommen; binnen einer Sekunde nicht zu sagen, ob sich dieses Spielfeld abräumen lässt.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Took back %n moves; this board can be cleared.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zug zurückgenommen; dieses Spielfeld lässt sich abräumen.</numerusform>
+            <numerusform>%n Züge zurückgenommen; dieses Spielfeld lässt sich abräumen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Took back %n moves; can&apos;t tell within a second whether this board can be cleared.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zug zurückgenommen; binnen einer Sekunde nicht zu sagen, ob sich dieses Spielfeld abräumen lässt.</numerusform>
+            <numerusform>%n Züge zurückgenommen; binnen einer Sekunde nicht zu sagen, ob sich dieses Spielfeld abräumen lässt.</numerusform>
         </translation>
     </message>
 </context>
@@ -807,179 +808,179 @@ kolumo.net</source>
     <name>PreferencesDialog</name>
     <message>
         <source>Sound effects?</source>
-        <translation type="unfinished"></translation>
+        <translation>Toneffekte?</translation>
     </message>
     <message>
         <source>Ironman (starting with next game, will not auto-solve) ?</source>
         <extracomment>Ironman: a game played without hints, Back to a Solvable Position or Solve.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ironman (ab dem nächsten Spiel, ohne Lösen)?</translation>
     </message>
     <message>
         <source>Music?</source>
-        <translation type="unfinished"></translation>
+        <translation>Musik?</translation>
     </message>
     <message>
         <source>Anti-aliasing (smoother numbers and symbols) ?</source>
         <extracomment>Smoothing of the numbers and symbols drawn on the board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kantenglättung (glattere Zahlen und Symbole)?</translation>
     </message>
     <message>
         <source>Kolumo - Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolumo - Optionen</translation>
     </message>
 </context>
 <context>
     <name>PuzzleCodeDialog</name>
     <message>
         <source>Type or paste a puzzle code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rätselcode eintippen oder einfügen:</translation>
     </message>
     <message>
         <source>Open Puzzle Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Rätselcode öffnen</translation>
     </message>
     <message>
         <source>Puzzle code</source>
-        <translation type="unfinished"></translation>
+        <translation>Rätselcode</translation>
     </message>
     <message>
         <source>That code cannot be read: %1.</source>
         <extracomment>%1 says why, in words such as &quot;a character of the code is mistyped&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Code ist nicht lesbar: %1.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a character of a puzzle code</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Zeichen eines Rätselcodes</translation>
     </message>
     <message>
         <source>a puzzle code has only letters and digits</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Rätselcode hat nur Buchstaben und Ziffern</translation>
     </message>
     <message numerus="yes">
         <source>a puzzle code has %1 letters and digits, this one %n</source>
         <extracomment>%1 is always 12; %n counts the letters and digits typed.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ein Rätselcode hat %1 Buchstaben und Ziffern, dieser %n</numerusform>
+            <numerusform>ein Rätselcode hat %1 Buchstaben und Ziffern, dieser %n</numerusform>
         </translation>
     </message>
     <message>
         <source>a character of the code is mistyped</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Zeichen des Codes ist vertippt</translation>
     </message>
     <message>
         <source>the code is from another version of Kolumo</source>
-        <translation type="unfinished"></translation>
+        <translation>der Code stammt aus einer anderen Version von Kolumo</translation>
     </message>
     <message>
         <source>the code names play options Kolumo does not offer</source>
-        <translation type="unfinished"></translation>
+        <translation>der Code nennt Spielregeln, die Kolumo nicht bietet</translation>
     </message>
 </context>
 <context>
     <name>StatisticsChart</name>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag</translation>
     </message>
     <message>
         <source>Started</source>
-        <translation type="unfinished"></translation>
+        <translation>Begonnen</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelöst</translation>
     </message>
     <message>
         <source>Games of the last 30 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Partien der letzten 30 Tage</translation>
     </message>
 </context>
 <context>
     <name>StatisticsDialog</name>
     <message>
         <source>The games played with each set of play options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gespielten Partien, nach Spielregeln:</translation>
     </message>
     <message>
         <source>The last 30 days: games started (light) and boards cleared (dark):</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzten 30 Tage: begonnene Partien (hell) und abgeräumte Spielfelder (dunkel):</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik</translation>
     </message>
     <message>
         <source>Play options</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielregeln</translation>
     </message>
     <message>
         <source>Started</source>
-        <translation type="unfinished"></translation>
+        <translation>Begonnen</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelöst</translation>
     </message>
     <message>
         <source>Without help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Hilfe</translation>
     </message>
     <message>
         <source>Ironman</source>
-        <translation type="unfinished"></translation>
+        <translation>Ironman</translation>
     </message>
     <message>
         <source>Current run</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Serie</translation>
     </message>
     <message>
         <source>Best run</source>
-        <translation type="unfinished"></translation>
+        <translation>Beste Serie</translation>
     </message>
     <message>
         <source>Fastest</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestzeit</translation>
     </message>
     <message>
         <source>Days in a row</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage in Folge</translation>
     </message>
     <message>
         <source>Games played</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespielte Partien</translation>
     </message>
     <message>
         <source>The record of games could not be read, and is left as it is: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste der Partien konnte nicht gelesen werden und bleibt, wie sie ist: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n damaged record(s) of the games were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n beschädigter Eintrag der Partien wurde ausgelassen.</numerusform>
+            <numerusform>%n beschädigte Einträge der Partien wurden ausgelassen.</numerusform>
         </translation>
     </message>
     <message>
         <source>Today&apos;s puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>Rätsel des Tages</translation>
     </message>
     <message>
         <source>%1 wide, %2 rows, %3 colours, take %4–%5</source>
         <extracomment>A set of play options: row width, rows, colours, fewest and most blocks per move.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%2 Reihen zu %1, %3 Farben, %4–%5 pro Zug</translation>
     </message>
     <message>
         <source>The statistics could not be reset: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Statistik konnte nicht zurückgesetzt werden: %1</translation>
     </message>
     <message>
         <source>Reset Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik zurücksetzen</translation>
     </message>
     <message>
         <source>Forget every game recorded so far? This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle bisher erfassten Partien vergessen? Das lässt sich nicht rückgängig machen.</translation>
     </message>
 </context>
 <context>
@@ -987,99 +988,99 @@ kolumo.net</source>
     <message>
         <source>spade</source>
         <extracomment>A symbol drawn on a block: the playing-card suit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pik</translation>
     </message>
     <message>
         <source>heart</source>
         <extracomment>A symbol drawn on a block: the playing-card suit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Herz</translation>
     </message>
     <message>
         <source>diamond</source>
         <extracomment>A symbol drawn on a block: the playing-card suit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Karo</translation>
     </message>
     <message>
         <source>club</source>
         <extracomment>A symbol drawn on a block: the playing-card suit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kreuz</translation>
     </message>
     <message>
         <source>star</source>
         <extracomment>A symbol drawn on a block: a five-pointed star.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stern</translation>
     </message>
     <message>
         <source>sun</source>
         <extracomment>A symbol drawn on a block: the sun, drawn with rays.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sonne</translation>
     </message>
     <message>
         <source>umbrella</source>
-        <translation type="unfinished"></translation>
+        <translation>Regenschirm</translation>
     </message>
     <message>
         <source>smiling face</source>
         <extracomment>A symbol drawn on a block: a smiley.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Smiley</translation>
     </message>
     <message>
         <source>aeroplane</source>
-        <translation type="unfinished"></translation>
+        <translation>Flugzeug</translation>
     </message>
     <message>
         <source>snowflake</source>
-        <translation type="unfinished"></translation>
+        <translation>Schneeflocke</translation>
     </message>
     <message>
         <source>anchor</source>
-        <translation type="unfinished"></translation>
+        <translation>Anker</translation>
     </message>
     <message>
         <source>command sign</source>
         <extracomment>A symbol drawn on a block: the looped square on a Mac command key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Befehlszeichen</translation>
     </message>
     <message>
         <source>note</source>
         <extracomment>A symbol drawn on a block: a musical note.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>yin yang</source>
         <extracomment>A symbol drawn on a block: the yin and yang symbol.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Yin und Yang</translation>
     </message>
     <message>
         <source>flower</source>
-        <translation type="unfinished"></translation>
+        <translation>Blume</translation>
     </message>
     <message>
         <source>flag</source>
         <extracomment>A symbol drawn on a block: a small flag on a pole.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fahne</translation>
     </message>
     <message>
         <source>telephone</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon</translation>
     </message>
     <message>
         <source>scissors</source>
-        <translation type="unfinished"></translation>
+        <translation>Schere</translation>
     </message>
     <message>
         <source>envelope</source>
-        <translation type="unfinished"></translation>
+        <translation>Briefumschlag</translation>
     </message>
     <message>
         <source>knight</source>
         <extracomment>A symbol drawn on a block: the chess piece.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Springer</translation>
     </message>
     <message>
         <source>lightning</source>
         <extracomment>A symbol drawn on a block: a lightning bolt.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Blitz</translation>
     </message>
 </context>
 </TS>

@@ -5,22 +5,23 @@
     <name>AboutDialog</name>
     <message>
         <source>Free to play, copy and share.</source>
-        <translation type="unfinished"></translation>
+        <translation>Libre à jouer, copier et partager.</translation>
     </message>
     <message>
         <source>Made by the Kolumo puzzle makers
 kolumo.net</source>
         <extracomment>Two lines; kolumo.net is the game&apos;s web address and stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Par les auteurs de grilles Kolumo
+kolumo.net</translation>
     </message>
     <message>
         <source>About Kolumo</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Kolumo</translation>
     </message>
     <message>
         <source>Kolumo Version %1</source>
         <extracomment>%1 is the version number, such as 1.1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kolumo version %1</translation>
     </message>
 </context>
 <context>
@@ -28,49 +29,49 @@ kolumo.net</source>
     <message>
         <source>--puzzle needs a puzzle code</source>
         <extracomment>An error on the command line; --puzzle is the option&apos;s name and stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--puzzle attend un code de grille</translation>
     </message>
     <message>
         <source>cannot read the puzzle code &quot;%1&quot;: %2</source>
         <extracomment>An error on the command line: %1 is the code as typed, %2 says why it cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire le code de grille « %1 » : %2</translation>
     </message>
 </context>
 <context>
     <name>BitmapButton</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Default</source>
         <extracomment>Restores the default settings.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Par défaut</translation>
     </message>
     <message>
         <source>Visit Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Visiter le site</translation>
     </message>
     <message>
         <source>Set Music Dir</source>
         <extracomment>Chooses the folder the music is played from.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dossier musique</translation>
     </message>
     <message>
         <source>Reset Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer les statistiques</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
 </context>
 <context>
@@ -78,122 +79,122 @@ kolumo.net</source>
     <message>
         <source>Board</source>
         <extracomment>The game board, as a screen reader names it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Plateau</translation>
     </message>
     <message>
         <source>colour %1</source>
         <extracomment>A block&apos;s colour past the ten the game names, by its number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>couleur %1</translation>
     </message>
     <message>
         <source>empty</source>
         <extracomment>A cell of the board with no block in it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vide</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>A block: its colour, then the symbol drawn on it (&quot;blue, scissors&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n left</source>
         <extracomment>A counter: the colour, then how many blocks of it are left (&quot;red: 6 left&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 : %n restant</numerusform>
+            <numerusform>%1 : %n restants</numerusform>
         </translation>
     </message>
     <message>
         <source>Board: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Plateau : %1</translation>
     </message>
     <message>
         <source>Arrow keys move between row ends, Return selects, Space takes the selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Les flèches passent d&apos;un bout de rangée à l&apos;autre, Entrée choisit, Espace prend la sélection</translation>
     </message>
     <message>
         <source>place %1</source>
         <extracomment>A column of the board: the places along a row, counted from the left.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>place %1</translation>
     </message>
     <message>
         <source>row %1</source>
         <extracomment>Where a hint&apos;s blocks are: %1 is one row number or a list of them (&quot;rows 1, 2 and 3&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>rangée %1</translation>
     </message>
     <message numerus="yes">
         <source>%n blocks left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n bloc restant</numerusform>
+            <numerusform>%n blocs restants</numerusform>
         </translation>
     </message>
     <message>
         <source>Refused</source>
         <extracomment>A move or command the game would not make.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Refusé</translation>
     </message>
     <message>
         <source>Refused: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Refusé : %1</translation>
     </message>
     <message>
         <source>Move made</source>
-        <translation type="unfinished"></translation>
+        <translation>Coup joué</translation>
     </message>
     <message numerus="yes">
         <source>Took %n %1</source>
         <extracomment>How many blocks of which colour a move took (&quot;Took 3 red&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 : %n bloc pris</numerusform>
+            <numerusform>%1 : %n blocs pris</numerusform>
         </translation>
     </message>
     <message>
         <source>Move taken back, %1</source>
         <extracomment>%1 says how many blocks are left (&quot;Move taken back, 12 blocks left&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Coup annulé, %1</translation>
     </message>
     <message numerus="yes">
         <source>New board, %n rows, %1</source>
         <extracomment>%1 says how many blocks are left (&quot;New board, 4 rows, 24 blocks left&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nouveau plateau, %n rangée, %1</numerusform>
+            <numerusform>Nouveau plateau, %n rangées, %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Board cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Plateau vidé</translation>
     </message>
     <message>
         <source> and </source>
         <extracomment>Joins the last two row numbers of a list (&quot;rows 1, 2 and 3&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> et </translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>rows %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rangées %1</translation>
     </message>
     <message>
         <source>both ends of row %1</source>
         <extracomment>Where a hint&apos;s blocks are: %1 is one row number or a list of them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>deux bouts de la rangée %1</translation>
     </message>
     <message>
         <source>both ends of rows %1</source>
-        <translation type="unfinished"></translation>
+        <translation>deux bouts des rangées %1</translation>
     </message>
     <message numerus="yes">
         <source>Hint: take %n %1, from %2</source>
         <extracomment>A hint: how many blocks, their colour, and where (&quot;Hint: take 3 blue, from rows 1, 2 and 3&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Indice : %1, %n bloc à prendre, %2</numerusform>
+            <numerusform>Indice : %1, %n blocs à prendre, %2</numerusform>
         </translation>
     </message>
 </context>
@@ -202,40 +203,40 @@ kolumo.net</source>
     <message>
         <source>row end</source>
         <extracomment>A block at either end of its row, the only ones a move can take.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>bout de rangée</translation>
     </message>
 </context>
 <context>
     <name>BoardInput</name>
     <message>
         <source>Not an end of its row</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas à un bout de sa rangée</translation>
     </message>
     <message numerus="yes">
         <source>A move takes at most %n blocks</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Un coup prend au plus %n bloc</numerusform>
+            <numerusform>Un coup prend au plus %n blocs</numerusform>
         </translation>
     </message>
     <message>
         <source>Another colour is selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Une autre couleur est choisie</translation>
     </message>
 </context>
 <context>
     <name>BoardView</name>
     <message>
         <source>Not while Solve plays</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas pendant que Soluce joue</translation>
     </message>
     <message>
         <source>Nothing to undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à annuler</translation>
     </message>
     <message>
         <source>Nothing to redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à rétablir</translation>
     </message>
 </context>
 <context>
@@ -243,123 +244,123 @@ kolumo.net</source>
     <message>
         <source>New</source>
         <extracomment>On a button of the bar, where room is short. Starts a new puzzle.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nouv.</translation>
     </message>
     <message>
         <source>Retry</source>
         <extracomment>On a button of the bar, where room is short. Starts the same puzzle again from its start.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rejouer</translation>
     </message>
     <message>
         <source>Prefs</source>
         <extracomment>On a button of the bar, where room is short. Opens the preferences; short for Preferences.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Préfs</translation>
     </message>
     <message>
         <source>Options</source>
         <extracomment>On a button of the bar, where room is short. Opens the play options: board size, colours, blocks per move.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Solve</source>
         <extracomment>On a button of the bar, where room is short. Plays the puzzle out for the player.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Soluce</translation>
     </message>
     <message>
         <source>Undo</source>
         <extracomment>On a button of the bar, where room is short. Takes back the last move.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Help</source>
         <extracomment>On a button of the bar, where room is short. Opens the manual.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>About</source>
         <extracomment>On a button of the bar, where room is short. Opens the About box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Infos</translation>
     </message>
     <message>
         <source>Quit</source>
         <extracomment>On a button of the bar, where room is short. Ends the game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
 </context>
 <context>
     <name>ColourNames</name>
     <message>
         <source>red</source>
-        <translation type="unfinished"></translation>
+        <translation>rouge</translation>
     </message>
     <message>
         <source>yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>jaune</translation>
     </message>
     <message>
         <source>green</source>
-        <translation type="unfinished"></translation>
+        <translation>vert</translation>
     </message>
     <message>
         <source>blue</source>
-        <translation type="unfinished"></translation>
+        <translation>bleu</translation>
     </message>
     <message>
         <source>magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>magenta</translation>
     </message>
     <message>
         <source>cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>cyan</translation>
     </message>
     <message>
         <source>orange</source>
         <extracomment>the colour</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>orange</translation>
     </message>
     <message>
         <source>white</source>
         <extracomment>the colour</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>blanc</translation>
     </message>
     <message>
         <source>grey</source>
         <extracomment>the colour</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>gris</translation>
     </message>
     <message>
         <source>purple</source>
-        <translation type="unfinished"></translation>
+        <translation>violet</translation>
     </message>
     <message>
         <source>black</source>
         <extracomment>the colour</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>noir</translation>
     </message>
     <message>
         <source>light grey</source>
-        <translation type="unfinished"></translation>
+        <translation>gris clair</translation>
     </message>
     <message>
         <source>dark grey</source>
-        <translation type="unfinished"></translation>
+        <translation>gris foncé</translation>
     </message>
     <message>
         <source>brown</source>
-        <translation type="unfinished"></translation>
+        <translation>marron</translation>
     </message>
     <message>
         <source>pink</source>
-        <translation type="unfinished"></translation>
+        <translation>rose</translation>
     </message>
     <message>
         <source>dark green</source>
-        <translation type="unfinished"></translation>
+        <translation>vert foncé</translation>
     </message>
     <message>
         <source>navy</source>
         <extracomment>the colour, dark blue</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>bleu marine</translation>
     </message>
 </context>
 <context>
@@ -367,263 +368,263 @@ kolumo.net</source>
     <message>
         <source>Colour %1: %2</source>
         <extracomment>A colour swatch in the preferences: its number, then its colour (&quot;Colour 3: green&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Couleur %1 : %2</translation>
     </message>
 </context>
 <context>
     <name>FileReport</name>
     <message>
         <source>the dead-end warning stays off</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;avertissement des impasses reste désactivé</translation>
     </message>
     <message>
         <source>ignored line %1 of %2: it is not &quot;%3=on&quot; or &quot;%3=off&quot;</source>
         <extracomment>A line of the hints&apos; settings file that is no setting: its number, the file&apos;s path, and the setting&apos;s name, which stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 de %2 ignorée : ce n&apos;est ni &quot;%3=on&quot; ni &quot;%3=off&quot;</translation>
     </message>
     <message>
         <source>cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>tronqué</translation>
     </message>
     <message>
         <source>empty</source>
         <extracomment>A file with nothing in it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vide</translation>
     </message>
     <message>
         <source>not a saved game</source>
-        <translation type="unfinished"></translation>
+        <translation>pas une partie enregistrée</translation>
     </message>
     <message>
         <source>a seed neither known nor unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>une graine ni connue ni inconnue</translation>
     </message>
     <message>
         <source>a move that cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>un coup impossible</translation>
     </message>
     <message>
         <source>bytes after the last move</source>
-        <translation type="unfinished"></translation>
+        <translation>des octets après le dernier coup</translation>
     </message>
     <message>
         <source>a finished game</source>
-        <translation type="unfinished"></translation>
+        <translation>une partie terminée</translation>
     </message>
     <message>
         <source>starting at the start of the puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>reprise au début de la grille</translation>
     </message>
     <message>
         <source>ignored the saved moves in %1: %2; starting at the start of the puzzle</source>
         <extracomment>The file&apos;s path, then why its moves were ignored.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>coups enregistrés dans %1 ignorés : %2 ; reprise au début de la grille</translation>
     </message>
     <message>
         <source>moves not saved: %1 could not be read at start, so it is left as it was</source>
         <extracomment>At closing: the file of moves that could not be read at start was left alone.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>coups non enregistrés : %1 était illisible au lancement, il est donc laissé tel quel</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>in use</source>
         <extracomment>A file another program holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>en cours d&apos;utilisation</translation>
     </message>
     <message>
         <source>larger than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de %1 octets</translation>
     </message>
     <message>
         <source>only %1 of %2 bytes written</source>
-        <translation type="unfinished"></translation>
+        <translation>seulement %1 octets écrits sur %2</translation>
     </message>
     <message>
         <source>no statistics shown or recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune statistique affichée ni enregistrée</translation>
     </message>
     <message numerus="yes">
         <source>ignored %n damaged record in %1; counting the rest</source>
         <extracomment>%n is always 1 here; the message beside it has every other count.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrée endommagée ignorée dans %1 ; le reste est compté</numerusform>
+            <numerusform>%n entrées endommagées ignorées dans %1 ; le reste est compté</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>ignored %n damaged records in %1; counting the rest</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrée endommagée ignorée dans %1 ; le reste est compté</numerusform>
+            <numerusform>%n entrées endommagées ignorées dans %1 ; le reste est compté</numerusform>
         </translation>
     </message>
     <message>
         <source>could not record the game in %1: %2</source>
         <extracomment>The record of games&apos; path, then why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;enregistrer la partie dans %1 : %2</translation>
     </message>
     <message>
         <source>could not save %1: %2</source>
         <extracomment>The file&apos;s path, then the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;enregistrer %1 : %2</translation>
     </message>
     <message>
         <source>damaged</source>
         <extracomment>A file the game cannot make sense of.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>endommagé</translation>
     </message>
     <message>
         <source>unknown format number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>numéro de format inconnu %1</translation>
     </message>
     <message>
         <source>starting with the defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>démarrage avec les réglages par défaut</translation>
     </message>
     <message>
         <source>ignored %1: %2; starting with the defaults</source>
         <extracomment>The file&apos;s path, then why it was ignored.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ignoré : %2 ; démarrage avec les réglages par défaut</translation>
     </message>
     <message>
         <source>ignored the saved puzzle in %1: %2; starting a new puzzle</source>
         <extracomment>The file&apos;s path, then why its puzzle was ignored.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>grille enregistrée dans %1 ignorée : %2 ; nouvelle grille</translation>
     </message>
     <message>
         <source>nothing saved: %1 could not be read at start, so it is left as it was</source>
         <extracomment>At closing: the settings file that could not be read at start was left alone.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>rien d&apos;enregistré : %1 était illisible au lancement, il est donc laissé tel quel</translation>
     </message>
     <message>
         <source>cannot read %1: %2; %3</source>
         <extracomment>A file was there but not read: its path, why, and what the game does instead.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire %1 : %2 ; %3</translation>
     </message>
     <message>
         <source>could not save %1 (a link to %2): %3</source>
         <extracomment>The file&apos;s path, the path it is a symbolic link to, then the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;enregistrer %1 (un lien vers %2) : %3</translation>
     </message>
 </context>
 <context>
     <name>GameMainWindow</name>
     <message>
         <source>Kolumo</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolumo</translation>
     </message>
     <message>
         <source>File        </source>
         <extracomment>A menu title. Keep the trailing spaces: they set the room between the menu titles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichier        </translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle partie</translation>
     </message>
     <message>
         <source>Retry</source>
         <extracomment>Starts the same puzzle again from its start.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rejouer</translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice</translation>
     </message>
     <message>
         <source>Back to a Solvable Position</source>
         <extracomment>Takes back moves until the board can be cleared again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Retour à une position soluble</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir</translation>
     </message>
     <message>
         <source>Today&apos;s Puzzle</source>
         <extracomment>The daily puzzle, the same for every player on a given day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Grille du jour</translation>
     </message>
     <message>
         <source>Copy Puzzle Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le code de grille</translation>
     </message>
     <message>
         <source>Open Puzzle Code…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un code de grille…</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Prefs        </source>
         <extracomment>A menu title, short for Preferences. Keep the trailing spaces: they set the room between the menu titles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Préférences        </translation>
     </message>
     <message>
         <source>Graphics / Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphismes / Son</translation>
     </message>
     <message>
         <source>Play Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options de jeu</translation>
     </message>
     <message>
         <source>Warn of Dead Ends</source>
         <extracomment>A dead end: a board that can no longer be cleared.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Avertir des impasses</translation>
     </message>
     <message>
         <source>Help        </source>
         <extracomment>A menu title. Keep the trailing spaces: they set the room between the menu titles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aide        </translation>
     </message>
     <message>
         <source>About Kolumo</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Kolumo</translation>
     </message>
     <message>
         <source>Online Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuel en ligne</translation>
     </message>
     <message>
         <source>Kolumo — Today&apos;s Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolumo — Grille du jour</translation>
     </message>
     <message>
         <source>This puzzle has no code; a new game has one</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette grille n&apos;a pas de code ; une nouvelle partie en aura un</translation>
     </message>
     <message>
         <source>Puzzle code %1 copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Code de grille %1 copié</translation>
     </message>
     <message>
         <source>Statistics…</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques…</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Kolumo Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Kolumo</translation>
     </message>
 </context>
 <context>
     <name>MusicPlayer</name>
     <message>
         <source>Set Music Folder (by selecting any MIDI file in it)</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le dossier de musique (en y sélectionnant un fichier MIDI)</translation>
     </message>
     <message>
         <source>Midi Files (*.mid)</source>
         <extracomment>A filter of the file chooser; keep &quot;(*.mid)&quot; as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers MIDI (*.mid)</translation>
     </message>
 </context>
 <context>
@@ -631,90 +632,90 @@ kolumo.net</source>
     <message>
         <source>Less</source>
         <extracomment>Spoken name of a number picker&apos;s down arrow.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Moins</translation>
     </message>
     <message>
         <source>More</source>
         <extracomment>Spoken name of a number picker&apos;s up arrow.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Plus</translation>
     </message>
 </context>
 <context>
     <name>PlayOptionsDialog</name>
     <message>
         <source>No. of Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs</translation>
     </message>
     <message>
         <source>No. of Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Rangées</translation>
     </message>
     <message>
         <source>Row Width</source>
         <extracomment>How many blocks a row holds when the puzzle starts.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Largeur</translation>
     </message>
     <message>
         <source>Minimum</source>
         <extracomment>The fewest blocks a move may take.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Minimum</translation>
     </message>
     <message>
         <source>Choose board size and number of colours: </source>
-        <translation type="unfinished"></translation>
+        <translation>Taille du plateau et nombre de couleurs : </translation>
     </message>
     <message>
         <source>Maximum</source>
         <extracomment>The most blocks a move may take.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Maximum</translation>
     </message>
     <message>
         <source>Choose minimum and maximum to remove each turn: </source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum et maximum de blocs à retirer par coup : </translation>
     </message>
     <message>
         <source>Kolumo Rez Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolumo - Options de jeu</translation>
     </message>
     <message>
         <source>Fewer colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Moins de couleurs</translation>
     </message>
     <message>
         <source>More colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus de couleurs</translation>
     </message>
     <message>
         <source>Fewer rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Moins de rangées</translation>
     </message>
     <message>
         <source>More rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus de rangées</translation>
     </message>
     <message>
         <source>Narrower rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Rangées plus courtes</translation>
     </message>
     <message>
         <source>Wider rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Rangées plus longues</translation>
     </message>
     <message>
         <source>Lower minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum plus bas</translation>
     </message>
     <message>
         <source>Higher minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum plus haut</translation>
     </message>
     <message>
         <source>Lower maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum plus bas</translation>
     </message>
     <message>
         <source>Higher maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum plus haut</translation>
     </message>
 </context>
 <context>
@@ -722,84 +723,84 @@ kolumo.net</source>
     <message>
         <source>This board can no longer be cleared. Undo, or choose Back to a Solvable Position.</source>
         <extracomment>A dead end: a board that can no longer be cleared. &quot;Back to a Solvable Position&quot; is the menu item of that name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ce plateau ne peut plus être vidé. Annulez, ou choisissez Retour à une position soluble.</translation>
     </message>
     <message>
         <source>Can&apos;t tell within a second whether this board can still be cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de savoir en une seconde si ce plateau peut encore être vidé.</translation>
     </message>
     <message>
         <source>No move left. Undo, Retry, or choose Back to a Solvable Position.</source>
         <extracomment>&quot;Retry&quot; and &quot;Back to a Solvable Position&quot; are the menu items of those names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Plus aucun coup possible. Annulez, rejouez, ou choisissez Retour à une position soluble.</translation>
     </message>
     <message>
         <source>After that move the board can no longer be cleared. Undo, or choose Back to a Solvable Position.</source>
         <extracomment>&quot;Back to a Solvable Position&quot; is the menu item of that name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Après ce coup, le plateau ne peut plus être vidé. Annulez, ou choisissez Retour à une position soluble.</translation>
     </message>
     <message>
         <source>This board can still be cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce plateau peut encore être vidé.</translation>
     </message>
     <message>
         <source>No move left. Undo or Retry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus aucun coup possible. Annulez ou rejouez.</translation>
     </message>
     <message>
         <source>No hints in an Ironman game.</source>
         <extracomment>Ironman: the preference that makes a game without hints or Solve.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pas d&apos;indice en partie Ironman.</translation>
     </message>
     <message>
         <source>No hints while Solve runs.</source>
         <extracomment>Solve: the bar button that plays the puzzle out for the player.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pas d&apos;indice pendant que Soluce joue.</translation>
     </message>
     <message>
         <source>No Back to a Solvable Position in an Ironman game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de Retour à une position soluble en partie Ironman.</translation>
     </message>
     <message>
         <source>No Back to a Solvable Position while Solve runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de Retour à une position soluble pendant que Soluce joue.</translation>
     </message>
     <message>
         <source>The board is clear.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plateau est vide.</translation>
     </message>
     <message>
         <source>No move to take back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun coup à annuler.</translation>
     </message>
     <message numerus="yes">
         <source>Took back %n move; this board can be cleared.</source>
         <extracomment>%n is always 1 here; the message beside it has every other count.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n coup annulé ; ce plateau peut être vidé.</numerusform>
+            <numerusform>%n coups annulés ; ce plateau peut être vidé.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Took back %n move; can&apos;t tell within a second whether this board can be cleared.</source>
         <extracomment>%n is always 1 here; the message beside it has every other count.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n coup annulé ; impossible de savoir en une seconde si ce plateau peut être vidé.</numerusform>
+            <numerusform>%n coups annulés ; impossible de savoir en une seconde si ce plateau peut être vidé.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Took back %n moves; this board can be cleared.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n coup annulé ; ce plateau peut être vidé.</numerusform>
+            <numerusform>%n coups annulés ; ce plateau peut être vidé.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Took back %n moves; can&apos;t tell within a second whether this board can be cleared.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n coup annulé ; impossible de savoir en une seconde si ce plateau peut être vidé.</numerusform>
+            <numerusform>%n coups annulés ; impossible de savoir en une seconde si ce plateau peut être vidé.</numerusform>
         </translation>
     </message>
 </context>
@@ -807,179 +808,179 @@ kolumo.net</source>
     <name>PreferencesDialog</name>
     <message>
         <source>Sound effects?</source>
-        <translation type="unfinished"></translation>
+        <translation>Effets sonores ?</translation>
     </message>
     <message>
         <source>Ironman (starting with next game, will not auto-solve) ?</source>
         <extracomment>Ironman: a game played without hints, Back to a Solvable Position or Solve.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ironman (dès la prochaine partie, sans Soluce) ?</translation>
     </message>
     <message>
         <source>Music?</source>
-        <translation type="unfinished"></translation>
+        <translation>Musique ?</translation>
     </message>
     <message>
         <source>Anti-aliasing (smoother numbers and symbols) ?</source>
         <extracomment>Smoothing of the numbers and symbols drawn on the board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Anticrénelage (chiffres et symboles plus lisses) ?</translation>
     </message>
     <message>
         <source>Kolumo - Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolumo - Préférences</translation>
     </message>
 </context>
 <context>
     <name>PuzzleCodeDialog</name>
     <message>
         <source>Type or paste a puzzle code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez ou collez un code de grille :</translation>
     </message>
     <message>
         <source>Open Puzzle Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un code de grille</translation>
     </message>
     <message>
         <source>Puzzle code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code de grille</translation>
     </message>
     <message>
         <source>That code cannot be read: %1.</source>
         <extracomment>%1 says why, in words such as &quot;a character of the code is mistyped&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ce code est illisible : %1.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a character of a puzzle code</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas un caractère de code de grille</translation>
     </message>
     <message>
         <source>a puzzle code has only letters and digits</source>
-        <translation type="unfinished"></translation>
+        <translation>un code de grille n&apos;a que des lettres et des chiffres</translation>
     </message>
     <message numerus="yes">
         <source>a puzzle code has %1 letters and digits, this one %n</source>
         <extracomment>%1 is always 12; %n counts the letters and digits typed.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>un code de grille a %1 lettres et chiffres, celui-ci %n</numerusform>
+            <numerusform>un code de grille a %1 lettres et chiffres, celui-ci %n</numerusform>
         </translation>
     </message>
     <message>
         <source>a character of the code is mistyped</source>
-        <translation type="unfinished"></translation>
+        <translation>un caractère du code est mal tapé</translation>
     </message>
     <message>
         <source>the code is from another version of Kolumo</source>
-        <translation type="unfinished"></translation>
+        <translation>le code vient d&apos;une autre version de Kolumo</translation>
     </message>
     <message>
         <source>the code names play options Kolumo does not offer</source>
-        <translation type="unfinished"></translation>
+        <translation>le code désigne des options de jeu que Kolumo n&apos;offre pas</translation>
     </message>
 </context>
 <context>
     <name>StatisticsChart</name>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour</translation>
     </message>
     <message>
         <source>Started</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencées</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Réussies</translation>
     </message>
     <message>
         <source>Games of the last 30 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Parties des 30 derniers jours</translation>
     </message>
 </context>
 <context>
     <name>StatisticsDialog</name>
     <message>
         <source>The games played with each set of play options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Les parties jouées, par options de jeu :</translation>
     </message>
     <message>
         <source>The last 30 days: games started (light) and boards cleared (dark):</source>
-        <translation type="unfinished"></translation>
+        <translation>Les 30 derniers jours : parties commencées (clair) et plateaux vidés (foncé) :</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques</translation>
     </message>
     <message>
         <source>Play options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options de jeu</translation>
     </message>
     <message>
         <source>Started</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencées</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Réussies</translation>
     </message>
     <message>
         <source>Without help</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans aide</translation>
     </message>
     <message>
         <source>Ironman</source>
-        <translation type="unfinished"></translation>
+        <translation>Ironman</translation>
     </message>
     <message>
         <source>Current run</source>
-        <translation type="unfinished"></translation>
+        <translation>Série en cours</translation>
     </message>
     <message>
         <source>Best run</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleure série</translation>
     </message>
     <message>
         <source>Fastest</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleur temps</translation>
     </message>
     <message>
         <source>Days in a row</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours d&apos;affilée</translation>
     </message>
     <message>
         <source>Games played</source>
-        <translation type="unfinished"></translation>
+        <translation>Parties jouées</translation>
     </message>
     <message>
         <source>The record of games could not be read, and is left as it is: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique des parties n&apos;a pas pu être lu et reste tel quel : %1</translation>
     </message>
     <message numerus="yes">
         <source>%n damaged record(s) of the games were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrée endommagée de l&apos;historique a été ignorée.</numerusform>
+            <numerusform>%n entrées endommagées de l&apos;historique ont été ignorées.</numerusform>
         </translation>
     </message>
     <message>
         <source>Today&apos;s puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>Grilles du jour</translation>
     </message>
     <message>
         <source>%1 wide, %2 rows, %3 colours, take %4–%5</source>
         <extracomment>A set of play options: row width, rows, colours, fewest and most blocks per move.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%2 rangées de %1, %3 couleurs, %4 à %5 par coup</translation>
     </message>
     <message>
         <source>The statistics could not be reset: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les statistiques n&apos;ont pas pu être effacées : %1</translation>
     </message>
     <message>
         <source>Reset Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer les statistiques</translation>
     </message>
     <message>
         <source>Forget every game recorded so far? This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oublier toutes les parties enregistrées jusqu&apos;ici ? C&apos;est irréversible.</translation>
     </message>
 </context>
 <context>
@@ -987,99 +988,99 @@ kolumo.net</source>
     <message>
         <source>spade</source>
         <extracomment>A symbol drawn on a block: the playing-card suit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pique</translation>
     </message>
     <message>
         <source>heart</source>
         <extracomment>A symbol drawn on a block: the playing-card suit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>cœur</translation>
     </message>
     <message>
         <source>diamond</source>
         <extracomment>A symbol drawn on a block: the playing-card suit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>carreau</translation>
     </message>
     <message>
         <source>club</source>
         <extracomment>A symbol drawn on a block: the playing-card suit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>trèfle</translation>
     </message>
     <message>
         <source>star</source>
         <extracomment>A symbol drawn on a block: a five-pointed star.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>étoile</translation>
     </message>
     <message>
         <source>sun</source>
         <extracomment>A symbol drawn on a block: the sun, drawn with rays.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>soleil</translation>
     </message>
     <message>
         <source>umbrella</source>
-        <translation type="unfinished"></translation>
+        <translation>parapluie</translation>
     </message>
     <message>
         <source>smiling face</source>
         <extracomment>A symbol drawn on a block: a smiley.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>visage souriant</translation>
     </message>
     <message>
         <source>aeroplane</source>
-        <translation type="unfinished"></translation>
+        <translation>avion</translation>
     </message>
     <message>
         <source>snowflake</source>
-        <translation type="unfinished"></translation>
+        <translation>flocon de neige</translation>
     </message>
     <message>
         <source>anchor</source>
-        <translation type="unfinished"></translation>
+        <translation>ancre</translation>
     </message>
     <message>
         <source>command sign</source>
         <extracomment>A symbol drawn on a block: the looped square on a Mac command key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>signe commande</translation>
     </message>
     <message>
         <source>note</source>
         <extracomment>A symbol drawn on a block: a musical note.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>note de musique</translation>
     </message>
     <message>
         <source>yin yang</source>
         <extracomment>A symbol drawn on a block: the yin and yang symbol.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>yin et yang</translation>
     </message>
     <message>
         <source>flower</source>
-        <translation type="unfinished"></translation>
+        <translation>fleur</translation>
     </message>
     <message>
         <source>flag</source>
         <extracomment>A symbol drawn on a block: a small flag on a pole.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>drapeau</translation>
     </message>
     <message>
         <source>telephone</source>
-        <translation type="unfinished"></translation>
+        <translation>téléphone</translation>
     </message>
     <message>
         <source>scissors</source>
-        <translation type="unfinished"></translation>
+        <translation>ciseaux</translation>
     </message>
     <message>
         <source>envelope</source>
-        <translation type="unfinished"></translation>
+        <translation>enveloppe</translation>
     </message>
     <message>
         <source>knight</source>
         <extracomment>A symbol drawn on a block: the chess piece.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>cavalier</translation>
     </message>
     <message>
         <source>lightning</source>
         <extracomment>A symbol drawn on a block: a lightning bolt.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>éclair</translation>
     </message>
 </context>
 </TS>

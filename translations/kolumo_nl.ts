@@ -5,13 +5,13 @@
     <name>AboutDialog</name>
     <message>
         <source>Free to play, copy and share.</source>
-        <translation>Vrij om te spelen, te kopiëren en te delen.</translation>
+        <translation>Vrij te spelen, kopiëren en delen.</translation>
     </message>
     <message>
         <source>Made by the Kolumo puzzle makers
 kolumo.net</source>
         <extracomment>Two lines; kolumo.net is the game&apos;s web address and stays as it is.</extracomment>
-        <translation>Gemaakt door de puzzelmakers van Kolumo
+        <translation>Door de puzzelmakers van Kolumo
 kolumo.net</translation>
     </message>
     <message>

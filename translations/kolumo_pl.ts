@@ -11,7 +11,7 @@
         <source>Made by the Kolumo puzzle makers
 kolumo.net</source>
         <extracomment>Two lines; kolumo.net is the game&apos;s web address and stays as it is.</extracomment>
-        <translation>Stworzone przez twórców łamigłówek Kolumo
+        <translation>Dzieło twórców łamigłówek Kolumo
 kolumo.net</translation>
     </message>
     <message>

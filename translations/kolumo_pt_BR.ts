@@ -5,13 +5,13 @@
     <name>AboutDialog</name>
     <message>
         <source>Free to play, copy and share.</source>
-        <translation>Livre para jogar, copiar e compartilhar.</translation>
+        <translation>Livre para jogar, copiar e repassar.</translation>
     </message>
     <message>
         <source>Made by the Kolumo puzzle makers
 kolumo.net</source>
         <extracomment>Two lines; kolumo.net is the game&apos;s web address and stays as it is.</extracomment>
-        <translation>Feito pelos criadores de quebra-cabeças do Kolumo
+        <translation>Feito pelos criadores do Kolumo
 kolumo.net</translation>
     </message>
     <message>
@@ -813,7 +813,7 @@ kolumo.net</translation>
     <message>
         <source>Ironman (starting with next game, will not auto-solve) ?</source>
         <extracomment>Ironman: a game played without hints, Back to a Solvable Position or Solve.</extracomment>
-        <translation>Ironman (a partir do próximo jogo, sem resolução automática)?</translation>
+        <translation>Ironman (a partir do próximo jogo, sem Solução)?</translation>
     </message>
     <message>
         <source>Music?</source>

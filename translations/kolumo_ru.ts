@@ -5,13 +5,13 @@
     <name>AboutDialog</name>
     <message>
         <source>Free to play, copy and share.</source>
-        <translation>Играйте, копируйте и делитесь свободно.</translation>
+        <translation>Играйте, копируйте, делитесь.</translation>
     </message>
     <message>
         <source>Made by the Kolumo puzzle makers
 kolumo.net</source>
         <extracomment>Two lines; kolumo.net is the game&apos;s web address and stays as it is.</extracomment>
-        <translation>Создано авторами головоломок Kolumo
+        <translation>От авторов головоломок Kolumo
 kolumo.net</translation>
     </message>
     <message>
@@ -820,7 +820,7 @@ kolumo.net</translation>
     <name>PreferencesDialog</name>
     <message>
         <source>Sound effects?</source>
-        <translation>Звуковые эффекты?</translation>
+        <translation>Звуки?</translation>
     </message>
     <message>
         <source>Ironman (starting with next game, will not auto-solve) ?</source>

@@ -9,6 +9,7 @@
 #include "controls/report_text.h"
 #include "engine/game_file.h"
 #include "engine/game_journal.h"
+#include "engine/random.h"
 #include "engine/state_file.h"
 
 #include <QAccessible>
@@ -99,28 +100,38 @@ TEST_F(MainWindowTest, TheMenuKeepsItsCaptionsAndIds)
 
 TEST_F(MainWindowTest, TheMenuAndTheScreenReaderSpeakTheFirstOfTheDesktopsLanguagesTheGameHas)
 {
+    const QString testCatalogues = QStringLiteral(":/test-i18n");
+    const QString shipped = QStringLiteral(":/i18n");
+    // The same board each time (seeded below); the test catalogues leave its
+    // first block's colour and symbol in English.
+    const char* const block = "yellow, snowflake";
     const struct {
         QStringList languages;
+        const QString& folder;
         const char* chosen;
         const char* titles;
         bool qtSpeaksIt;     // Qt's own catalogue installed beside the game's
         const char* counter; // what a screen reader hears of the red counter
+        const char* cell;    // and of the first block in the top row
     } cases[] = {
-        {{"de"}, "de", "Datei|Einstellungen|Hilfe", true, "rot: noch \\d+"},
-        {{"de-AT", "fr"}, "de", "Datei|Einstellungen|Hilfe", true, "rot: noch \\d+"},
-        {{"pt-BR", "pt"}, "pt_BR", "Arquivo|Preferências|Ajuda", true, "red: \\d+ left"},
-        {{"pt_PT.UTF-8"}, "pt", "Ficheiro|Preferências|Ajuda", false, "red: \\d+ left"},
-        {{"xx", "de"}, "de", "Datei|Einstellungen|Hilfe", true, "rot: noch \\d+"},
-        {{"en-GB", "de"}, "", "File|Prefs|Help", false, "red: \\d+ left"},
-        {{"xx"}, "", "File|Prefs|Help", false, "red: \\d+ left"},
-        {{"C"}, "", "File|Prefs|Help", false, "red: \\d+ left"},
+        {{"de"}, testCatalogues, "de", "Datei|Einstellungen|Hilfe", true, "rot: noch \\d+", block},
+        {{"de-AT", "fr"}, testCatalogues, "de", "Datei|Einstellungen|Hilfe", true, "rot: noch \\d+", block},
+        {{"pt-BR", "pt"}, testCatalogues, "pt_BR", "Arquivo|Preferências|Ajuda", true, "red: \\d+ left", block},
+        {{"pt_PT.UTF-8"}, testCatalogues, "pt", "Ficheiro|Preferências|Ajuda", false, "red: \\d+ left", block},
+        {{"xx", "de"}, testCatalogues, "de", "Datei|Einstellungen|Hilfe", true, "rot: noch \\d+", block},
+        {{"en-GB", "de"}, testCatalogues, "", "File|Prefs|Help", false, "red: \\d+ left", block},
+        {{"xx"}, testCatalogues, "", "File|Prefs|Help", false, "red: \\d+ left", block},
+        {{"C"}, testCatalogues, "", "File|Prefs|Help", false, "red: \\d+ left", block},
+        // The German catalogue the game ships, as a German player hears it.
+        {{"de-DE"}, shipped, "de", "Datei|Optionen|Hilfe", true, "rot: \\d+ übrig", "gelb, Schneeflocke"},
     };
     for (const auto& c : cases) {
         const std::string wanted = c.languages.join(QLatin1Char(':')).toStdString();
         Translations translations;
-        const QString chosen = translations.Install(c.languages, QStringLiteral(":/test-i18n"));
+        const QString chosen = translations.Install(c.languages, c.folder);
         EXPECT_EQ(chosen.toStdString(), c.chosen) << wanted;
         EXPECT_EQ(Translations::Current().toStdString(), c.chosen) << wanted;
+        SeedRandom(17); // the same board each time
         auto window = ShowNewWindow();
         QStringList titles;
         for (QAction* top : window->MainMenu().actions())
@@ -131,8 +142,13 @@ TEST_F(MainWindowTest, TheMenuAndTheScreenReaderSpeakTheFirstOfTheDesktopsLangua
         QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&BoardWidget(*window));
         auto* table = static_cast<QAccessibleTableInterface*>(board->interface_cast(QAccessible::TableInterface));
         const QString counter = board->child(table->rowCount() * table->columnCount())->text(QAccessible::Name);
-        const QRegularExpression heard(QStringLiteral("^%1$").arg(QLatin1String(c.counter)));
+        const QRegularExpression heard(QStringLiteral("^%1$").arg(QString::fromUtf8(c.counter)));
         EXPECT_TRUE(heard.match(counter).hasMatch()) << wanted << ": " << counter.toStdString();
+        int column = 0;
+        while (column < table->columnCount() && !table->cellAt(0, column)->state().selectable)
+            ++column;
+        ASSERT_LT(column, table->columnCount()) << "no block in the top row";
+        EXPECT_EQ(table->cellAt(0, column)->text(QAccessible::Name).toStdString(), c.cell) << wanted;
     }
     EXPECT_EQ(Translations::Current().toStdString(), "") << "English again once the catalogues are gone";
     // The shipped catalogues are built in where the game looks for them.

@@ -3,6 +3,7 @@
 # Linux desktop looks for it, and that the menu entry starts the installed game.
 set -euo pipefail
 build=$1
+translated_man=$2  # dist/man: one folder of translated man pages per language
 prefix=$(mktemp -d)
 export KOLUMO_TEST_HOME=$(mktemp -d)
 game=
@@ -38,6 +39,22 @@ for f in man/man6/kolumo.6.gz man/man6/kolumo-launcher.6.gz doc/kolumo/changelog
 done
 zcat "$prefix/share/man/man6/kolumo-launcher.6.gz" | grep -q '^\.TH KOLUMO-LAUNCHER 6' \
   || fail "kolumo-launcher.6.gz is not its man page"
+
+# Every translated man page lands, compressed, where man looks for its language.
+translations=0
+for source in "$translated_man"/*/*.6.in; do
+  [ -e "$source" ] || continue
+  language=$(basename "$(dirname "$source")")
+  page=$(basename "$source" .in)
+  installed=$prefix/share/man/$language/man6/$page.gz
+  gzip -t "$installed" 2>/dev/null || fail "man/$language/man6/$page.gz missing or not gzip"
+  title=${page%.6}
+  # The title line, after any line naming the page's coding.
+  zcat "$installed" | grep '^\.TH ' | grep -q "^\.TH ${title^^} 6 " \
+    || fail "$language $page.gz is not its man page"
+  translations=$((translations + 1))
+done
+[ "$translations" -gt 0 ] || fail "no translated man page in $translated_man"
 
 # The installed menu entry is valid and names the installed launcher.
 entry=$prefix/share/applications/net.kolumo.Kolumo.desktop

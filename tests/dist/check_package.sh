@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Builds the Debian package and checks its name, contents, dependencies and
+# Builds the Debian package and checks its name, contents (the translated man
+# pages and the catalogues built into the program among them), dependencies and
 # version, then lets lintian --pedantic judge it: no error and no warning.
 set -euo pipefail
 build=$1
 version=$2
+translated_man=$3  # dist/man: one folder of translated man pages per language
+catalogues=$4      # translations: kolumo_<lang>.ts, built into the program
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 
@@ -44,6 +47,26 @@ for page in kolumo kolumo-launcher; do
   zcat "$tree/usr/share/man/man6/$page.6.gz" | head -n 1 | grep -qF "\"Kolumo $version\"" \
     || fail "$page.6 does not name version $version"
 done
+translations=0
+for source in "$translated_man"/*/*.6.in; do
+  [ -e "$source" ] || continue
+  page=$(basename "$(dirname "$source")")/man6/$(basename "$source" .in).gz
+  [ -f "$tree/usr/share/man/$page" ] || fail "package lacks /usr/share/man/$page"
+  zcat "$tree/usr/share/man/$page" | grep '^\.TH ' | grep -qF "\"Kolumo $version\"" \
+    || fail "$page does not name version $version"
+  translations=$((translations + 1))
+done
+[ "$translations" -gt 0 ] || fail "no translated man page in $translated_man"
+# The catalogues are built into the program: its resource table names each
+# one (in UTF-16, as Qt's resource compiler writes names).
+held=$(strings -e b "$tree/usr/games/kolumo" | grep -x 'kolumo_.*\.qm' || true)
+languages=0
+for source in "$catalogues"/kolumo_*.ts; do
+  [ -e "$source" ] || continue
+  echo "$held" | grep -qxF "$(basename "$source" .ts).qm" || fail "the program lacks $(basename "$source" .ts).qm"
+  languages=$((languages + 1))
+done
+[ "$languages" -gt 0 ] || fail "no catalogue in $catalogues"
 grep -qF "<release version=\"$version\"" "$tree/usr/share/metainfo/net.kolumo.Kolumo.metainfo.xml" \
   || fail "metainfo's release is not $version"
 zcat "$tree/usr/share/doc/kolumo/changelog.gz" | head -n 1 | grep -qF "kolumo ($version)" \
