@@ -88,7 +88,7 @@ int CaptionHeight(const QFont& font, const QString& text, bool wholePixels)
 }
 
 bool CaptionFits(const DialogTemplate& dialogTemplate, const ControlTemplate& control, const QFont& font,
-                 DialogGrowth growth, bool wholePixels)
+                 DialogGrowth growth, bool wholePixels, bool englishText = false)
 {
     if (control.kind == ControlKind::ICON)
         return true;
@@ -100,7 +100,7 @@ bool CaptionFits(const DialogTemplate& dialogTemplate, const ControlTemplate& co
         return !design.isValid() || BitmapButton::FaceWidth(caption) * 100 <= design.width() * growth.widthPercent;
     }
     const QRect box = ControlBox(control, growth);
-    const QString text = ControlCaption(dialogTemplate, control);
+    const QString text = englishText ? QString::fromUtf8(control.text) : ControlCaption(dialogTemplate, control);
     // A check box as it will measure itself, box, spacing and margins and all.
     if (control.kind == ControlKind::CHECK_BOX && wholePixels) {
         QCheckBox probe(text);
@@ -123,11 +123,12 @@ bool AllCaptionsFit(const DialogTemplate& dialogTemplate, const QFont& font, Dia
 }
 
 // Text captions only: the faces do not depend on the dialog's font.
-bool TextCaptionsFit(const DialogTemplate& dialogTemplate, const QFont& font)
+bool TextCaptionsFit(const DialogTemplate& dialogTemplate, const QFont& font, bool englishText)
 {
     return std::all_of(dialogTemplate.controls.begin(), dialogTemplate.controls.end(),
                        [&](const ControlTemplate& control) {
-                           return control.kind == ControlKind::OWNER_DRAW_BUTTON || CaptionFits(dialogTemplate, control, font, {}, false);
+                           return control.kind == ControlKind::OWNER_DRAW_BUTTON
+                               || CaptionFits(dialogTemplate, control, font, {}, false, englishText);
                        });
 }
 
@@ -204,8 +205,14 @@ QFont DialogFont(const DialogTemplate& dialogTemplate)
 DialogFit FitDialog(const DialogTemplate& dialogTemplate)
 {
     DialogFit fit{SansFont(SMALLEST_PIXEL_SIZE), {}};
-    for (int size = LARGEST_PIXEL_SIZE; size >= SMALLEST_PIXEL_SIZE; --size) {
-        if (TextCaptionsFit(dialogTemplate, SansFont(size))) {
+    // No language's dialog is lettered larger than the English one: the
+    // controls were drawn around the English lines, and a larger font would
+    // stand taller than they are.
+    int largest = LARGEST_PIXEL_SIZE;
+    while (largest > SMALLEST_PIXEL_SIZE && !TextCaptionsFit(dialogTemplate, SansFont(largest), true))
+        --largest;
+    for (int size = largest; size >= SMALLEST_PIXEL_SIZE; --size) {
+        if (TextCaptionsFit(dialogTemplate, SansFont(size), false)) {
             fit.font = SansFont(size);
             break;
         }
