@@ -1,6 +1,7 @@
 // Shows each dialog of the game and saves a picture of it, for a look by eye.
 #include "app/about_dialog.h"
 #include "app/help_window.h"
+#include "app/translations.h"
 #include "controls/play_options_dialog.h"
 #include "controls/preferences_dialog.h"
 #include "controls/puzzle_code_dialog.h"
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPixmap>
 #include <QTimer>
 
@@ -70,6 +72,9 @@ void Save(QWidget& widget, const QString& folder, const QString& name)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // In the desktop's language, as the game would show them.
+    Translations translations;
+    translations.Install(QLocale::system().uiLanguages());
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     const bool live = argc > 2;
 

@@ -125,6 +125,7 @@ void GameMainWindow::CreateWindowParts()
 
     CreateMenu();
     CreateButtons();
+    FitBarCaptions();
 
     puzzle.SetBoardView(&boardView);
     connect(&boardView, &BoardView::MoveSettled, &playerHelp, &PlayerHelp::MoveSettled);

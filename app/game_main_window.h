@@ -193,6 +193,9 @@ private:
     void CheckWindowRectAtStart();
     void CreateWindowParts();
     void CreateButtons();
+    // Gives the bar's captions a font, and the window a least width, at
+    // which every caption and the menu bar's titles fit in the language in force.
+    void FitBarCaptions();
     void CreateMenu();
     // Ctrl+N, Ctrl+Q and F1 on their menu items; H, Ctrl+Shift+Z, Ctrl+Y,
     // Ctrl+Z and Ctrl+D for the window.
@@ -234,7 +237,8 @@ private:
     BoardView boardView;
 
     const DesktopRect defaultRect = DEFAULT_WINDOW_RECT;
-    const int32_t minWidth = MIN_WINDOW_WIDTH;
+    // Wider in a language whose bar captions need it.
+    int32_t minWidth = MIN_WINDOW_WIDTH;
     const int32_t minHeight = MIN_WINDOW_HEIGHT;
 
     QPushButton focusButton;

@@ -1,6 +1,7 @@
 // The main window's size and place: checked and applied at start, fitted to the frame, saved at close.
 #include "game_main_window.h"
 
+#include "app/bar_captions_fit.h"
 #include "app/x11_size_hints.h"
 
 #include <QGuiApplication>
@@ -43,6 +44,19 @@ void GameMainWindow::CheckWindowRectAtStart()
         windowRect, defaultRect, screenSize.width(), screenSize.height(), ScreenAreas());
     windowRect = checked.rect;
     startMaximized = checked.startMaximized;
+}
+
+void GameMainWindow::FitBarCaptions()
+{
+    QStringList captions;
+    for (const QPushButton* button : barButtons)
+        captions << button->text();
+    const BarCaptionsFit fit = ::FitBarCaptions(newButton, captions, menuBar.sizeHint().width(), MIN_WINDOW_WIDTH);
+    if (fit.font.has_value()) {
+        for (QPushButton* button : barButtons)
+            button->setFont(*fit.font);
+    }
+    minWidth = fit.leastWidth;
 }
 
 void GameMainWindow::ApplyWindowRect()

@@ -1,7 +1,10 @@
 // Choosing and installing the catalogues for the desktop's languages.
 #include "app/translations.h"
 
+#include "app/language_fonts.h"
+
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QLibraryInfo>
 
@@ -13,9 +16,15 @@ QString& CurrentLanguage()
     return language;
 }
 
+// The pseudo-language: English made half as long again in accented letters,
+// for developers to see what a longer language does to the layout.
+const char* const PSEUDO_LANGUAGE = "en_XA";
+
 bool IsEnglish(const QString& language)
 {
     // "C" and "POSIX" are the locales of no language: the source texts.
+    if (language == QLatin1String(PSEUDO_LANGUAGE))
+        return false;
     return language == QLatin1String("en") || language.startsWith(QLatin1String("en_"))
         || language == QLatin1String("C") || language == QLatin1String("POSIX");
 }
@@ -50,7 +59,14 @@ QString Translations::FirstAvailable(const QStringList& languages, const QString
 
 QString Translations::Install(const QStringList& languages, const QString& folder, const QString& qtFolder)
 {
-    const QString language = FirstAvailable(languages, folder, QStringLiteral("kolumo_"));
+    QString language = FirstAvailable(languages, folder, QStringLiteral("kolumo_"));
+    // Captions of empty boxes say less than English: a language no
+    // installed font can draw (Japanese without a CJK font) is not spoken.
+    if (!language.isEmpty()) {
+        QFile catalogue(folder + QStringLiteral("/kolumo_") + language + QStringLiteral(".qm"));
+        if (!catalogue.open(QIODevice::ReadOnly) || !FontsCanDrawCatalogue(catalogue.readAll()))
+            language.clear();
+    }
     CurrentLanguage() = language;
     if (language.isEmpty())
         return language;

@@ -9,7 +9,9 @@
 // of the player's languages the game speaks, and Qt's own catalogue (the
 // colour chooser, the file chooser, standard buttons) for the same language
 // when one is installed. English needs no catalogue: a language the game
-// does not have, or English coming first, leaves the English source texts.
+// does not have, or English coming first, leaves the English source texts,
+// and so does one whose catalogue no installed font can draw. "en_XA" is
+// the pseudo-language, every text half as long again in accented letters.
 // The catalogues leave the application with this object.
 class Translations {
 public:

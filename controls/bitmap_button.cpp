@@ -2,6 +2,7 @@
 #include "controls/bitmap_button.h"
 
 #include "controls/dialog_template.h"
+#include "controls/lettered_face.h"
 #include "controls/picture_density.h"
 
 #include <QEvent>
@@ -72,7 +73,7 @@ bool BitmapButton::LoadFaces()
     // A face that isn't there stays a null pixmap; nothing is said about it.
     faceDensity = PictureDensity(this);
     faceRatio = PictureRatio(this);
-    const auto load = [this](const QString& name) { return LoadPicture(FacePath(name), faceRatio); };
+    const auto load = [this](const QString& name) { return LoadFace(name); };
     normalFace = pressedFace = focusedFace = disabledFace = QPixmap();
     normalFace = load(faceNames[0]);
     if (normalFace.isNull())
@@ -88,6 +89,30 @@ bool BitmapButton::LoadFaces()
     loadOptional(focusedFace, faceNames[2]);
     loadOptional(disabledFace, faceNames[3]);
     return allLoaded;
+}
+
+QPixmap BitmapButton::LoadFace(const QString& name) const
+{
+    // A game face whose words the language in force says otherwise is
+    // lettered now; the English words keep their pictures.
+    const QString caption = name.chopped(1);
+    const bool pressed = name.endsWith(QLatin1Char('D'));
+    if (!name.isEmpty() && LetteredAtRunTime(caption) && (pressed || name.endsWith(QLatin1Char('U'))))
+        return LetteredFacePicture(SpokenName(caption), FaceDesignSize(caption), pressed, faceRatio);
+    return LoadPicture(FacePath(name), faceRatio);
+}
+
+bool BitmapButton::LetteredAtRunTime(const QString& caption)
+{
+    return FaceDesignSize(caption).isValid() && SpokenName(caption) != EnglishWords(caption);
+}
+
+int BitmapButton::FaceWidth(const QString& caption)
+{
+    const QSize design = FaceDesignSize(caption);
+    if (!design.isValid())
+        return 0;
+    return LetteredAtRunTime(caption) ? LetteredFaceWidth(SpokenName(caption), design) : design.width();
 }
 
 void BitmapButton::SizeToContent()
@@ -142,6 +167,15 @@ QString BitmapButton::SpokenName(const QString& caption)
     for (const SpokenFace& face : SPOKEN_FACES) {
         if (caption == QLatin1String(face.caption))
             return tr(face.words);
+    }
+    return caption;
+}
+
+QString BitmapButton::EnglishWords(const QString& caption)
+{
+    for (const SpokenFace& face : SPOKEN_FACES) {
+        if (caption == QLatin1String(face.caption))
+            return QString::fromLatin1(face.words);
     }
     return caption;
 }

@@ -13,6 +13,8 @@
 // name with a folder in it, "/some/where/IDB_OKU", is that file plus ".png".
 // The caption itself is never drawn. With no normal face the button draws
 // nothing, yet clicks and keyboard activation still work.
+// In a language whose words for a game face differ from the picture's, the
+// face is lettered at run time instead, as wide as the words need.
 // On a HiDPI screen each face comes from its twice-dense twin ("IDB_OKU@2x")
 // where there is one: the button keeps the plain face's size in logical
 // pixels and paints it with twice the pixels, or, at a ratio between 1 and
@@ -61,6 +63,13 @@ public:
     // as it is.
     static QString SpokenName(const QString& caption);
 
+    // Whether a button captioned so wears a face lettered at run time: one
+    // of the game's faces, in a language that words it differently.
+    static bool LetteredAtRunTime(const QString& caption);
+    // The width in logical pixels of the game's face a caption names, in the
+    // language in force (0 for a caption that names none).
+    static int FaceWidth(const QString& caption);
+
     // The pixel density (1 or 2) the faces were last loaded for.
     int FaceDensity() const { return faceDensity; }
 
@@ -71,6 +80,11 @@ protected:
 private:
     // Loads the named faces for the screen the button is on now.
     bool LoadFaces();
+    // One face for the screen the button is on: the picture, or for a game
+    // face whose words are translated, the face lettered with them.
+    QPixmap LoadFace(const QString& name) const;
+    // The words the game's face pictures carry ("IDB_OK" -> "OK").
+    static QString EnglishWords(const QString& caption);
 
     // Normal, pressed, focused, disabled; kept to reload the faces when the
     // window moves to a screen of another density.

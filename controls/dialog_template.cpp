@@ -3,6 +3,7 @@
 
 #include "controls/bitmap_button.h"
 #include "controls/dialog_colours.h"
+#include "controls/lettered_face.h"
 #include "controls/picture_density.h"
 
 #include <QApplication>
@@ -13,14 +14,20 @@
 #include <QLabel>
 #include <QStyle>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 const char* const CONTROL_ID_PROPERTY = "kolumoControlId";
 
 // The classic dialog font is 8 point, a 13-pixel cell; nothing smaller than
-// this is still pleasant to read.
+// 9 pixels is still pleasant to read.
 constexpr int LARGEST_PIXEL_SIZE = 12;
-constexpr int SMALLEST_PIXEL_SIZE = 8;
+constexpr int SMALLEST_PIXEL_SIZE = 9;
+// How far a dialog may grow for a language's longer words, and in what steps.
+constexpr int LARGEST_GROWTH_PERCENT = 300;
+constexpr int GROWTH_STEP_PERCENT = 5;
 
 QFont SansFont(int pixelSize)
 {
@@ -45,23 +52,88 @@ int TextRoom(const ControlTemplate& control, int width)
     return width;
 }
 
-bool CaptionFits(const DialogTemplate& dialogTemplate, const ControlTemplate& control,
-                 const QFontMetrics& metrics)
+// The control's box once the dialog has grown to growth's percentages of
+// its template: its edges move out in proportion, in dialog units.
+QRect ControlBox(const ControlTemplate& control, DialogGrowth growth)
 {
-    if (control.kind == ControlKind::OWNER_DRAW_BUTTON || control.kind == ControlKind::ICON)
-        return true;
-    const QRect box = DialogUnitsToPixels(control.x, control.y, control.width, control.height);
-    const QString text = ControlCaption(dialogTemplate, control);
-    int widest = 0;
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    for (const QString& line : lines)
-        widest = std::max(widest, metrics.horizontalAdvance(line));
-    const int tall = static_cast<int>(lines.size()) * metrics.height();
-    return widest <= TextRoom(control, box.width()) && tall <= std::max(box.height(), metrics.height());
+    if (growth.widthPercent == 100 && growth.heightPercent == 100)
+        return DialogUnitsToPixels(control.x, control.y, control.width, control.height);
+    const int left = control.x * growth.widthPercent / 100;
+    const int right = (control.x + control.width) * growth.widthPercent / 100;
+    const int top = control.y * growth.heightPercent / 100;
+    const int bottom = (control.y + control.height) * growth.heightPercent / 100;
+    return DialogUnitsToPixels(left, top, right - left, bottom - top);
 }
 
-QWidget* CreateControl(QDialog& dialog, const DialogTemplate& dialogTemplate,
-                       const ControlTemplate& control, const std::function<void(int)>& onCommand)
+// How wide a line of a caption is: to the nearest pixel, as the dialogs'
+// font was always chosen, or up to the next whole pixel, as a label's word
+// wrap lays it out, for a dialog that grows.
+int LineWidth(const QFont& font, const QString& line, bool wholePixels)
+{
+    if (!wholePixels)
+        return QFontMetrics(font).horizontalAdvance(line);
+    return static_cast<int>(std::ceil(QFontMetricsF(font).horizontalAdvance(line)));
+}
+
+// How tall a caption of several lines is: a line for each, and for a dialog
+// that grows, as tall as the lines are laid out (a script the font lacks
+// comes from a fallback font with taller lines).
+int CaptionHeight(const QFont& font, const QString& text, bool wholePixels)
+{
+    const QFontMetrics metrics(font);
+    const int lines = static_cast<int>(text.count(QLatin1Char('\n'))) + 1;
+    if (!wholePixels)
+        return lines * metrics.height();
+    return std::max(lines * metrics.height(), metrics.boundingRect(QRect(0, 0, 1 << 20, 1 << 20), 0, text).height());
+}
+
+bool CaptionFits(const DialogTemplate& dialogTemplate, const ControlTemplate& control, const QFont& font,
+                 DialogGrowth growth, bool wholePixels, bool englishText = false)
+{
+    if (control.kind == ControlKind::ICON)
+        return true;
+    // A face lettered wider than its design widens the dialog with it, so
+    // that the faces keep the gaps between them and the dialog's edges.
+    if (control.kind == ControlKind::OWNER_DRAW_BUTTON) {
+        const QString caption = ControlCaption(dialogTemplate, control);
+        const QSize design = FaceDesignSize(caption);
+        return !design.isValid() || BitmapButton::FaceWidth(caption) * 100 <= design.width() * growth.widthPercent;
+    }
+    const QRect box = ControlBox(control, growth);
+    const QString text = englishText ? QString::fromUtf8(control.text) : ControlCaption(dialogTemplate, control);
+    // A check box as it will measure itself, box, spacing and margins and all.
+    if (control.kind == ControlKind::CHECK_BOX && wholePixels) {
+        QCheckBox probe(text);
+        probe.setFont(font);
+        return probe.sizeHint().width() <= box.width();
+    }
+    int widest = 0;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        widest = std::max(widest, LineWidth(font, line, wholePixels));
+    // One line may stand a pixel or two taller than its control.
+    const int lineHeight = QFontMetrics(font).height();
+    const int tall = text.contains(QLatin1Char('\n')) ? CaptionHeight(font, text, wholePixels) : lineHeight;
+    return widest <= TextRoom(control, box.width()) && tall <= std::max(box.height(), lineHeight);
+}
+
+bool AllCaptionsFit(const DialogTemplate& dialogTemplate, const QFont& font, DialogGrowth growth)
+{
+    return std::all_of(dialogTemplate.controls.begin(), dialogTemplate.controls.end(),
+                       [&](const ControlTemplate& control) { return CaptionFits(dialogTemplate, control, font, growth, true); });
+}
+
+// Text captions only: the faces do not depend on the dialog's font.
+bool TextCaptionsFit(const DialogTemplate& dialogTemplate, const QFont& font, bool englishText)
+{
+    return std::all_of(dialogTemplate.controls.begin(), dialogTemplate.controls.end(),
+                       [&](const ControlTemplate& control) {
+                           return control.kind == ControlKind::OWNER_DRAW_BUTTON
+                               || CaptionFits(dialogTemplate, control, font, {}, false, englishText);
+                       });
+}
+
+QWidget* CreateControl(QDialog& dialog, const DialogTemplate& dialogTemplate, const ControlTemplate& control,
+                       DialogGrowth growth, const std::function<void(int)>& onCommand)
 {
     const QString text = ControlCaption(dialogTemplate, control);
     QWidget* widget = nullptr;
@@ -100,7 +172,7 @@ QWidget* CreateControl(QDialog& dialog, const DialogTemplate& dialogTemplate,
         break;
     }
     }
-    widget->setGeometry(DialogUnitsToPixels(control.x, control.y, control.width, control.height));
+    widget->setGeometry(ControlBox(control, growth));
     if (control.kind == ControlKind::ICON && !widget->sizeHint().isEmpty())
         widget->resize(widget->sizeHint());
     // A group box only frames what lies inside it; it must never cover it.
@@ -127,26 +199,52 @@ QRect DialogUnitsToPixels(int x, int y, int width, int height)
 
 QFont DialogFont(const DialogTemplate& dialogTemplate)
 {
-    for (int size = LARGEST_PIXEL_SIZE; size > SMALLEST_PIXEL_SIZE; --size) {
-        const QFontMetrics metrics(SansFont(size));
-        bool allFit = true;
-        for (const ControlTemplate& control : dialogTemplate.controls)
-            allFit = allFit && CaptionFits(dialogTemplate, control, metrics);
-        if (allFit)
-            return SansFont(size);
+    return FitDialog(dialogTemplate).font;
+}
+
+DialogFit FitDialog(const DialogTemplate& dialogTemplate)
+{
+    DialogFit fit{SansFont(SMALLEST_PIXEL_SIZE), {}};
+    // No language's dialog is lettered larger than the English one: the
+    // controls were drawn around the English lines, and a larger font would
+    // stand taller than they are.
+    int largest = LARGEST_PIXEL_SIZE;
+    while (largest > SMALLEST_PIXEL_SIZE && !TextCaptionsFit(dialogTemplate, SansFont(largest), true))
+        --largest;
+    for (int size = largest; size >= SMALLEST_PIXEL_SIZE; --size) {
+        if (TextCaptionsFit(dialogTemplate, SansFont(size), false)) {
+            fit.font = SansFont(size);
+            break;
+        }
     }
-    return SansFont(SMALLEST_PIXEL_SIZE);
+    // Where even the smallest font leaves a caption too long (a language
+    // whose words run longer than English), or a face is lettered wider than
+    // its picture, the dialog grows: wider, then, for lines that still
+    // stand taller than their controls, taller.
+    const auto tallest = [&](DialogGrowth growth) {
+        growth.heightPercent = LARGEST_GROWTH_PERCENT;
+        return growth;
+    };
+    DialogGrowth& growth = fit.growth;
+    while (growth.widthPercent < LARGEST_GROWTH_PERCENT && !AllCaptionsFit(dialogTemplate, fit.font, tallest(growth)))
+        growth.widthPercent += GROWTH_STEP_PERCENT;
+    while (growth.heightPercent < LARGEST_GROWTH_PERCENT && !AllCaptionsFit(dialogTemplate, fit.font, growth))
+        growth.heightPercent += GROWTH_STEP_PERCENT;
+    return fit;
 }
 
 void BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate,
                  const std::function<void(int)>& onCommand)
 {
+    const DialogFit fit = FitDialog(dialogTemplate);
     dialog.setWindowTitle(QCoreApplication::translate(dialogTemplate.context, dialogTemplate.title));
-    dialog.setFixedSize(DialogUnitsToPixels(0, 0, dialogTemplate.width, dialogTemplate.height).size());
-    dialog.setFont(DialogFont(dialogTemplate));
+    dialog.setFixedSize(DialogUnitsToPixels(0, 0, dialogTemplate.width * fit.growth.widthPercent / 100,
+                                            dialogTemplate.height * fit.growth.heightPercent / 100)
+                            .size());
+    dialog.setFont(fit.font);
     ApplyDialogColours(&dialog);
     for (const ControlTemplate& control : dialogTemplate.controls)
-        CreateControl(dialog, dialogTemplate, control, onCommand);
+        CreateControl(dialog, dialogTemplate, control, fit.growth, onCommand);
 }
 
 QWidget* FindControl(const QWidget* dialog, int id)

@@ -48,13 +48,32 @@ QString ControlCaption(const DialogTemplate& dialogTemplate, const ControlTempla
 // truncated on its own.
 QRect DialogUnitsToPixels(int x, int y, int width, int height);
 
-// The dialog font: a sans face, the largest size up to the classic 8 point
-// cell at which every caption fits its control.
+// How far a dialog grows beyond its template, in percent.
+struct DialogGrowth {
+    int widthPercent = 100;
+    int heightPercent = 100;
+};
+
+// How a dialog holds its captions in the language in force.
+struct DialogFit {
+    // A sans face, the largest size up to the classic 8 point cell at which
+    // every caption fits its control, but not below 9 pixels.
+    QFont font;
+    // None, or where even the 9-pixel font leaves a caption too long or a
+    // button face is lettered wider than its picture, wider: every
+    // control's left and right edges, and the dialog's width, move out in
+    // proportion, in steps of 5 %, until all fit; then, where a caption of
+    // several lines stands taller than its control (a script whose fallback
+    // font has taller lines), taller in the same way. English keeps its
+    // templates' sizes.
+    DialogGrowth growth;
+};
+DialogFit FitDialog(const DialogTemplate& dialogTemplate);
 QFont DialogFont(const DialogTemplate& dialogTemplate);
 
-// Titles the dialog, fixes its client size, applies the dialog colours and
-// font and creates the controls in table (tab) order. Every push button's
-// click calls onCommand with the button's id.
+// Titles the dialog, fixes its client size (widened as FitDialog says),
+// applies the dialog colours and font and creates the controls in table
+// (tab) order. Every push button's click calls onCommand with the button's id.
 void BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate,
                  const std::function<void(int)>& onCommand);
 

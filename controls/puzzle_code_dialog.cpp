@@ -4,6 +4,7 @@
 #include "controls/bitmap_button.h"
 #include "controls/dialog_template.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -68,6 +69,7 @@ void PuzzleCodeDialog::OnOk()
     if (read.problem != PuzzleCodeProblem::NONE) {
         //: %1 says why, in words such as "a character of the code is mistyped".
         problem->setText(tr("That code cannot be read: %1.").arg(ProblemWords(read)));
+        MakeRoomForProblem();
         // Said again with the field, where the focus goes back to.
         field->setAccessibleDescription(problem->text());
         field->setFocus(Qt::OtherFocusReason);
@@ -100,3 +102,21 @@ QString PuzzleCodeDialog::ProblemWords(const PuzzleCodeRead& read)
     }
     return {};
 }
+
+void PuzzleCodeDialog::MakeRoomForProblem()
+{
+    // Two lines hold it in English; a longer language's words, or a script
+    // with taller lines, may need more: the dialog grows downwards, the
+    // buttons with it, and never shrinks back while it stays open.
+    const QFontMetrics metrics(problem->font());
+    const QRect text = metrics.boundingRect(QRect(0, 0, problem->width(), 1 << 20),
+                                            Qt::TextWordWrap | int(problem->alignment()), problem->text());
+    const int more = text.height() - problem->height();
+    if (more <= 0)
+        return;
+    problem->resize(problem->width(), text.height());
+    for (int id : BUTTON_IDS)
+        Button(id)->move(Button(id)->pos() + QPoint(0, more));
+    setFixedSize(width(), height() + more);
+}
+

@@ -35,6 +35,9 @@ public:
     static QString ProblemWords(const PuzzleCodeRead& read);
 
 private:
+    // Makes the problem's label tall enough for its words.
+    void MakeRoomForProblem();
+
     PuzzleCodeRead code;
     QLineEdit* field = nullptr;
     QLabel* problem = nullptr;

@@ -13,6 +13,8 @@ packages=(
   timgm6mb-soundfont
   # fonts the board draws its symbols and numbers with
   fonts-dejavu-core fonts-liberation2
+  # the Japanese and Chinese captions (a catalogue no font can draw is not loaded)
+  fonts-noto-cjk
   # tests and benchmarks; Qt's own catalogues, which the language test loads
   libgtest-dev libbenchmark-dev qt6-translations-l10n
   # fuzzing the saved state loader

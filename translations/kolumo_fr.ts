@@ -34,7 +34,7 @@ kolumo.net</translation>
     <message>
         <source>cannot read the puzzle code &quot;%1&quot;: %2</source>
         <extracomment>An error on the command line: %1 is the code as typed, %2 says why it cannot be read.</extracomment>
-        <translation>impossible de lire le code de grille « %1 » : %2</translation>
+        <translation>impossible de lire le code de grille «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -100,13 +100,13 @@ kolumo.net</translation>
         <source>%1: %n left</source>
         <extracomment>A counter: the colour, then how many blocks of it are left (&quot;red: 6 left&quot;).</extracomment>
         <translation>
-            <numerusform>%1 : %n restant</numerusform>
-            <numerusform>%1 : %n restants</numerusform>
+            <numerusform>%1&#xa0;: %n restant</numerusform>
+            <numerusform>%1&#xa0;: %n restants</numerusform>
         </translation>
     </message>
     <message>
         <source>Board: %1</source>
-        <translation>Plateau : %1</translation>
+        <translation>Plateau&#xa0;: %1</translation>
     </message>
     <message>
         <source>Arrow keys move between row ends, Return selects, Space takes the selection</source>
@@ -136,7 +136,7 @@ kolumo.net</translation>
     </message>
     <message>
         <source>Refused: %1</source>
-        <translation>Refusé : %1</translation>
+        <translation>Refusé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Move made</source>
@@ -146,8 +146,8 @@ kolumo.net</translation>
         <source>Took %n %1</source>
         <extracomment>How many blocks of which colour a move took (&quot;Took 3 red&quot;).</extracomment>
         <translation>
-            <numerusform>%1 : %n bloc pris</numerusform>
-            <numerusform>%1 : %n blocs pris</numerusform>
+            <numerusform>%1&#xa0;: %n bloc pris</numerusform>
+            <numerusform>%1&#xa0;: %n blocs pris</numerusform>
         </translation>
     </message>
     <message>
@@ -193,8 +193,8 @@ kolumo.net</translation>
         <source>Hint: take %n %1, from %2</source>
         <extracomment>A hint: how many blocks, their colour, and where (&quot;Hint: take 3 blue, from rows 1, 2 and 3&quot;).</extracomment>
         <translation>
-            <numerusform>Indice : %1, %n bloc à prendre, %2</numerusform>
-            <numerusform>Indice : %1, %n blocs à prendre, %2</numerusform>
+            <numerusform>Indice&#xa0;: %1, %n bloc à prendre, %2</numerusform>
+            <numerusform>Indice&#xa0;: %1, %n blocs à prendre, %2</numerusform>
         </translation>
     </message>
 </context>
@@ -368,7 +368,7 @@ kolumo.net</translation>
     <message>
         <source>Colour %1: %2</source>
         <extracomment>A colour swatch in the preferences: its number, then its colour (&quot;Colour 3: green&quot;).</extracomment>
-        <translation>Couleur %1 : %2</translation>
+        <translation>Couleur %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -380,7 +380,7 @@ kolumo.net</translation>
     <message>
         <source>ignored line %1 of %2: it is not &quot;%3=on&quot; or &quot;%3=off&quot;</source>
         <extracomment>A line of the hints&apos; settings file that is no setting: its number, the file&apos;s path, and the setting&apos;s name, which stays as it is.</extracomment>
-        <translation>ligne %1 de %2 ignorée : ce n&apos;est ni &quot;%3=on&quot; ni &quot;%3=off&quot;</translation>
+        <translation>ligne %1 de %2 ignorée&#xa0;: ce n&apos;est ni &quot;%3=on&quot; ni &quot;%3=off&quot;</translation>
     </message>
     <message>
         <source>cut short</source>
@@ -418,12 +418,12 @@ kolumo.net</translation>
     <message>
         <source>ignored the saved moves in %1: %2; starting at the start of the puzzle</source>
         <extracomment>The file&apos;s path, then why its moves were ignored.</extracomment>
-        <translation>coups enregistrés dans %1 ignorés : %2 ; reprise au début de la grille</translation>
+        <translation>coups enregistrés dans %1 ignorés&#xa0;: %2&#xa0;; reprise au début de la grille</translation>
     </message>
     <message>
         <source>moves not saved: %1 could not be read at start, so it is left as it was</source>
         <extracomment>At closing: the file of moves that could not be read at start was left alone.</extracomment>
-        <translation>coups non enregistrés : %1 était illisible au lancement, il est donc laissé tel quel</translation>
+        <translation>coups non enregistrés&#xa0;: %1 était illisible au lancement, il est donc laissé tel quel</translation>
     </message>
     <message>
         <source>not a regular file</source>
@@ -450,26 +450,26 @@ kolumo.net</translation>
         <source>ignored %n damaged record in %1; counting the rest</source>
         <extracomment>%n is always 1 here; the message beside it has every other count.</extracomment>
         <translation>
-            <numerusform>%n entrée endommagée ignorée dans %1 ; le reste est compté</numerusform>
-            <numerusform>%n entrées endommagées ignorées dans %1 ; le reste est compté</numerusform>
+            <numerusform>%n entrée endommagée ignorée dans %1&#xa0;; le reste est compté</numerusform>
+            <numerusform>%n entrées endommagées ignorées dans %1&#xa0;; le reste est compté</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>ignored %n damaged records in %1; counting the rest</source>
         <translation>
-            <numerusform>%n entrée endommagée ignorée dans %1 ; le reste est compté</numerusform>
-            <numerusform>%n entrées endommagées ignorées dans %1 ; le reste est compté</numerusform>
+            <numerusform>%n entrée endommagée ignorée dans %1&#xa0;; le reste est compté</numerusform>
+            <numerusform>%n entrées endommagées ignorées dans %1&#xa0;; le reste est compté</numerusform>
         </translation>
     </message>
     <message>
         <source>could not record the game in %1: %2</source>
         <extracomment>The record of games&apos; path, then why.</extracomment>
-        <translation>impossible d&apos;enregistrer la partie dans %1 : %2</translation>
+        <translation>impossible d&apos;enregistrer la partie dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>could not save %1: %2</source>
         <extracomment>The file&apos;s path, then the system&apos;s reason.</extracomment>
-        <translation>impossible d&apos;enregistrer %1 : %2</translation>
+        <translation>impossible d&apos;enregistrer %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>damaged</source>
@@ -487,27 +487,27 @@ kolumo.net</translation>
     <message>
         <source>ignored %1: %2; starting with the defaults</source>
         <extracomment>The file&apos;s path, then why it was ignored.</extracomment>
-        <translation>%1 ignoré : %2 ; démarrage avec les réglages par défaut</translation>
+        <translation>%1 ignoré&#xa0;: %2&#xa0;; démarrage avec les réglages par défaut</translation>
     </message>
     <message>
         <source>ignored the saved puzzle in %1: %2; starting a new puzzle</source>
         <extracomment>The file&apos;s path, then why its puzzle was ignored.</extracomment>
-        <translation>grille enregistrée dans %1 ignorée : %2 ; nouvelle grille</translation>
+        <translation>grille enregistrée dans %1 ignorée&#xa0;: %2&#xa0;; nouvelle grille</translation>
     </message>
     <message>
         <source>nothing saved: %1 could not be read at start, so it is left as it was</source>
         <extracomment>At closing: the settings file that could not be read at start was left alone.</extracomment>
-        <translation>rien d&apos;enregistré : %1 était illisible au lancement, il est donc laissé tel quel</translation>
+        <translation>rien d&apos;enregistré&#xa0;: %1 était illisible au lancement, il est donc laissé tel quel</translation>
     </message>
     <message>
         <source>cannot read %1: %2; %3</source>
         <extracomment>A file was there but not read: its path, why, and what the game does instead.</extracomment>
-        <translation>impossible de lire %1 : %2 ; %3</translation>
+        <translation>impossible de lire %1&#xa0;: %2&#xa0;; %3</translation>
     </message>
     <message>
         <source>could not save %1 (a link to %2): %3</source>
         <extracomment>The file&apos;s path, the path it is a symbolic link to, then the system&apos;s reason.</extracomment>
-        <translation>impossible d&apos;enregistrer %1 (un lien vers %2) : %3</translation>
+        <translation>impossible d&apos;enregistrer %1 (un lien vers %2)&#xa0;: %3</translation>
     </message>
 </context>
 <context>
@@ -597,7 +597,7 @@ kolumo.net</translation>
     </message>
     <message>
         <source>This puzzle has no code; a new game has one</source>
-        <translation>Cette grille n&apos;a pas de code ; une nouvelle partie en aura un</translation>
+        <translation>Cette grille n&apos;a pas de code&#xa0;; une nouvelle partie en aura un</translation>
     </message>
     <message>
         <source>Puzzle code %1 copied</source>
@@ -662,7 +662,7 @@ kolumo.net</translation>
     </message>
     <message>
         <source>Choose board size and number of colours: </source>
-        <translation>Taille du plateau et nombre de couleurs : </translation>
+        <translation>Taille du plateau et nombre de couleurs&#xa0;: </translation>
     </message>
     <message>
         <source>Maximum</source>
@@ -671,7 +671,7 @@ kolumo.net</translation>
     </message>
     <message>
         <source>Choose minimum and maximum to remove each turn: </source>
-        <translation>Minimum et maximum de blocs à retirer par coup : </translation>
+        <translation>Minimum et maximum de blocs à retirer par coup&#xa0;: </translation>
     </message>
     <message>
         <source>Kolumo Rez Options</source>
@@ -777,30 +777,30 @@ kolumo.net</translation>
         <source>Took back %n move; this board can be cleared.</source>
         <extracomment>%n is always 1 here; the message beside it has every other count.</extracomment>
         <translation>
-            <numerusform>%n coup annulé ; ce plateau peut être vidé.</numerusform>
-            <numerusform>%n coups annulés ; ce plateau peut être vidé.</numerusform>
+            <numerusform>%n coup annulé&#xa0;; ce plateau peut être vidé.</numerusform>
+            <numerusform>%n coups annulés&#xa0;; ce plateau peut être vidé.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Took back %n move; can&apos;t tell within a second whether this board can be cleared.</source>
         <extracomment>%n is always 1 here; the message beside it has every other count.</extracomment>
         <translation>
-            <numerusform>%n coup annulé ; impossible de savoir en une seconde si ce plateau peut être vidé.</numerusform>
-            <numerusform>%n coups annulés ; impossible de savoir en une seconde si ce plateau peut être vidé.</numerusform>
+            <numerusform>%n coup annulé&#xa0;; impossible de savoir en une seconde si ce plateau peut être vidé.</numerusform>
+            <numerusform>%n coups annulés&#xa0;; impossible de savoir en une seconde si ce plateau peut être vidé.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Took back %n moves; this board can be cleared.</source>
         <translation>
-            <numerusform>%n coup annulé ; ce plateau peut être vidé.</numerusform>
-            <numerusform>%n coups annulés ; ce plateau peut être vidé.</numerusform>
+            <numerusform>%n coup annulé&#xa0;; ce plateau peut être vidé.</numerusform>
+            <numerusform>%n coups annulés&#xa0;; ce plateau peut être vidé.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Took back %n moves; can&apos;t tell within a second whether this board can be cleared.</source>
         <translation>
-            <numerusform>%n coup annulé ; impossible de savoir en une seconde si ce plateau peut être vidé.</numerusform>
-            <numerusform>%n coups annulés ; impossible de savoir en une seconde si ce plateau peut être vidé.</numerusform>
+            <numerusform>%n coup annulé&#xa0;; impossible de savoir en une seconde si ce plateau peut être vidé.</numerusform>
+            <numerusform>%n coups annulés&#xa0;; impossible de savoir en une seconde si ce plateau peut être vidé.</numerusform>
         </translation>
     </message>
 </context>
@@ -808,21 +808,21 @@ kolumo.net</translation>
     <name>PreferencesDialog</name>
     <message>
         <source>Sound effects?</source>
-        <translation>Effets sonores ?</translation>
+        <translation>Effets sonores&#xa0;?</translation>
     </message>
     <message>
         <source>Ironman (starting with next game, will not auto-solve) ?</source>
         <extracomment>Ironman: a game played without hints, Back to a Solvable Position or Solve.</extracomment>
-        <translation>Ironman (dès la prochaine partie, sans Soluce) ?</translation>
+        <translation>Ironman (dès la prochaine partie, sans Soluce)&#xa0;?</translation>
     </message>
     <message>
         <source>Music?</source>
-        <translation>Musique ?</translation>
+        <translation>Musique&#xa0;?</translation>
     </message>
     <message>
         <source>Anti-aliasing (smoother numbers and symbols) ?</source>
         <extracomment>Smoothing of the numbers and symbols drawn on the board.</extracomment>
-        <translation>Anticrénelage (chiffres et symboles plus lisses) ?</translation>
+        <translation>Anticrénelage (chiffres et symboles plus lisses)&#xa0;?</translation>
     </message>
     <message>
         <source>Kolumo - Preferences</source>
@@ -833,7 +833,7 @@ kolumo.net</translation>
     <name>PuzzleCodeDialog</name>
     <message>
         <source>Type or paste a puzzle code:</source>
-        <translation>Tapez ou collez un code de grille :</translation>
+        <translation>Tapez ou collez un code de grille&#xa0;:</translation>
     </message>
     <message>
         <source>Open Puzzle Code</source>
@@ -846,11 +846,11 @@ kolumo.net</translation>
     <message>
         <source>That code cannot be read: %1.</source>
         <extracomment>%1 says why, in words such as &quot;a character of the code is mistyped&quot;.</extracomment>
-        <translation>Ce code est illisible : %1.</translation>
+        <translation>Ce code est illisible&#xa0;: %1.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a character of a puzzle code</source>
-        <translation>« %1 » n&apos;est pas un caractère de code de grille</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un caractère de code de grille</translation>
     </message>
     <message>
         <source>a puzzle code has only letters and digits</source>
@@ -900,11 +900,11 @@ kolumo.net</translation>
     <name>StatisticsDialog</name>
     <message>
         <source>The games played with each set of play options:</source>
-        <translation>Les parties jouées, par options de jeu :</translation>
+        <translation>Les parties jouées, par options de jeu&#xa0;:</translation>
     </message>
     <message>
         <source>The last 30 days: games started (light) and boards cleared (dark):</source>
-        <translation>Les 30 derniers jours : parties commencées (clair) et plateaux vidés (foncé) :</translation>
+        <translation>Les 30 derniers jours&#xa0;: parties commencées (clair) et plateaux vidés (foncé)&#xa0;:</translation>
     </message>
     <message>
         <source>Statistics</source>
@@ -952,7 +952,7 @@ kolumo.net</translation>
     </message>
     <message>
         <source>The record of games could not be read, and is left as it is: %1</source>
-        <translation>L&apos;historique des parties n&apos;a pas pu être lu et reste tel quel : %1</translation>
+        <translation>L&apos;historique des parties n&apos;a pas pu être lu et reste tel quel&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n damaged record(s) of the games were left out.</source>
@@ -972,7 +972,7 @@ kolumo.net</translation>
     </message>
     <message>
         <source>The statistics could not be reset: %1</source>
-        <translation>Les statistiques n&apos;ont pas pu être effacées : %1</translation>
+        <translation>Les statistiques n&apos;ont pas pu être effacées&#xa0;: %1</translation>
     </message>
     <message>
         <source>Reset Statistics</source>
@@ -980,7 +980,7 @@ kolumo.net</translation>
     </message>
     <message>
         <source>Forget every game recorded so far? This cannot be undone.</source>
-        <translation>Oublier toutes les parties enregistrées jusqu&apos;ici ? C&apos;est irréversible.</translation>
+        <translation>Oublier toutes les parties enregistrées jusqu&apos;ici&#xa0;? C&apos;est irréversible.</translation>
     </message>
 </context>
 <context>

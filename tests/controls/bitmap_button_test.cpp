@@ -1,6 +1,8 @@
 // Bitmap buttons: which face each state shows, loading faces, binding to a dialog control.
 #include "controls/bitmap_button.h"
 #include "controls/dialog_template.h"
+#include "controls/lettered_face.h"
+#include "controls/picture_density.h"
 #include "test_faces.h"
 
 #include <QDialog>
@@ -172,4 +174,45 @@ TEST(FacePathTest, NamesAndNumbersFindTheGamesPictures)
     EXPECT_EQ(BitmapButton::FacePath(QString()), QString());
 }
 
+TEST(LetteredFaceTest, TheEnglishWordsLetteredAtRunTimeAreTheGeneratedPicturesPixelForPixel)
+{
+    const std::pair<const char*, const char*> faces[] = {
+        {"IDB_OK", "OK"},         {"IDB_CANCEL", "Cancel"},         {"IDB_DEFAULT", "Default"},
+        {"IDB_SETMUSIC", "Set Music Dir"}, {"IDB_WEBSITE", "Visit Website"}, {"IDB_RESET", "Reset Statistics"},
+        {"IDB_YES", "Yes"},       {"IDB_NO", "No"},
+    };
+    for (const auto& [caption, words] : faces) {
+        for (const int density : {1, 2}) {
+            for (const bool pressed : {false, true}) {
+                const QString name = QString::fromLatin1(caption) + (pressed ? u'D' : u'U');
+                const QString path = BitmapButton::FacePath(name);
+                const QImage generated
+                    = QImage(density == 2 ? TwinPath(path) : path).convertToFormat(QImage::Format_RGB32);
+                const QImage lettered = LetteredFace(QString::fromLatin1(words),
+                                                     FaceDesignSize(QString::fromLatin1(caption)), pressed, density);
+                EXPECT_FALSE(generated.isNull()) << name.toStdString();
+                EXPECT_TRUE(lettered == generated) << name.toStdString() << " at density " << density;
+            }
+        }
+    }
+}
+
+TEST(LetteredFaceTest, WordsTooLongForTheFaceWidenItAndKeepTheirRoomOnBothSides)
+{
+    const QSize design = FaceDesignSize(QStringLiteral("IDB_OK"));
+    EXPECT_EQ(design, QSize(80, 30));
+    EXPECT_EQ(FaceDesignSize(QStringLiteral("IDB_OKU")), QSize()) << "a face name, not a caption";
+    EXPECT_EQ(LetteredFaceWidth(QStringLiteral("Ja"), design), 80);
+    const QString longWords = QStringLiteral("[ÓĶ Ábbréçhéñ ·······]");
+    const int wide = LetteredFaceWidth(longWords, design);
+    EXPECT_GT(wide, 80);
+    const QImage face = LetteredFace(longWords, design, false, 2);
+    EXPECT_EQ(face.size(), QSize(2 * wide, 60));
+    // No lettering within the side room: the columns there are bevel and peach only.
+    const QColor peach(255, 199, 139);
+    for (const int x : {4 * 2, (wide - 5) * 2})
+        EXPECT_EQ(face.pixelColor(x, 30), peach) << x;
+}
+
 } // namespace
+
