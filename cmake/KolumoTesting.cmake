@@ -9,6 +9,13 @@
 function(kolumo_add_test)
   cmake_parse_arguments(T "" "NAME;SCREENS" "SOURCES;LIBRARIES" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
+  # A test program's files share most of their headers (GoogleTest, Qt):
+  # read them once a batch rather than once a file, which halves the
+  # sanitizer build's time.
+  set_target_properties(${T_NAME} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
+  # A fixture in a file's anonymous namespace is the file's own either way;
+  # batched, g++ would take the batch for the file and warn of it.
+  target_compile_options(${T_NAME} PRIVATE $<$<CXX_COMPILER_ID:GNU>:-Wno-subobject-linkage>)
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBRARIES} GTest::gtest GTest::gtest_main kolumo_warnings)
 
   set(platform offscreen)
