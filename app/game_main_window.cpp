@@ -8,12 +8,10 @@
 #include "app/menu_title_accessible.h"
 #include "board/audio_device.h"
 #include "board/board_accessible.h"
-#include "engine/puzzle_code.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDate>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeySequence>
@@ -104,9 +102,8 @@ void GameMainWindow::ReadState()
         recorder.Resume();
     // Today's puzzle stays marked after a restart: the board in play is the
     // one today's date makes.
-    const QDate today = QDate::currentDate();
-    todaysPuzzle = puzzle.Settings() == DailySettings()
-                && puzzle.Seed() == DailySeed(today.year(), today.month(), today.day());
+    const PuzzleCodeRead today = TodaysPuzzleCode();
+    todaysPuzzle = puzzle.Settings() == today.settings && puzzle.Seed() == today.seed;
 
     windowRect = mainRecord.windowRect;
     preferences = PreferencesOf(mainRecord, musicRecord);

@@ -110,6 +110,8 @@ public:
     void OnStatistics();
     // Starts the puzzle a code names (one that was read).
     void StartCodedPuzzle(const PuzzleCodeRead& code);
+    // The settings and seed of the puzzle today's local date makes.
+    static PuzzleCodeRead TodaysPuzzleCode();
     // The code of the puzzle in play; empty for one that has none (a board
     // read from the saved state whose seed "GAME.SAV" did not vouch for).
     QString PuzzleCode() const;

@@ -278,14 +278,19 @@ void GameMainWindow::OnOpenPuzzleCode()
     RestoreFocus();
 }
 
-void GameMainWindow::OnTodaysPuzzle()
+PuzzleCodeRead GameMainWindow::TodaysPuzzleCode()
 {
     // The local date: players in one place share a day's puzzle.
     const QDate today = QDate::currentDate();
     PuzzleCodeRead code;
     code.settings = DailySettings();
     code.seed = DailySeed(today.year(), today.month(), today.day());
-    StartCodedPuzzle(code);
+    return code;
+}
+
+void GameMainWindow::OnTodaysPuzzle()
+{
+    StartCodedPuzzle(TodaysPuzzleCode());
     todaysPuzzle = true;
     ShowTitle();
     RestoreFocus();

@@ -1,12 +1,12 @@
 // Writes the saved moves fuzzer's seed corpus: games of start-up's puzzle
 // with no moves, one and several, one whose seed is not known, and one of
 // another puzzle.
+#include "corpus_file.h"
 #include "engine/game_file.h"
 #include "engine/puzzle.h"
 #include "engine/random.h"
 
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -15,9 +15,8 @@ namespace {
 bool WriteSample(const std::string& folder, const char* name, const Puzzle& puzzle)
 {
     const std::vector<uint8_t> bytes = SerializeGameFile(puzzle);
-    std::ofstream out(folder + "/" + name, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(out);
+    return WriteCorpusFile(folder, name,
+                           std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 // The first `count` moves of the puzzle's solution, played.
@@ -42,8 +41,8 @@ void PlaySolution(Puzzle& puzzle, int count)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <corpus folder>\n", argv[0]);
+    const char* folder = CorpusFolder(argc, argv);
+    if (folder == nullptr) {
         return 2;
     }
     SeedRandom(1);
@@ -56,18 +55,18 @@ int main(int argc, char** argv)
     for (const auto& sample : samples) {
         Puzzle puzzle = start;
         PlaySolution(puzzle, sample.moves);
-        if (!WriteSample(argv[1], sample.name, puzzle)) {
+        if (!WriteSample(folder, sample.name, puzzle)) {
             return 1;
         }
     }
     Puzzle seedless = start;
     seedless.Start(start.Settings(), start.InitialRows(), start.Solution());
     PlaySolution(seedless, 2);
-    if (!WriteSample(argv[1], "no-seed.sav", seedless)) {
+    if (!WriteSample(folder, "no-seed.sav", seedless)) {
         return 1;
     }
     Puzzle other;
     other.NewGame({8, 4, 4, 2, 4});
     PlaySolution(other, 2);
-    return WriteSample(argv[1], "other-puzzle.sav", other) ? 0 : 1;
+    return WriteSample(folder, "other-puzzle.sav", other) ? 0 : 1;
 }

@@ -1,10 +1,10 @@
 // Writes the record of games fuzzer's seed corpus: journals as the game
 // writes them (games cleared, helped, daily, recorded twice, with and
 // without a seed) and as a crash or a disk may leave them.
+#include "corpus_file.h"
 #include "engine/game_journal.h"
 
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -28,19 +28,12 @@ GameRecord Game(uint64_t id, int32_t day, const char* flags, bool seedKnown)
     return game;
 }
 
-bool WriteSample(const std::string& folder, const char* name, const std::string& text)
-{
-    std::ofstream out(folder + "/" + name, std::ios::binary);
-    out << text;
-    return static_cast<bool>(out);
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <corpus folder>\n", argv[0]);
+    const char* folder = CorpusFolder(argc, argv);
+    if (folder == nullptr) {
         return 2;
     }
     const std::vector<GameRecord> games = {
@@ -71,7 +64,7 @@ int main(int argc, char** argv)
         {"blank-lines.log", "\n" + journal + "\n\n"},
     };
     for (const auto& sample : samples) {
-        if (!WriteSample(argv[1], sample.name, sample.text)) {
+        if (!WriteCorpusFile(folder, sample.name, sample.text)) {
             return 1;
         }
     }

@@ -1,11 +1,11 @@
 // Writes the fuzzer's seed corpus: valid "PREFS.SAV" files of both formats,
 // small and large puzzles, short and empty music folders.
+#include "corpus_file.h"
 #include "engine/puzzle.h"
 #include "engine/random.h"
 #include "engine/state_file.h"
 
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -33,17 +33,16 @@ bool WriteSample(const std::string& folder, const Sample& sample, uint32_t seed)
         bytes.erase(bytes.begin() + 62);  // no anti-aliasing byte
         bytes[0] = static_cast<uint8_t>(PREFS_FORMAT_OLDEST & 0xFF);
     }
-    std::ofstream out(folder + "/" + sample.name, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(out);
+    return WriteCorpusFile(folder, sample.name,
+                           std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <corpus folder>\n", argv[0]);
+    const char* folder = CorpusFolder(argc, argv);
+    if (folder == nullptr) {
         return 2;
     }
     const Sample samples[] = {
@@ -56,7 +55,7 @@ int main(int argc, char** argv)
     };
     uint32_t seed = 1;
     for (const Sample& sample : samples) {
-        if (!WriteSample(argv[1], sample, seed++)) {
+        if (!WriteSample(folder, sample, seed++)) {
             return 1;
         }
     }
