@@ -3,6 +3,7 @@
 
 #include "app/font_preloader.h"
 #include "app/game_main_window.h"
+#include "app/session_bus_opener.h"
 #include "app/termination_signals.h"
 #include "controls/dialog_colours.h"
 #include "controls/puzzle_code_dialog.h"
@@ -88,6 +89,13 @@ Application::Application(int& argc, char** argv, std::unique_ptr<FontPreloader> 
     setApplicationVersion(QStringLiteral(KOLUMO_VERSION));
     if (fontPreloader)
         fontPreloader->ApplicationReady();
+    // The menu stays in the window, where the layout counts it, even on a
+    // desktop with a global menu; and Qt then asks no bus whether there is one.
+    setAttribute(Qt::AA_DontUseNativeMenuBar);
+    sessionBus = std::make_unique<SessionBusOpener>();
+    // The language's check of the fonts asks fontconfig, once it is read.
+    if (fontPreloader)
+        fontPreloader->WaitForFontconfig();
     // Before any word is shown or written: the command line's complaints too.
     translations.Install(QLocale::system().uiLanguages());
 }
@@ -97,6 +105,7 @@ Application::~Application()
     // The window writes the saved state if nothing closed it.
     mainWindow.reset();
     fontPreloader.reset();
+    sessionBus.reset();
 }
 
 void Application::SetDialogColours()

@@ -9,6 +9,7 @@
 
 class FontPreloader;
 class GameMainWindow;
+class SessionBusOpener;
 class TerminationSignals;
 
 class Application : public QApplication {
@@ -41,6 +42,7 @@ public:
 private:
     // Destroyed before the application itself, whose fonts its thread uses.
     std::unique_ptr<FontPreloader> fontPreloader;
+    std::unique_ptr<SessionBusOpener> sessionBus;
     Translations translations;
     std::unique_ptr<TerminationSignals> terminationSignals;
     std::unique_ptr<GameMainWindow> mainWindow;

@@ -16,6 +16,7 @@ FontPreloader::FontPreloader()
         thread = std::thread([this] { Run(); });
     } catch (const std::system_error&) {
         // No thread to be had: the first layout reads the fonts itself.
+        fontconfigRead = true;
         fontListFilled = true;
     }
 }
@@ -40,6 +41,12 @@ void FontPreloader::ApplicationReady()
     changed.notify_all();
 }
 
+void FontPreloader::WaitForFontconfig()
+{
+    std::unique_lock<std::mutex> lock(mutex);
+    changed.wait(lock, [this] { return fontconfigRead; });
+}
+
 void FontPreloader::WaitForFontList()
 {
     std::unique_lock<std::mutex> lock(mutex);
@@ -52,6 +59,8 @@ void FontPreloader::Run()
     FcInit();
     {
         std::unique_lock<std::mutex> lock(mutex);
+        fontconfigRead = true;
+        changed.notify_all();
         changed.wait(lock, [this] { return applicationReady || cancelled; });
         if (cancelled)
             return;

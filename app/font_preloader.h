@@ -21,6 +21,10 @@ public:
     // The application exists: Qt's list of fonts may be filled, then the
     // board's faces measured.
     void ApplicationReady();
+    // Returns once fontconfig has read its configuration and font caches (at
+    // once if there is no thread): asking fontconfig from here on does not
+    // read them a second time beside the thread.
+    void WaitForFontconfig();
     // Returns once Qt's list of fonts is filled (at once if the application
     // never became ready): measuring text from here on neither waits for
     // fontconfig nor reads its configuration a second time.
@@ -33,6 +37,7 @@ private:
     std::condition_variable changed;
     bool applicationReady = false;
     bool cancelled = false;
+    bool fontconfigRead = false;
     bool fontListFilled = false;
     std::thread thread;
 };

@@ -114,11 +114,6 @@ void GameMainWindow::ReadState()
 void GameMainWindow::CreateWindowParts()
 {
     ShowTitle();
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/128.png"));
-    icon.addFile(QStringLiteral(":/icons/160.png"));
-    icon.addFile(QStringLiteral(":/icons/kolumo-256.png"));
-    setWindowIcon(icon);
 
     CreateMenu();
     CreateButtons();
@@ -309,6 +304,14 @@ void GameMainWindow::StartBackgroundWork()
         return;
     backgroundWorkStarted = true;
     boardView.removeEventFilter(this);
+    // After the first frame: three pictures to decode and half a megabyte
+    // for the display server, which the window manager takes whenever it
+    // comes.
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/128.png"));
+    icon.addFile(QStringLiteral(":/icons/160.png"));
+    icon.addFile(QStringLiteral(":/icons/kolumo-256.png"));
+    setWindowIcon(icon);
     FitOuterSize();
     KeepProportionsWhileDragging();
     SilenceAudioLibraryMessages();

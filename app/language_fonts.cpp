@@ -1,12 +1,10 @@
 // Whether the installed fonts can draw a catalogue's translations, so a language without a font falls back to English.
 #include "app/language_fonts.h"
 
-#include <QFont>
-#include <QGlyphRun>
-#include <QGuiApplication>
-#include <QTextLayout>
+#include <QList>
 
-#include <algorithm>
+#include <fontconfig/fontconfig.h>
+
 #include <set>
 
 namespace {
@@ -91,30 +89,6 @@ void ReadMessages(CatalogueReader& reader, qsizetype end, std::set<char32_t>& ch
     }
 }
 
-// Whether the layout of text in font took a glyph for every character;
-// glyph 0 is the empty box a font engine draws for what no font has.
-bool EveryGlyphFound(const QString& text, const QFont& font)
-{
-    QTextLayout layout(text, font);
-    layout.beginLayout();
-    layout.createLine();
-    layout.endLayout();
-    const QList<QGlyphRun> runs = layout.glyphRuns();
-    return std::none_of(runs.begin(), runs.end(), [](const QGlyphRun& run) {
-        return run.glyphIndexes().contains(0);
-    });
-}
-
-// The dialogs' and the bar's fonts, and the face lettering's bold.
-QList<QFont> GameFonts()
-{
-    QFont faces(QStringLiteral("Liberation Sans"));
-    faces.setBold(true);
-    QFont dialogs;
-    dialogs.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
-    return {QGuiApplication::font(), dialogs, faces};
-}
-
 bool NeedsGlyph(char32_t c)
 {
     return QChar::isPrint(c) && !QChar::isSpace(c);
@@ -148,25 +122,35 @@ QString CatalogueCharacters(const QByteArray& catalogue)
 
 QString UndrawableCharacters(const QString& characters)
 {
-    QString needed;
+    FcCharSet* missing = FcCharSetCreate();
+    QList<char32_t> needed;
     for (const char32_t c : characters.toUcs4()) {
-        if (NeedsGlyph(c))
-            needed += QString::fromUcs4(&c, 1);
+        if (NeedsGlyph(c) && FcCharSetAddChar(missing, c))
+            needed.append(c);
     }
-    const QList<QFont> fonts = GameFonts();
-    const auto drawable = [&fonts](const QString& text) {
-        return std::all_of(fonts.begin(), fonts.end(), [&text](const QFont& font) { return EveryGlyphFound(text, font); });
-    };
-    // One layout of them all answers for the usual case; only when a box
-    // turns up is each character looked at on its own.
-    if (needed.isEmpty() || drawable(needed))
-        return {};
+    // Every font Qt can fall back on is one of fontconfig's: the system's and
+    // any the program added. A layout of the text in Qt's fonts would load
+    // each face it reaches, a CJK one of twenty megabytes among them, before
+    // the first frame; the sets of characters come from fontconfig's caches.
+    for (const FcSetName set : {FcSetSystem, FcSetApplication}) {
+        const FcFontSet* fonts = FcConfigGetFonts(nullptr, set);
+        for (int k = 0; fonts != nullptr && k < fonts->nfont && FcCharSetCount(missing) > 0; ++k) {
+            FcCharSet* has = nullptr;
+            if (FcPatternGetCharSet(fonts->fonts[k], FC_CHARSET, 0, &has) != FcResultMatch)
+                continue;
+            FcCharSet* rest = FcCharSetSubtract(missing, has);
+            if (rest == nullptr)
+                continue;
+            FcCharSetDestroy(missing);
+            missing = rest;
+        }
+    }
     QString undrawable;
-    for (const char32_t c : needed.toUcs4()) {
-        const QString one = QString::fromUcs4(&c, 1);
-        if (!drawable(one))
-            undrawable += one;
+    for (const char32_t c : needed) {
+        if (FcCharSetHasChar(missing, c))
+            undrawable += QString::fromUcs4(&c, 1);
     }
+    FcCharSetDestroy(missing);
     return undrawable;
 }
 

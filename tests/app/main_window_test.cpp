@@ -44,7 +44,8 @@ TEST_F(MainWindowTest, FirstStartWithoutASavedStateOpens480By320At10And10)
     EXPECT_FALSE(window->isMaximized());
     EXPECT_EQ(window->frameGeometry().size(), QSize(480, 320));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Kolumo"));
-    EXPECT_FALSE(window->windowIcon().isNull());
+    // The icon comes once the board is painted.
+    EXPECT_TRUE(QTest::qWaitFor([&window] { return !window->windowIcon().isNull(); }, 5000));
 }
 
 TEST_F(MainWindowTest, TheBarReadsLeftToRightInItsOrder)
