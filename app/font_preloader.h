@@ -6,9 +6,11 @@
 #include <thread>
 
 // Text is the slowest part of the first frame: fontconfig reads its whole
-// configuration, Qt lists every installed font, and the board measures its two
-// faces. None of it needs the window, so it runs beside the start-up instead
-// of inside the first layout. Made before the application, so fontconfig's
+// configuration, Qt lists every installed font and sorts them into the order
+// it falls back on, and the board measures its two faces. None of it needs the
+// window, so it runs beside the start-up instead of inside the first layout;
+// so does the decoding of the board's textures, while the thread waits for
+// the application. Made before the application, so fontconfig's
 // reading overlaps Qt's connection to the display; the thread is waited for
 // on destruction, which must come before the application's.
 class FontPreloader {

@@ -2,6 +2,7 @@
 #include "board_painter.h"
 
 #include "board/board_fonts.h"
+#include "board/board_textures.h"
 #include "board/text_drawing.h"
 #include "engine/random.h"
 
@@ -43,19 +44,11 @@ void DashedRing(DibSurface& surface, const Rect& cell, int thickness, int dash)
     }
 }
 
-QImage LoadTexture(const char* path)
-{
-    const QImage image(QString::fromLatin1(path));
-    if (image.isNull())
-        return {};
-    return image.convertToFormat(QImage::Format_RGB32);
-}
-
 }  // namespace
 
 BoardPainter::BoardPainter()
-    : boardTexture(LoadTexture(":/bitmaps/172.png"))
-    , backdropTexture(LoadTexture(":/bitmaps/173.png"))
+    : boardTexture(TheBoardTextures().board)
+    , backdropTexture(TheBoardTextures().backdrop)
 {
 }
 
