@@ -3,6 +3,7 @@
 
 #include "board/cell_heights.h"
 
+#include <QFontMetricsF>
 
 #include <algorithm>
 #include <array>
@@ -49,15 +50,20 @@ QFont CellFontRequest(const char* face)
     return font;
 }
 
-// The cell height of a face at 1000 pixels to the em, measured once a
+// A face's ascent and descent at 1000 pixels to the em, measured once a
 // process: each measurement loads a font of its own, and the first layout
 // of the board waits for it. Any thread may ask first; a second asker waits
 // for the first one's answer.
-int ReferenceCellHeight(const char* face)
+struct FaceProportions {
+    double ascent = 0;
+    double descent = 0;
+};
+
+FaceProportions ReferenceProportions(const char* face)
 {
     struct Reference {
         std::once_flag measured;
-        int height = 0;
+        FaceProportions proportions;
     };
     static std::mutex mutex;
     static std::map<std::string, std::unique_ptr<Reference>> references;
@@ -72,16 +78,39 @@ int ReferenceCellHeight(const char* face)
     std::call_once(reference->measured, [reference, face] {
         QFont font = CellFontRequest(face);
         font.setPixelSize(1000);
-        reference->height = CellHeights::Of(font);
+        const QFontMetricsF metrics(font);
+        reference->proportions = {metrics.ascent() / 1000, metrics.descent() / 1000};
     });
-    return reference->height;
+    return reference->proportions;
+}
+
+// The cell height the proportions foretell at a size, rounded as a resized
+// font rounds its ascent and descent.
+int ForetoldHeight(const FaceProportions& face, int size)
+{
+    return qRound(face.ascent * size) + qRound(face.descent * size);
+}
+
+// The largest size whose foretold cell fits: almost always the size the exact
+// steps settle on, so the font loaded to take them is the one drawn with.
+int ForetoldSize(const FaceProportions& face, int cellHeight)
+{
+    const double em = face.ascent + face.descent;
+    if (em <= 0)
+        return std::max(cellHeight, 1);
+    int size = std::max(static_cast<int>(cellHeight / em), 1);
+    while (size > 1 && ForetoldHeight(face, size) > cellHeight)
+        --size;
+    while (ForetoldHeight(face, size + 1) <= cellHeight)
+        ++size;
+    return size;
 }
 
 }  // namespace
 
 void MeasureCellFontFace(const char* face)
 {
-    ReferenceCellHeight(face);
+    ReferenceProportions(face);
 }
 
 QChar SymbolPicture(char symbol)
@@ -100,10 +129,9 @@ QString SymbolText(char symbol)
 QFont MakeCellFont(const char* face, int cellHeight)
 {
     QFont font = CellFontRequest(face);
-    // The face's cell-to-em ratio from a large size, then a few exact steps.
-    const int reference = ReferenceCellHeight(face);
-    int size = reference > 0 ? static_cast<int>(static_cast<long long>(cellHeight) * 1000 / reference) : cellHeight;
-    size = std::max(size, 1);
+    // The size the face's proportions at a large size foretell, then a few
+    // exact steps.
+    int size = ForetoldSize(ReferenceProportions(face), cellHeight);
     font.setPixelSize(size);
     const CellHeights heights(font);
     while (size > 1 && heights.At(size) > cellHeight)
