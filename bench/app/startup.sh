@@ -3,14 +3,14 @@
 # started the same way: the median time from process start to the first
 # painted frame, peak resident memory (VmHWM), CPU used and wake-ups a second
 # (context switches of all its threads) over 5 seconds at rest, and the time
-# from a close request to exit. The game runs three times: as a new player
-# finds it (music on, with the project's songs), the same in German
-# (LANGUAGE=de, LANG=de_DE.UTF-8: the game's German catalogue, and Qt's, once
-# they are built in), and at rest with music off. Each run starts the four
-# one after the other, so a machine that gets busier part way through weighs
-# on all of them alike.
+# from a close request to exit. The game runs as a new player finds it (music
+# on, with the project's songs), the same in each language it ships
+# (LANGUAGE=de LANG=de_DE.UTF-8 and so on: its catalogue and Qt's), and at
+# rest with music off. Each run starts them all one after the other, so a
+# machine that gets busier part way through weighs on all of them alike.
 #
 #   bash bench/app/startup.sh [RUNS]        (default 7 runs of each program)
+#   KOLUMO_LANGUAGES="de ja" bash bench/app/startup.sh    (only these languages)
 #
 # Builds the release preset first (KOLUMO_GAME=path measures another build of
 # the game instead, an older one for instance). The game runs in a scratch
@@ -21,6 +21,7 @@ cd "$(dirname "$0")/../.."
 root=$(pwd)
 runs=${1:-7}
 idle_seconds=5
+languages=${KOLUMO_LANGUAGES:-"de fr es it pt_BR nl pl ru ja zh_CN"}
 
 cmake --preset release >/dev/null
 cmake --build --preset release --target kolumo kolumo_first_frame_probe kolumo_floor_window \
@@ -37,27 +38,38 @@ ln -s "$root/songs" "$scratch/songs"
 # menu bar, which is black until the window paints. (xvfb-run is a plain sh
 # script, so the runs are spelled out for the bash it starts.)
 runs_script='
+# Each language with the locale a speaker of it would have.
+locale_of() {
+  case $1 in
+    pt_BR | zh_CN) echo "$1" ;;
+    ja) echo ja_JP ;;
+    *) echo "${1}_${1^^}" ;;
+  esac
+}
 measure() {
   label=$1
   prefs=$2
-  locale=$3
-  shift 3
-  rm -f "$scratch/PREFS.SAV" "$scratch/GAME.SAV" "$scratch/HINTS.SAV"
+  language=$3
+  locale=$4
+  shift 4
+  rm -f "$scratch/PREFS.SAV" "$scratch/GAME.SAV" "$scratch/HINTS.SAV" "$scratch/GAMES.LOG"
   [ -z "$prefs" ] || (cd "$scratch" && "$prefs")
-  if [ -n "$locale" ]; then
-    (cd "$scratch" && LANGUAGE=${locale%%_*} LANG=$locale.UTF-8 "$probe" 300 14 "$idle_seconds" "$@")
+  if [ -n "$language" ]; then
+    (cd "$scratch" && LANGUAGE=$language LANG=$locale.UTF-8 "$probe" 300 14 "$idle_seconds" "$@")
   else
     (cd "$scratch" && "$probe" 300 14 "$idle_seconds" "$@")
   fi | sed "s/^/$label /"
 }
 for ((k = 1; k <= runs; k++)); do
-  measure floor "" "" "$build/bench/app/kolumo_floor_window"
-  measure game "" "" "$game"
-  measure game-de "" de_DE "$game"
-  measure quiet "$build/bench/app/kolumo_quiet_prefs" "" "$game"
+  measure floor "" "" "" "$build/bench/app/kolumo_floor_window"
+  measure game "" "" "" "$game"
+  for language in $languages; do
+    measure "game-$language" "" "$language" "$(locale_of "$language")" "$game"
+  done
+  measure quiet "$build/bench/app/kolumo_quiet_prefs" "" "" "$game"
 done
 '
-export probe scratch runs idle_seconds build game
+export probe scratch runs idle_seconds build game languages
 echo "load before: $(cut -d" " -f1-3 /proc/loadavg)"
 results=$(xvfb-run -a -s '-screen 0 1280x1024x24' bash -c "$runs_script" 2>"$scratch/stderr.txt") \
   || { cat "$scratch/stderr.txt" >&2; exit 1; }
@@ -68,10 +80,12 @@ field() { grep "^$1 " <<<"$results" | tr ' ' '\n' | grep "^$2=" | cut -d= -f2 | 
 # when other work shares the cores.
 fastest() { grep "^$1 " <<<"$results" | tr ' ' '\n' | grep "^$2=" | cut -d= -f2 | sort -n | head -1; }
 
-printf '%-8s %16s %9s %12s %14s %12s %18s\n' program "first frame ms" fastest "VmHWM MB" \
+printf '%-11s %16s %9s %12s %14s %12s %18s\n' program "first frame ms" fastest "VmHWM MB" \
   "idle CPU %" "wake-ups/s" "close to exit ms"
-for label in floor game game-de quiet; do
-  printf '%-8s %16s %9s %12.1f %14s %12s %18s\n' "$label" "$(field "$label" first_frame_ms)" \
+labels="floor game"
+for language in $languages; do labels="$labels game-$language"; done
+for label in $labels quiet; do
+  printf '%-11s %16s %9s %12.1f %14s %12s %18s\n' "$label" "$(field "$label" first_frame_ms)" \
     "$(fastest "$label" first_frame_ms)" \
     "$(awk -v kb="$(field "$label" vmhwm_kb)" 'BEGIN { print kb / 1024 }')" \
     "$(field "$label" idle_cpu_percent)" "$(field "$label" wakeups_per_s)" \
@@ -82,7 +96,7 @@ echo ' close to exit at most 2 x the floor window'"'"'s)'
 echo "load after: $(cut -d" " -f1-3 /proc/loadavg)"
 floor=$(field floor first_frame_ms)
 floor_fastest=$(fastest floor first_frame_ms)
-for label in game game-de; do
+for label in ${labels#floor }; do
   printf 'start -> painted: %s / floor = %.2f, fastest runs %.2f (target at most 1.1)\n' "$label" \
     "$(awk -v g="$(field "$label" first_frame_ms)" -v f="$floor" 'BEGIN { print g / f }')" \
     "$(awk -v g="$(fastest "$label" first_frame_ms)" -v f="$floor_fastest" 'BEGIN { print g / f }')"
