@@ -67,11 +67,14 @@ void FontPreloader::Run()
     setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
     // Reads the configuration files and the font caches: Qt finds them read.
     FcInit();
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        fontconfigRead = true;
+    }
+    changed.notify_all();
     TheBoardTextures();
     {
         std::unique_lock<std::mutex> lock(mutex);
-        fontconfigRead = true;
-        changed.notify_all();
         changed.wait(lock, [this] { return applicationReady || cancelled; });
         if (cancelled)
             return;

@@ -123,6 +123,8 @@ QString CatalogueCharacters(const QByteArray& catalogue)
 QString UndrawableCharacters(const QString& characters)
 {
     FcCharSet* missing = FcCharSetCreate();
+    if (missing == nullptr)
+        return {};
     QList<char32_t> needed;
     for (const char32_t c : characters.toUcs4()) {
         if (NeedsGlyph(c) && FcCharSetAddChar(missing, c))

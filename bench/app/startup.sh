@@ -3,7 +3,9 @@
 # started the same way: the median time from process start to the first
 # painted frame, peak resident memory (VmHWM), CPU used and wake-ups a second
 # (context switches of all its threads) over 5 seconds at rest, and the time
-# from a close request to exit. The game runs as a new player finds it (music
+# from a close request to exit. Beside the bare window, the same window
+# drawing one line of text shows what text alone costs a start on the machine.
+# The game runs as a new player finds it (music
 # on, with the project's songs), the same in each language it ships
 # (LANGUAGE=de LANG=de_DE.UTF-8 and so on: its catalogue and Qt's), and at
 # rest with music off. Each run starts them all one after the other, so a
@@ -25,7 +27,7 @@ languages=${KOLUMO_LANGUAGES:-"de fr es it pt_BR nl pl ru ja zh_CN"}
 
 cmake --preset release >/dev/null
 cmake --build --preset release --target kolumo kolumo_first_frame_probe kolumo_floor_window \
-  kolumo_quiet_prefs >/dev/null
+  kolumo_text_floor_window kolumo_quiet_prefs >/dev/null
 
 build=$root/build/release
 game=${KOLUMO_GAME:-$build/app/kolumo}
@@ -62,6 +64,7 @@ measure() {
 }
 for ((k = 1; k <= runs; k++)); do
   measure floor "" "" "" "$build/bench/app/kolumo_floor_window"
+  measure text "" "" "" "$build/bench/app/kolumo_text_floor_window"
   measure game "" "" "" "$game"
   for language in $languages; do
     measure "game-$language" "" "$language" "$(locale_of "$language")" "$game"
@@ -82,7 +85,7 @@ fastest() { grep "^$1 " <<<"$results" | tr ' ' '\n' | grep "^$2=" | cut -d= -f2 
 
 printf '%-11s %16s %9s %12s %14s %12s %18s\n' program "first frame ms" fastest "VmHWM MB" \
   "idle CPU %" "wake-ups/s" "close to exit ms"
-labels="floor game"
+labels="floor text game"
 for language in $languages; do labels="$labels game-$language"; done
 for label in $labels quiet; do
   printf '%-11s %16s %9s %12.1f %14s %12s %18s\n' "$label" "$(field "$label" first_frame_ms)" \
@@ -97,9 +100,11 @@ echo "load after: $(cut -d" " -f1-3 /proc/loadavg)"
 floor=$(field floor first_frame_ms)
 floor_fastest=$(fastest floor first_frame_ms)
 for label in ${labels#floor }; do
-  printf 'start -> painted: %s / floor = %.2f, fastest runs %.2f (target at most 1.1)\n' "$label" \
+  target='(target at most 1.1)'
+  [ "$label" != text ] || target='(no target: the bare window drawing a word)'
+  printf 'start -> painted: %s / floor = %.2f, fastest runs %.2f %s\n' "$label" \
     "$(awk -v g="$(field "$label" first_frame_ms)" -v f="$floor" 'BEGIN { print g / f }')" \
-    "$(awk -v g="$(fastest "$label" first_frame_ms)" -v f="$floor_fastest" 'BEGIN { print g / f }')"
+    "$(awk -v g="$(fastest "$label" first_frame_ms)" -v f="$floor_fastest" 'BEGIN { print g / f }')" "$target"
 done
 printf 'close -> exit at rest: quiet / floor = %.2f (target at most 2)\n' \
   "$(awk -v g="$(field quiet close_to_exit_ms)" -v f="$(field floor close_to_exit_ms)" 'BEGIN { print g / f }')"
