@@ -137,8 +137,6 @@ bool Application::Start()
     Report(mainWindow->Help().SettingsReadReport());
     if (commandLine.puzzle.has_value())
         mainWindow->StartCodedPuzzle(*commandLine.puzzle);
-    if (fontPreloader)
-        fontPreloader->WaitForFontList();
     mainWindow->ShowAtStart();
     return true;
 }

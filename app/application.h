@@ -18,8 +18,9 @@ class Application : public QApplication {
 public:
     Application(int& argc, char** argv);
     // fonts has been reading the fonts since before the application existed;
-    // it is let go on to fill Qt's list of fonts now, and the window waits
-    // for that list before it first measures text.
+    // it is let go on to fill Qt's list of fonts now. The window's first
+    // measurement of text waits for that list behind Qt's own lock; the
+    // language's check of the fonts waits here for fontconfig to be read.
     Application(int& argc, char** argv, std::unique_ptr<FontPreloader> fonts);
     ~Application() override;
 

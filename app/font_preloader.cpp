@@ -23,7 +23,6 @@ FontPreloader::FontPreloader()
     } catch (const std::system_error&) {
         // No thread to be had: the first layout reads the fonts itself.
         fontconfigRead = true;
-        fontListFilled = true;
     }
 }
 
@@ -53,12 +52,6 @@ void FontPreloader::WaitForFontconfig()
     changed.wait(lock, [this] { return fontconfigRead; });
 }
 
-void FontPreloader::WaitForFontList()
-{
-    std::unique_lock<std::mutex> lock(mutex);
-    changed.wait(lock, [this] { return fontListFilled || !applicationReady; });
-}
-
 void FontPreloader::Run()
 {
     // What is done here only runs ahead of the main thread: it yields the
@@ -82,11 +75,6 @@ void FontPreloader::Run()
     // Qt's font database serialises its users: a window that measures text
     // meanwhile waits for the list instead of filling it a second time.
     QFontDatabase::families();
-    {
-        const std::lock_guard<std::mutex> lock(mutex);
-        fontListFilled = true;
-    }
-    changed.notify_all();
     // The first measurement in the interface's face sorts every installed
     // font into the order Qt falls back on; Qt keeps that order for the whole
     // process, so the menu's first measurement finds it sorted.

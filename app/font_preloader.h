@@ -27,10 +27,6 @@ public:
     // once if there is no thread): asking fontconfig from here on does not
     // read them a second time beside the thread.
     void WaitForFontconfig();
-    // Returns once Qt's list of fonts is filled (at once if the application
-    // never became ready): measuring text from here on neither waits for
-    // fontconfig nor reads its configuration a second time.
-    void WaitForFontList();
 
 private:
     void Run();
@@ -40,6 +36,5 @@ private:
     bool applicationReady = false;
     bool cancelled = false;
     bool fontconfigRead = false;
-    bool fontListFilled = false;
     std::thread thread;
 };
