@@ -13,9 +13,6 @@
 
 #include <system_error>
 
-#include <sys/resource.h>
-#include <unistd.h>
-
 FontPreloader::FontPreloader()
 {
     try {
@@ -54,10 +51,10 @@ void FontPreloader::WaitForFontconfig()
 
 void FontPreloader::Run()
 {
-    // What is done here only runs ahead of the main thread: it yields the
-    // cores to the main thread and the display server, whose exchanges with
-    // each other are what a start waits for most.
-    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
+    // At the main thread's own priority: the main thread waits for this
+    // work (fontconfig, Qt's list of fonts behind Qt's lock), and on a busy
+    // machine a lowered thread would hold it up for as long as the other
+    // programs keep the cores.
     // Reads the configuration files and the font caches: Qt finds them read.
     FcInit();
     {

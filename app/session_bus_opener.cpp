@@ -5,17 +5,11 @@
 
 #include <system_error>
 
-#include <sys/resource.h>
-#include <unistd.h>
-
 SessionBusOpener::SessionBusOpener()
 {
     try {
-        thread = std::thread([] {
-            // Only ahead of the main thread, which it leaves the cores to.
-            setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
-            QDBusConnection::sessionBus();
-        });
+        // At the main thread's priority: the bridge waits for it.
+        thread = std::thread([] { QDBusConnection::sessionBus(); });
     } catch (const std::system_error&) {
         // No thread to be had: the bridge connects when it is made.
     }

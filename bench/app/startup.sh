@@ -13,17 +13,22 @@
 #
 #   bash bench/app/startup.sh [RUNS]        (default 7 runs of each program)
 #   KOLUMO_LANGUAGES="de ja" bash bench/app/startup.sh    (only these languages)
+#   KOLUMO_BUSY=2 bash bench/app/startup.sh    (on a machine kept busy)
 #
 # Builds the release preset first (KOLUMO_GAME=path measures another build of
 # the game instead, an older one for instance). The game runs in a scratch
 # directory whose "songs" points at the project's songs, so no PREFS.SAV is
-# left behind. Prints the machine's load before and after.
+# left behind. Prints the machine's load before and after. KOLUMO_BUSY=N keeps
+# N loops spinning beside the programs, at their priority, for the whole
+# measurement: a player's machine that compiles or plays a video meanwhile,
+# where a thread the start waits for gets only its share of the cores.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 root=$(pwd)
 runs=${1:-7}
 idle_seconds=5
 languages=${KOLUMO_LANGUAGES:-"de fr es it pt_BR nl pl ru ja zh_CN"}
+busy=${KOLUMO_BUSY:-0}
 
 cmake --preset release >/dev/null
 cmake --build --preset release --target kolumo kolumo_first_frame_probe kolumo_floor_window \
@@ -33,7 +38,8 @@ build=$root/build/release
 game=${KOLUMO_GAME:-$build/app/kolumo}
 probe=$build/bench/app/kolumo_first_frame_probe
 scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+spinners=()
+trap 'kill "${spinners[@]}" 2>/dev/null || true; rm -rf "$scratch"' EXIT
 ln -s "$root/songs" "$scratch/songs"
 
 # One screen for every run; the probe watches a point inside the window's
@@ -74,6 +80,11 @@ done
 '
 export probe scratch runs idle_seconds build game languages
 echo "load before: $(cut -d" " -f1-3 /proc/loadavg)"
+for ((k = 0; k < busy; k++)); do
+  (while :; do :; done) &
+  spinners+=($!)
+done
+[ "$busy" = 0 ] || echo "busy: $busy loops spinning beside the programs"
 results=$(xvfb-run -a -s '-screen 0 1280x1024x24' bash -c "$runs_script" 2>"$scratch/stderr.txt") \
   || { cat "$scratch/stderr.txt" >&2; exit 1; }
 
