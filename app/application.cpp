@@ -1,6 +1,7 @@
 // Start-up: colours, seed, main window.
 #include "application.h"
 
+#include "app/deferred_icon_style.h"
 #include "app/font_preloader.h"
 #include "app/game_main_window.h"
 #include "app/session_bus_opener.h"
@@ -128,6 +129,7 @@ bool Application::Start()
         Report(commandLine.problem);
         return false;
     }
+    setStyle(new DeferredIconStyle);
     SetDialogColours();
     SeedRandom(static_cast<uint32_t>(std::time(nullptr)));
     terminationSignals = std::make_unique<TerminationSignals>();

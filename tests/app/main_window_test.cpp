@@ -18,9 +18,11 @@
 #include <QDialog>
 #include <QFile>
 #include <QMenu>
+#include <QProxyStyle>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -341,6 +343,15 @@ TEST(ApplicationStart, ColoursTheDialogsAndShowsTheWindow)
     EXPECT_EQ(dialog.palette().color(QPalette::Window), QColor(255, 255, 128));
     EXPECT_NE(window->palette().color(QPalette::Window), QColor(255, 255, 128))
         << "only dialogs wear the dialog colours";
+    // The menu bar's overflow button, whose icon is read only when drawn,
+    // shows the desktop style's own.
+    const auto* overflow = window->MainMenu().findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"));
+    const auto* style = qobject_cast<const QProxyStyle*>(QApplication::style());
+    ASSERT_NE(overflow, nullptr);
+    ASSERT_NE(style, nullptr);
+    const QImage drawn = overflow->icon().pixmap(16).toImage();
+    EXPECT_FALSE(drawn.isNull());
+    EXPECT_EQ(drawn, style->baseStyle()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton).pixmap(16).toImage());
     window->close();
 }
 
