@@ -3,7 +3,6 @@
 
 #include <QGuiApplication>
 #include <QIconEngine>
-#include <QPainter>
 #include <QPointer>
 #include <QStyleOption>
 #include <QWidget>
@@ -16,9 +15,10 @@ namespace {
 // icon is first used; until then nothing is read.
 class DeferredIconEngine : public QIconEngine {
 public:
-    DeferredIconEngine(QStyle* style, QStyle::StandardPixmap which, const QWidget* widget)
+    DeferredIconEngine(QStyle* style, QStyle::StandardPixmap which, const QStyleOption* option,
+                       const QWidget* widget)
         : style(style), which(which), widget(const_cast<QWidget*>(widget)),
-          direction(widget ? widget->layoutDirection() : QGuiApplication::layoutDirection())
+          direction(option ? option->direction : QGuiApplication::layoutDirection())
     {
     }
 
@@ -51,17 +51,13 @@ public:
 
     QString key() const override { return QStringLiteral("DeferredIconEngine"); }
 
-    QIconEngine* clone() const override
-    {
-        auto* copy = new DeferredIconEngine(*this);
-        return copy;
-    }
+    QIconEngine* clone() const override { return new DeferredIconEngine(*this); }
 
 private:
     const QIcon& Icon()
     {
         if (!icon.has_value()) {
-            // As the icon was asked for: in the direction the widget had then.
+            // As the icon was asked for: in the direction of the time of asking.
             QStyleOption option;
             option.direction = direction;
             icon = style ? style->standardIcon(which, &option, widget) : QIcon();
@@ -78,12 +74,10 @@ private:
 
 }  // namespace
 
-DeferredIconStyle::DeferredIconStyle() : QProxyStyle(nullptr) {}
-
 QIcon DeferredIconStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption* option,
                                       const QWidget* widget) const
 {
     if (standardIcon == SP_ToolBarHorizontalExtensionButton || standardIcon == SP_ToolBarVerticalExtensionButton)
-        return QIcon(new DeferredIconEngine(baseStyle(), standardIcon, widget));
+        return QIcon(new DeferredIconEngine(baseStyle(), standardIcon, option, widget));
     return QProxyStyle::standardIcon(standardIcon, option, widget);
 }

@@ -8,12 +8,10 @@
 // files: Qt then loads every image plugin to ask whether one of them reads
 // those files better, all before the window's first frame. The button is
 // hidden while the bar holds its menus, so the icon waits here until
-// something draws or measures it; it is then the desktop style's own.
+// something draws or measures it; it is then the desktop style's own. The
+// base style is the desktop's, as Qt would have chosen it.
 class DeferredIconStyle : public QProxyStyle {
 public:
-    // The desktop's style, as Qt would have chosen it.
-    DeferredIconStyle();
-
     QIcon standardIcon(StandardPixmap standardIcon, const QStyleOption* option = nullptr,
                        const QWidget* widget = nullptr) const override;
 };

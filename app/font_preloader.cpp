@@ -55,6 +55,7 @@ void FontPreloader::Run()
     // work (fontconfig, Qt's list of fonts behind Qt's lock), and on a busy
     // machine a lowered thread would hold it up for as long as the other
     // programs keep the cores.
+    //
     // Reads the configuration files and the font caches: Qt finds them read.
     FcInit();
     {
